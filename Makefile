@@ -1,0 +1,53 @@
+# Thin wrapper over the CMake presets. `make demo` and `make test` are the two
+# commands of the README; everything else is a step of theirs.
+
+PRESETS_TESTED := linux linux-asan
+JOBS ?= $(shell nproc)
+
+.PHONY: all linux linux-asan win32 fuzz build test unit-tests script-tests e2e fuzz-run \
+        demo demo-wine bench format deps clean
+
+all: build
+
+build: linux linux-asan win32
+
+linux linux-asan win32 fuzz:
+	cmake --preset $@ >/dev/null
+	cmake --build build/$@ -j $(JOBS)
+
+## Every test: unit tests on both Linux presets, script tests, Wine end-to-end, a short fuzz run.
+test: unit-tests script-tests e2e fuzz-run
+
+unit-tests: linux linux-asan
+	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
+
+script-tests: linux linux-asan
+	@if [ -x tests/scripts/run.sh ]; then \
+	  for preset in $(PRESETS_TESTED); do tests/scripts/run.sh build/$$preset || exit 1; done; \
+	fi
+
+e2e: win32
+	@if [ -x tests/e2e/run.sh ]; then tests/e2e/run.sh build/win32; fi
+
+fuzz-run: fuzz
+	@if [ -x tests/fuzz/run.sh ]; then tests/fuzz/run.sh build/fuzz; fi
+
+## Packs the sample product and runs it in the sandbox.
+demo: linux
+	@if [ -x examples/demo.sh ]; then examples/demo.sh build/linux; fi
+
+demo-wine: win32 linux
+	@if [ -x examples/demo-wine.sh ]; then examples/demo-wine.sh; fi
+
+bench: linux
+	@for b in build/linux/bench/bench_*; do [ -x $$b ] && $$b; done
+
+## Installs the toolchains and tools on a fresh Debian machine (as root).
+deps:
+	.ci/install-deps
+
+format:
+	find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | xargs clang-format -i
+
+clean:
+	rm -rf build

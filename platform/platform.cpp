@@ -1,0 +1,13 @@
+#include "platform/platform.h"
+
+namespace vorna::platform {
+
+namespace {
+Platform installed;
+}
+
+Platform& Current() { return installed; }
+
+void SetPlatform(const Platform& platform) { installed = platform; }
+
+}  // namespace vorna::platform
