@@ -125,8 +125,26 @@ void Value::SelectElement(int32_t i1, int32_t i2, int32_t i3) {
   element_ = static_cast<char*>(storage_) + index * CellSize(type_);
 }
 
+uint64_t Value::selectedCell() const {
+  if (!isArray()) return 0;
+  return uint64_t(static_cast<char*>(element_) - static_cast<char*>(storage_)) / CellSize(type_);
+}
+
+void Value::ReselectCell(uint64_t cell) {
+  if (!isArray()) {
+    element_ = storage_;
+    return;
+  }
+  if (cell >= BlockCells()) Raise(errorNumbers::ArrayBounds);
+  element_ = static_cast<char*>(storage_) + cell * CellSize(type_);
+}
+
+uint64_t Value::BlockCells() const {
+  return (uint64_t(bound1_) + 1) * (uint64_t(bound2_) + 1) * (uint64_t(bound3_) + 1);
+}
+
 void Value::FreeArrayBlock() {
-  uint64_t count = (uint64_t(bound1_) + 1) * (uint64_t(bound2_) + 1) * (uint64_t(bound3_) + 1);
+  uint64_t count = BlockCells();
   if (type_ == ValueType::STRING) {
     char** cells = static_cast<char**>(storage_);
     for (uint64_t i = 0; i < count; ++i) FreeText(cells[i]);

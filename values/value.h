@@ -117,6 +117,11 @@ class Value : public NamedNode {
   /// Points every later read and write at one element: each index must lie in
   /// 1..its bound ("Array Bounds"); a value that is no array is "Not An Array".
   void SelectElement(int32_t i1, int32_t i2, int32_t i3);
+  /// The cell selected now, counted from the start of the block (0 for a scalar).
+  uint64_t selectedCell() const;
+  /// Selects a cell that selectedCell answered before; "Array Bounds" when the
+  /// block no longer has it.
+  void ReselectCell(uint64_t cell);
 
  private:
   friend void MakeAlias(Value& target, Value& source);
@@ -132,6 +137,8 @@ class Value : public NamedNode {
   void StoreInteger(int64_t number);
   /// Stores a floating datum into the numeric type of the value.
   void StoreFloating(double number);
+  /// The number of cells in the array block.
+  uint64_t BlockCells() const;
   /// Frees the array block and every text or object its cells own.
   void FreeArrayBlock();
   /// Frees whatever a scalar owns (a text or an object).
