@@ -10,6 +10,7 @@
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
 #include "scratch_folder.h"
+#include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/authoring/container_writer.h"
 
 namespace vorna {
@@ -321,6 +322,31 @@ TEST(ContainerWriter, TrailerLocatesContainerAndFileSet) {
   EXPECT_EQ(trailer.base, 4u);
   EXPECT_EQ(trailer.fileSetOffset, fileSetAt);
   EXPECT_EQ(image.substr(image.size() - 16, 8), std::string("VORNA\0\0\0", 8));
+}
+
+TEST(ContainerDirectory, ListsWhatTheWriterWrote) {
+  Bytes image = BuildImage({{"Startup.Ctl", BytesOf("abc")}, {"EMPTY", {}}}, kInstallerKey);
+  std::istringstream in(std::string(image.begin(), image.end()));
+  authoring::ImageDirectory directory = authoring::ReadImageDirectory(in, kInstallerKey);
+  EXPECT_EQ(directory.base, kStub.size());
+  EXPECT_EQ(directory.fileSetOffset, 0u);
+  ASSERT_EQ(directory.entries.size(), 2u);
+  EXPECT_EQ(directory.entries[0].name, "Startup.Ctl");
+  EXPECT_EQ(directory.entries[0].size, 3u);
+  EXPECT_EQ(directory.entries[0].dataOffset, kStub.size() + kDirectoryRecordSize);
+  EXPECT_EQ(directory.entries[1].name, "EMPTY");
+  EXPECT_EQ(directory.entries[1].size, 0u);
+}
+
+TEST(ContainerDirectory, RefusesImagesWithoutMagicOrWithDamage) {
+  std::istringstream noMagic(kStub);
+  EXPECT_THROW(authoring::ReadImageDirectory(noMagic, kInstallerKey), std::runtime_error);
+  Bytes damaged = BuildRawImage({{500, "BIG", "x"}, {kEndRecordMarker, "", ""}}, kInstallerKey);
+  std::istringstream in(std::string(damaged.begin(), damaged.end()));
+  EXPECT_THROW(authoring::ReadImageDirectory(in, kInstallerKey), std::runtime_error);
+  Bytes unended = BuildRawImage({{1, "A", "x"}}, kInstallerKey);
+  std::istringstream in2(std::string(unended.begin(), unended.end()));
+  EXPECT_THROW(authoring::ReadImageDirectory(in2, kInstallerKey), std::runtime_error);
 }
 
 TEST(Scramble, FollowsTheKeyPositionRule) {
