@@ -15,6 +15,13 @@ void StatementCursor::SetStatement(const char* text) {
   Load();
 }
 
+bool StatementCursor::LoadStatement(const char* text) {
+  if (text == nullptr || text[0] == '\0') return false;
+  SetStatement(text);
+  SkipBlanks();
+  return current_ != '\0';
+}
+
 void StatementCursor::ClearStatement() {
   position_ = kNoStatement;
   Load();

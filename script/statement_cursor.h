@@ -44,6 +44,10 @@ class StatementCursor {
   /// Makes text the current statement: copies it, upper-cases the copy
   /// outside literals and puts the cursor on its first character.
   void SetStatement(const char* text);
+  /// The whole of making a line current: false for a missing or empty text
+  /// (nothing changes); otherwise SetStatement, skip blanks, and answer
+  /// whether anything is left.
+  bool LoadStatement(const char* text);
   /// Leaves no statement current (the text stays).
   void ClearStatement();
   /// True while a statement is current.

@@ -51,6 +51,18 @@ TEST(StatementCursor, SetStatementCopiesAndUpperCasesOutsideLiterals) {
   EXPECT_EQ(cursor.current(), '\0');
 }
 
+TEST(StatementCursor, LoadStatementSkipsBlanksAndTellsWhetherAnythingIsLeft) {
+  StatementCursor cursor;
+  EXPECT_FALSE(cursor.LoadStatement(nullptr));
+  EXPECT_FALSE(cursor.LoadStatement(""));
+  EXPECT_FALSE(cursor.hasStatement());
+  EXPECT_FALSE(cursor.LoadStatement(" \t "));
+  EXPECT_TRUE(cursor.hasStatement());
+  EXPECT_TRUE(cursor.LoadStatement("  let x"));
+  EXPECT_EQ(cursor.current(), 'L');
+  EXPECT_STREQ(cursor.rest(), "LET X");
+}
+
 TEST(StatementCursor, AdvanceRaisesAtTheEnd) {
   StatementCursor cursor = At("AB");
   EXPECT_EQ(cursor.Take(), 'A');
