@@ -14,14 +14,13 @@ Activation::Activation(Interpreter& interpreter, Module* module)
 
 Activation::~Activation() = default;
 
-void Activation::BeforeStatement() { interpreter_.BeforeStatement(); }
+void Activation::BeforeStatement() {
+  interpreter_.BeforeStatement();
+}
 
 bool Activation::MakeCurrent(const char* text) {
   interpreter_.setCurrent(this);
-  if (!text || !*text) return false;
-  cursor_.SetStatement(text);
-  cursor_.SkipBlanks();
-  return cursor_.current() != '\0';
+  return cursor_.LoadStatement(text);
 }
 
 void Activation::UseGlobalsAsLocals() {
@@ -44,6 +43,8 @@ std::string Activation::ReadText() {
   return value.AsString();
 }
 
-void Activation::setSelectValue(std::unique_ptr<Value> value) { selectValue_ = std::move(value); }
+void Activation::setSelectValue(std::unique_ptr<Value> value) {
+  selectValue_ = std::move(value);
+}
 
 }  // namespace vorna

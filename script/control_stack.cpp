@@ -14,7 +14,9 @@ void ControlStack::Push(const ControlEntry& entry) {
   if (entries_.back().name.size() > kMaxNameLength) entries_.back().name.resize(kMaxNameLength);
 }
 
-ControlEntry* ControlStack::Peek() { return entries_.empty() ? nullptr : &entries_.back(); }
+ControlEntry* ControlStack::Peek() {
+  return entries_.empty() ? nullptr : &entries_.back();
+}
 
 void ControlStack::Pop() {
   if (!entries_.empty()) entries_.pop_back();

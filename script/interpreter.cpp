@@ -21,7 +21,9 @@ bool AskEach(NodeList& extensions, Ask ask) {
 
 }  // namespace
 
-Interpreter::Interpreter() { gCurrentInterpreter.store(this); }
+Interpreter::Interpreter() {
+  gCurrentInterpreter.store(this);
+}
 
 Interpreter::~Interpreter() {
   Interpreter* self = this;
@@ -32,7 +34,9 @@ Interpreter::~Interpreter() {
   extensions_.Clear();
 }
 
-Interpreter* Interpreter::Current() { return gCurrentInterpreter.load(); }
+Interpreter* Interpreter::Current() {
+  return gCurrentInterpreter.load();
+}
 
 bool Interpreter::GetMember(Activation& activation, Value& result) {
   return AskEach(extensions_, [&](Extension& e) { return e.GetMember(activation, result); });
@@ -62,9 +66,13 @@ void Interpreter::BeforeStatement() {
   });
 }
 
-void Interpreter::RegisterExtension(Extension* extension) { extensions_.Append(extension); }
+void Interpreter::RegisterExtension(Extension* extension) {
+  extensions_.Append(extension);
+}
 
-bool Interpreter::CallFunction(Activation&, const char*, Value&) { return false; }
+bool Interpreter::CallFunction(Activation&, const char*, Value&) {
+  return false;
+}
 
 void Interpreter::EnterExpression() {
   if (expressionDepth_ >= kMaxExpressionNesting) Raise(errorNumbers::OutOfMemory);

@@ -17,7 +17,9 @@ double FromBits(uint64_t bits) {
   return number;
 }
 
-void Print(double number) { std::printf("%s\n", vorna::FormatNumber(number)); }
+void Print(double number) {
+  std::printf("%s\n", vorna::FormatNumber(number));
+}
 
 }  // namespace
 
