@@ -43,6 +43,11 @@ std::string Activation::ReadText() {
   return value.AsString();
 }
 
+void Activation::EnterExpression() {
+  if (expressionDepth_ >= kMaxExpressionNesting) Raise(errorNumbers::OutOfMemory);
+  ++expressionDepth_;
+}
+
 void Activation::setSelectValue(std::unique_ptr<Value> value) {
   selectValue_ = std::move(value);
 }

@@ -19,6 +19,12 @@ class Module;
 class ProgramLine;
 class Value;
 
+/// How deep the expressions of one activation may nest (parentheses,
+/// argument lists, "^" chains) before the evaluator gives up with "Out of
+/// Memory" rather than exhaust the native stack. Calls of user procedures
+/// start with a budget of their own; their depth is bounded by the calls.
+constexpr int32_t kMaxExpressionNesting = 200;
+
 /// The procedure name of an activation that runs no procedure.
 constexpr const char* kGlobalProcedureName = "<GLOBAL>";
 
@@ -57,6 +63,11 @@ class Activation : public Extension {
   /// or a CHARACTER; anything else is "Type Mismatch").
   std::string ReadText();
 
+  /// Enters one level of expression nesting; "Out of Memory" past the limit.
+  void EnterExpression();
+  /// Leaves one level of expression nesting.
+  void LeaveExpression() { --expressionDepth_; }
+
   /// The SELECT CASE subject that IS reads, or nullptr outside a SELECT.
   Value* selectValue() const { return selectValue_.get(); }
   void setSelectValue(std::unique_ptr<Value> value);
@@ -79,6 +90,21 @@ class Activation : public Extension {
   NodeList* locals_ = &ownLocals_;
   StatementCursor cursor_;
   std::unique_ptr<Value> selectValue_;
+  int32_t expressionDepth_ = 0;
+};
+
+/// Holds one level of expression nesting for the lifetime of a scope.
+class ExpressionNesting {
+ public:
+  explicit ExpressionNesting(Activation& activation) : activation_(activation) {
+    activation_.EnterExpression();
+  }
+  ~ExpressionNesting() { activation_.LeaveExpression(); }
+  ExpressionNesting(const ExpressionNesting&) = delete;
+  ExpressionNesting& operator=(const ExpressionNesting&) = delete;
+
+ private:
+  Activation& activation_;
 };
 
 }  // namespace vorna

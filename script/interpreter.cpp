@@ -74,9 +74,4 @@ bool Interpreter::CallFunction(Activation&, const char*, Value&) {
   return false;
 }
 
-void Interpreter::EnterExpression() {
-  if (expressionDepth_ >= kMaxExpressionNesting) Raise(errorNumbers::OutOfMemory);
-  ++expressionDepth_;
-}
-
 }  // namespace vorna

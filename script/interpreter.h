@@ -19,11 +19,6 @@ namespace vorna {
 class Activation;
 class Value;
 
-/// How deep expressions may nest (parentheses, argument lists, "^" chains)
-/// before the evaluator gives up with "Out of Memory" rather than exhaust
-/// the native stack.
-constexpr int32_t kMaxExpressionNesting = 200;
-
 class Interpreter : public Extension {
  public:
   /// An empty interpreter, published as the process-wide one.
@@ -77,11 +72,6 @@ class Interpreter : public Extension {
   /// 1 while the debugger steps line by line.
   int32_t steppingFlag = 0;
 
-  /// Enters one level of expression nesting; "Out of Memory" past the limit.
-  void EnterExpression();
-  /// Leaves one level of expression nesting.
-  void LeaveExpression() { --expressionDepth_; }
-
  private:
   int32_t typeWord_ = -1;
   std::atomic<int32_t> stopFlag_{0};
@@ -90,21 +80,6 @@ class Interpreter : public Extension {
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
-  int32_t expressionDepth_ = 0;
-};
-
-/// Holds one level of expression nesting for the lifetime of a scope.
-class ExpressionNesting {
- public:
-  explicit ExpressionNesting(Interpreter& interpreter) : interpreter_(interpreter) {
-    interpreter_.EnterExpression();
-  }
-  ~ExpressionNesting() { interpreter_.LeaveExpression(); }
-  ExpressionNesting(const ExpressionNesting&) = delete;
-  ExpressionNesting& operator=(const ExpressionNesting&) = delete;
-
- private:
-  Interpreter& interpreter_;
 };
 
 }  // namespace vorna

@@ -130,7 +130,7 @@ void StartAccumulator(Value& accumulator, const Value& receiver) {
 
 // expression -> [+ | -] [NOT] term { (OR | AND | - | + | &) term }
 void EvaluateExpression(Activation& activation, Value& result) {
-  ExpressionNesting nesting(activation.interpreter());
+  ExpressionNesting nesting(activation);
   Lead lead = ReadLead(activation.cursor());
   Value accumulator;
   StartAccumulator(accumulator, result);
@@ -192,7 +192,7 @@ void EvaluateFactor(Activation& activation, Value& out) {
   // The exponent is a factor of its own, which takes any further "^":
   // 2 ^ 3 ^ 2 is 2 ^ 9.
   cursor.Take();
-  ExpressionNesting nesting(activation.interpreter());
+  ExpressionNesting nesting(activation);
   Value exponent;
   EvaluateFactor(activation, exponent);
   Value power;

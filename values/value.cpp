@@ -128,6 +128,7 @@ void Value::BeginWrite(ValueType type) {
 }
 
 void MakeAlias(Value& target, Value& source) {
+  if (&target == &source) return;
   target.Release();
   target.storage_ = source.storage_;
   target.element_ = source.storage_;

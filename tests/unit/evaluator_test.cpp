@@ -304,6 +304,30 @@ TEST_F(EvaluatorTest, DeepNestingIsAnErrorNotACrash) {
   EXPECT_EQ(Text(shallow.c_str()), "1");
 }
 
+// F evaluates a deeply nested expression in an activation of its own.
+class NestingInterpreter : public Interpreter {
+ public:
+  bool CallFunction(Activation& caller, const char* name, Value& result) override {
+    if (std::string(name) != "F") return false;
+    Activation callee(*this, nullptr);
+    std::string deep = std::string(150, '(') + "2" + std::string(150, ')');
+    callee.MakeCurrent(deep.c_str());
+    EvaluateExpression(callee, result);
+    setCurrent(&caller);
+    return true;
+  }
+};
+
+TEST(ExpressionNesting, EachActivationHasItsOwnBudget) {
+  NestingInterpreter interpreter;
+  Activation caller(interpreter, nullptr);
+  std::string text = std::string(150, '(') + "F + 1" + std::string(150, ')');
+  caller.MakeCurrent(text.c_str());
+  Value result;
+  EvaluateExpression(caller, result);
+  EXPECT_EQ(result.AsLong(), 3);
+}
+
 TEST_F(EvaluatorTest, ConditionsAndBoundedNumbers) {
   Value condition;
   activation_.MakeCurrent("1 < 2");
