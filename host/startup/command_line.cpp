@@ -6,7 +6,9 @@ namespace vorna {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 const char* SkipBlanks(const char* p) {
   while (IsBlank(*p)) ++p;
