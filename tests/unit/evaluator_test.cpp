@@ -206,6 +206,13 @@ TEST_F(EvaluatorTest, UnknownNamesReadAsTheReceiversEmptyValue) {
   EXPECT_EQ(interpreter_.globals().count(), 0);
 }
 
+TEST_F(EvaluatorTest, NamesOfAtMostThirtyTwoCharacters) {
+  std::string longest(32, 'N');
+  EXPECT_EQ(Text(longest.c_str()), "0");
+  std::string tooLong(33, 'N');
+  EXPECT_EQ(ErrorOf(tooLong.c_str()), int(errorNumbers::VariableNameTooLong));
+}
+
 TEST_F(EvaluatorTest, KeywordsAsOperands) {
   EXPECT_EQ(Text("TRUE"), "true");
   EXPECT_EQ(Text("FALSE"), "false");
