@@ -1,0 +1,192 @@
+// Shortcut files: the .lnk bytes written in the sandbox and read back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "platform/portable/portable_shell.h"
+#include "platform/portable/shell_link_file.h"
+#include "registry_test_support.h"
+
+namespace vorna::platform {
+namespace {
+
+using vorna::testing::TempFolder;
+
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at) {
+  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+         static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::string text = vorna::testing::ReadText(path);
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+/// A shell whose drive C: is the folder ROOT/C, and whose diagnostics are kept.
+class PortableShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(folder_.path().empty());
+    std::filesystem::create_directories(folder_ / "C/Users/Me/Desktop");
+  }
+  /// Maps "C:\a\b" to ROOT/C/a/b; other drives hold nothing.
+  std::optional<std::string> ToHost(const std::string& path) const {
+    if (path.size() < 3 || (path[0] != 'C' && path[0] != 'c') || path[1] != ':')
+      return std::nullopt;
+    std::string host = folder_.path() + "/C";
+    for (char c : path.substr(2)) host += c == '\\' ? '/' : c;
+    return host;
+  }
+  std::optional<ShellLink> ReadLink(const std::string& hostPath, ShellLinkHeader* header) {
+    std::string error;
+    auto link = DecodeShellLink(ReadBytes(hostPath), header, &error);
+    EXPECT_TRUE(link) << error;
+    return link;
+  }
+
+  TempFolder folder_;
+  std::ostringstream diagnostics_;
+  PortableShell shell_{[this](const std::string& path) { return ToHost(path); }, diagnostics_};
+};
+
+TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
+  HResult result = shell_.CreateShortcut("C:\\Program Files\\App\\app.exe",
+                                         "C:\\Users\\Me\\Desktop\\App.lnk", "The App");
+  ASSERT_EQ(result, kHrOk);
+  std::string hostPath = folder_ / "C/Users/Me/Desktop/App.lnk";
+  std::vector<uint8_t> bytes = ReadBytes(hostPath);
+  ASSERT_GE(bytes.size(), kShellLinkHeaderSize);
+  EXPECT_EQ(U32At(bytes, 0), 0x4Cu);
+  const uint8_t classId[16] = {0x01, 0x14, 0x02, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+  EXPECT_TRUE(std::equal(classId, classId + 16, bytes.begin() + 4));
+  EXPECT_EQ(U32At(bytes, 20),
+            linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath);
+  EXPECT_EQ(U32At(bytes, 60), 1u) << "shown normally";
+  EXPECT_EQ(U32At(bytes, bytes.size() - 4), 0u) << "terminal block";
+
+  ShellLinkHeader header;
+  auto link = ReadLink(hostPath, &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->localBasePath, "C:\\Program Files\\App\\app.exe");
+  EXPECT_EQ(link->relativePath, "..\\..\\..\\Program Files\\App\\app.exe");
+  EXPECT_EQ(link->description, "The App");
+  EXPECT_EQ(diagnostics_.str(),
+            "shortcut C:\\Users\\Me\\Desktop\\App.lnk -> C:\\Program Files\\App\\app.exe "
+            "\"The App\"\n");
+}
+
+TEST_F(PortableShellTest, WithoutDescriptionOrAbsoluteTargetTheirPartsAreLeftOut) {
+  ASSERT_EQ(shell_.CreateShortcut("app.exe", "C:/Users/Me/Desktop/./Rel.lnk", ""), kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Rel.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(header.flags, linkFlags::HasRelativePath);
+  EXPECT_EQ(link->relativePath, "app.exe");
+  EXPECT_EQ(link->description, "");
+  EXPECT_EQ(link->localBasePath, "");
+}
+
+TEST_F(PortableShellTest, AnExistingLinkIsReplaced) {
+  const std::string linkPath = "C:\\Users\\Me\\Desktop\\Same.lnk";
+  ASSERT_EQ(shell_.CreateShortcut("C:\\A\\long-target-name.exe", linkPath, "first, longer"), kHrOk);
+  ASSERT_EQ(shell_.CreateShortcut("C:\\B.exe", linkPath, "second"), kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Same.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->localBasePath, "C:\\B.exe");
+  EXPECT_EQ(link->description, "second");
+}
+
+TEST_F(PortableShellTest, AMissingFolderOrDriveFailsWithANegativeResult) {
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "C:\\No\\Such\\Folder\\App.lnk", "d"), 0);
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "Q:\\App.lnk", "d"), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "C/No"));
+  EXPECT_NE(diagnostics_.str().find("not written"), std::string::npos);
+}
+
+TEST_F(PortableShellTest, RegisteringALibraryFailsWithoutLoadingIt) {
+  EXPECT_FALSE(shell_.RegisterLibrary("C:\\App\\server.dll", LibraryAction::Register));
+  EXPECT_FALSE(shell_.RegisterLibrary("C:\\App\\server.dll", LibraryAction::Unregister));
+  std::string said = diagnostics_.str();
+  EXPECT_NE(said.find("library not registered"), std::string::npos) << said;
+  EXPECT_NE(said.find("library not unregistered"), std::string::npos) << said;
+  EXPECT_NE(said.find("C:\\App\\server.dll"), std::string::npos) << said;
+}
+
+TEST(RelativeLinkTarget, CountsTheFoldersBetweenLinkAndTarget) {
+  EXPECT_EQ(RelativeLinkTarget("C:\\Dir\\a.lnk", "C:\\Dir\\app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\Dir\\a.lnk", "c:\\dir\\Sub\\app.exe"), ".\\Sub\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\B\\a.lnk", "C:\\A\\C\\app.exe"), "..\\C\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\a.lnk", "C:\\app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:/A/../B/a.lnk", "C:/B/x/../app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\a.lnk", "D:\\app.exe"), "");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\a.lnk", "bin/app.exe"), "bin\\app.exe");
+  EXPECT_EQ(NormalizeWindowsPath("C:\\..\\x\\.\\y\\\\z"), "C:\\x\\y\\z");
+}
+
+TEST(ShellLinkFile, EncodedLinksDecodeToTheSameParts) {
+  ShellLink link;
+  link.localBasePath = "C:\\Program Files\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = std::string(300, 'd');
+  link.arguments = "-x";
+  link.workingDir = "C:\\Program Files\\App";
+  link.iconLocation = "C:\\icons.dll";
+  auto bytes = EncodeShellLink(link);
+  ASSERT_TRUE(bytes);
+  ShellLinkHeader header;
+  std::string error;
+  auto back = DecodeShellLink(*bytes, &header, &error);
+  ASSERT_TRUE(back) << error;
+  EXPECT_EQ(back->localBasePath, link.localBasePath);
+  EXPECT_EQ(back->relativePath, link.relativePath);
+  EXPECT_EQ(back->description, link.description);
+  EXPECT_EQ(back->arguments, link.arguments);
+  EXPECT_EQ(back->workingDir, link.workingDir);
+  EXPECT_EQ(back->iconLocation, link.iconLocation);
+  link.description = std::string(0x10000, 'd');
+  EXPECT_FALSE(EncodeShellLink(link)) << "a count holds at most 65535 characters";
+}
+
+TEST(ShellLinkFile, TruncatedOrForeignFilesAreRefusedWithoutOverrun) {
+  ShellLink link;
+  link.localBasePath = "C:\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = "desc";
+  std::vector<uint8_t> bytes = *EncodeShellLink(link);
+  // Every cut through the link-info block and the strings is caught; only the
+  // terminal block may be missing.
+  for (size_t size = 0; size + 4 < bytes.size(); ++size) {
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(size));
+    std::string error;
+    EXPECT_FALSE(DecodeShellLink(cut, nullptr, &error)) << size;
+  }
+  std::vector<uint8_t> foreign = bytes;
+  foreign[4] ^= 0xFF;
+  std::string error;
+  EXPECT_FALSE(DecodeShellLink(foreign, nullptr, &error));
+  EXPECT_EQ(error, "not the shell link class id");
+  std::vector<uint8_t> badInfo = bytes;
+  badInfo[kShellLinkHeaderSize + 16] = 0xF0;  // local base path offset far outside the block
+  EXPECT_FALSE(DecodeShellLink(badInfo, nullptr, &error));
+}
+
+// Links that Windows writes carry an item-id list and UTF-16 strings.
+TEST(ShellLinkFile, ReadsUnicodeStringsAndSkipsTheItemIdList) {
+  std::vector<uint8_t> bytes(kShellLinkHeaderSize, 0);
+  bytes[0] = 0x4C;
+  std::copy(kShellLinkClassId, kShellLinkClassId + 16, bytes.begin() + 4);
+  bytes[20] = linkFlags::HasLinkTargetIdList | linkFlags::HasName | linkFlags::IsUnicode;
+  const uint8_t idList[] = {4, 0, 0xAA, 0xBB, 0, 0};
+  bytes.insert(bytes.end(), idList, idList + sizeof idList);
+  const uint8_t name[] = {2, 0, 'O', 0, 0xE9, 0};
+  bytes.insert(bytes.end(), name, name + sizeof name);
+  std::string error;
+  auto link = DecodeShellLink(bytes, nullptr, &error);
+  ASSERT_TRUE(link) << error;
+  EXPECT_EQ(link->description, "O\xC3\xA9");
+}
+
+}  // namespace
+}  // namespace vorna::platform
