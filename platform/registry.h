@@ -25,7 +25,7 @@ enum class RootKey : uint32_t {
 using KeyHandle = uintptr_t;
 
 /// The handle that stands for a root key.
-inline KeyHandle RootHandle(RootKey root) {
+constexpr KeyHandle RootHandle(RootKey root) {
   return static_cast<KeyHandle>(root);
 }
 

@@ -148,19 +148,27 @@ void AppendUtf8(uint32_t code, std::string* text) {
 }
 
 /// A counted string: 16-bit character count, then bytes or UTF-16 units.
+/// Some writers count a terminating zero too; the text ends at the first zero.
 bool ReadCountedString(ByteReader& in, bool unicode, std::string* text) {
   uint32_t count = 0;
   if (!in.U16(&count)) return false;
   text->clear();
+  bool ended = false;
   for (uint32_t i = 0; i < count; ++i) {
     uint32_t unit = 0;
     if (unicode) {
       if (!in.U16(&unit)) return false;
-      AppendUtf8(unit, text);
     } else {
       uint8_t byte = 0;
       if (!in.Copy(&byte, 1)) return false;
-      *text += static_cast<char>(byte);
+      unit = byte;
+    }
+    ended = ended || unit == 0;
+    if (ended) continue;
+    if (unicode) {
+      AppendUtf8(unit, text);
+    } else {
+      *text += static_cast<char>(unit);
     }
   }
   return true;

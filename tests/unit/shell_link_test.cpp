@@ -180,7 +180,8 @@ TEST(ShellLinkFile, ReadsUnicodeStringsAndSkipsTheItemIdList) {
   bytes[20] = linkFlags::HasLinkTargetIdList | linkFlags::HasName | linkFlags::IsUnicode;
   const uint8_t idList[] = {4, 0, 0xAA, 0xBB, 0, 0};
   bytes.insert(bytes.end(), idList, idList + sizeof idList);
-  const uint8_t name[] = {2, 0, 'O', 0, 0xE9, 0};
+  // Counted with its terminating zero, as some writers do.
+  const uint8_t name[] = {3, 0, 'O', 0, 0xE9, 0, 0, 0};
   bytes.insert(bytes.end(), name, name + sizeof name);
   std::string error;
   auto link = DecodeShellLink(bytes, nullptr, &error);
