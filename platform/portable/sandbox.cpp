@@ -1,0 +1,178 @@
+#include "platform/portable/sandbox.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace vorna::platform {
+
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+bool Exists(const std::string& hostPath) {
+  struct stat info;
+  return lstat(hostPath.c_str(), &info) == 0;
+}
+
+// The entry of folder whose name equals name but for case; the first in byte
+// order when several do, so that the choice never depends on the directory order.
+std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
+  DIR* dir = opendir(folder.c_str());
+  if (!dir) return std::nullopt;
+  std::optional<std::string> found;
+  while (dirent* entry = readdir(dir)) {
+    std::string candidate = entry->d_name;
+    if (SameIgnoringCase(candidate, name) && (!found || candidate < *found)) found = candidate;
+  }
+  closedir(dir);
+  return found;
+}
+
+// Windows drops trailing dots and spaces from every name in a path.
+std::string StripTrailingDotsAndSpaces(const std::string& part) {
+  size_t end = part.size();
+  while (end > 0 && (part[end - 1] == '.' || part[end - 1] == ' ')) --end;
+  return part.substr(0, end);
+}
+
+// Appends the components of text to parts, resolving "." and ".." so that
+// the list never climbs above the drive root.
+void AppendComponents(const std::string& text, std::vector<std::string>* parts) {
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = start;
+    while (end < text.size() && !IsSeparator(text[end])) ++end;
+    std::string part = text.substr(start, end - start);
+    if (part == "..") {
+      if (!parts->empty()) parts->pop_back();
+    } else if (part != ".") {
+      part = StripTrailingDotsAndSpaces(part);
+      if (!part.empty()) parts->push_back(part);
+    }
+    start = end + 1;
+  }
+}
+
+bool HasDrivePrefix(const std::string& path) {
+  return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+}  // namespace
+
+std::string WindowsPath::Text() const {
+  std::string text = std::string(1, drive) + ":\\";
+  for (size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) text += '\\';
+    text += parts[i];
+  }
+  return text;
+}
+
+Sandbox::Sandbox(std::string root) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path absolute = fs::absolute(fs::path(root), error);
+  fs::path canonical = fs::weakly_canonical(absolute, error);
+  root_ = (error ? absolute : canonical).lexically_normal().string();
+  while (root_.size() > 1 && root_.back() == '/') root_.pop_back();
+}
+
+std::optional<WindowsPath> Sandbox::Resolve(const std::string& path) const {
+  if (path.empty() || path.find('\0') != std::string::npos) return std::nullopt;
+  // "\\server\share" and "\\?\" names reach no drive of the sandbox.
+  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return std::nullopt;
+  WindowsPath current;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    current = current_;
+  }
+  WindowsPath result;
+  std::string rest = path;
+  if (HasDrivePrefix(path)) {
+    result.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(path[0])));
+    rest = path.substr(2);
+    // "D:name" is relative to the current folder only when D is the current drive.
+    if ((rest.empty() || !IsSeparator(rest[0])) && result.drive == current.drive) {
+      result.parts = current.parts;
+    }
+  } else {
+    result.drive = current.drive;
+    if (!IsSeparator(rest[0])) result.parts = current.parts;
+  }
+  AppendComponents(rest, &result.parts);
+  return result;
+}
+
+std::string Sandbox::ToHost(const WindowsPath& path) const {
+  std::string host = root_;
+  bool lookingUp = true;
+  std::vector<std::string> parts;
+  parts.push_back(std::string(1, path.drive));
+  parts.insert(parts.end(), path.parts.begin(), path.parts.end());
+  for (const std::string& part : parts) {
+    std::string exact = host + "/" + part;
+    if (lookingUp && !Exists(exact)) {
+      std::optional<std::string> other = FindIgnoringCase(host, part);
+      if (other) {
+        host += "/" + *other;
+        continue;
+      }
+      lookingUp = false;  // nothing below a missing component can exist
+    }
+    host = exact;
+  }
+  return host;
+}
+
+std::optional<std::string> Sandbox::ToHost(const std::string& path) const {
+  std::optional<WindowsPath> resolved = Resolve(path);
+  if (!resolved) return std::nullopt;
+  return ToHost(*resolved);
+}
+
+std::optional<std::string> Sandbox::ToWindows(const std::string& hostPath) const {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::path absolute = fs::absolute(fs::path(hostPath), error);
+  if (error) return std::nullopt;
+  fs::path canonical = fs::weakly_canonical(absolute, error);
+  std::string text = (error ? absolute : canonical).lexically_normal().string();
+  std::string prefix = root_ + "/";
+  if (text.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  std::string below = text.substr(prefix.size());
+  if (below.empty() || !std::isalpha(static_cast<unsigned char>(below[0]))) return std::nullopt;
+  if (below.size() > 1 && below[1] != '/') return std::nullopt;
+  WindowsPath path;
+  path.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(below[0])));
+  if (below.size() > 1) AppendComponents(below.substr(2), &path.parts);
+  return path.Text();
+}
+
+std::string Sandbox::CurrentFolder() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return current_.Text();
+}
+
+bool Sandbox::SetCurrentFolder(const std::string& path) {
+  std::optional<WindowsPath> resolved = Resolve(path);
+  if (!resolved) return false;
+  struct stat info;
+  if (stat(ToHost(*resolved).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  std::lock_guard<std::mutex> lock(mutex_);
+  current_ = *resolved;
+  return true;
+}
+
+}  // namespace vorna::platform

@@ -1,0 +1,102 @@
+#include "platform/portable/sandbox.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/unit/temp_folder.h"
+
+namespace vorna::platform {
+namespace {
+
+using testing::TempFolder;
+using testing::WriteHostFile;
+
+class SandboxTest : public ::testing::Test {
+ protected:
+  SandboxTest() : sandbox_(temp_.path()) {
+    std::filesystem::create_directories(temp_ / "C");
+    std::filesystem::create_directories(temp_ / "D");
+  }
+  std::string Host(const std::string& path) { return sandbox_.ToHost(path).value_or("<none>"); }
+
+  TempFolder temp_;
+  Sandbox sandbox_;
+};
+
+TEST_F(SandboxTest, MapsAbsolutePathsBelowTheDriveFolder) {
+  EXPECT_EQ(Host("C:\\Apps\\Tool.exe"), temp_ / "C/Apps/Tool.exe");
+  EXPECT_EQ(Host("d:/data/x.txt"), temp_ / "D/data/x.txt");
+  EXPECT_EQ(Host("C:\\"), temp_ / "C");
+  EXPECT_EQ(Host("C:\\a//b\\\\c"), temp_ / "C/a/b/c");
+}
+
+TEST_F(SandboxTest, RelativePathsFollowTheCurrentFolder) {
+  std::filesystem::create_directories(temp_ / "C/Work/Sub");
+  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\");
+  EXPECT_EQ(Host("file.txt"), temp_ / "C/file.txt");
+  ASSERT_TRUE(sandbox_.SetCurrentFolder("C:\\Work"));
+  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\Work");
+  EXPECT_EQ(Host("file.txt"), temp_ / "C/Work/file.txt");
+  EXPECT_EQ(Host("Sub\\f"), temp_ / "C/Work/Sub/f");
+  EXPECT_EQ(Host(".\\f"), temp_ / "C/Work/f");
+  EXPECT_EQ(Host("\\top.txt"), temp_ / "C/top.txt");
+  // "C:name" is relative to the current folder of the current drive only.
+  EXPECT_EQ(Host("C:name"), temp_ / "C/Work/name");
+  EXPECT_EQ(Host("D:name"), temp_ / "D/name");
+  ASSERT_TRUE(sandbox_.SetCurrentFolder("Sub"));
+  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\Work\\Sub");
+}
+
+TEST_F(SandboxTest, SetCurrentFolderNeedsAnExistingFolder) {
+  WriteHostFile(temp_ / "C/plain.txt", "x");
+  EXPECT_FALSE(sandbox_.SetCurrentFolder("C:\\Missing"));
+  EXPECT_FALSE(sandbox_.SetCurrentFolder("C:\\plain.txt"));
+  EXPECT_FALSE(sandbox_.SetCurrentFolder("Q:\\"));
+  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\");
+  EXPECT_TRUE(sandbox_.SetCurrentFolder("d:"));
+  EXPECT_EQ(sandbox_.CurrentFolder(), "D:\\");
+}
+
+TEST_F(SandboxTest, DotDotNeverClimbsAboveTheDrive) {
+  EXPECT_EQ(Host("C:\\..\\..\\etc\\passwd"), temp_ / "C/etc/passwd");
+  EXPECT_EQ(Host("C:\\a\\..\\..\\b"), temp_ / "C/b");
+  EXPECT_EQ(Host("../../x"), temp_ / "C/x");
+  EXPECT_EQ(Host("C:/a/./b/../c"), temp_ / "C/a/c");
+  EXPECT_EQ(Host("C:\\..\\D\\x"), temp_ / "C/D/x");
+}
+
+TEST_F(SandboxTest, RefusesPathsNoDriveHolds) {
+  EXPECT_FALSE(sandbox_.ToHost(""));
+  EXPECT_FALSE(sandbox_.ToHost("\\\\server\\share\\x"));
+  EXPECT_FALSE(sandbox_.ToHost("//server/share"));
+  EXPECT_FALSE(sandbox_.ToHost(std::string("C:\\a\0b", 6)));
+}
+
+TEST_F(SandboxTest, FindsExistingNamesIgnoringCase) {
+  WriteHostFile(temp_ / "C/Program Files/Vendor/ReadMe.TXT", "x");
+  EXPECT_EQ(Host("c:\\PROGRAM FILES\\vendor\\readme.txt"),
+            temp_ / "C/Program Files/Vendor/ReadMe.TXT");
+  // A missing tail keeps the spelling it was given below the last match.
+  EXPECT_EQ(Host("C:\\program files\\NEW\\File.txt"), temp_ / "C/Program Files/NEW/File.txt");
+  // The exact name wins over a case variant.
+  WriteHostFile(temp_ / "C/program files/x", "y");
+  EXPECT_EQ(Host("C:\\program files\\x"), temp_ / "C/program files/x");
+}
+
+TEST_F(SandboxTest, DropsTrailingDotsAndSpacesAsWindowsDoes) {
+  EXPECT_EQ(Host("C:\\name. \\file.txt."), temp_ / "C/name/file.txt");
+}
+
+TEST_F(SandboxTest, MapsHostPathsBackToWindowsPaths) {
+  EXPECT_EQ(sandbox_.ToWindows(temp_ / "C/Setup/SETUP.EXE").value_or("<none>"),
+            "C:\\Setup\\SETUP.EXE");
+  EXPECT_EQ(sandbox_.ToWindows(temp_ / "D").value_or("<none>"), "D:\\");
+  EXPECT_EQ(sandbox_.ToWindows(temp_ / "C/a/../b").value_or("<none>"), "C:\\b");
+  EXPECT_FALSE(sandbox_.ToWindows("/etc/passwd"));
+  EXPECT_FALSE(sandbox_.ToWindows(temp_ / "Data/file"));
+  EXPECT_FALSE(sandbox_.ToWindows(temp_.path()));
+}
+
+}  // namespace
+}  // namespace vorna::platform
