@@ -80,6 +80,7 @@ void PortableRegistry::FailNth(RegistryCall call, uint64_t n) {
 
 bool PortableRegistry::Save() {
   if (InjectedFault(RegistryCall::Save)) return false;
+  if (sharedFaults_ && sharedFaults_->ShouldFail(FaultKind::RegistryWrite)) return false;
   return ReplaceFileAtomically(filePath_, FormatRegFile(tree_));
 }
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 
+#include "platform/portable/fault_injector.h"
 #include "platform/portable/registry_tree.h"
 #include "platform/registry.h"
 
@@ -44,6 +45,9 @@ class PortableRegistry : public Registry {
 
   /// Makes the nth call of that kind from now on fail (n counts from 1; 0 disarms).
   void FailNth(RegistryCall call, uint64_t n);
+  /// Shares the platform's fault injector: its RegistryWrite kind fails the
+  /// file write behind a change, as a full disk would.
+  void UseFaults(FaultInjector* faults) { sharedFaults_ = faults; }
   /// Keys opened and not yet closed (roots not counted).
   size_t OpenKeyCount() const { return open_.size(); }
   /// Full host path of the registry file.
@@ -68,6 +72,7 @@ class PortableRegistry : public Registry {
   std::map<KeyHandle, RegNode*> open_;
   KeyHandle nextHandle_ = 0x100;
   std::array<Fault, static_cast<size_t>(RegistryCall::Count)> faults_{};
+  FaultInjector* sharedFaults_ = nullptr;
 };
 
 }  // namespace vorna::platform

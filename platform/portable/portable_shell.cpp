@@ -87,37 +87,45 @@ std::string RelativeLinkTarget(const std::string& linkPath, const std::string& t
   return relative + Join(targetParts, common);
 }
 
-PortableShell::PortableShell(PathMapper toHost, std::ostream& diagnostics)
-    : toHost_(std::move(toHost)), diagnostics_(diagnostics) {}
+PortableShell::PortableShell(const Sandbox& sandbox, std::ostream& diagnostics)
+    : sandbox_(sandbox), diagnostics_(diagnostics) {}
 
 HResult PortableShell::CreateShortcut(const std::string& target, const std::string& linkPath,
                                       const std::string& description) {
-  std::string linkFile = NormalizeWindowsPath(linkPath);
-  std::string targetPath = NormalizeWindowsPath(target);
-  ShellLink link;
-  if (IsAbsoluteDrivePath(targetPath)) link.localBasePath = targetPath;
-  link.relativePath = RelativeLinkTarget(linkFile, targetPath);
-  link.description = description;
-  std::optional<std::vector<uint8_t>> bytes = EncodeShellLink(link);
-  if (!bytes) return kHrInvalidArg;
-  std::optional<std::string> hostPath = toHost_(linkPath);
-  if (!hostPath) {
+  std::optional<WindowsPath> linkFile = sandbox_.Resolve(linkPath);
+  if (!linkFile) {
     diagnostics_ << "shortcut not written: no drive holds " << linkPath << "\n";
     return kHrPathNotFound;
   }
-  std::ofstream out(*hostPath, std::ios::binary | std::ios::trunc);
+  // The target becomes a full path as the shell's link object makes it; one
+  // that no drive holds (a network path) is kept as written.
+  std::optional<WindowsPath> resolvedTarget = sandbox_.Resolve(target);
+  std::string targetPath = resolvedTarget ? resolvedTarget->Text() : NormalizeWindowsPath(target);
+  ShellLink link;
+  if (resolvedTarget) link.localBasePath = targetPath;
+  link.relativePath = RelativeLinkTarget(linkFile->Text(), targetPath);
+  link.description = description;
+  std::optional<std::vector<uint8_t>> bytes = EncodeShellLink(link);
+  if (!bytes) return kHrInvalidArg;
+  return WriteLink(*bytes, *linkFile, targetPath, description);
+}
+
+HResult PortableShell::WriteLink(const std::vector<uint8_t>& bytes, const WindowsPath& linkFile,
+                                 const std::string& targetPath, const std::string& description) {
+  std::ofstream out(sandbox_.ToHost(linkFile), std::ios::binary | std::ios::trunc);
   if (!out) {
-    diagnostics_ << "shortcut not written: cannot create " << linkFile << "\n";
+    diagnostics_ << "shortcut not written: cannot create " << linkFile.Text() << "\n";
     return kHrPathNotFound;
   }
-  out.write(reinterpret_cast<const char*>(bytes->data()),
-            static_cast<std::streamsize>(bytes->size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
   out.close();
   if (!out) {
-    diagnostics_ << "shortcut not written: cannot write " << linkFile << "\n";
+    diagnostics_ << "shortcut not written: cannot write " << linkFile.Text() << "\n";
     return kHrAccessDenied;
   }
-  diagnostics_ << "shortcut " << linkFile << " -> " << targetPath << " \"" << description << "\"\n";
+  diagnostics_ << "shortcut " << linkFile.Text() << " -> " << targetPath << " \"" << description
+               << "\"\n";
   return kHrOk;
 }
 

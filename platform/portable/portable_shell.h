@@ -6,29 +6,32 @@
 // diagnostics stream (standard error), so a run's transcript shows them.
 #pragma once
 
-#include <functional>
+#include <cstdint>
 #include <iosfwd>
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/portable/sandbox.h"
 #include "platform/shell.h"
 
 namespace vorna::platform {
 
 class PortableShell : public Shell {
  public:
-  /// Maps a Windows path to its host path in the sandbox; nullopt when no drive can hold it.
-  using PathMapper = std::function<std::optional<std::string>(const std::string&)>;
-
-  /// diagnostics receives one line per shortcut and per refused registration.
-  PortableShell(PathMapper toHost, std::ostream& diagnostics);
+  /// Links are written into the sandbox's drives; diagnostics receives one
+  /// line per shortcut and per refused registration.
+  PortableShell(const Sandbox& sandbox, std::ostream& diagnostics);
 
   HResult CreateShortcut(const std::string& target, const std::string& linkPath,
                          const std::string& description) override;
   bool RegisterLibrary(const std::string& path, LibraryAction action) override;
 
  private:
-  PathMapper toHost_;
+  /// Writes the link file's bytes and tells what was written.
+  HResult WriteLink(const std::vector<uint8_t>& bytes, const WindowsPath& linkFile,
+                    const std::string& targetPath, const std::string& description);
+
+  const Sandbox& sandbox_;
   std::ostream& diagnostics_;
 };
 

@@ -23,20 +23,12 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
   return std::vector<uint8_t>(text.begin(), text.end());
 }
 
-/// A shell whose drive C: is the folder ROOT/C, and whose diagnostics are kept.
+/// A shell over a sandbox in a temporary folder, whose diagnostics are kept.
 class PortableShellTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_FALSE(folder_.path().empty());
     std::filesystem::create_directories(folder_ / "C/Users/Me/Desktop");
-  }
-  /// Maps "C:\a\b" to ROOT/C/a/b; other drives hold nothing.
-  std::optional<std::string> ToHost(const std::string& path) const {
-    if (path.size() < 3 || (path[0] != 'C' && path[0] != 'c') || path[1] != ':')
-      return std::nullopt;
-    std::string host = folder_.path() + "/C";
-    for (char c : path.substr(2)) host += c == '\\' ? '/' : c;
-    return host;
   }
   std::optional<ShellLink> ReadLink(const std::string& hostPath, ShellLinkHeader* header) {
     std::string error;
@@ -47,7 +39,8 @@ class PortableShellTest : public ::testing::Test {
 
   TempFolder folder_;
   std::ostringstream diagnostics_;
-  PortableShell shell_{[this](const std::string& path) { return ToHost(path); }, diagnostics_};
+  Sandbox sandbox_{folder_.path()};
+  PortableShell shell_{sandbox_, diagnostics_};
 };
 
 TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
@@ -76,15 +69,27 @@ TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
             "\"The App\"\n");
 }
 
-TEST_F(PortableShellTest, WithoutDescriptionOrAbsoluteTargetTheirPartsAreLeftOut) {
-  ASSERT_EQ(shell_.CreateShortcut("app.exe", "C:/Users/Me/Desktop/./Rel.lnk", ""), kHrOk);
+TEST_F(PortableShellTest, RelativePathsResolveAgainstTheCurrentFolder) {
+  ASSERT_TRUE(sandbox_.SetCurrentFolder("C:\\Users\\Me"));
+  ASSERT_EQ(shell_.CreateShortcut("bin/app.exe", "desktop/./Rel.lnk", ""), kHrOk);
   ShellLinkHeader header;
   auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Rel.lnk", &header);
   ASSERT_TRUE(link);
-  EXPECT_EQ(header.flags, linkFlags::HasRelativePath);
-  EXPECT_EQ(link->relativePath, "app.exe");
+  EXPECT_EQ(header.flags, linkFlags::HasLinkInfo | linkFlags::HasRelativePath);
+  EXPECT_EQ(link->localBasePath, "C:\\Users\\Me\\bin\\app.exe");
+  EXPECT_EQ(link->relativePath, "..\\bin\\app.exe");
   EXPECT_EQ(link->description, "");
-  EXPECT_EQ(link->localBasePath, "");
+}
+
+TEST_F(PortableShellTest, ANetworkTargetIsKeptAsWrittenWithoutLinkInfo) {
+  ASSERT_EQ(
+      shell_.CreateShortcut("\\\\server\\share\\app.exe", "C:\\Users\\Me\\Desktop\\Net.lnk", "net"),
+      kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Net.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(header.flags, linkFlags::HasName | linkFlags::HasRelativePath);
+  EXPECT_EQ(link->relativePath, "\\\\server\\share\\app.exe");
 }
 
 TEST_F(PortableShellTest, AnExistingLinkIsReplaced) {
@@ -101,6 +106,7 @@ TEST_F(PortableShellTest, AnExistingLinkIsReplaced) {
 TEST_F(PortableShellTest, AMissingFolderOrDriveFailsWithANegativeResult) {
   EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "C:\\No\\Such\\Folder\\App.lnk", "d"), 0);
   EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "Q:\\App.lnk", "d"), 0);
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "\\\\server\\share\\App.lnk", "d"), 0);
   EXPECT_FALSE(std::filesystem::exists(folder_ / "C/No"));
   EXPECT_NE(diagnostics_.str().find("not written"), std::string::npos);
 }
