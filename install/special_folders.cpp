@@ -16,8 +16,9 @@ struct FolderEntry {
   const char* currentUserValue;
 };
 
-// "RECIENT"/"Recient" is spelled so on purpose: scripts written for this
-// runtime use that name, and the value it reads is absent on real systems.
+// "RECIENT" and its value "Recient" keep the spelling scripts already use, so
+// the name reads only a value spelled the same way. "HISTORY" reads the
+// History value of its own.
 constexpr FolderEntry kFolders[] = {
     {"DESKTOP", "Common Desktop", "Desktop"},
     {"PROGRAMS", "Common Programs", "Programs"},
