@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <random>
 #include <sstream>
 
 #include "platform/portable/portable_shell.h"
@@ -193,6 +194,36 @@ TEST(ShellLinkFile, ReadsUnicodeStringsAndSkipsTheItemIdList) {
   auto link = DecodeShellLink(bytes, nullptr, &error);
   ASSERT_TRUE(link) << error;
   EXPECT_EQ(link->description, "O\xC3\xA9");
+}
+
+}  // namespace
+}  // namespace vorna::platform
+
+namespace vorna::platform {
+namespace {
+
+// Random damage to a link file never makes the reader step outside the bytes.
+TEST(ShellLinkFile, DamagedFilesAreReadOrRefusedWithoutOverrun) {
+  ShellLink link;
+  link.localBasePath = "C:\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = "desc";
+  const std::vector<uint8_t> valid = *EncodeShellLink(link);
+  std::mt19937 random(4242);
+  for (int round = 0; round < 5000; ++round) {
+    std::vector<uint8_t> bytes = valid;
+    int edits = 1 + static_cast<int>(random() % 3);
+    for (int e = 0; e < edits; ++e) {
+      // Damage past the class id so that most rounds reach the later parts.
+      size_t at = 20 + random() % (bytes.size() - 20);
+      bytes[at] = static_cast<uint8_t>(random());
+    }
+    std::string error;
+    auto decoded = DecodeShellLink(bytes, nullptr, &error);
+    if (!decoded) {
+      EXPECT_FALSE(error.empty());
+    }
+  }
 }
 
 }  // namespace
