@@ -10,7 +10,7 @@ set -uo pipefail
 
 build=${1:?usage: services.sh BUILD_WIN32_DIR}
 build=$(cd "$build" && pwd)
-check="$build/tests/wine/services_check.exe"
+check="$build/tests/wine/testdll/services_check.exe"
 [ -f "$check" ] || { echo "missing $check: build the win32 preset first" >&2; exit 2; }
 
 export WINEPREFIX="$build/wineprefix"

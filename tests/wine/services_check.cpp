@@ -92,7 +92,7 @@ void CheckRegistry() {
 }
 
 void CheckRegistration() {
-  std::string folder = ProgramFolder() + "\\testdll\\";
+  std::string folder = ProgramFolder() + "\\";
   std::string registering = folder + "registering_library.dll";
   const char* key = "HKEY_CURRENT_USER\\Software\\VornaTestLibrary";
   Check(RegisterLibrary(registering, platform::LibraryAction::Register),
