@@ -37,6 +37,8 @@ PortableRegistry::PortableRegistry(const std::string& root)
     : filePath_(root.empty() ? std::string(kFileName) : root + "/" + kFileName) {}
 
 bool PortableRegistry::Load(std::string* error) {
+  // Keys opened before belong to the tree being replaced; their handles go stale.
+  open_.clear();
   std::string text;
   switch (ReadWholeFile(filePath_, &text)) {
     case ReadOutcome::Missing:

@@ -31,7 +31,8 @@ class PortableRegistry : public Registry {
 
   /// Reads the file (a missing file is an empty registry); false with a
   /// message when it cannot be read or parsed, and then every change is
-  /// refused so that the file is never overwritten.
+  /// refused so that the file is never overwritten. Handles opened before
+  /// become invalid.
   bool Load(std::string* error);
 
   RegStatus OpenKey(KeyHandle parent, const std::string& subkey, uint32_t access,

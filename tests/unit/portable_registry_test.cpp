@@ -289,6 +289,13 @@ TEST_F(PortableRegistryTest, HandlesAreCountedAndRootsNeedNoClosing) {
   EXPECT_EQ(registry_.CloseKey(root), kRegSuccess);
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
   EXPECT_EQ(Open(0x12345, "H", &a), kRegInvalidHandle);
+
+  // Loading the file again replaces the tree; handles into the old one go stale.
+  ASSERT_EQ(Open(kUser, "H", &a), kRegSuccess);
+  std::string error;
+  ASSERT_TRUE(registry_.Load(&error)) << error;
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
+  EXPECT_EQ(SetText(a, "V", "x"), kRegInvalidHandle);
 }
 
 TEST_F(PortableRegistryTest, NamesWithLineBreaksAreRefusedSoTheFileStaysReadable) {
