@@ -1,0 +1,38 @@
+// The 16-byte trailer at the very end of the install data file: the magic
+// "VORNA", three unused bytes, the container's base offset and the file set's
+// offset, both unsigned 32-bit little-endian.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace vorna {
+
+namespace platform {
+class File;
+}
+
+constexpr size_t kTrailerSize = 16;
+constexpr char kTrailerMagic[] = "VORNA";
+constexpr size_t kTrailerMagicSize = 5;
+
+struct Trailer {
+  uint32_t base = 0;           // file offset of the container's first directory record
+  uint32_t fileSetOffset = 0;  // file offset of the file set, 0 when there is none
+};
+
+/// The trailer's 16 bytes.
+std::array<uint8_t, kTrailerSize> EncodeTrailer(const Trailer& trailer);
+/// Decodes 16 bytes; false when they do not start with the magic.
+bool DecodeTrailer(const uint8_t* bytes, Trailer* trailer);
+/// Reads the trailer at the end of file (leaving the file pointer anywhere);
+/// false when the file is too short, unreadable or lacks the magic.
+bool ReadTrailer(platform::File& file, Trailer* trailer);
+
+/// Unsigned 32-bit little-endian value at bytes.
+uint32_t ReadLittleEndian32(const uint8_t* bytes);
+/// Stores value at bytes, unsigned 32-bit little-endian.
+void WriteLittleEndian32(uint8_t* bytes, uint32_t value);
+
+}  // namespace vorna

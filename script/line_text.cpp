@@ -1,0 +1,97 @@
+#include "script/line_text.h"
+
+#include <cstring>
+
+#include "script/char_class.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr size_t kMaxStartWord = 80;
+
+bool EndsFirstWord(char c) {
+  return IsBlank(c) || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+void UpperCaseOutsideLiterals(char* text) {
+  bool inLiteral = false;
+  for (char* p = text; *p; ++p) {
+    if (*p == '"') {
+      inLiteral = !inLiteral;
+    } else if (!inLiteral) {
+      *p = ToUpper(*p);
+    }
+  }
+}
+
+void UpperCaseOutsideLiterals(std::string& text) {
+  bool inLiteral = false;
+  for (char& c : text) {
+    if (c == '"') {
+      inLiteral = !inLiteral;
+    } else if (!inLiteral) {
+      c = ToUpper(c);
+    }
+  }
+}
+
+const char* FindComment(const char* text, char c) {
+  bool inLiteral = false;
+  for (const char* p = text; *p; ++p) {
+    if (*p == '"') {
+      inLiteral = !inLiteral;
+      continue;
+    }
+    if (inLiteral) continue;
+    if (*p == c) return p;
+    if (*p == ':') return nullptr;
+  }
+  return nullptr;
+}
+
+char* FindComment(char* text, char c) {
+  return const_cast<char*>(FindComment(static_cast<const char*>(text), c));
+}
+
+const char* FindWordOutsideLiterals(const char* text, const char* word) {
+  size_t length = std::strlen(word);
+  if (length == 0) return nullptr;
+  bool inLiteral = false;
+  size_t matched = 0;
+  for (const char* p = text; *p; ++p) {
+    if (*p == '"') {
+      inLiteral = !inLiteral;
+      matched = 0;
+      continue;
+    }
+    if (inLiteral) continue;
+    if (*p != word[matched]) {
+      matched = 0;
+      continue;
+    }
+    if (++matched == length) return p - (length - 1);
+  }
+  return nullptr;
+}
+
+const char* StartsWithWord(const char* line, const char* word) {
+  size_t length = std::strlen(word);
+  if (length == 0 || length > kMaxStartWord) return nullptr;
+  bool inLiteral = false;
+  size_t at = 0;
+  for (; line[at]; ++at) {
+    if (line[at] == '"') inLiteral = !inLiteral;
+    if (!inLiteral && EndsFirstWord(line[at])) break;
+  }
+  // The word must be followed by a blank, not by the end of the line.
+  if (line[at] == '\0' || at != length) return nullptr;
+  for (size_t i = 0; i < length; ++i) {
+    if (ToUpper(line[i]) != ToUpper(word[i])) return nullptr;
+  }
+  return line;
+}
+
+}  // namespace vorna

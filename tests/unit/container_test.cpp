@@ -1,0 +1,371 @@
+#include "installdata/container.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "installdata/scramble.h"
+#include "installdata/trailer.h"
+#include "scratch_folder.h"
+#include "tools/pack/authoring/container_directory.h"
+#include "tools/pack/authoring/container_writer.h"
+
+namespace vorna {
+namespace {
+
+using authoring::ContainerEntry;
+using Bytes = std::vector<uint8_t>;
+
+Bytes BytesOf(const std::string& text) {
+  return Bytes(text.begin(), text.end());
+}
+
+const std::string kStub = "MZ this stands for the program image";
+
+// An image built by the packer's writer: stub, container, trailer.
+Bytes BuildImage(const std::vector<ContainerEntry>& entries, const std::string& key) {
+  std::ostringstream out;
+  authoring::ImageWriter writer(out);
+  writer.AppendBytes(kStub.data(), kStub.size());
+  writer.AppendContainer(entries, key);
+  writer.Finish();
+  const std::string image = out.str();
+  return Bytes(image.begin(), image.end());
+}
+
+// Directory records written by hand, so that tests can build containers
+// the writer refuses to make (duplicates, damaged sizes).
+struct RawRecord {
+  uint32_t size;
+  std::string name;
+  std::string data;
+};
+
+Bytes BuildRawImage(const std::vector<RawRecord>& records, const std::string& key) {
+  Bytes container;
+  for (const RawRecord& record : records) {
+    uint8_t bytes[kDirectoryRecordSize] = {};
+    WriteLittleEndian32(bytes, record.size);
+    std::memcpy(bytes + 4, record.name.data(), std::min<size_t>(record.name.size(), 32));
+    container.insert(container.end(), bytes, bytes + sizeof bytes);
+    container.insert(container.end(), record.data.begin(), record.data.end());
+  }
+  ScrambleBlock(container.data(), container.size(), 0, key);
+  Bytes image(kStub.begin(), kStub.end());
+  image.insert(image.end(), container.begin(), container.end());
+  auto trailer = EncodeTrailer(Trailer{static_cast<uint32_t>(kStub.size()), 0});
+  image.insert(image.end(), trailer.begin(), trailer.end());
+  return image;
+}
+
+std::string ReadAllBytes(ContainerReader& reader) {
+  std::string text;
+  for (int c; (c = reader.ReadByte()) >= 0;) text += static_cast<char>(c);
+  return text;
+}
+
+class ContainerTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SetContainerKey(kInstallerKey); }
+  void TearDown() override { ClearContainerKey(); }
+
+  // Writes image as the program file and installs the file system.
+  void UseImage(const Bytes& image) {
+    programPath_ = folder_.Write("SETUP.EXE", image);
+    files_.reset();  // the old platform must come back before the new one is installed
+    files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), programPath_);
+  }
+
+  testing::ScratchFolder folder_;
+  std::string programPath_;
+  std::unique_ptr<testing::ScopedFileSystem> files_;
+};
+
+std::string Binary(size_t size) {
+  std::string data;
+  for (size_t i = 0; i < size; ++i) data += static_cast<char>((i * 7 + 3) & 0xFF);
+  return data;
+}
+
+TEST_F(ContainerTest, RoundTripThroughTheWriter) {
+  const std::vector<ContainerEntry> entries = {
+      {"STARTUP.CTL", BytesOf("INSTALL\r\n")},
+      {"INSTALL", BytesOf("SUB MAIN\r\nEND SUB\r\n")},
+      {"BINARY.DAT", BytesOf(Binary(777))},
+  };
+  UseImage(BuildImage(entries, kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.hasContainer());
+  for (const ContainerEntry& entry : entries) {
+    ASSERT_TRUE(reader.OpenEntry(entry.name.c_str(), "rb")) << entry.name;
+    EXPECT_FALSE(reader.AtEndOfEntry());
+    Bytes read(entry.data.size() + 10);
+    EXPECT_EQ(reader.ReadBlock(read.data(), 1, read.size()), entry.data.size());
+    read.resize(entry.data.size());
+    EXPECT_EQ(read, entry.data) << entry.name;
+    EXPECT_TRUE(reader.AtEndOfEntry());
+    EXPECT_EQ(reader.ReadByte(), -1);
+  }
+  // The data are really scrambled in the file.
+  Bytes image = BuildImage(entries, kInstallerKey);
+  std::string imageText(image.begin(), image.end());
+  EXPECT_EQ(imageText.find("SUB MAIN"), std::string::npos);
+  EXPECT_EQ(imageText.find("STARTUP.CTL"), std::string::npos);
+}
+
+TEST_F(ContainerTest, NamesAreFoundWhateverTheirCase) {
+  UseImage(BuildImage({{"Startup.Ctl", BytesOf("A")}, {"LICENSE", BytesOf("B")}}, kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("startup.ctl", "r"));
+  EXPECT_EQ(ReadAllBytes(reader), "A");
+  ASSERT_TRUE(reader.OpenEntry("license", "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "B");
+  EXPECT_FALSE(reader.OpenEntry("LICENS", "rb"));
+}
+
+TEST_F(ContainerTest, KeyOfLengthZeroStoresBytesAsTheyAre) {
+  ClearContainerKey();
+  Bytes image = BuildImage({{"PLAIN", BytesOf("visible text")}}, "");
+  std::string imageText(image.begin(), image.end());
+  EXPECT_NE(imageText.find("visible text"), std::string::npos);
+  UseImage(image);
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("PLAIN", "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "visible text");
+}
+
+TEST_F(ContainerTest, KeyInstalledAfterTheReaderIsUsedForTheEntry) {
+  UseImage(BuildImage({{"STARTUP.CTL", BytesOf("X")}}, kInstallerKey));
+  ClearContainerKey();
+  ContainerReader reader;
+  SetContainerKey("507-194463820XYZ", 13);  // length 13: the installer's key
+  ASSERT_TRUE(reader.OpenEntry("STARTUP.CTL", "r"));
+  EXPECT_EQ(ReadAllBytes(reader), "X");
+}
+
+TEST_F(ContainerTest, ReadersAgreeWhateverWayTheyRead) {
+  const std::string data = Binary(100);
+  UseImage(BuildImage({{"FIRST", BytesOf("1234567")}, {"DATA", BytesOf(data)}}, kInstallerKey));
+  ContainerReader byBytes;
+  ContainerReader mixed;
+  ASSERT_TRUE(byBytes.OpenEntry("DATA", "rb"));
+  ASSERT_TRUE(mixed.OpenEntry("DATA", "rb"));
+  EXPECT_EQ(ReadAllBytes(byBytes), data);
+  std::string text;
+  text += static_cast<char>(mixed.ReadByte());
+  char block[40];
+  ASSERT_EQ(mixed.ReadBlock(block, 4, 10), 40u);
+  text.append(block, 40);
+  text += ReadAllBytes(mixed);
+  EXPECT_EQ(text, data);
+}
+
+TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
+  UseImage(BuildImage({{"EMPTY", {}}, {"NEXT", BytesOf("N")}}, kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("EMPTY", "rb"));
+  EXPECT_TRUE(reader.AtEndOfEntry());
+  EXPECT_EQ(reader.ReadByte(), -1);
+  char line[10];
+  EXPECT_EQ(reader.ReadLine(line, 8), nullptr);
+  EXPECT_EQ(reader.ReadBlock(line, 1, 8), 0u);
+  ASSERT_TRUE(reader.OpenEntry("NEXT", "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "N");
+}
+
+TEST_F(ContainerTest, NameOf32CharactersFallsBackToAPlainFile) {
+  const std::string name32(32, 'N');
+  const std::string name31(31, 'N');
+  UseImage(BuildImage({{name31, BytesOf("in the container")}}, kInstallerKey));
+  folder_.Write(name32, "on disk");
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry(name31.c_str(), "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "in the container");
+  ASSERT_TRUE(reader.OpenEntry(name32.c_str(), "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "on disk");
+  EXPECT_FALSE(reader.OpenEntry((name32 + "X").c_str(), "rb"));
+}
+
+TEST_F(ContainerTest, WithoutMagicEveryNameIsAPlainFile) {
+  UseImage(BytesOf(kStub + std::string(40, 'x')));
+  folder_.Write("STARTUP.CTL", "INSTALL\r\n");
+  ContainerReader reader;
+  EXPECT_FALSE(reader.hasContainer());
+  ASSERT_TRUE(reader.OpenEntry("STARTUP.CTL", "r"));
+  EXPECT_EQ(ReadAllBytes(reader), "INSTALL\n");  // text mode drops the CR before LF
+  EXPECT_TRUE(reader.AtEndOfEntry());
+  EXPECT_FALSE(reader.OpenEntry("MISSING", "r"));
+  EXPECT_TRUE(reader.AtEndOfEntry());
+  EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "w"));  // the reader only reads
+}
+
+TEST_F(ContainerTest, MissingOrTinyProgramFileMeansNoContainer) {
+  UseImage(BytesOf("VORNA"));  // shorter than a trailer
+  EXPECT_FALSE(ContainerReader().hasContainer());
+  files_.reset();
+  files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), "/nonexistent/SETUP.EXE");
+  ContainerReader reader;
+  EXPECT_FALSE(reader.hasContainer());
+  EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "r"));
+}
+
+TEST_F(ContainerTest, TheFirstRecordOfANameWins) {
+  UseImage(BuildRawImage({{1, "TWICE", "1"}, {1, "twice", "2"}, {kEndRecordMarker, "", ""}},
+                         kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("Twice", "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "1");
+}
+
+TEST_F(ContainerTest, TheEndRecordIsNeverAnEntry) {
+  UseImage(BuildImage({{"A", BytesOf("a")}}, kInstallerKey));
+  ContainerReader reader;
+  EXPECT_FALSE(reader.OpenEntry("", "rb"));
+  EXPECT_TRUE(reader.AtEndOfEntry());
+  EXPECT_EQ(reader.ReadByte(), -1);
+  // Nor is anything behind it.
+  UseImage(BuildRawImage({{kEndRecordMarker, "", ""}, {1, "AFTER", "z"}}, kInstallerKey));
+  ContainerReader second;
+  EXPECT_FALSE(second.OpenEntry("AFTER", "rb"));
+}
+
+TEST_F(ContainerTest, ARecordRunningPastTheFileEndsTheWalk) {
+  UseImage(BuildRawImage(
+      {{2, "GOOD", "ok"}, {1000000, "BAD", "short"}, {1, "LATER", "x"}, {kEndRecordMarker, "", ""}},
+      kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("GOOD", "rb"));
+  EXPECT_EQ(ReadAllBytes(reader), "ok");
+  EXPECT_FALSE(reader.OpenEntry("BAD", "rb"));
+  EXPECT_FALSE(reader.OpenEntry("LATER", "rb"));
+  // A directory without an end record and a name without terminator end it too.
+  UseImage(BuildRawImage({{1, "ONLY", "1"}}, kInstallerKey));
+  EXPECT_FALSE(ContainerReader().OpenEntry("OTHER", "rb"));
+  UseImage(BuildRawImage({{1, std::string(32, 'L'), "1"}, {1, "B", "2"}}, kInstallerKey));
+  EXPECT_FALSE(ContainerReader().OpenEntry("B", "rb"));
+}
+
+TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
+  UseImage(BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")}}, kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("LINES", "rb"));
+  char line[20];
+  std::vector<std::string> lines;
+  while (!reader.AtEndOfEntry()) {
+    ASSERT_NE(reader.ReadLine(line, 16), nullptr);
+    lines.push_back(line);
+  }
+  EXPECT_EQ(lines, (std::vector<std::string>{"AB\r", "C\r", "DE\r", "\r", "F"}));
+  EXPECT_EQ(reader.ReadLine(line, 16), nullptr);
+}
+
+TEST_F(ContainerTest, ContainerLinesStopAfterLimitPlusOneBytes) {
+  UseImage(BuildImage({{"LONG", BytesOf("0123456789")}}, kInstallerKey));
+  ContainerReader reader;
+  ASSERT_TRUE(reader.OpenEntry("LONG", "rb"));
+  char line[4 + 2];
+  ASSERT_NE(reader.ReadLine(line, 4), nullptr);
+  EXPECT_STREQ(line, "01234");
+  ASSERT_NE(reader.ReadLine(line, 4), nullptr);
+  EXPECT_STREQ(line, "56789");
+  EXPECT_TRUE(reader.AtEndOfEntry());
+}
+
+TEST_F(ContainerTest, PlainFileLinesReadLikeTheCLibrary) {
+  UseImage(BytesOf(kStub));
+  folder_.Write("TEXT", "AB\r\nCDEFG\nH");
+  ContainerReader reader;
+  char line[10];
+  ASSERT_TRUE(reader.OpenEntry("TEXT", "rb"));
+  std::vector<std::string> lines;
+  while (reader.ReadLine(line, 4)) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"AB\r", "\n", "CDE", "FG\n", "H"}));
+  EXPECT_TRUE(reader.AtEndOfEntry());
+
+  ASSERT_TRUE(reader.OpenEntry("TEXT", "r"));
+  ASSERT_NE(reader.ReadLine(line, 8), nullptr);
+  EXPECT_STREQ(line, "AB\n");
+  char block[4];
+  EXPECT_EQ(reader.ReadBlock(block, 2, 2), 2u);
+  EXPECT_EQ(std::string(block, 4), "CDEF");
+  EXPECT_EQ(reader.ReadBlock(block, 2, 2), 1u);  // "G\nH" holds one whole item of two
+}
+
+TEST(ContainerWriter, RefusesNamesTheDirectoryCannotHold) {
+  using authoring::CheckEntries;
+  EXPECT_EQ(CheckEntries({{std::string(31, 'A'), {}}}), "");
+  EXPECT_NE(CheckEntries({{std::string(32, 'A'), {}}}).find("longer than 31"), std::string::npos);
+  EXPECT_NE(CheckEntries({{"Setup.Ctl", {}}, {"SETUP.CTL", {}}}).find("differ only in case"),
+            std::string::npos);
+  EXPECT_NE(CheckEntries({{"", {}}}), "");
+  EXPECT_THROW(authoring::EncodeContainer({{"A", {}}, {"a", {}}}, kInstallerKey),
+               std::invalid_argument);
+}
+
+TEST(ContainerWriter, TrailerLocatesContainerAndFileSet) {
+  std::ostringstream out;
+  authoring::ImageWriter writer(out);
+  writer.AppendBytes("STUB", 4);
+  writer.AppendContainer({{"A", BytesOf("xy")}}, kInstallerKey);
+  const uint64_t fileSetAt = writer.offset();
+  writer.MarkFileSet();
+  writer.AppendBytes("FILESET", 7);
+  writer.Finish();
+  const std::string image = out.str();
+  ASSERT_EQ(image.size(), 4 + (36 + 2 + 36) + 7 + kTrailerSize);
+  Trailer trailer;
+  ASSERT_TRUE(
+      DecodeTrailer(reinterpret_cast<const uint8_t*>(image.data()) + image.size() - 16, &trailer));
+  EXPECT_EQ(trailer.base, 4u);
+  EXPECT_EQ(trailer.fileSetOffset, fileSetAt);
+  EXPECT_EQ(image.substr(image.size() - 16, 8), std::string("VORNA\0\0\0", 8));
+}
+
+TEST(ContainerDirectory, ListsWhatTheWriterWrote) {
+  Bytes image = BuildImage({{"Startup.Ctl", BytesOf("abc")}, {"EMPTY", {}}}, kInstallerKey);
+  std::istringstream in(std::string(image.begin(), image.end()));
+  authoring::ImageDirectory directory = authoring::ReadImageDirectory(in, kInstallerKey);
+  EXPECT_EQ(directory.base, kStub.size());
+  EXPECT_EQ(directory.fileSetOffset, 0u);
+  ASSERT_EQ(directory.entries.size(), 2u);
+  EXPECT_EQ(directory.entries[0].name, "Startup.Ctl");
+  EXPECT_EQ(directory.entries[0].size, 3u);
+  EXPECT_EQ(directory.entries[0].dataOffset, kStub.size() + kDirectoryRecordSize);
+  EXPECT_EQ(directory.entries[1].name, "EMPTY");
+  EXPECT_EQ(directory.entries[1].size, 0u);
+}
+
+TEST(ContainerDirectory, RefusesImagesWithoutMagicOrWithDamage) {
+  std::istringstream noMagic(kStub);
+  EXPECT_THROW(authoring::ReadImageDirectory(noMagic, kInstallerKey), std::runtime_error);
+  Bytes damaged = BuildRawImage({{500, "BIG", "x"}, {kEndRecordMarker, "", ""}}, kInstallerKey);
+  std::istringstream in(std::string(damaged.begin(), damaged.end()));
+  EXPECT_THROW(authoring::ReadImageDirectory(in, kInstallerKey), std::runtime_error);
+  Bytes unended = BuildRawImage({{1, "A", "x"}}, kInstallerKey);
+  std::istringstream in2(std::string(unended.begin(), unended.end()));
+  EXPECT_THROW(authoring::ReadImageDirectory(in2, kInstallerKey), std::runtime_error);
+}
+
+TEST(Scramble, FollowsTheKeyPositionRule) {
+  const std::string key = kInstallerKey;
+  // Position 3 of the key is '-' (0x2D): ((0x41 ^ 0x2D) + 3) & 0xFF.
+  EXPECT_EQ(ScrambleByte(0x41, 3, key), ((0x41 ^ 0x2D) + 3) & 0xFF);
+  for (uint32_t i = 0; i < key.size(); ++i) {
+    for (int plain = 0; plain < 256; ++plain) {
+      uint8_t stored = ScrambleByte(static_cast<uint8_t>(plain), i, key);
+      ASSERT_EQ(UnscrambleByte(stored, i, key), plain);
+    }
+  }
+  EXPECT_EQ(KeyPositionAt(13, key), 0u);
+  EXPECT_EQ(KeyPositionAt(27, key), 1u);
+  EXPECT_EQ(KeyPositionAt(27, ""), 0u);
+  // A long key: positions beyond 255 add (i mod 255).
+  std::string longKey(300, 'k');
+  EXPECT_EQ(ScrambleByte(0, 256, longKey), ('k' + 1) & 0xFF);
+}
+
+}  // namespace
+}  // namespace vorna

@@ -1,0 +1,210 @@
+#include "script/module_loader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "installdata/scramble.h"
+#include "scratch_folder.h"
+#include "script/errors.h"
+#include "tools/pack/authoring/container_writer.h"
+
+namespace vorna {
+namespace {
+
+template <typename F>
+int ErrorOf(F f) {
+  try {
+    f();
+  } catch (errorNumbers number) {
+    return static_cast<int>(number);
+  }
+  return 0;
+}
+
+// "name|text|line" for each node of a list, name "-" when it has none.
+std::vector<std::string> Describe(NodeList& list) {
+  std::vector<std::string> out;
+  for (NamedNode* node = list.head(); node; node = node->next()) {
+    auto* line = static_cast<ProgramLine*>(node);
+    out.push_back(std::string(line->name() ? line->name() : "-") + "|" + line->text() + "|" +
+                  std::to_string(line->lineNumber()));
+  }
+  return out;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(AddLine, LabelsStartInTheFirstColumnAndHoldLettersAndDigits) {
+  Module module;
+  AddLine(module, "Start:", 0);
+  AddLine(module, "Again2: x = 1", 1);
+  AddLine(module, " Indented: X", 2);
+  AddLine(module, "My_Label: X = 1", 3);
+  AddLine(module, "PRINT \"a:b\"", 4);
+  AddLine(module, ":X", 5);
+  AddLine(module, "Here: ' note", 6);
+  EXPECT_EQ(Describe(module.top()),
+            (Lines{"START||0", "AGAIN2|X = 1|1", "-|INDENTED: X|2", "-|MY_LABEL: X = 1|3",
+                   "-|PRINT \"a:b\"|4", "-|:X|5", "HERE|' NOTE|6"}));
+}
+
+TEST(AddLine, ProcedureHeadersOpenTheirOwnLineList) {
+  Module module;
+  AddLine(module, "dim g", 0);
+  AddLine(module, "sub Foo (a)", 1);
+  AddLine(module, "x = a", 2);
+  AddLine(module, "END SUB", 3);
+  AddLine(module, "y = 2", 4);
+  AddLine(module, "  FUNCTION\tBar(b)", 5);
+  AddLine(module, "FUNCTION", 6);
+  EXPECT_EQ(Describe(module.top()),
+            (Lines{"-|DIM G|0", "~FOO|SUB FOO (A)|1", "~BAR|FUNCTION\tBAR(B)|5"}));
+  ProgramLine* foo = FindProcedure(module, "foo");
+  ASSERT_NE(foo, nullptr);
+  EXPECT_TRUE(foo->isProcedure());
+  EXPECT_EQ(Describe(foo->lines()),
+            (Lines{"~FOO|SUB FOO (A)|1", "-|X = A|2", "-|END SUB|3", "-|Y = 2|4"}));
+  ProgramLine* bar = FindProcedure(module, "BAR");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(Describe(bar->lines()), (Lines{"~BAR|FUNCTION\tBAR(B)|5", "-|FUNCTION|6"}));
+  EXPECT_EQ(FindProcedure(module, "BA"), nullptr);
+}
+
+TEST(AddLine, RefusesDuplicateAndIllegalProcedureNames) {
+  Module module;
+  AddLine(module, "SUB A", 0);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "function a(x)", 1); }), 1);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "SUB Print (a)", 2); }), 51);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "FUNCTION STRING", 3); }), 51);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "SUB (a)", 4); }), 51);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, ("SUB " + std::string(32, 'P') + "(x)").c_str(), 5); }),
+            0);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, ("SUB " + std::string(33, 'Q')).c_str(), 6); }), 51);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "Print: X = 1", 7); }), 51);
+  EXPECT_EQ(ErrorOf([&] { AddLine(module, "Printx: X = 1", 8); }), 0);
+  Module other;  // the same name in another module is allowed
+  EXPECT_EQ(ErrorOf([&] { AddLine(other, "SUB A", 0); }), 0);
+}
+
+TEST(FindLabel, SeesOnlyTheTopList) {
+  Module module;
+  AddLine(module, "TOP: X = 1", 0);
+  AddLine(module, "SUB FOO", 1);
+  AddLine(module, "INNER: Y = 2", 2);
+  EXPECT_STREQ(FindLabel(module, "TOP")->text(), "X = 1");
+  EXPECT_EQ(ErrorOf([&] { FindLabel(module, "INNER"); }), 47);
+  EXPECT_EQ(ErrorOf([&] { FindLabel(module, "MISSING"); }), 47);
+  EXPECT_EQ(ErrorOf([&] { FindLabel(module, "~FOO"); }), 47);
+}
+
+class LoaderTest : public ::testing::Test {
+ protected:
+  LoaderTest() : files_(folder_.path(), (folder_.path() / "NO-SETUP.EXE").string()) {}
+
+  testing::ScratchFolder folder_;
+  testing::ScopedFileSystem files_;
+};
+
+TEST_F(LoaderTest, ReadsLinesWithNumbersCommentsAndProcedures) {
+  folder_.Write("INSTALL",
+                "' a comment line\r\n"
+                "\r\n"
+                "DIM X ' declare\r\n"
+                "   \t  \r\n"
+                "X = 1 : ' hi\r\n"
+                "sub main\r\n"
+                "  ' indented comment\r\n"
+                "  print \"It's\" ' done\r\n"
+                "END SUB\r\n");
+  NodeList modules;
+  Module* module = LoadModule(modules, "install");
+  ASSERT_NE(module, nullptr);
+  EXPECT_STREQ(module->name(), "INSTALL");
+  EXPECT_EQ(module->nameField(), "INSTALL");
+  EXPECT_EQ(module->typeWord(), -1);
+  EXPECT_EQ(Describe(module->top()), (Lines{"-|DIM X |2", "-|X = 1 : ' HI|4", "~MAIN|SUB MAIN|5"}));
+  EXPECT_EQ(Describe(FindProcedure(*module, "MAIN")->lines()),
+            (Lines{"~MAIN|SUB MAIN|5", "-|PRINT \"It's\" |7", "-|END SUB|8"}));
+}
+
+TEST_F(LoaderTest, TheSameModuleIsLoadedOnce) {
+  folder_.Write("SETUP.BAS", "SUB MAIN\r\n");
+  NodeList modules;
+  Module* first = LoadModule(modules, "SETUP.BAS");
+  EXPECT_EQ(LoadModule(modules, "setup.bas"), first);
+  EXPECT_EQ(modules.count(), 1);
+}
+
+TEST_F(LoaderTest, AMissingModuleRaisesFileNotFoundAndIsNotAdded) {
+  NodeList modules;
+  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, "MISSING"); }), 46);
+  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, std::string(256, 'M').c_str()); }), 46);
+  EXPECT_EQ(modules.count(), 0);
+  Module module;
+  EXPECT_EQ(module.nameField(), "<NONE>");
+  EXPECT_EQ(ErrorOf([&] { ReadModule(module, "MISSING"); }), 46);
+  EXPECT_EQ(module.nameField(), "<NONE>");
+}
+
+TEST_F(LoaderTest, ErrorsWhileLoadingLeaveNoModuleBehind) {
+  folder_.Write("DUP", "SUB A\r\nSUB A\r\n");
+  NodeList modules;
+  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, "DUP"); }), 1);
+  EXPECT_EQ(modules.count(), 0);
+}
+
+TEST_F(LoaderTest, CommentsAndBlankLinesOnlyGiveAnEmptyModule) {
+  folder_.Write("QUIET", "' one\r\n\r\n   ' two\r\n\t\r\n");
+  NodeList modules;
+  EXPECT_EQ(LoadModule(modules, "QUIET")->top().count(), 0);
+}
+
+TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
+  folder_.Write("ONE", "SUB SHARED1\r\nSUB MAIN\r\n");
+  folder_.Write("TWO", "SUB MAIN\r\nSUB ONLYTWO\r\n");
+  NodeList modules;
+  Module* one = LoadModule(modules, "ONE");
+  Module* two = LoadModule(modules, "TWO");
+  EXPECT_EQ(FindProcedureInModules(modules, "main").module, one);
+  ProcedureRef onlyTwo = FindProcedureInModules(modules, "ONLYTWO");
+  EXPECT_EQ(onlyTwo.module, two);
+  EXPECT_STREQ(onlyTwo.procedure->name(), "~ONLYTWO");
+  ProcedureRef none = FindProcedureInModules(modules, "NONE");
+  EXPECT_EQ(none.module, nullptr);
+  EXPECT_EQ(none.procedure, nullptr);
+}
+
+TEST_F(LoaderTest, LongPlainFileLinesAreSplitWithoutLoss) {
+  // A plain file is read 254 characters at a time (the C library's line read).
+  const std::string line(300, 'A');
+  folder_.Write("LONG", line + "\r\nB\r\n");
+  NodeList modules;
+  Module* module = LoadModule(modules, "LONG");
+  EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(254, 'A') + "|0",
+                                            "-|" + std::string(46, 'A') + "|1", "-|B|2"}));
+}
+
+TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
+  std::string line;
+  for (int i = 0; i < 300; ++i) line += static_cast<char>('A' + i % 26);
+  std::ostringstream out;
+  authoring::ImageWriter writer(out);
+  writer.AppendBytes("MZ", 2);
+  const std::string text = line + "\r\nB\r\n";
+  writer.AppendContainer({{"LONG", std::vector<uint8_t>(text.begin(), text.end())}}, kInstallerKey);
+  writer.Finish();
+  std::string image = folder_.Write("SETUP.EXE", out.str());
+  testing::ScopedFileSystem files(folder_.path(), image);
+  SetContainerKey(kInstallerKey);
+  NodeList modules;
+  Module* module = LoadModule(modules, "long");
+  ClearContainerKey();
+  EXPECT_EQ(Describe(module->top()),
+            (Lines{"-|" + line.substr(0, 255) + "|0", "-|" + line.substr(256) + "|1", "-|B|2"}));
+}
+
+}  // namespace
+}  // namespace vorna
