@@ -32,6 +32,8 @@ Interpreter::~Interpreter() {
   globals_.Clear();
   modules_.Clear();
   extensions_.Clear();
+  // Files a script left open are closed with the run.
+  files_.CloseAll();
 }
 
 Interpreter* Interpreter::Current() {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "script/error_record.h"
+#include "script/file_table.h"
 #include "values/extension.h"
 #include "values/node_list.h"
 
@@ -62,6 +63,8 @@ class Interpreter : public Extension {
   NodeList& modules() { return modules_; }
   NodeList& extensions() { return extensions_; }
   ErrorRecord& errorRecord() { return errorRecord_; }
+  /// The numbered file slots of the run.
+  FileTable& files() { return files_; }
   /// Always -1: the type word of the interpreter record.
   int32_t typeWord() const { return typeWord_; }
 
@@ -80,6 +83,7 @@ class Interpreter : public Extension {
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
+  FileTable files_;
 };
 
 }  // namespace vorna
