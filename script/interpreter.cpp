@@ -1,5 +1,6 @@
 #include "script/interpreter.h"
 
+#include "platform/platform.h"
 #include "script/errors.h"
 #include "values/value.h"
 
@@ -28,12 +29,15 @@ Interpreter::Interpreter() {
 Interpreter::~Interpreter() {
   Interpreter* self = this;
   gCurrentInterpreter.compare_exchange_strong(self, nullptr);
-  // Destruction order of the run: variables, then modules, then extensions.
+  // Destruction order of the run: files, variables, modules, extensions,
+  // and last the console.
+  files_.CloseAll();
   globals_.Clear();
   modules_.Clear();
   extensions_.Clear();
-  // Files a script left open are closed with the run.
-  files_.CloseAll();
+  platform::Console* console = platform::Current().console;
+  if (consoleFlag != 0 && console != nullptr) console->Close();
+  consoleFlag = 0;
 }
 
 Interpreter* Interpreter::Current() {

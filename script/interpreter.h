@@ -63,7 +63,6 @@ class Interpreter : public Extension {
   NodeList& modules() { return modules_; }
   NodeList& extensions() { return extensions_; }
   ErrorRecord& errorRecord() { return errorRecord_; }
-  /// The numbered file slots of the run.
   FileTable& files() { return files_; }
   /// Always -1: the type word of the interpreter record.
   int32_t typeWord() const { return typeWord_; }
@@ -80,10 +79,10 @@ class Interpreter : public Extension {
   std::atomic<int32_t> stopFlag_{0};
   Activation* current_ = nullptr;
   NodeList globals_;
+  FileTable files_;
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
-  FileTable files_;
 };
 
 }  // namespace vorna

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "sandbox_script_fixture.h"
+#include "script/file_slots.h"
 
 namespace vorna {
 namespace {
@@ -65,11 +66,11 @@ class FileFunctionsTest : public SandboxScriptTest {
  protected:
   /// Opens a sandbox file straight into a slot of the file table.
   platform::File& OpenSlot(int number, const std::string& name) {
-    FileSlot& slot = interpreter_.files().slot(number);
-    slot.handle = files_.Open("C:\\" + name, platform::Access::ReadWrite,
-                              platform::Share::ReadWrite, platform::Creation::OpenAlways);
-    slot.recordLength = 1;
-    return *slot.handle;
+    FileTable& table = interpreter_.files();
+    table.handles[number] = files_.Open("C:\\" + name, platform::Access::ReadWrite,
+                                        platform::Share::ReadWrite, platform::Creation::OpenAlways);
+    table.recordLengths[number] = 1;
+    return *table.handles[number];
   }
 };
 
@@ -81,14 +82,14 @@ TEST_F(FileFunctionsTest, FreeFileFindsTheLowestFreeNumber) {
   Evaluate("FREEFILE", number);
   EXPECT_EQ(number.type(), ValueType::INTEGER);
   EXPECT_EQ(number.AsLong(), 3);
-  interpreter_.files().Close(1);
+  CloseFileSlot(interpreter_.files(), 1);
   EXPECT_EQ(Text("FREEFILE"), "1");
 }
 
 TEST_F(FileFunctionsTest, FreeFileWithEverySlotInUseRaisesNoHandlesLeft) {
   for (int number = 1; number <= 511; ++number) OpenSlot(number, "shared.txt");
   EXPECT_EQ(ErrorOf("FREEFILE"), int(errorNumbers::NoHandlesLeft));
-  interpreter_.files().Close(511);
+  CloseFileSlot(interpreter_.files(), 511);
   EXPECT_EQ(Text("FREEFILE"), "511");
 }
 
