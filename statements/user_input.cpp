@@ -1,0 +1,54 @@
+#include "statements/user_input.h"
+
+#include <string>
+
+#include "platform/platform.h"
+#include "script/activation.h"
+#include "script/interpreter.h"
+#include "statements/user_answer.h"
+#include "values/value.h"
+#include "values/variables.h"
+
+namespace vorna {
+
+namespace {
+
+/// Prompts go where the script's text output goes: to the open console.
+void WritePrompt(Interpreter& interpreter, const std::string& text) {
+  platform::Console* console = platform::Current().console;
+  if (interpreter.consoleFlag != 0 && console != nullptr) console->Write(text);
+}
+
+// ["prompt",[,]]: the prompt text, written out; empty without a literal.
+std::string ReadPrompt(Activation& activation) {
+  StatementCursor& cursor = activation.cursor();
+  cursor.SkipBlanks();
+  if (cursor.current() != '"') return std::string();
+  LiteralBuffer literal;
+  size_t length = cursor.ReadStringLiteral(literal);
+  std::string prompt(literal, length);
+  WritePrompt(activation.interpreter(), prompt);
+  cursor.ExpectChar(',');
+  cursor.MatchChar(',');
+  return prompt;
+}
+
+}  // namespace
+
+void InputFromUser(Activation& activation) {
+  StatementCursor& cursor = activation.cursor();
+  cursor.SkipBlanks();
+  if (cursor.current() == '\0' || cursor.current() == ':') return;
+  std::string prompt = ReadPrompt(activation);
+  Interpreter& interpreter = activation.interpreter();
+  do {
+    WritePrompt(interpreter, "? ");
+    std::optional<std::string> answer = AskUser(interpreter, prompt);
+    NameBuffer name;
+    cursor.ReadName(name);
+    Value* variable = ReferenceVariable(activation, name);
+    if (variable != nullptr && answer) variable->SetString(answer->c_str());
+  } while (cursor.MatchChar(','));
+}
+
+}  // namespace vorna
