@@ -46,8 +46,8 @@ void MsgBox(Activation& activation, Value& result) {
     }
   }
   CloseArguments(activation);
-  int button = platform::Current().interaction->MessageBox(platform::Owner::Backdrop, text,
-                                                           caption, style);
+  int button =
+      platform::Current().interaction->MessageBox(platform::Owner::Backdrop, text, caption, style);
   result.SetLong(button);
 }
 

@@ -27,7 +27,8 @@ void PortableSystem::AtExit(std::function<void()> hook) {
   exitHooks_.push_back(std::move(hook));
 }
 
-std::optional<uint32_t> PortableSystem::StartProcess(const std::string& commandLine, int /*showState*/) {
+std::optional<uint32_t> PortableSystem::StartProcess(const std::string& commandLine,
+                                                     int /*showState*/) {
   // The sandbox runs no programs of the host: the script sees a failed start.
   std::fprintf(log_, "[shell] not started in the sandbox: %s\n", commandLine.c_str());
   std::fflush(log_);

@@ -20,8 +20,8 @@ struct InputExchange {
 /// Copies at most kInputAnswerLength characters of the edit control.
 std::string AnswerOf(HWND dialog) {
   std::vector<char> text(kInputAnswerLength + 1, '\0');
-  UINT length = GetDlgItemTextA(dialog, IDC_INPUT_ANSWER, text.data(),
-                                static_cast<int>(text.size()));
+  UINT length =
+      GetDlgItemTextA(dialog, IDC_INPUT_ANSWER, text.data(), static_cast<int>(text.size()));
   return std::string(text.data(), length);
 }
 

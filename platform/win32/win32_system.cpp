@@ -7,8 +7,7 @@
 
 namespace vorna::platform {
 
-std::optional<uint32_t> Win32System::StartProcess(const std::string& commandLine,
-                                                  int showState) {
+std::optional<uint32_t> Win32System::StartProcess(const std::string& commandLine, int showState) {
   // The start-up information carries only the show state; position and size
   // are left to the system.
   STARTUPINFOA startup{};

@@ -68,8 +68,8 @@ TEST(AnswersFileTest, LoadReadsAFileAndNamesItInErrors) {
     AnswersFile::Load(path);
     FAIL() << "no error";
   } catch (const AnswersError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              path + ": line 2: unknown question kind \"nonsense\" " + "(known: msgbox error input)");
+    EXPECT_EQ(std::string(error.what()), path + ": line 2: unknown question kind \"nonsense\" " +
+                                             "(known: msgbox error input)");
   }
   std::remove(path.c_str());
   EXPECT_THROW(AnswersFile::Load(path), AnswersError);

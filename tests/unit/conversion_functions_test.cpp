@@ -20,11 +20,20 @@ struct TextCase {
 
 TEST_F(EvaluatorTest, NumbersAsText) {
   const TextCase cases[] = {
-      {"CSTR(42)", " 42"},        {"CSTR(-42)", "-42"},     {"CSTR(3.9)", " 3"},
-      {"CSTR$(0)", " 0"},         {"CSTR(-0.5)", " 0"},     {"HEX(255)", "ff"},
-      {"HEX(-1)", "ffffffff"},    {"HEX$(0)", "0"},         {"HEX(-2147483648)", "80000000"},
-      {"OCT(8)", "10"},           {"OCT(-1)", "37777777777"}, {"OCT$(7)", "7"},
-      {"CSTR(2147483647)", " 2147483647"}, {"CSTR(-2147483648)", "-2147483648"},
+      {"CSTR(42)", " 42"},
+      {"CSTR(-42)", "-42"},
+      {"CSTR(3.9)", " 3"},
+      {"CSTR$(0)", " 0"},
+      {"CSTR(-0.5)", " 0"},
+      {"HEX(255)", "ff"},
+      {"HEX(-1)", "ffffffff"},
+      {"HEX$(0)", "0"},
+      {"HEX(-2147483648)", "80000000"},
+      {"OCT(8)", "10"},
+      {"OCT(-1)", "37777777777"},
+      {"OCT$(7)", "7"},
+      {"CSTR(2147483647)", " 2147483647"},
+      {"CSTR(-2147483648)", "-2147483648"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(Text(c.expression), c.text) << c.expression;
   EXPECT_EQ(ErrorOf("CSTR(\"4\")"), kTypeMismatch);
@@ -33,12 +42,24 @@ TEST_F(EvaluatorTest, NumbersAsText) {
 
 TEST_F(EvaluatorTest, TextAsNumbers) {
   const TextCase cases[] = {
-      {"CDBL(\"  2.5xyz\")", "2.5"}, {"CDBL(\"abc\")", "0"},     {"CDBL(\"-1.5E2\")", "-150"},
-      {"CDBL(\".5\")", "0.5"},       {"CDBL(\"0x10\")", "0"},    {"CDBL(\"inf\")", "0"},
-      {"CDBL(\"1e\")", "1"},         {"CDBL(TRUE)", "-1"},       {"CDBL(FALSE)", "0"},
-      {"CINT(\"3.9\")", "3"},        {"CINT(\"-3.9\")", "-3"},   {"CINT(70000)", "4464"},
-      {"CINT(TRUE)", "-1"},          {"CLNG(\"123456.7\")", "123456"}, {"CLNG(-2.5)", "-2"},
-      {"VAL(\" 12abc\")", "12"},     {"VAL(\"\")", "0"},         {"VAL(CHR(55))", "7"},
+      {"CDBL(\"  2.5xyz\")", "2.5"},
+      {"CDBL(\"abc\")", "0"},
+      {"CDBL(\"-1.5E2\")", "-150"},
+      {"CDBL(\".5\")", "0.5"},
+      {"CDBL(\"0x10\")", "0"},
+      {"CDBL(\"inf\")", "0"},
+      {"CDBL(\"1e\")", "1"},
+      {"CDBL(TRUE)", "-1"},
+      {"CDBL(FALSE)", "0"},
+      {"CINT(\"3.9\")", "3"},
+      {"CINT(\"-3.9\")", "-3"},
+      {"CINT(70000)", "4464"},
+      {"CINT(TRUE)", "-1"},
+      {"CLNG(\"123456.7\")", "123456"},
+      {"CLNG(-2.5)", "-2"},
+      {"VAL(\" 12abc\")", "12"},
+      {"VAL(\"\")", "0"},
+      {"VAL(CHR(55))", "7"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(Text(c.expression), c.text) << c.expression;
   Value integer, longNumber, number;
@@ -71,8 +92,8 @@ TEST(DecimalTextTest, LongestLeadingNumber) {
 
 TEST_F(EvaluatorTest, ReservedFunctionWords) {
   constexpr int kNotImplemented = int(errorNumbers::FunctionalityNotImplemented);
-  for (const char* word : {"DATE", "DATE$", "TIME$", "TIME", "FILEATTR", "LOC", "SPC",
-                           "STRIG", "TAB(3)", "TAB"}) {
+  for (const char* word :
+       {"DATE", "DATE$", "TIME$", "TIME", "FILEATTR", "LOC", "SPC", "STRIG", "TAB(3)", "TAB"}) {
     EXPECT_EQ(ErrorOf(word), kNotImplemented) << word;
   }
   // ERROR, INPUT and STRING are judged by their first keyword row; SEEK is

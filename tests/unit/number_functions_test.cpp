@@ -23,9 +23,9 @@ struct TextCase {
 
 TEST_F(EvaluatorTest, IntFixAndSgnAroundZero) {
   const TextCase cases[] = {
-      {"INT(-2.5)", "-3"}, {"INT(-2)", "-2"},   {"INT(-0.5)", "0"},  {"INT(2.7)", "2"},
-      {"INT(0)", "0"},     {"FIX(-2.5)", "-2"}, {"FIX(2.9)", "2"},   {"SGN(-3)", "-1"},
-      {"SGN(0.4)", "0"},   {"SGN(-0.4)", "0"},  {"SGN(7)", "1"},     {"SGN(0)", "0"},
+      {"INT(-2.5)", "-3"}, {"INT(-2)", "-2"},   {"INT(-0.5)", "0"},    {"INT(2.7)", "2"},
+      {"INT(0)", "0"},     {"FIX(-2.5)", "-2"}, {"FIX(2.9)", "2"},     {"SGN(-3)", "-1"},
+      {"SGN(0.4)", "0"},   {"SGN(-0.4)", "0"},  {"SGN(7)", "1"},       {"SGN(0)", "0"},
       {"INT(-1.0)", "-1"}, {"FIX(-0.9)", "0"},  {"INT(-7 / 2)", "-4"},
   };
   for (const TextCase& c : cases) EXPECT_EQ(Text(c.expression), c.text) << c.expression;

@@ -34,9 +34,7 @@ class TextFunctionsTest : public EvaluatorTest {
     for (const ErrorCase& c : cases) EXPECT_EQ(ErrorOf(c.expression), c.error) << c.expression;
   }
   /// "[" text "]", so that blanks and empty texts show.
-  std::string Bracketed(const char* expression) {
-    return "[" + Text(expression) + "]";
-  }
+  std::string Bracketed(const char* expression) { return "[" + Text(expression) + "]"; }
 };
 
 TEST_F(TextFunctionsTest, LeftAndRightBoundaries) {
@@ -140,7 +138,8 @@ TEST_F(TextFunctionsTest, CaseTrimAndSpace) {
 }
 
 TEST_F(TextFunctionsTest, TextsLongerThanTheWorkingBufferAreWorkedOnWhole) {
-  auto big = std::make_unique<Value>((std::string(3000, 'a') + "XY" + std::string(10, ' ')).c_str());
+  auto big =
+      std::make_unique<Value>((std::string(3000, 'a') + "XY" + std::string(10, ' ')).c_str());
   Declare("BIG", big.release());
   EXPECT_EQ(Text("LEN(BIG)"), "3012");
   EXPECT_EQ(Text("INSTR(BIG, \"XY\")"), "3001");
