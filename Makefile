@@ -5,36 +5,42 @@ PRESETS_TESTED := linux linux-asan
 JOBS ?= $(shell nproc)
 
 .PHONY: all linux linux-asan win32 fuzz build test unit-tests script-tests e2e fuzz-run \
-        demo demo-wine bench format deps clean
+        wine-services demo demo-wine bench format deps clean
 
 all: build
 
 build: linux linux-asan win32
 
-linux linux-asan win32 fuzz:
+# Every build first makes sure the toolchains are there (quick when they are).
+linux linux-asan win32 fuzz: deps
 	cmake --preset $@ >/dev/null
 	cmake --build build/$@ -j $(JOBS)
 
 ## Every test: unit tests on both Linux presets, script tests, Wine end-to-end, a short fuzz run.
-test: unit-tests script-tests e2e fuzz-run
+test: unit-tests script-tests e2e wine-services fuzz-run
 
 unit-tests: linux linux-asan
 	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
+
+## The Windows registry, shortcut and library registration services under Wine.
+wine-services: win32
+	tests/wine/services.sh build/win32
 
 script-tests: linux linux-asan
 	@if [ -x tests/scripts/run.sh ]; then \
 	  for preset in $(PRESETS_TESTED); do tests/scripts/run.sh build/$$preset || exit 1; done; \
 	fi
 
-e2e: win32
+# The end-to-end tests pack images with the Linux build of vorna-pack.
+e2e: win32 linux
 	@if [ -x tests/e2e/run.sh ]; then tests/e2e/run.sh build/win32; fi
 
 fuzz-run: fuzz
 	@if [ -x tests/fuzz/run.sh ]; then tests/fuzz/run.sh build/fuzz; fi
 
-## Packs the sample product and runs it in the sandbox.
-demo: linux
-	@if [ -x examples/demo.sh ]; then examples/demo.sh build/linux; fi
+## Packs the sample product behind vorna.exe and runs it in the sandbox.
+demo: linux win32
+	examples/demo.sh build/linux build/win32
 
 demo-wine: win32 linux
 	@if [ -x examples/demo-wine.sh ]; then examples/demo-wine.sh; fi
@@ -42,9 +48,9 @@ demo-wine: win32 linux
 bench: linux
 	@for b in build/linux/bench/bench_*; do [ -x $$b ] && $$b; done
 
-## Installs the toolchains and tools on a fresh Debian machine (as root).
+## Installs the toolchains and tools on a fresh Debian machine (as root or via sudo).
 deps:
-	.ci/install-deps
+	@.ci/install-deps
 
 format:
 	find . -path ./build -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | xargs clang-format -i

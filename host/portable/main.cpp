@@ -1,0 +1,126 @@
+// vorna-run: the runtime's start-up and scripts on Linux, in a sandbox.
+//
+// The interpreter runs on the main thread. Message boxes and dialogs become
+// questions on standard error, answered from the answers file, the terminal
+// or the default button. The exit code is 0 like the runtime's; 2 means the
+// runner itself was misused (bad option, unreadable or unfitting answers).
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "host/portable/runner_options.h"
+#include "host/portable/sandbox_setup.h"
+#include "host/startup/script_entry.h"
+#include "installdata/scramble.h"
+#include "platform/platform.h"
+#include "platform/portable/answer_source.h"
+#include "platform/portable/portable_console.h"
+#include "platform/portable/portable_files.h"
+#include "platform/portable/portable_interaction.h"
+#include "platform/portable/portable_system.h"
+
+namespace {
+
+constexpr int kMisuse = 2;
+
+/// The sandbox root chosen for this run, and whether it goes at the end.
+struct SandboxRoot {
+  std::string path;
+  bool temporary = false;
+  bool keep = false;
+
+  void Finish() const {
+    if (!temporary || path.empty()) return;
+    if (keep) {
+      std::fprintf(stderr, "vorna-run: sandbox kept in %s\n", path.c_str());
+    } else {
+      vorna::RemoveTree(path);
+    }
+  }
+};
+
+[[noreturn]] void Fail(const std::string& reason, const SandboxRoot* root = nullptr) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "vorna-run: %s\n", reason.c_str());
+  if (root != nullptr) root->Finish();
+  std::_Exit(kMisuse);
+}
+
+/// Chooses the root and, for a run from plain files, stages them on drive C.
+/// *root is filled in first, so that a failure can still remove a fresh root.
+void PrepareSandbox(const vorna::RunnerOptions& options, SandboxRoot* root) {
+  *root = SandboxRoot{options.root, options.root.empty(), options.keep};
+  if (root->temporary) root->path = vorna::MakeTemporaryRoot();
+  std::filesystem::create_directories(root->path + "/C");
+  if (options.image.empty()) {
+    vorna::CopyPlainFiles(std::filesystem::current_path().string(), root->path + "/C");
+  }
+}
+
+/// The install data file: the image given, else the runner itself (no container).
+std::string ProgramPath(const vorna::RunnerOptions& options) {
+  if (!options.image.empty()) return std::filesystem::absolute(options.image).string();
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string("vorna-run") : self.string();
+}
+
+vorna::RunnerOptions ReadOptions(int argc, char** argv) {
+  std::string error;
+  std::optional<vorna::RunnerOptions> options =
+      vorna::ParseRunnerOptions(argc - 1, argv + 1, &error);
+  if (!options) {
+    std::fputs(vorna::kRunnerUsage, stderr);
+    Fail(error);
+  }
+  if (options->help) {
+    std::fputs(vorna::kRunnerUsage, stdout);
+    std::exit(0);
+  }
+  if (!options->image.empty() && !std::filesystem::is_regular_file(options->image)) {
+    Fail("no install data file " + options->image);
+  }
+  return *options;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vorna::RunnerOptions options = ReadOptions(argc, argv);
+  vorna::platform::AnswersFile answers;
+  SandboxRoot root;
+  try {
+    if (!options.answers.empty()) answers = vorna::platform::AnswersFile::Load(options.answers);
+    PrepareSandbox(options, &root);
+  } catch (const std::exception& error) {
+    Fail(error.what(), &root);
+  }
+
+  vorna::platform::PortableFileSystem files(root.path, ProgramPath(options));
+  vorna::platform::PortableSystem system;
+  system.AtExit([&root] { root.Finish(); });
+  vorna::platform::PortableConsole console;
+  vorna::platform::AnswerSource source(std::move(answers), isatty(0) ? stdin : nullptr, std::cerr);
+  vorna::platform::PortableInteraction interaction(
+      source, [&root](const std::string& reason) { Fail(reason, &root); });
+  vorna::platform::Platform machine;
+  machine.files = &files;
+  machine.system = &system;
+  machine.console = &console;
+  machine.interaction = &interaction;
+  vorna::platform::SetPlatform(machine);
+
+  vorna::SetContainerKey(vorna::kInstallerKey);
+  vorna::RunScriptEntry(options.commandLine.c_str());
+
+  if (source.unusedAnswers() > 0) {
+    std::fprintf(stderr, "vorna-run: %zu answers were not used\n", source.unusedAnswers());
+  }
+  std::fflush(stdout);
+  root.Finish();
+  return 0;
+}

@@ -1,0 +1,63 @@
+#include "host/portable/runner_options.h"
+
+#include <cstring>
+
+namespace vorna {
+
+const char* const kRunnerUsage =
+    "usage: vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE]"
+    " [-- RUNTIME-COMMAND-LINE]\n"
+    "  --image FILE    install data file (a packed setup); without it the start-up\n"
+    "                  control entry and the modules are plain files of the current folder\n"
+    "  --root DIR      sandbox root (default: a fresh temporary folder)\n"
+    "  --keep          keep the temporary sandbox root and print its path\n"
+    "  --answers FILE  answers for message boxes and dialogs (docs/answers-file.md)\n"
+    "  -- ...          the runtime's command line, e.g. -- /s setup2.ctl\n";
+
+namespace {
+
+/// The option that takes a value, or nullptr when arg is not one.
+std::string* ValueOption(const char* arg, RunnerOptions* options) {
+  if (std::strcmp(arg, "--image") == 0) return &options->image;
+  if (std::strcmp(arg, "--root") == 0) return &options->root;
+  if (std::strcmp(arg, "--answers") == 0) return &options->answers;
+  return nullptr;
+}
+
+std::string JoinFrom(int first, int argc, const char* const* argv) {
+  std::string joined;
+  for (int i = first; i < argc; ++i) joined += (i > first ? " " : "") + std::string(argv[i]);
+  return joined;
+}
+
+}  // namespace
+
+std::optional<RunnerOptions> ParseRunnerOptions(int argc, const char* const* argv,
+                                                std::string* error) {
+  RunnerOptions options;
+  for (int i = 0; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (std::strcmp(arg, "--") == 0) {
+      options.commandLine = JoinFrom(i + 1, argc, argv);
+      break;
+    }
+    if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
+      options.help = true;
+    } else if (std::strcmp(arg, "--keep") == 0) {
+      options.keep = true;
+    } else if (std::string* value = ValueOption(arg, &options)) {
+      if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+        *error = std::string(arg) + " needs a value";
+        return std::nullopt;
+      }
+      *value = argv[++i];
+    } else {
+      *error = std::string("unknown argument \"") + arg + "\" (the runtime's own command line " +
+               "goes after \"--\")";
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+}  // namespace vorna

@@ -1,0 +1,55 @@
+#include "host/startup/startup_control.h"
+
+#include <cstring>
+
+#include "host/startup/startup_message.h"
+#include "installdata/container.h"
+#include "installdata/scramble.h"
+#include "platform/platform.h"
+#include "script/errors.h"
+#include "script/module_loader.h"
+
+namespace vorna {
+
+namespace {
+
+/// Loads one module; on a script error shows the start-up message naming it.
+bool LoadNamedModule(NodeList& modules, const char* name) {
+  try {
+    LoadModule(modules, name);
+    return true;
+  } catch (errorNumbers number) {
+    const char* message = MessageOf(static_cast<int32_t>(number));
+    ShowStartupMessage(ModuleLoadFailureText(name, message != nullptr ? message : "Error"));
+  } catch (const InternalError& error) {
+    ShowStartupMessage(ModuleLoadFailureText(name, error.text));
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string ModuleLoadFailureText(const std::string& moduleName, const std::string& reason) {
+  return "Cannot load module " + moduleName + ": " + reason + ".";
+}
+
+bool LoadStartupControl(const std::string& fileName, NodeList& modules) {
+  ContainerReader reader;
+  SetContainerKey(kInstallerKey);
+  if (!reader.OpenEntry(fileName.c_str(), "r")) {
+    ShowFileNotFound(fileName);
+    platform::Current().system->ExitProcess(0);
+  }
+  // The reader writes up to two bytes past the line limit.
+  char line[kControlLineLimit + 2];
+  bool loaded = true;
+  while (loaded && !reader.AtEndOfEntry()) {
+    if (reader.ReadLine(line, kControlLineLimit) == nullptr) break;
+    line[std::strcspn(line, "\r\n")] = '\0';
+    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(modules, line);
+  }
+  reader.Close();
+  return loaded;
+}
+
+}  // namespace vorna

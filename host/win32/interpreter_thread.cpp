@@ -1,0 +1,43 @@
+#include "host/win32/interpreter_thread.h"
+
+#include <objbase.h>
+
+#include "host/startup/script_entry.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr SIZE_T kInterpreterStackSize = 16384;
+
+struct ThreadStart {
+  const char* commandLine;
+  DWORD mainThreadId;
+};
+
+ThreadStart threadStart;
+
+DWORD WINAPI InterpreterThread(LPVOID parameter) {
+  const ThreadStart& start = *static_cast<const ThreadStart*>(parameter);
+  CoInitialize(nullptr);
+  RunScriptEntry(start.commandLine);
+  CoUninitialize();
+  // The run is over (MAIN returned, or nothing could run): the process must
+  // end rather than idle on with a hidden window, so the main thread is told.
+  PostThreadMessageA(start.mainThreadId, WM_QUIT, 0, 0);
+  return 0;
+}
+
+}  // namespace
+
+bool StartInterpreterThread(const char* commandLine, DWORD mainThreadId) {
+  threadStart = ThreadStart{commandLine, mainThreadId};
+  DWORD threadId = 0;
+  HANDLE thread =
+      CreateThread(nullptr, kInterpreterStackSize, InterpreterThread, &threadStart, 0, &threadId);
+  if (thread == nullptr) return false;
+  CloseHandle(thread);
+  return true;
+}
+
+}  // namespace vorna

@@ -1,0 +1,47 @@
+// vorna.exe: the entry point of the Windows runtime.
+//
+// The main thread prepares the process, creates the hidden backdrop window,
+// starts the interpreter thread and then only pumps messages until the run
+// is over.
+#include <objbase.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "host/startup/stop_flag.h"
+#include "host/win32/backdrop_window.h"
+#include "host/win32/interpreter_thread.h"
+#include "host/win32/win32_platform.h"
+#include "installdata/scramble.h"
+#include "platform/win32/window_state.h"
+
+namespace {
+
+/// Pumps messages until the quit message arrives or a stop is requested.
+void RunMessageLoop() {
+  MSG message;
+  // GetMessageA answers 0 for the quit message and -1 on failure; both end the loop.
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (vorna::StopRequested()) break;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine,
+                   int /*showCommand*/) {
+  vorna::platform::SetInstance(instance);
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  vorna::SetContainerKey(vorna::kInstallerKey);
+  CoInitialize(nullptr);
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+  // The copy state is cleared here once the file-set copy exists.
+  vorna::InstallWin32Platform();
+  vorna::RegisterBackdropClass(instance);
+  vorna::CreateBackdropWindow(instance);
+  if (vorna::StartInterpreterThread(commandLine, GetCurrentThreadId())) RunMessageLoop();
+  // The licence text buffer is freed here once the licence dialog exists.
+  return 0;
+}

@@ -1,0 +1,22 @@
+#include "host/win32/win32_platform.h"
+
+#include "platform/platform.h"
+#include "platform/win32/win32_console.h"
+#include "platform/win32/win32_files.h"
+#include "platform/win32/win32_interaction.h"
+#include "platform/win32/win32_system.h"
+
+namespace vorna {
+
+void InstallWin32Platform() {
+  // Never destroyed: the interpreter thread may still use them while the
+  // main thread returns from the entry point and the process ends.
+  platform::Platform machine;
+  machine.files = new platform::Win32FileSystem();
+  machine.system = new platform::Win32System();
+  machine.console = new platform::Win32Console();
+  machine.interaction = new platform::Win32Interaction();
+  platform::SetPlatform(machine);
+}
+
+}  // namespace vorna

@@ -1,0 +1,60 @@
+// The answers file of the portable runner: the user's answers, written down
+// in advance, one line per question, used in the order the questions come.
+//
+//   # comment lines and blank lines are skipped
+//   msgbox OK        the next message box: press OK
+//   error Abort      the next error dialog: press Abort
+//
+// The first word names the kind of question; the rest of the line is the
+// answer. The format is described for authors in docs/answers-file.md.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vorna::platform {
+
+/// A malformed answers file, or a line that does not fit the question asked.
+struct AnswersError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+/// The kinds of question, by the word that starts their lines.
+namespace question {
+constexpr const char* kMessageBox = "msgbox";
+constexpr const char* kErrorDialog = "error";
+}  // namespace question
+
+/// What a kind of question is called in a transcript ("message box"); nullptr if unknown.
+const char* DescribeQuestionKind(const std::string& kind);
+
+/// One answer: where it stands, what it answers, and the answer itself.
+struct AnswerLine {
+  int lineNumber = 0;
+  std::string kind;
+  std::string answer;
+};
+
+class AnswersFile {
+ public:
+  /// An answers file with no answers.
+  AnswersFile() = default;
+  /// Parses answers-file text; throws AnswersError naming the first bad line.
+  static AnswersFile Parse(const std::string& text);
+  /// Reads and parses a host file; throws AnswersError when unreadable or malformed.
+  static AnswersFile Load(const std::string& path);
+
+  /// Hands out the next unused answer; nullopt once every answer is used.
+  std::optional<AnswerLine> Take();
+  /// How many answers are still unused.
+  size_t remaining() const { return lines_.size() - next_; }
+
+ private:
+  std::vector<AnswerLine> lines_;
+  size_t next_ = 0;
+};
+
+}  // namespace vorna::platform

@@ -1,0 +1,35 @@
+// Message boxes and dialogs of the portable runner: each becomes a question
+// in the transcript on standard error, answered from the answers file, the
+// terminal or the default button (see AnswerSource).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/interaction.h"
+#include "platform/portable/answer_source.h"
+
+namespace vorna::platform {
+
+class PortableInteraction : public Interaction {
+ public:
+  /// Called with the reason when an answers-file line does not fit its
+  /// question; the runner ends the run there. Should it return, the question
+  /// counts as failed (0 / ErrorAnswer::Failed).
+  using BadAnswerHandler = std::function<void(const std::string& reason)>;
+
+  PortableInteraction(AnswerSource& answers, BadAnswerHandler onBadAnswer);
+
+  int MessageBox(Owner owner, const std::string& text, const std::string& caption,
+                 unsigned style) override;
+  ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+
+ private:
+  AnswerSource& answers_;
+  BadAnswerHandler onBadAnswer_;
+};
+
+/// Splits a box text into its lines, so that each shows indented in the transcript.
+std::vector<std::string> TextLines(const std::string& text);
+
+}  // namespace vorna::platform

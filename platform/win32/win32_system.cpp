@@ -1,0 +1,57 @@
+#include "platform/win32/win32_system.h"
+
+#include <ctime>
+#include <vector>
+
+#include "platform/win32/windows_api.h"
+
+namespace vorna::platform {
+
+bool Win32System::StartProcess(const std::string& commandLine, int showState) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = static_cast<WORD>(showState);
+  PROCESS_INFORMATION process{};
+  // CreateProcessA may write into the command line, so it gets a copy.
+  std::vector<char> text(commandLine.begin(), commandLine.end());
+  text.push_back('\0');
+  if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process)) {
+    return false;
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return true;
+}
+
+std::optional<std::string> Win32System::Environment(const std::string& name) {
+  DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::vector<char> value(size);
+  DWORD length = GetEnvironmentVariableA(name.c_str(), value.data(), size);
+  if (length == 0 || length >= size) return std::nullopt;
+  return std::string(value.data(), length);
+}
+
+void Win32System::Sleep(uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
+
+int64_t Win32System::Now() {
+  return static_cast<int64_t>(std::time(nullptr));
+}
+
+void Win32System::Beep(unsigned type) {
+  MessageBeep(type);
+}
+
+void Win32System::DebugOutput(const std::string& text) {
+  OutputDebugStringA(text.c_str());
+}
+
+void Win32System::ExitProcess(int code) {
+  ::ExitProcess(static_cast<UINT>(code));
+}
+
+}  // namespace vorna::platform

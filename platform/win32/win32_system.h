@@ -1,0 +1,19 @@
+// Processes, environment, time, sound and diagnostics on Windows.
+#pragma once
+
+#include "platform/system.h"
+
+namespace vorna::platform {
+
+class Win32System : public System {
+ public:
+  bool StartProcess(const std::string& commandLine, int showState) override;
+  std::optional<std::string> Environment(const std::string& name) override;
+  void Sleep(uint32_t milliseconds) override;
+  int64_t Now() override;
+  void Beep(unsigned type) override;
+  void DebugOutput(const std::string& text) override;
+  [[noreturn]] void ExitProcess(int code) override;
+};
+
+}  // namespace vorna::platform

@@ -1,0 +1,165 @@
+# Helpers of the end-to-end tests: a private X server, a private Wine prefix,
+# and the runtime started, watched and closed through X.
+#
+# Sourced by run.sh, which sets BUILD (the win32 build folder), OUT (where
+# transcripts and screenshots go) and EXE (the runtime).
+
+XVFB_PID=
+E2E_PASSED=0
+E2E_FAILED=0
+
+# Starts Xvfb on a free display and exports DISPLAY.
+start_display() {
+  local fdfile="$OUT/xvfb.display"
+  rm -f "$fdfile"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  for _ in $(seq 1 100); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$fdfile" ] || { echo "e2e: Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$fdfile")"
+}
+
+# Creates the Wine prefix under the build folder (about 20 s the first time).
+prepare_wine() {
+  export WINEPREFIX="$BUILD/e2e/wineprefix"
+  export WINEARCH=win32
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "e2e: creating the Wine prefix in $WINEPREFIX"
+    WINEDEBUG=-all wineboot -i >/dev/null 2>&1
+  fi
+  WINEDEBUG=-all wineserver -p 30 >/dev/null 2>&1 || true
+}
+
+stop_all() {
+  if [ -n "${WINEPREFIX:-}" ]; then WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+}
+
+pass() {
+  E2E_PASSED=$((E2E_PASSED + 1))
+  echo "PASS $1"
+}
+
+fail() {
+  E2E_FAILED=$((E2E_FAILED + 1))
+  echo "FAIL $1: $2"
+}
+
+# run_runtime CASE DIR ARGS...: starts the runtime in DIR in the background,
+# with the debug strings and message-box texts of Wine in OUT/CASE.log.
+run_runtime() {
+  local name=$1 dir=$2
+  shift 2
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$dir" || exit 1
+    WINEDEBUG=-all,+debugstr,+msgbox wine "$EXE" "$@" >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+}
+
+# wait_window TITLE SECONDS: prints the id of the first window with exactly
+# that title once it is mapped; fails after SECONDS.
+wait_window() {
+  local title=$1 seconds=$2 id
+  for _ in $(seq 1 $((seconds * 5))); do
+    id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+# wait_gone ID SECONDS: waits until the window is no longer mapped.
+wait_gone() {
+  local id=$1 seconds=$2
+  local visible
+  for _ in $(seq 1 $((seconds * 20))); do
+    visible=$(xdotool search --onlyvisible --name '.' 2>/dev/null)
+    grep -qx "$id" <<<"$visible" || return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# wait_exit CASE SECONDS: waits for the runtime of CASE to end; prints its
+# exit code. Fails after SECONDS.
+wait_exit() {
+  local name=$1 seconds=$2
+  for _ in $(seq 1 $((seconds * 10))); do
+    if [ -s "$OUT/$name.rc" ]; then
+      cat "$OUT/$name.rc"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# The text a message box showed, as Wine traced it.
+box_text_seen() {
+  grep -aF "MSGBOX_OnInit L\"$2\"" "$OUT/$1.log" >/dev/null
+}
+
+# The text the runtime wrote to the system's debug output.
+debug_text_seen() {
+  grep -aF "OutputDebugStringA \"$2\"" "$OUT/$1.log" >/dev/null
+}
+
+# The backdrop window exists (Wine gives it an X window) but is not shown.
+backdrop_hidden() {
+  [ -n "$(xdotool search --name '^VORNAGS$' 2>/dev/null)" ] &&
+    [ -z "$(xdotool search --onlyvisible --name '^VORNAGS$' 2>/dev/null)" ]
+}
+
+screenshot() {
+  import -window root "$OUT/$1.png" 2>/dev/null
+}
+
+# expect_box CASE TITLE TEXT DEBUG-TOO: the common shape of a start-up case:
+# a box titled TITLE with TEXT shows up, gets its screenshot, is closed with
+# Enter, and the process then ends with exit code 0 within a few seconds.
+expect_box() {
+  local name=$1 title=$2 text=$3 debugToo=$4 id code started closed ended problem=
+  if ! id=$(wait_window "$title" 60); then
+    fail "$name" "no window titled \"$title\" (see $OUT/$name.log)"
+    return
+  fi
+  sleep 0.5
+  screenshot "$name"
+  if ! backdrop_hidden; then
+    problem="no hidden backdrop window \"VORNAGS\" behind the box"
+  elif ! box_text_seen "$name" "$text"; then
+    problem="the box does not say \"$text\" (see $OUT/$name.log)"
+  elif [ "$debugToo" = yes ] && ! debug_text_seen "$name" "$text"; then
+    problem="\"$text\" was not written to the debug output"
+  fi
+  started=$(date +%s%N)
+  xdotool key --window "$id" Return 2>/dev/null
+  # Wine takes its time to act on a synthetic key; what the runtime owes is
+  # the quick end once its box is gone.
+  if ! wait_gone "$id" 15; then
+    fail "$name" "the box did not close on Enter"
+    return
+  fi
+  closed=$(date +%s%N)
+  if ! code=$(wait_exit "$name" 5); then
+    fail "$name" "the process did not end within 5 s of closing the box"
+    return
+  fi
+  ended=$(date +%s%N)
+  if [ "$code" != 0 ]; then
+    fail "$name" "exit code $code"
+  elif [ -n "$problem" ]; then
+    fail "$name" "$problem"
+  else
+    pass "$name (box closed $(((closed - started) / 1000000)) ms after Enter, process ended $(((ended - closed) / 1000000)) ms later)"
+  fi
+}

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Tests of vorna-run as a program: options, sandbox staging and clean-up,
+# answers file, exit codes.
+#
+#   tests/runner/vorna_run_test.sh PATH/TO/vorna-run
+set -uo pipefail
+
+RUN=$(realpath "$1")
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+export TMPDIR="$SCRATCH/tmp"
+mkdir -p "$TMPDIR"
+passed=0
+failed=0
+
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAIL $what"
+    echo "  stderr: $(sed 's/^/    /' "$SCRATCH/err")"
+  fi
+}
+
+# run DIR ARGS...: runs vorna-run in DIR; exit code in $code, stderr in $SCRATCH/err.
+run() {
+  local dir=$1
+  shift
+  (cd "$dir" && "$RUN" "$@" </dev/null >"$SCRATCH/out" 2>"$SCRATCH/err")
+  code=$?
+}
+said() { grep -qF -- "$1" "$SCRATCH/err"; }
+no_sandbox_left() { [ -z "$(ls -A "$TMPDIR")" ]; }
+
+work="$SCRATCH/work"
+mkdir -p "$work"
+printf '~ comment\r\n\r\nsetup\r\n' >"$work/STARTUP.CTL"
+printf 'SUB INSTALL\r\nEND SUB\r\n' >"$work/SETUP"
+
+run "$work"
+check "plain files, no MAIN" [ "$code" = 0 ]
+check "plain files, no MAIN: message" said "Main function not found."
+check "plain files, no MAIN: debug output" said "[debug] Main function not found."
+check "temporary sandbox removed" no_sandbox_left
+
+printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/SETUP"
+run "$work"
+check "MAIN found: silent run" [ "$code" = 0 ] && check "MAIN found: no output" [ ! -s "$SCRATCH/err" ]
+
+run "$work" -- /s missing.ctl
+check "missing control entry: exit code 0" [ "$code" = 0 ]
+check "missing control entry: named" said "  missing.ctl"
+check "missing control entry: sandbox removed on exit" no_sandbox_left
+
+printf '# first question\nmsgbox ok\nmsgbox OK\n' >"$SCRATCH/answers"
+run "$work" --answers "$SCRATCH/answers" -- -x
+check "answer taken from the file" said "answer: OK (answers file line 2)"
+check "unused answers noted" said "vorna-run: 1 answers were not used"
+check "answered run: exit code 0" [ "$code" = 0 ]
+
+printf 'error Abort\n' >"$SCRATCH/answers"
+run "$work" --answers "$SCRATCH/answers" -- -x
+check "answer of another kind: exit code 2" [ "$code" = 2 ]
+check "answer of another kind: named" said 'answers file line 1: "error Abort" answers error dialog'
+check "answer of another kind: sandbox removed" no_sandbox_left
+
+printf 'msgbox\n' >"$SCRATCH/answers"
+run "$work" --answers "$SCRATCH/answers"
+check "malformed answers file: exit code 2" [ "$code" = 2 ]
+check "malformed answers file: named" said "line 1: no answer after \"msgbox\""
+
+run "$work" --answers "$SCRATCH/none"
+check "unreadable answers file: exit code 2" [ "$code" = 2 ]
+run "$work" --image "$SCRATCH/none.exe"
+check "missing image: exit code 2" [ "$code" = 2 ]
+run "$work" -x
+check "runtime switch without --: exit code 2" [ "$code" = 2 ]
+check "runtime switch without --: explained" said 'unknown argument "-x"'
+
+run "$work" --keep
+kept=$(sed -n 's/^vorna-run: sandbox kept in //p' "$SCRATCH/err")
+check "--keep keeps the sandbox with the copies" [ -n "$kept" ] && [ -f "$kept/C/SETUP" ]
+rm -rf "$kept"
+
+root="$SCRATCH/root"
+printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/SETUP"
+run "$work" --root "$root"
+check "--root: staged files on drive C" [ -f "$root/C/STARTUP.CTL" ] && [ -f "$root/C/SETUP" ]
+check "--root: the working folder is untouched" [ "$(ls "$work")" = "$(printf 'STARTUP.CTL\nSETUP' | sort)" ]
+
+echo "vorna-run: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,79 @@
+#include "host/portable/runner_options.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "host/portable/sandbox_setup.h"
+
+namespace vorna {
+namespace {
+
+std::optional<RunnerOptions> Parse(std::vector<const char*> args, std::string* error) {
+  return ParseRunnerOptions(static_cast<int>(args.size()), args.data(), error);
+}
+
+TEST(RunnerOptionsTest, OptionsAndTheRuntimeCommandLine) {
+  std::string error;
+  std::optional<RunnerOptions> options =
+      Parse({"--image", "setup.exe", "--answers", "a.txt", "--root", "/tmp/r", "--keep", "--", "/s",
+             "setup2.ctl", "--image"},
+            &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->image, "setup.exe");
+  EXPECT_EQ(options->answers, "a.txt");
+  EXPECT_EQ(options->root, "/tmp/r");
+  EXPECT_TRUE(options->keep);
+  EXPECT_EQ(options->commandLine, "/s setup2.ctl --image");
+  EXPECT_FALSE(options->help);
+}
+
+TEST(RunnerOptionsTest, NothingGivenMeansPlainFilesAndAnEmptyCommandLine) {
+  std::string error;
+  std::optional<RunnerOptions> options = Parse({}, &error);
+  ASSERT_TRUE(options);
+  EXPECT_EQ(options->image, "");
+  EXPECT_EQ(options->root, "");
+  EXPECT_EQ(options->commandLine, "");
+}
+
+TEST(RunnerOptionsTest, BadArgumentsAreNamed) {
+  std::string error;
+  EXPECT_FALSE(Parse({"--image"}, &error));
+  EXPECT_EQ(error, "--image needs a value");
+  EXPECT_FALSE(Parse({"--root", ""}, &error));
+  EXPECT_EQ(error, "--root needs a value");
+  EXPECT_FALSE(Parse({"-x"}, &error));
+  EXPECT_NE(error.find("unknown argument \"-x\""), std::string::npos);
+}
+
+TEST(SandboxSetupTest, CopiesTheRegularFilesOnlyAndRemovesTheTree) {
+  std::string root = MakeTemporaryRoot();
+  std::string work = root + "/work";
+  std::filesystem::create_directories(work + "/sub");
+  std::ofstream(work + "/STARTUP.CTL") << "INSTALL\n";
+  std::ofstream(work + "/install") << "SUB MAIN\n";
+  std::ofstream(work + "/sub/inner") << "x";
+  std::filesystem::create_directories(root + "/C");
+  std::ofstream(root + "/C/install") << "old";
+
+  EXPECT_EQ(CopyPlainFiles(work, root + "/C"), 2);
+  std::ifstream copied(root + "/C/install");
+  std::string text;
+  std::getline(copied, text);
+  EXPECT_EQ(text, "SUB MAIN");
+  EXPECT_TRUE(std::filesystem::exists(root + "/C/STARTUP.CTL"));
+  EXPECT_FALSE(std::filesystem::exists(root + "/C/sub"));
+  // A folder copied onto itself is left alone.
+  EXPECT_EQ(CopyPlainFiles(root + "/C", root + "/C"), 0);
+
+  RemoveTree(root);
+  EXPECT_FALSE(std::filesystem::exists(root));
+  RemoveTree(root);
+}
+
+}  // namespace
+}  // namespace vorna
