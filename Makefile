@@ -5,7 +5,7 @@ PRESETS_TESTED := linux linux-asan
 JOBS ?= $(shell nproc)
 
 .PHONY: all linux linux-asan win32 fuzz build test unit-tests script-tests e2e fuzz-run \
-        demo demo-wine bench format deps clean
+        wine-services demo demo-wine bench format deps clean
 
 all: build
 
@@ -17,10 +17,14 @@ linux linux-asan win32 fuzz: deps
 	cmake --build build/$@ -j $(JOBS)
 
 ## Every test: unit tests on both Linux presets, script tests, Wine end-to-end, a short fuzz run.
-test: unit-tests script-tests e2e fuzz-run
+test: unit-tests script-tests e2e wine-services fuzz-run
 
 unit-tests: linux linux-asan
 	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
+
+## The Windows registry, shortcut and library registration services under Wine.
+wine-services: win32
+	tests/wine/services.sh build/win32
 
 script-tests: linux linux-asan
 	@if [ -x tests/scripts/run.sh ]; then \

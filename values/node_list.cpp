@@ -11,16 +11,22 @@ char* CopyText(const char* text) {
   return copy;
 }
 
-void FreeText(char* text) { delete[] text; }
+void FreeText(char* text) {
+  delete[] text;
+}
 
-NamedNode::~NamedNode() { FreeText(name_); }
+NamedNode::~NamedNode() {
+  FreeText(name_);
+}
 
 void NamedNode::SetName(const char* text) {
   FreeText(name_);
   name_ = text ? CopyText(text) : nullptr;
 }
 
-NodeList::~NodeList() { Clear(); }
+NodeList::~NodeList() {
+  Clear();
+}
 
 void NodeList::Append(NamedNode* node) {
   Unlink(node);

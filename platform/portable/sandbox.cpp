@@ -115,13 +115,31 @@ std::optional<WindowsPath> Sandbox::Resolve(const std::string& path) const {
   return result;
 }
 
+void Sandbox::Mount(char drive, const std::string& hostFolder) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  std::string folder = fs::absolute(fs::path(hostFolder), error).lexically_normal().string();
+  while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+  std::lock_guard<std::mutex> lock(mutex_);
+  mounts_[static_cast<char>(std::toupper(static_cast<unsigned char>(drive)))] = folder;
+}
+
+std::string Sandbox::DriveFolder(char drive) const {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto mounted = mounts_.find(drive);
+    if (mounted != mounts_.end()) return mounted->second;
+  }
+  std::string exact = root_ + "/" + std::string(1, drive);
+  if (Exists(exact)) return exact;
+  std::optional<std::string> other = FindIgnoringCase(root_, std::string(1, drive));
+  return other ? root_ + "/" + *other : exact;
+}
+
 std::string Sandbox::ToHost(const WindowsPath& path) const {
-  std::string host = root_;
+  std::string host = DriveFolder(path.drive);
   bool lookingUp = true;
-  std::vector<std::string> parts;
-  parts.push_back(std::string(1, path.drive));
-  parts.insert(parts.end(), path.parts.begin(), path.parts.end());
-  for (const std::string& part : parts) {
+  for (const std::string& part : path.parts) {
     std::string exact = host + "/" + part;
     if (lookingUp && !Exists(exact)) {
       std::optional<std::string> other = FindIgnoringCase(host, part);

@@ -8,6 +8,7 @@
 // a Windows file system would.
 #pragma once
 
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -55,8 +56,16 @@ class Sandbox {
   /// Makes path the current folder; false (nothing changed) unless it names an existing folder.
   bool SetCurrentFolder(const std::string& path);
 
+  /// Makes drive (a letter) stand for hostFolder instead of ROOT/<letter>
+  /// (tools use it to extract into any host folder).
+  void Mount(char drive, const std::string& hostFolder);
+
  private:
+  /// The host folder of a drive letter (upper case).
+  std::string DriveFolder(char drive) const;
+
   std::string root_;
+  std::map<char, std::string> mounts_;
   mutable std::mutex mutex_;
   WindowsPath current_;
 };

@@ -88,6 +88,15 @@ TEST_F(SandboxTest, DropsTrailingDotsAndSpacesAsWindowsDoes) {
   EXPECT_EQ(Host("C:\\name. \\file.txt."), temp_ / "C/name/file.txt");
 }
 
+TEST_F(SandboxTest, AMountedDriveLivesInItsOwnHostFolder) {
+  TempFolder elsewhere;
+  WriteHostFile(elsewhere / "Out/File.txt", "x");
+  sandbox_.Mount('x', elsewhere.path());
+  EXPECT_EQ(Host("X:\\out\\file.txt"), elsewhere / "Out/File.txt");
+  EXPECT_EQ(Host("x:\\..\\..\\new"), elsewhere / "new");
+  EXPECT_EQ(Host("C:\\a"), temp_ / "C/a");  // other drives are unchanged
+}
+
 TEST_F(SandboxTest, MapsHostPathsBackToWindowsPaths) {
   EXPECT_EQ(sandbox_.ToWindows(temp_ / "C/Setup/SETUP.EXE").value_or("<none>"),
             "C:\\Setup\\SETUP.EXE");

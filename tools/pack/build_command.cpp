@@ -8,9 +8,11 @@
 
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_writer.h"
+#include "tools/pack/authoring/fileset_writer.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/options.h"
 #include "tools/pack/output_file.h"
+#include "tools/pack/terminal_progress.h"
 
 namespace vorna::pack {
 
@@ -64,10 +66,36 @@ void WarnAboutBareLineFeeds(const std::vector<ContainerEntry>& entries) {
   }
 }
 
+// Encodes every file below folder, showing the progress on a terminal and
+// the compression at the end.
+std::vector<uint8_t> PackFileSet(const std::string& folder) {
+  std::error_code error;
+  if (!fs::is_directory(folder, error))
+    throw PackError("the files folder '" + folder + "' is not a folder");
+  std::vector<authoring::PayloadFile> files;
+  std::vector<uint8_t> fileSet;
+  uint64_t total = 0;
+  try {
+    files = authoring::ListPayload(folder);
+    for (const authoring::PayloadFile& file : files) total += file.size;
+    TerminalProgress progress("pack", files.size(), total);
+    authoring::WriteFileSet(files, fileSet,
+                            [&](size_t done, uint64_t bytes) { progress.Show(done, bytes); });
+    progress.Done(files.size(), total);
+  } catch (const std::runtime_error& failure) {
+    throw PackError(failure.what());
+  }
+  std::printf(
+      "file set: %zu files, %s packed into %s (%.1f%%)\n", files.size(), FormatBytes(total).c_str(),
+      FormatBytes(fileSet.size()).c_str(),
+      total ? 100.0 * static_cast<double>(fileSet.size()) / static_cast<double>(total) : 100.0);
+  return fileSet;
+}
+
 }  // namespace
 
 void BuildCommand(const std::vector<std::string>& args) {
-  const Options options = ParseOptions(args, {"stub", "scripts", "out"});
+  const Options options = ParseOptions(args, {"stub", "scripts", "out", "files"});
   if (!options.positional.empty()) {
     throw UsageError("unexpected argument '" + options.positional[0] + "'");
   }
@@ -89,6 +117,12 @@ void BuildCommand(const std::vector<std::string>& args) {
   authoring::ImageWriter writer(output.stream());
   writer.AppendStream(stubIn);
   writer.AppendContainer(entries, kInstallerKey);
+  const std::string files = options.Optional("files");
+  if (!files.empty()) {
+    writer.MarkFileSet();
+    std::vector<uint8_t> fileSet = PackFileSet(files);
+    writer.AppendBytes(fileSet.data(), fileSet.size());
+  }
   writer.Finish();
   output.Commit();
   fs::permissions(out, fs::status(stub, error).permissions(), error);

@@ -7,9 +7,15 @@
 
 namespace vorna::pack {
 
-/// build --stub FILE --scripts DIR --out FILE
+/// build --stub FILE --scripts DIR --out FILE [--files DIR]
 void BuildCommand(const std::vector<std::string>& args);
 /// list IMAGE
 void ListCommand(const std::vector<std::string>& args);
+/// extract IMAGE DIR: decodes the file set into DIR with the runtime's copy.
+void ExtractCommand(const std::vector<std::string>& args);
+/// verify IMAGE: decodes every record and checks it against its size field.
+void VerifyCommand(const std::vector<std::string>& args);
+/// Prints the file set of an image (name, size, times).
+void ListFileSet(const std::string& image);
 
 }  // namespace vorna::pack

@@ -31,6 +31,7 @@ void ListCommand(const std::vector<std::string>& args) {
     std::printf("no file set\n");
   } else {
     std::printf("file set at %lu\n", static_cast<unsigned long>(directory.fileSetOffset));
+    ListFileSet(path);
   }
 }
 

@@ -12,8 +12,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vorna-pack build --stub FILE --scripts DIR --out FILE\n"
-    "       vorna-pack list IMAGE\n";
+    "usage: vorna-pack build --stub FILE --scripts DIR --out FILE [--files DIR]\n"
+    "       vorna-pack list IMAGE\n"
+    "       vorna-pack extract IMAGE DIR\n"
+    "       vorna-pack verify IMAGE\n";
 
 int Run(const std::vector<std::string>& args) {
   using namespace vorna::pack;
@@ -26,6 +28,10 @@ int Run(const std::vector<std::string>& args) {
     BuildCommand(rest);
   } else if (args[0] == "list") {
     ListCommand(rest);
+  } else if (args[0] == "extract") {
+    ExtractCommand(rest);
+  } else if (args[0] == "verify") {
+    VerifyCommand(rest);
   } else {
     throw UsageError("unknown command '" + args[0] + "'");
   }

@@ -1,0 +1,16 @@
+#include "install/library_registration.h"
+
+#include "platform/platform.h"
+
+namespace vorna {
+
+platform::LibraryAction LibraryActionFromMode(const std::string& mode) {
+  bool registers = !mode.empty() && (mode[0] == 'R' || mode[0] == 'r');
+  return registers ? platform::LibraryAction::Register : platform::LibraryAction::Unregister;
+}
+
+bool RegisterLibrary(const std::string& path, platform::LibraryAction action) {
+  return platform::Current().shell->RegisterLibrary(path, action);
+}
+
+}  // namespace vorna

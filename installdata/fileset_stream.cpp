@@ -1,0 +1,206 @@
+#include "installdata/fileset_stream.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/platform.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr size_t kTrailerBytes = 16;
+constexpr unsigned kExclamationBeep = 0x30;
+
+uint32_t LittleEndian32(const uint8_t* bytes) {
+  return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
+}
+
+// Asks for the install disk; true when the user wants another try.
+bool AskForDisk() {
+  platform::Platform& machine = platform::Current();
+  if (machine.system) machine.system->Beep(kExclamationBeep);
+  if (!machine.interaction) return false;
+  int answer = machine.interaction->MessageBox(platform::Owner::None, kDiskNeededText,
+                                               kDiskNeededCaption, platform::mb::OkCancel);
+  return answer == platform::id::Ok;
+}
+
+void ShowDiskError() {
+  platform::Platform& machine = platform::Current();
+  if (machine.interaction) {
+    machine.interaction->MessageBox(platform::Owner::None, kDiskErrorText, kDiskErrorCaption,
+                                    platform::mb::Ok);
+  }
+}
+
+}  // namespace
+
+FileSetStream::FileSetStream(std::string path) : path_(std::move(path)) {}
+
+bool FileSetStream::Open() {
+  Close();
+  bitMask_ = 128;
+  bitStore_ = 0;
+  platform::FileSystem* files = platform::Current().files;
+  while (true) {
+    if (files) {
+      file_ = files->Open(path_, platform::Access::Read, platform::Share::ReadWrite,
+                          platform::Creation::OpenExisting);
+    }
+    if (file_) return true;
+    if (!AskForDisk()) return false;
+  }
+}
+
+FileSetPlace FileSetStream::Locate() {
+  if (!file_) return FileSetPlace::Absent;
+  uint8_t trailer[kTrailerBytes];
+  uint64_t size = 0;
+  size_t got = 0;
+  bool read =
+      file_->Size(&size) && size >= kTrailerBytes &&
+      file_->Seek(static_cast<int64_t>(size - kTrailerBytes), platform::SeekOrigin::Begin) &&
+      file_->Read(trailer, sizeof trailer, &got) && got == sizeof trailer;
+  uint32_t offset = read ? LittleEndian32(trailer + 12) : 0;
+  if (offset == 0) {
+    Close();
+    return read ? FileSetPlace::Absent : FileSetPlace::Damaged;
+  }
+  // The set total at least must lie between the offset and the trailer.
+  if (offset + uint64_t{4} > size - kTrailerBytes ||
+      !file_->Seek(offset, platform::SeekOrigin::Begin)) {
+    Close();
+    return FileSetPlace::Damaged;
+  }
+  return FileSetPlace::Found;
+}
+
+void FileSetStream::Close() {
+  file_.reset();
+  buffer_.clear();
+  position_ = end_ = 0;
+  exhausted_ = atEnd_ = failed_ = false;
+}
+
+FileSetStream::Fill FileSetStream::Refill() {
+  if (failed_) return Fill::Error;
+  if (exhausted_) return Fill::End;
+  if (buffer_.empty()) buffer_.resize(kKeep + kChunk);
+  size_t keep = std::min(kKeep, position_);
+  std::memmove(buffer_.data(), buffer_.data() + position_ - keep, keep);
+  position_ = end_ = keep;
+  size_t got = 0;
+  if (!file_->Read(buffer_.data() + keep, kChunk, &got)) {
+    failed_ = true;
+    ShowDiskError();
+    return Fill::Error;
+  }
+  if (got == 0) {
+    exhausted_ = true;
+    return Fill::End;
+  }
+  end_ += got;
+  return Fill::Data;
+}
+
+int FileSetStream::ReadByte() {
+  if (!file_) return 0;
+  if (position_ == end_) {
+    Fill fill = Refill();
+    if (fill != Fill::Data) {
+      if (fill == Fill::End) atEnd_ = true;
+      return -1;
+    }
+  }
+  return buffer_[position_++];
+}
+
+void FileSetStream::ReadBlock(uint8_t* destination, size_t count) {
+  for (size_t i = 0; i < count; ++i) destination[i] = static_cast<uint8_t>(ReadByte());
+}
+
+int FileSetStream::ReadBit() {
+  if (bitMask_ == 128) bitStore_ = ReadByte();
+  int bit = (bitStore_ & static_cast<int>(bitMask_)) != 0 ? 1 : 0;
+  bitMask_ >>= 1;
+  if (bitMask_ == 0) bitMask_ = 128;
+  return bit;
+}
+
+unsigned FileSetStream::ReadBits(int count) {
+  unsigned value = 0;
+  if (count <= 0) return 0;
+  for (unsigned mask = 1u << (count - 1); mask != 0; mask >>= 1) {
+    if (ReadBit()) value |= mask;
+  }
+  return value;
+}
+
+void FileSetStream::Align() {
+  bitMask_ = 128;
+  bitStore_ = 0;
+}
+
+BitReader::BitReader(FileSetStream& stream) : stream_(stream), noFile_(!stream.file_) {
+  if (stream_.bitMask_ == 128) return;
+  // The unread low bits of the current byte come first.
+  unsigned mask = stream_.bitMask_;
+  int bits = 0;
+  while ((mask >> bits) != 0) ++bits;
+  uint64_t pending = static_cast<unsigned>(stream_.bitStore_) & ((mask << 1) - 1);
+  window_ = pending << (64 - bits);
+  count_ = pendingBits_ = bits;
+  pendingPastEnd_ = stream_.bitStore_ < 0 ? 1 : 0;
+}
+
+void BitReader::Fill() {
+  if (noFile_) {  // without a file every byte reads as 0
+    count_ = 64;
+    return;
+  }
+  while (count_ <= 56) {
+    uint64_t byte = 0xFF;
+    if (stream_.position_ < stream_.end_ || stream_.Refill() == FileSetStream::Fill::Data) {
+      byte = stream_.buffer_[stream_.position_++];
+      ++realBytes_;
+    } else {
+      ++virtualBytes_;
+    }
+    window_ |= byte << (56 - count_);
+    count_ += 8;
+  }
+}
+
+bool BitReader::UsedPastEnd() const {
+  int64_t used = pendingBits_ + 8 * static_cast<int64_t>(realBytes_ + virtualBytes_) - count_;
+  if (used > 0 && pendingPastEnd_) return true;
+  int64_t fromBytes = std::max<int64_t>(0, used - pendingBits_);
+  return static_cast<uint64_t>((fromBytes + 7) / 8) > realBytes_;
+}
+
+BitReader::~BitReader() {
+  if (noFile_) return;
+  int64_t used = pendingBits_ + 8 * static_cast<int64_t>(realBytes_ + virtualBytes_) - count_;
+  if (used <= pendingBits_) {
+    // Only bits of the byte taken over were used: the stream keeps that byte.
+    int left = pendingBits_ - static_cast<int>(used);
+    stream_.bitMask_ = left == 0 ? 128u : 1u << (left - 1);
+    stream_.position_ -= realBytes_;
+    return;
+  }
+  int64_t fromBytes = used - pendingBits_;
+  uint64_t touched = static_cast<uint64_t>((fromBytes + 7) / 8);
+  uint64_t realTouched = std::min(touched, realBytes_);
+  stream_.position_ -= realBytes_ - realTouched;  // whole bytes not reached go back
+  if (touched > realBytes_ && !stream_.failed_) stream_.atEnd_ = true;
+  int usedInLast = static_cast<int>(fromBytes % 8);
+  if (usedInLast == 0) {
+    stream_.bitMask_ = 128;
+    return;
+  }
+  stream_.bitMask_ = 128u >> usedInLast;
+  stream_.bitStore_ = touched > realBytes_ ? -1 : stream_.buffer_[stream_.position_ - 1];
+}
+
+}  // namespace vorna

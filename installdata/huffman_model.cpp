@@ -1,0 +1,109 @@
+#include "installdata/huffman_model.h"
+
+#include <cstring>
+
+namespace vorna {
+
+void HuffmanModel::Reset() {
+  for (int32_t& leaf : leaf_) leaf = -1;
+  weight_[0] = 2;
+  parent_[0] = -1;
+  child_[0] = 1;
+  weight_[1] = 1;
+  parent_[1] = 0;
+  child_[1] = -1 - kEndOfStream;
+  weight_[2] = 1;
+  parent_[2] = 0;
+  child_[2] = -1 - kEscape;
+  leaf_[kEndOfStream] = 1;
+  leaf_[kEscape] = 2;
+  nextFree_ = 3;
+}
+
+void HuffmanModel::LinkChildren(int node) {
+  if (IsLeaf(node)) {
+    leaf_[SymbolOf(node)] = node;
+  } else {
+    parent_[child_[node]] = node;
+    parent_[child_[node] + 1] = node;
+  }
+}
+
+void HuffmanModel::Add(int c) {
+  int lightest = nextFree_ - 1;
+  int split = nextFree_;
+  int zero = nextFree_ + 1;
+  nextFree_ += 2;
+  weight_[split] = weight_[lightest];
+  child_[split] = child_[lightest];
+  parent_[split] = lightest;
+  LinkChildren(split);
+  child_[lightest] = split;
+  weight_[zero] = 0;
+  child_[zero] = -1 - c;
+  parent_[zero] = lightest;
+  leaf_[c] = zero;
+}
+
+void HuffmanModel::Swap(int i, int j) {
+  // Whatever hangs below each node now hangs below the other index.
+  if (IsLeaf(i)) {
+    leaf_[SymbolOf(i)] = j;
+  } else {
+    parent_[child_[i]] = parent_[child_[i] + 1] = j;
+  }
+  if (IsLeaf(j)) {
+    leaf_[SymbolOf(j)] = i;
+  } else {
+    parent_[child_[j]] = parent_[child_[j] + 1] = i;
+  }
+  uint32_t weight = weight_[i];
+  weight_[i] = weight_[j];
+  weight_[j] = weight;
+  int32_t child = child_[i];
+  child_[i] = child_[j];
+  child_[j] = child;
+}
+
+void HuffmanModel::Update(int c) {
+  if (weight_[0] == kRebuildWeight) Rebuild();
+  int node = leaf_[c];
+  while (node != -1) {
+    uint32_t weight = ++weight_[node];
+    // The node moves to the front of the run of nodes now lighter than it.
+    int target = node;
+    while (target > 0 && weight_[target - 1] < weight) --target;
+    if (target != node) {
+      Swap(node, target);
+      node = target;
+    }
+    node = parent_[node];
+  }
+}
+
+void HuffmanModel::Rebuild() {
+  // Leaves to the end of the table, with their weights halved (rounding up).
+  int j = nextFree_ - 1;
+  for (int i = nextFree_ - 1; i >= 0; --i) {
+    if (IsLeaf(i)) {
+      weight_[j] = (weight_[i] + 1) / 2;
+      child_[j] = child_[i];
+      --j;
+    }
+  }
+  // Inner nodes, each over the next two unpaired nodes, inserted in weight order.
+  for (int i = nextFree_ - 2; j >= 0; i -= 2, --j) {
+    uint32_t weight = weight_[i] + weight_[i + 1];
+    int k = j + 1;
+    while (k < nextFree_ && weight < weight_[k]) ++k;
+    --k;
+    std::memmove(&weight_[j], &weight_[j + 1], (k - j) * sizeof weight_[0]);
+    std::memmove(&child_[j], &child_[j + 1], (k - j) * sizeof child_[0]);
+    weight_[k] = weight;
+    child_[k] = i;
+  }
+  for (int i = nextFree_ - 1; i >= 0; --i) LinkChildren(i);
+  parent_[0] = -1;  // the root hangs below nothing
+}
+
+}  // namespace vorna

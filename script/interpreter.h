@@ -1,0 +1,85 @@
+// The run-wide record of the script engine: modules, registered extensions,
+// global variables, the run's flags and the error record.
+//
+// The interpreter is itself an extension: its member operations ask every
+// registered extension in registration order, so the evaluator and the
+// statements need to ask only it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "script/error_record.h"
+#include "values/extension.h"
+#include "values/node_list.h"
+
+namespace vorna {
+
+class Activation;
+class Value;
+
+class Interpreter : public Extension {
+ public:
+  /// An empty interpreter, published as the process-wide one.
+  Interpreter();
+  /// Unpublishes it; the lists destroy their nodes.
+  ~Interpreter() override;
+
+  /// The process-wide interpreter, or nullptr outside a run.
+  static Interpreter* Current();
+
+  /// The first extension that knows the member word at the cursor reads it.
+  bool GetMember(Activation& activation, Value& result) override;
+  /// The first extension that knows the member word at the cursor assigns it.
+  bool SetMember(Activation& activation) override;
+  /// The first extension that knows the member word at the cursor runs it.
+  bool CallStatement(Activation& activation) override;
+  /// The first extension that defines the type word at the cursor makes an object of it.
+  std::unique_ptr<Value> MakeObject(Activation& activation) override;
+  /// Tells every extension, in registration order, that a line is about to run.
+  void BeforeStatement() override;
+
+  /// Adds an extension at the end of the list; the interpreter owns it.
+  void RegisterExtension(Extension* extension);
+
+  /// Calls the user FUNCTION or SUB called name with the arguments at the
+  /// caller's cursor and assigns its result (if it set one) to result.
+  /// Answers false when no loaded module has a procedure of that name. The
+  /// procedure-call machinery of the run loop provides the calls; an
+  /// interpreter without it knows no procedures.
+  virtual bool CallFunction(Activation& caller, const char* name, Value& result);
+
+  /// 1 once END or Abort stopped the run; read by the main thread too.
+  std::atomic<int32_t>& stopFlag() { return stopFlag_; }
+  bool stopped() const { return stopFlag_.load() != 0; }
+
+  /// The activation whose statement is being parsed (nullptr between runs).
+  Activation* current() const { return current_; }
+  void setCurrent(Activation* activation) { current_ = activation; }
+
+  NodeList& globals() { return globals_; }
+  NodeList& modules() { return modules_; }
+  NodeList& extensions() { return extensions_; }
+  ErrorRecord& errorRecord() { return errorRecord_; }
+  /// Always -1: the type word of the interpreter record.
+  int32_t typeWord() const { return typeWord_; }
+
+  /// 1 while OPTION CONSOLE has a console open.
+  int32_t consoleFlag = 0;
+  /// 1 while a debugger is attached.
+  int32_t connectedFlag = 0;
+  /// 1 while the debugger steps line by line.
+  int32_t steppingFlag = 0;
+
+ private:
+  int32_t typeWord_ = -1;
+  std::atomic<int32_t> stopFlag_{0};
+  Activation* current_ = nullptr;
+  NodeList globals_;
+  ErrorRecord errorRecord_;
+  NodeList modules_;
+  NodeList extensions_;
+};
+
+}  // namespace vorna

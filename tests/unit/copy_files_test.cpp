@@ -1,0 +1,385 @@
+#include "installdata/copy_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "installdata/copy_state.h"
+#include "installdata/copy_worker.h"
+#include "installdata/file_record.h"
+#include "installdata/fileset_stream.h"
+#include "tests/unit/fileset_fixture.h"
+#include "tools/pack/authoring/fileset_writer.h"
+
+namespace vorna {
+namespace {
+
+using authoring::FileSetWriter;
+using platform::FileTime;
+using platform::FileTimes;
+using testing::ReadHostFile;
+using testing::WriteHostFile;
+using Bytes = std::vector<uint8_t>;
+
+FileTimes Times(uint64_t base) {
+  return FileTimes{FileTime{base}, FileTime{base + 11}, FileTime{base + 22}};
+}
+constexpr uint64_t k2000 = 125911584000000000ULL;
+constexpr uint64_t k2010 = 129067776000000000ULL;
+constexpr uint64_t k2020 = 132223104000000000ULL;
+
+struct Record {
+  std::string name;
+  std::string data;
+  FileTimes times = Times(k2010);
+  int64_t sizeField = -1;  // -1: the data's size
+};
+
+Bytes BuildSet(const std::vector<Record>& records, bool endMarker = true) {
+  uint32_t total = 0;
+  for (const Record& r : records) total += static_cast<uint32_t>(r.data.size());
+  Bytes out;
+  FileSetWriter writer(out, total);
+  for (const Record& r : records) {
+    uint32_t size =
+        r.sizeField < 0 ? static_cast<uint32_t>(r.data.size()) : static_cast<uint32_t>(r.sizeField);
+    writer.AddRecord(r.name, reinterpret_cast<const uint8_t*>(r.data.data()), r.data.size(),
+                     r.times, size);
+  }
+  if (endMarker) writer.Finish();
+  return out;
+}
+
+// Every host file and folder below root with its content, for before/after comparisons.
+std::map<std::string, std::string> Snapshot(const std::string& root) {
+  std::map<std::string, std::string> files;
+  for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string name = entry.path().string().substr(root.size());
+    files[name] = entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
+  }
+  return files;
+}
+
+// Drops everything below the install folder from a snapshot.
+std::map<std::string, std::string> Outside(std::map<std::string, std::string> files) {
+  for (auto it = files.begin(); it != files.end();) {
+    it = it->first.rfind("/C/Apps", 0) == 0 ? files.erase(it) : std::next(it);
+  }
+  return files;
+}
+
+FileTimes HostTimes(platform::FileSystem& files, const std::string& path) {
+  FileTimes times;
+  auto file = files.Open(path, platform::Access::Read, platform::Share::ReadWrite,
+                         platform::Creation::OpenExisting);
+  EXPECT_TRUE(file && file->GetTimes(&times)) << path;
+  return times;
+}
+
+class CopyFilesTest : public ::testing::Test {
+ protected:
+  CopyOutcome Copy(const Bytes& set, const std::string& folder = "C:\\Apps") {
+    sandbox_.WriteImage(set);
+    FileSetStream stream("C:\\SETUP.EXE");
+    EXPECT_TRUE(stream.Open());
+    EXPECT_EQ(stream.Locate(), FileSetPlace::Found);
+    uint32_t total = ReadSetTotal(stream);
+    return CopyFiles(stream, folder, total, state_);
+  }
+  std::string Installed(const std::string& name) {
+    return ReadHostFile(sandbox_.Host("Apps/" + name));
+  }
+  bool Exists(const std::string& name) {
+    return std::filesystem::exists(sandbox_.Host("Apps/" + name));
+  }
+  void ExpectNoPartFiles() {
+    for (auto& entry : std::filesystem::recursive_directory_iterator(sandbox_.temp.path())) {
+      EXPECT_EQ(entry.path().string().find(".vorna-part"), std::string::npos) << entry.path();
+    }
+  }
+
+  testing::SandboxPlatform sandbox_;
+  CopyState state_;
+};
+
+TEST_F(CopyFilesTest, CopiesIntoSubfoldersAndRestoresTheTimes) {
+  CopyOutcome outcome = Copy(BuildSet({
+      {"README.TXT", "read me", Times(k2000)},
+      {"bin\\tool.exe", std::string(5000, 'x'), Times(k2010)},
+      {"data\\deep\\er\\empty.dat", "", Times(k2020)},
+  }));
+  EXPECT_EQ(outcome.result, CopyResult::Success) << outcome.reason;
+  EXPECT_EQ(outcome.records, 3u);
+  // Times first: reading a file may move its last access time.
+  FileTimes times = HostTimes(sandbox_.files, "C:\\Apps\\bin\\tool.exe");
+  EXPECT_EQ(times.creation.ticks, Times(k2010).creation.ticks);
+  EXPECT_EQ(times.lastAccess.ticks, Times(k2010).lastAccess.ticks);
+  EXPECT_EQ(times.lastWrite.ticks, Times(k2010).lastWrite.ticks);
+  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\data\\deep\\er\\empty.dat").lastWrite.ticks,
+            Times(k2020).lastWrite.ticks);
+  EXPECT_EQ(Installed("README.TXT"), "read me");
+  EXPECT_EQ(Installed("bin/tool.exe"), std::string(5000, 'x'));
+  EXPECT_TRUE(Exists("data/deep/er/empty.dat"));
+  EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
+  EXPECT_TRUE(state_.Ended());
+  EXPECT_EQ(state_.CurrentFile(), "*:\\Apps\\");
+  ExpectNoPartFiles();
+}
+
+TEST_F(CopyFilesTest, AFolderWithOrWithoutItsBackslashGivesTheSamePaths) {
+  Bytes set = BuildSet({{"sub\\a.txt", "A"}});
+  EXPECT_EQ(Copy(set, "C:\\Apps").result, CopyResult::Success);
+  EXPECT_EQ(Installed("sub/a.txt"), "A");
+  std::filesystem::remove_all(sandbox_.Host("Apps"));
+  EXPECT_EQ(Copy(set, "C:\\Apps\\").result, CopyResult::Success);
+  EXPECT_EQ(Installed("sub/a.txt"), "A");
+  EXPECT_FALSE(std::filesystem::exists(sandbox_.Host("Apps/sub/a.txt/")));
+}
+
+TEST_F(CopyFilesTest, TheCurrentFileTextNamesTheDestination) {
+  // A stop request at the first safe point shows what the copy was on.
+  struct Probe : CopyControl {
+    CopyState* state;
+    std::vector<std::string> seen;
+    bool Continue() override {
+      seen.push_back(state->CurrentFile());
+      return true;
+    }
+  } probe;
+  probe.state = &state_;
+  sandbox_.WriteImage(BuildSet({{"one.txt", "1"}, {"two\\2.txt", "2"}}));
+  FileSetStream stream("C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
+  CopyFiles(stream, "C:\\Apps", ReadSetTotal(stream), state_, &probe);
+  EXPECT_NE(std::find(probe.seen.begin(), probe.seen.end(), "C:\\Apps\\one.txt"), probe.seen.end());
+  EXPECT_NE(std::find(probe.seen.begin(), probe.seen.end(), "C:\\Apps\\two\\2.txt"),
+            probe.seen.end());
+}
+
+TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewer) {
+  WriteHostFile(sandbox_.Host("Apps/equal.txt"), "mine (equal)");
+  WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
+  WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
+  auto stamp = [&](const std::string& path, uint64_t write) {
+    auto file = sandbox_.files.Open(path, platform::Access::ReadWrite, platform::Share::None,
+                                    platform::Creation::OpenExisting);
+    ASSERT_TRUE(file &&
+                file->SetTimes(FileTimes{FileTime{write}, FileTime{write}, FileTime{write}}));
+  };
+  stamp("C:\\Apps\\equal.txt", Times(k2010).lastWrite.ticks);
+  stamp("C:\\Apps\\later.txt", k2020);
+  stamp("C:\\Apps\\older.txt", k2000);
+  CopyOutcome outcome = Copy(BuildSet({
+      {"equal.txt", "packed equal"},
+      {"later.txt", "packed later, a little longer so the data differs in size"},
+      {"older.txt", "packed older"},
+      {"next.txt", "read in step"},
+  }));
+  EXPECT_EQ(outcome.result, CopyResult::Success) << outcome.reason;
+  EXPECT_EQ(Installed("equal.txt"), "mine (equal)");
+  EXPECT_EQ(Installed("later.txt"), "mine (later)");
+  EXPECT_EQ(Installed("older.txt"), "packed older");
+  EXPECT_EQ(Installed("next.txt"), "read in step");
+  // The record's times are set on a kept file too.
+  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\later.txt").lastWrite.ticks,
+            Times(k2010).lastWrite.ticks);
+  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\later.txt").creation.ticks,
+            Times(k2010).creation.ticks);
+}
+
+TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {
+  Bytes set = BuildSet({{"a.txt", "A"}});
+  Bytes more = BuildSet({{"b.txt", "B"}});
+  set.insert(set.end(), more.begin() + 4, more.end());  // a record after the end marker
+  EXPECT_EQ(Copy(set).result, CopyResult::Success);
+  EXPECT_TRUE(Exists("a.txt"));
+  EXPECT_FALSE(Exists("b.txt"));
+}
+
+TEST_F(CopyFilesTest, ASetTotalOfZeroShowsTheProgressComplete) {
+  CopyOutcome outcome = Copy(BuildSet({{"empty1", ""}, {"empty2", ""}}));
+  EXPECT_EQ(outcome.result, CopyResult::Success);
+  EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
+  EXPECT_EQ(Copy(BuildSet({})).result, CopyResult::Success);
+  EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
+}
+
+TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
+  WriteHostFile(sandbox_.Host("victim.txt"), "untouched");
+  WriteHostFile(sandbox_.temp / "D/other.txt", "untouched");
+  auto before = Outside(Snapshot(sandbox_.temp.path()));
+  before.erase("/C/SETUP.EXE");
+  std::vector<Record> records;
+  for (const char* name : {"..\\victim.txt",
+                           "sub\\..\\..\\victim.txt",
+                           "\\victim.txt",
+                           "\\\\server\\share\\x",
+                           "C:\\victim.txt",
+                           "D:other.txt",
+                           "/etc/passwd",
+                           "NUL",
+                           "com1.txt",
+                           "Lpt9",
+                           "sub\\CON.log",
+                           "aux",
+                           "prn.",
+                           "a<b",
+                           "a|b",
+                           "what?",
+                           "star*",
+                           "quote\"",
+                           "tab\there",
+                           "x:y",
+                           "dots...",
+                           "trailing ",
+                           "sub\\"}) {
+    records.push_back({name, std::string("evil data for ") + name});
+  }
+  records.push_back({std::string(1, '\0'), "a name of one zero byte"});
+  records.push_back({"good.txt", "good"});
+  CopyOutcome outcome = Copy(BuildSet(records));
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  EXPECT_EQ(outcome.refused.size(), records.size() - 1);
+  EXPECT_EQ(Installed("good.txt"), "good");  // read in step after every refused record
+  auto after = Outside(Snapshot(sandbox_.temp.path()));
+  after.erase("/C/SETUP.EXE");
+  EXPECT_EQ(after, before);
+  auto inside = Snapshot(sandbox_.Host("Apps"));
+  EXPECT_EQ(inside.size(), 1u) << inside.begin()->first;
+}
+
+TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
+  Bytes whole = BuildSet({{"a.txt", std::string(3000, 'a')}, {"b.txt", std::string(3000, 'b')}});
+  auto before = Outside(Snapshot(sandbox_.temp.path()));
+  for (size_t keep = 5; keep < whole.size(); keep += 37) {
+    Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
+    CopyOutcome outcome = Copy(cut);
+    EXPECT_EQ(outcome.result, CopyResult::Failure) << keep;
+    EXPECT_FALSE(outcome.reason.empty());
+    EXPECT_TRUE(state_.Ended());
+    if (Exists("b.txt")) {
+      EXPECT_EQ(Installed("b.txt"), std::string(3000, 'b')) << keep;
+    }
+    std::filesystem::remove_all(sandbox_.Host("Apps"));
+  }
+  before.erase("/C/SETUP.EXE");
+  auto after = Outside(Snapshot(sandbox_.temp.path()));
+  after.erase("/C/SETUP.EXE");
+  EXPECT_EQ(after, before);
+  ExpectNoPartFiles();
+}
+
+TEST_F(CopyFilesTest, AWrongSizeFieldIsDamage) {
+  for (int64_t size : {int64_t{10}, int64_t{999}, int64_t{0}}) {
+    CopyOutcome outcome =
+        Copy(BuildSet({{"a.txt", std::string(500, 'a'), Times(k2010), size}, {"b.txt", "b"}}));
+    EXPECT_EQ(outcome.result, CopyResult::Failure) << size;
+    EXPECT_NE(outcome.reason.find("damaged"), std::string::npos) << outcome.reason;
+    EXPECT_FALSE(Exists("a.txt")) << size;  // never left half written
+    ExpectNoPartFiles();
+  }
+}
+
+TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
+  sandbox_.WriteImage({}, 0);
+  FileSetStream stream("C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  EXPECT_EQ(stream.Locate(), FileSetPlace::Absent);
+  CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", 0, state_);
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  EXPECT_TRUE(state_.Ended());
+  EXPECT_FALSE(Exists(""));
+}
+
+TEST_F(CopyFilesTest, AFailingWriteIsReportedAndLosesNothing) {
+  std::string big(600 * 1024, 'n');  // more than one output block
+  Bytes set = BuildSet({{"first.txt", "first"}, {"big.bin", big}, {"last.txt", "last"}});
+  for (uint64_t n = 1; n <= 4; ++n) {
+    WriteHostFile(sandbox_.Host("Apps/big.bin"), "the older version");
+    auto file = sandbox_.files.Open("C:\\Apps\\big.bin", platform::Access::ReadWrite,
+                                    platform::Share::None, platform::Creation::OpenExisting);
+    ASSERT_TRUE(file &&
+                file->SetTimes(FileTimes{FileTime{k2000}, FileTime{k2000}, FileTime{k2000}}));
+    file.reset();
+    sandbox_.files.faults().FailNth(platform::FaultKind::Write, n);
+    CopyOutcome outcome = Copy(set);
+    sandbox_.files.faults().Reset();
+    EXPECT_EQ(outcome.result, CopyResult::Failure) << n;
+    EXPECT_NE(outcome.reason.find("could not write"), std::string::npos) << outcome.reason;
+    std::string now = Installed("big.bin");
+    EXPECT_TRUE(now == "the older version" || now == big) << n;
+    ExpectNoPartFiles();
+  }
+}
+
+TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
+  std::string big(3 << 20, 'q');
+  for (char& c : big) c = static_cast<char>((&c - big.data()) * 2654435761u >> 24);
+  sandbox_.WriteImage(BuildSet({{"big.bin", big}, {"after.txt", "after"}}));
+  FileSetStream stream("C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
+  uint32_t total = ReadSetTotal(stream);
+  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);  // the second megabyte
+  CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", total, state_);
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  EXPECT_NE(outcome.reason.find("could not be read"), std::string::npos) << outcome.reason;
+  EXPECT_FALSE(Exists("big.bin"));
+  EXPECT_FALSE(Exists("after.txt"));
+  ASSERT_EQ(sandbox_.interaction.asked.size(), 1u);
+  EXPECT_EQ(sandbox_.interaction.asked[0].caption, "Disk Error");
+}
+
+class CopyWorkerTest : public CopyFilesTest {};
+
+TEST_F(CopyWorkerTest, RunsTheCopyOnItsOwnThread) {
+  sandbox_.WriteImage(BuildSet({{"a.txt", "A"}, {"b\\c.txt", "C"}}));
+  FileSetStream stream("C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
+  CopyWorker worker(state_);
+  worker.Start(stream, "C:\\Apps", ReadSetTotal(stream));
+  CopyOutcome outcome = worker.Wait();
+  EXPECT_TRUE(worker.Finished());
+  EXPECT_EQ(outcome.result, CopyResult::Success);
+  EXPECT_TRUE(state_.Ended());
+  EXPECT_EQ(Installed("b/c.txt"), "C");
+}
+
+TEST_F(CopyWorkerTest, PausesAndStopsAtSafePoints) {
+  std::vector<Record> records;
+  for (int i = 0; i < 100; ++i)
+    records.push_back({"f" + std::to_string(i), std::string(50000, 'z')});
+  sandbox_.WriteImage(BuildSet(records));
+  FileSetStream stream("C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
+  CopyWorker worker(state_);
+  worker.RequestPause();  // before the start: the worker clears it
+  worker.Start(stream, "C:\\Apps", ReadSetTotal(stream));
+  while (state_.Progress() == 0.0 && !worker.Finished()) std::this_thread::yield();
+  worker.RequestPause();
+  double seen = state_.Progress();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_FALSE(worker.Finished());
+  double later = state_.Progress();
+  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  EXPECT_EQ(state_.Progress(), later);  // paused: no progress
+  EXPECT_LE(seen, later);
+  worker.RequestStop();
+  CopyOutcome outcome = worker.Wait();
+  EXPECT_EQ(outcome.result, CopyResult::Stopped);
+  EXPECT_TRUE(state_.Ended());
+  // Some files were copied, and every file there is whole.
+  EXPECT_GT(later, 0.0);
+  EXPECT_LT(later, 1.0);
+  for (auto& entry : std::filesystem::directory_iterator(sandbox_.Host("Apps"))) {
+    EXPECT_EQ(ReadHostFile(entry.path().string()), std::string(50000, 'z')) << entry.path();
+  }
+  ExpectNoPartFiles();
+}
+
+}  // namespace
+}  // namespace vorna

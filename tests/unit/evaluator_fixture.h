@@ -1,0 +1,72 @@
+// An interpreter with one activation, for tests that evaluate statement text.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "script/activation.h"
+#include "script/errors.h"
+#include "script/interpreter.h"
+#include "values/evaluator.h"
+#include "values/value.h"
+
+namespace vorna::testing {
+
+/// An interpreter whose only user FUNCTION is F, which answers LONG 42.
+class FunctionInterpreter : public Interpreter {
+ public:
+  bool CallFunction(Activation&, const char* name, Value& result) override {
+    if (std::string(name) != "F") return false;
+    ++calls;
+    result.SetLong(42);
+    return true;
+  }
+  int calls = 0;
+};
+
+class EvaluatorTest : public ::testing::Test {
+ protected:
+  /// Evaluates text into result and answers the text the evaluator left.
+  std::string Evaluate(const char* text, Value& result) {
+    activation_.MakeCurrent(text);
+    EvaluateExpression(activation_, result);
+    return activation_.cursor().rest();
+  }
+
+  /// The error number an evaluation of text into result raises, or 0.
+  int ErrorOf(const char* text, Value& result) {
+    try {
+      Evaluate(text, result);
+    } catch (errorNumbers number) {
+      return int(number);
+    }
+    return 0;
+  }
+  int ErrorOf(const char* text) {
+    Value result;
+    return ErrorOf(text, result);
+  }
+
+  /// The text form of text evaluated into a fresh value.
+  std::string Text(const char* text) {
+    Value result;
+    Evaluate(text, result);
+    char buffer[256];
+    result.FormatValue(buffer, sizeof buffer);
+    return buffer;
+  }
+
+  /// Declares a variable in list (the locals when none is given).
+  Value& Declare(const char* name, Value* value, NodeList* list = nullptr) {
+    value->SetName(name);
+    (list ? *list : activation_.locals()).Append(value);
+    return *value;
+  }
+
+  FunctionInterpreter interpreter_;
+  Activation activation_{interpreter_, nullptr};
+};
+
+}  // namespace vorna::testing

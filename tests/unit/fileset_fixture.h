@@ -1,0 +1,90 @@
+// A sandbox platform for file-set tests: a portable file system in a fresh
+// folder, a message box that answers from a script and records what it was
+// asked, and a system that records beeps.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/portable/portable_files.h"
+#include "tests/unit/temp_folder.h"
+
+namespace vorna::testing {
+
+struct AskedBox {
+  std::string text;
+  std::string caption;
+  unsigned style;
+};
+
+class ScriptedInteraction : public platform::Interaction {
+ public:
+  int MessageBox(platform::Owner, const std::string& text, const std::string& caption,
+                 unsigned style) override {
+    asked.push_back({text, caption, style});
+    if (answers.empty()) return platform::id::Cancel;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
+    return platform::ErrorAnswer::Abort;
+  }
+  std::deque<int> answers;
+  std::vector<AskedBox> asked;
+};
+
+class RecordingSystem : public platform::System {
+ public:
+  bool StartProcess(const std::string&, int) override { return false; }
+  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
+  void Sleep(uint32_t) override {}
+  int64_t Now() override { return 0; }
+  void Beep(unsigned type) override { beeps.push_back(type); }
+  void DebugOutput(const std::string&) override {}
+  [[noreturn]] void ExitProcess(int) override { std::abort(); }
+  std::vector<unsigned> beeps;
+};
+
+/// Installs a sandbox platform for the lifetime of the object.
+class SandboxPlatform {
+ public:
+  SandboxPlatform() : files(temp.path(), "C:\\SETUP.EXE") {
+    saved_ = platform::Current();
+    platform::Platform machine;
+    machine.files = &files;
+    machine.system = &system;
+    machine.interaction = &interaction;
+    platform::SetPlatform(machine);
+  }
+  ~SandboxPlatform() { platform::SetPlatform(saved_); }
+  SandboxPlatform(const SandboxPlatform&) = delete;
+  SandboxPlatform& operator=(const SandboxPlatform&) = delete;
+
+  /// The host path of a Windows path below drive C ("Apps/x" for "C:\Apps\x").
+  std::string Host(const std::string& belowC) const { return temp / ("C/" + belowC); }
+
+  /// Writes an install image: a stub, the file set and a trailer whose last
+  /// field is fileSetOffset (by default where the file set starts).
+  void WriteImage(const std::vector<uint8_t>& fileSet, int64_t fileSetOffset = -1) {
+    std::string image = "MZ stub of the program";
+    uint32_t offset = fileSetOffset < 0 ? static_cast<uint32_t>(image.size())
+                                        : static_cast<uint32_t>(fileSetOffset);
+    image.append(fileSet.begin(), fileSet.end());
+    image += std::string("VORNA\0\0\0\0\0\0\0", 12);
+    for (int i = 0; i < 4; ++i) image += static_cast<char>(offset >> (8 * i));
+    WriteHostFile(Host("SETUP.EXE"), image);
+  }
+
+  TempFolder temp;
+  platform::PortableFileSystem files;
+  ScriptedInteraction interaction;
+  RecordingSystem system;
+
+ private:
+  platform::Platform saved_;
+};
+
+}  // namespace vorna::testing

@@ -1,0 +1,176 @@
+#include "installdata/fileset_stream.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "tests/unit/fileset_fixture.h"
+
+namespace vorna {
+namespace {
+
+using testing::SandboxPlatform;
+
+class FileSetStreamTest : public ::testing::Test {
+ protected:
+  // Opens an image whose file set is a zero set total and then bytes, and
+  // reads the set total.
+  void OpenOver(const std::vector<uint8_t>& bytes) {
+    std::vector<uint8_t> set = {0, 0, 0, 0};
+    set.insert(set.end(), bytes.begin(), bytes.end());
+    sandbox_.WriteImage(set);
+    ASSERT_TRUE(stream_.Open());
+    ASSERT_EQ(stream_.Locate(), FileSetPlace::Found);
+    uint8_t total[4];
+    stream_.ReadBlock(total, 4);
+  }
+
+  SandboxPlatform sandbox_;
+  FileSetStream stream_{"C:\\SETUP.EXE"};
+};
+
+TEST_F(FileSetStreamTest, AsksForTheDiskUntilCancelled) {
+  sandbox_.interaction.answers = {platform::id::Ok, platform::id::Ok, platform::id::Cancel};
+  EXPECT_FALSE(stream_.Open());
+  EXPECT_FALSE(stream_.HasFile());
+  ASSERT_EQ(sandbox_.interaction.asked.size(), 3u);
+  EXPECT_EQ(sandbox_.interaction.asked[0].text, "Please insert disk number 1");
+  EXPECT_EQ(sandbox_.interaction.asked[0].caption, "Disk Needed");
+  EXPECT_EQ(sandbox_.interaction.asked[0].style, platform::mb::OkCancel);
+  EXPECT_EQ(sandbox_.system.beeps, (std::vector<unsigned>{0x30, 0x30, 0x30}));
+  EXPECT_EQ(stream_.ReadByte(), 0);  // a stream without file reads 0
+}
+
+TEST_F(FileSetStreamTest, CancelOnTheFirstPromptAsksOnce) {
+  EXPECT_FALSE(stream_.Open());
+  EXPECT_EQ(sandbox_.interaction.asked.size(), 1u);
+}
+
+TEST_F(FileSetStreamTest, OpensWithoutAskingWhenTheFileIsThere) {
+  sandbox_.WriteImage({1, 2, 3, 4});
+  EXPECT_TRUE(stream_.Open());
+  EXPECT_TRUE(sandbox_.interaction.asked.empty());
+  EXPECT_TRUE(sandbox_.system.beeps.empty());
+}
+
+TEST_F(FileSetStreamTest, LocateFindsTheSetTotal) {
+  sandbox_.WriteImage({0x78, 0x56, 0x34, 0x12, 0xAB});
+  ASSERT_TRUE(stream_.Open());
+  ASSERT_EQ(stream_.Locate(), FileSetPlace::Found);
+  uint8_t total[4];
+  stream_.ReadBlock(total, 4);
+  EXPECT_EQ(total[0] | total[1] << 8 | total[2] << 16 | total[3] << 24, 0x12345678);
+  EXPECT_EQ(stream_.ReadByte(), 0xAB);
+}
+
+TEST_F(FileSetStreamTest, ATrailerFieldOfZeroMeansNoFileSet) {
+  sandbox_.WriteImage({1, 2, 3, 4}, 0);
+  ASSERT_TRUE(stream_.Open());
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Absent);
+  EXPECT_FALSE(stream_.HasFile());
+}
+
+TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamage) {
+  for (int64_t offset : {int64_t{100000}, int64_t{30}, int64_t{0xFFFFFFFF}}) {
+    sandbox_.WriteImage({1, 2, 3, 4}, offset);
+    ASSERT_TRUE(stream_.Open());
+    EXPECT_EQ(stream_.Locate(), FileSetPlace::Damaged) << offset;
+    EXPECT_FALSE(stream_.HasFile());
+  }
+  testing::WriteHostFile(sandbox_.Host("SETUP.EXE"), "short");
+  ASSERT_TRUE(stream_.Open());
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Damaged);
+}
+
+TEST_F(FileSetStreamTest, PastTheEndBytesAreMinusOneAndBitsAreOne) {
+  OpenOver({0x81});
+  // Read to the end of the file (the trailer is the last data).
+  int reads = 0;
+  while (stream_.ReadByte() != -1) ++reads;
+  EXPECT_EQ(reads, 17);
+  EXPECT_TRUE(stream_.AtEnd());
+  EXPECT_EQ(stream_.ReadByte(), -1);
+  uint8_t block[3] = {0, 0, 0};
+  stream_.ReadBlock(block, 3);
+  EXPECT_EQ(block[0], 255);
+  EXPECT_EQ(block[2], 255);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(stream_.ReadBit(), 1);
+  EXPECT_EQ(stream_.ReadBits(8), 255u);
+}
+
+TEST_F(FileSetStreamTest, BitsComeMostSignificantFirst) {
+  OpenOver({0xB5, 0x3C});
+  // 0xB5 = 1011 0101, 0x3C = 0011 1100
+  EXPECT_EQ(stream_.ReadBits(8), 0xB5u);  // right after opening: exactly the next byte
+  EXPECT_EQ(stream_.ReadBit(), 0);
+  EXPECT_EQ(stream_.ReadBit(), 0);
+  EXPECT_EQ(stream_.ReadBit(), 1);
+  stream_.Align();
+  EXPECT_EQ(stream_.ReadByte(), 0x56);  // "VORNA" trailer follows: 'V'
+}
+
+TEST_F(FileSetStreamTest, EightBitsAfterThreeSingleBitsSpanTwoBytes) {
+  OpenOver({0xB5, 0x3C});
+  EXPECT_EQ(stream_.ReadBit(), 1);
+  EXPECT_EQ(stream_.ReadBit(), 0);
+  EXPECT_EQ(stream_.ReadBit(), 1);
+  // The last five bits of 0xB5 (10101) and the first three of 0x3C (001).
+  EXPECT_EQ(stream_.ReadBits(8), 0xA9u);
+  stream_.Align();
+  EXPECT_EQ(stream_.ReadBits(8), 0x56u);  // after Align: exactly the next byte
+}
+
+TEST_F(FileSetStreamTest, TheFastBitReaderContinuesExactlyWhereTheStreamWas) {
+  std::vector<uint8_t> data(300);
+  std::mt19937 random(7);
+  for (uint8_t& byte : data) byte = static_cast<uint8_t>(random());
+  // A second stream over the same data read only with the plain calls.
+  OpenOver(data);
+  FileSetStream plain("C:\\SETUP.EXE");
+  ASSERT_TRUE(plain.Open());
+  ASSERT_EQ(plain.Locate(), FileSetPlace::Found);
+  uint8_t total[4];
+  plain.ReadBlock(total, 4);
+  for (int round = 0; round < 400; ++round) {
+    int kind = static_cast<int>(random() % 4);
+    int count = static_cast<int>(random() % 40);
+    if (kind == 0) {
+      BitReader bits(stream_);
+      for (int i = 0; i < count; ++i) ASSERT_EQ(static_cast<int>(bits.Bit()), plain.ReadBit());
+      if (count % 3 == 0) {
+        ASSERT_EQ(bits.Byte(), plain.ReadBits(8));
+      }
+    } else if (kind == 1) {
+      for (int i = 0; i < count % 9; ++i) ASSERT_EQ(stream_.ReadBit(), plain.ReadBit());
+    } else if (kind == 2) {
+      ASSERT_EQ(stream_.ReadByte(), plain.ReadByte());
+    } else {
+      stream_.Align();
+      plain.Align();
+    }
+    ASSERT_EQ(stream_.AtEnd(), plain.AtEnd()) << "round " << round;
+  }
+  EXPECT_TRUE(stream_.AtEnd());  // the rounds read well past the 300 bytes
+}
+
+TEST_F(FileSetStreamTest, AReadErrorIsShownOnceAndEndsTheData) {
+  sandbox_.WriteImage(std::vector<uint8_t>(10, 0x11));
+  ASSERT_TRUE(stream_.Open());
+  // The first read is the trailer's, the second the first load of the data.
+  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);
+  ASSERT_EQ(stream_.Locate(), FileSetPlace::Found);
+  EXPECT_EQ(stream_.ReadByte(), -1);
+  EXPECT_TRUE(stream_.failed());
+  EXPECT_FALSE(stream_.AtEnd());
+  EXPECT_EQ(stream_.ReadByte(), -1);
+  EXPECT_EQ(stream_.ReadBit(), 1);
+  ASSERT_EQ(sandbox_.interaction.asked.size(), 1u);
+  EXPECT_EQ(sandbox_.interaction.asked[0].text,
+            "An error has occured while trying to read the install disk.  This disk may be "
+            "defective.");
+  EXPECT_EQ(sandbox_.interaction.asked[0].caption, "Disk Error");
+  EXPECT_EQ(sandbox_.interaction.asked[0].style, platform::mb::Ok);
+}
+
+}  // namespace
+}  // namespace vorna

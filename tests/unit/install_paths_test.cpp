@@ -1,0 +1,93 @@
+#include "installdata/install_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "installdata/record_names.h"
+#include "tests/unit/fileset_fixture.h"
+
+namespace vorna {
+namespace {
+
+TEST(RecordNames, AcceptsRelativePathsOfOrdinaryNames) {
+  for (const char* name : {"a.txt", "Sub\\Folder\\file.dll", "console\\x", "COM10", "nul2",
+                           ".hidden", "a..b", "name with spaces.txt", "\xE9t\xE9.txt"}) {
+    EXPECT_EQ(CheckRecordName(name), NameVerdict::Accepted) << name;
+  }
+}
+
+TEST(RecordNames, RefusesEveryNameThatCouldLeaveTheFolder) {
+  struct Case {
+    const char* name;
+    NameVerdict verdict;
+  } cases[] = {
+      {"", NameVerdict::Empty},
+      {"sub\\", NameVerdict::Empty},
+      {"a\\\\b", NameVerdict::Empty},
+      {"\\x", NameVerdict::Absolute},
+      {"/x", NameVerdict::Absolute},
+      {"\\\\server\\share", NameVerdict::Absolute},
+      {"C:\\x", NameVerdict::DriveLetter},
+      {"c:x", NameVerdict::DriveLetter},
+      {"file:stream", NameVerdict::DriveLetter},
+      {"..", NameVerdict::ParentFolder},
+      {"..\\x", NameVerdict::ParentFolder},
+      {"a\\..\\..\\x", NameVerdict::ParentFolder},
+      {".\\x", NameVerdict::ParentFolder},
+      {"... ", NameVerdict::ParentFolder},
+      {"name.", NameVerdict::ParentFolder},
+      {"NUL", NameVerdict::DeviceName},
+      {"nul.txt", NameVerdict::DeviceName},
+      {"sub\\Con", NameVerdict::DeviceName},
+      {"COM1", NameVerdict::DeviceName},
+      {"lpt9.log", NameVerdict::DeviceName},
+      {"PRN.x.y", NameVerdict::DeviceName},
+      {"AUX ", NameVerdict::ParentFolder},  // trailing space: Windows would alter it
+      {"aux .txt", NameVerdict::DeviceName},
+      {"a/b", NameVerdict::ForbiddenCharacter},
+      {"a<b", NameVerdict::ForbiddenCharacter},
+      {"a>b", NameVerdict::ForbiddenCharacter},
+      {"a\"b", NameVerdict::ForbiddenCharacter},
+      {"a|b", NameVerdict::ForbiddenCharacter},
+      {"a?b", NameVerdict::ForbiddenCharacter},
+      {"a*b", NameVerdict::ForbiddenCharacter},
+      {"a\x1F"
+       "b",
+       NameVerdict::ForbiddenCharacter},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CheckRecordName(c.name), c.verdict) << c.name;
+}
+
+TEST(InstallPaths, TrailingSeparator) {
+  EXPECT_EQ(WithTrailingSeparator("C:\\Apps"), "C:\\Apps\\");
+  EXPECT_EQ(WithTrailingSeparator("C:\\Apps\\"), "C:\\Apps\\");
+  EXPECT_EQ(WithTrailingSeparator("C:/Apps/"), "C:/Apps/");
+}
+
+TEST(InstallPaths, CreateFolderChainCreatesEveryMissingFolder) {
+  testing::SandboxPlatform sandbox;
+  EXPECT_TRUE(CreateFolderChain("C:\\One\\Two\\Three"));
+  EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("One/Two/Three")));
+  EXPECT_FALSE(CreateFolderChain("C:\\One\\Two\\Three"));  // the last already exists
+  EXPECT_TRUE(CreateFolderChain("C:\\One\\Two\\Four"));
+  EXPECT_FALSE(CreateFolderChain("C:\\"));
+}
+
+TEST(InstallPaths, FolderWriteTestLeavesNoTraceAndReplacesNothing) {
+  testing::SandboxPlatform sandbox;
+  ASSERT_TRUE(CreateFolderChain("C:\\Dest"));
+  testing::WriteHostFile(sandbox.Host("Dest/TEST"), "the user's own file");
+  EXPECT_TRUE(FolderWriteTest("C:\\Dest"));
+  EXPECT_TRUE(FolderWriteTest("C:\\Dest\\"));
+  EXPECT_EQ(testing::ReadHostFile(sandbox.Host("Dest/TEST")), "the user's own file");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sandbox.Host("Dest")),
+                          std::filesystem::directory_iterator()),
+            1);
+  EXPECT_FALSE(FolderWriteTest("C:\\Missing"));
+  sandbox.files.faults().FailFrom(platform::FaultKind::Open, 1);
+  EXPECT_FALSE(FolderWriteTest("C:\\Dest"));
+}
+
+}  // namespace
+}  // namespace vorna

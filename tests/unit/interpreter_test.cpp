@@ -1,0 +1,124 @@
+// The interpreter as an extension: its member operations ask the registered
+// extensions in registration order; and the activation's statement handling.
+#include "script/interpreter.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "script/activation.h"
+#include "test_object.h"
+#include "values/member_words.h"
+#include "values/value.h"
+
+namespace vorna {
+namespace {
+
+// Answers for one member word and records every question it is asked.
+class WordExtension : public Extension {
+ public:
+  WordExtension(const char* word, const char* answer, std::vector<std::string>& log)
+      : word_(word), answer_(answer), log_(log) {}
+
+  bool GetMember(Activation& activation, Value& result) override {
+    log_.push_back(std::string(answer_) + ".get");
+    const char* words[] = {word_};
+    if (MatchMemberWord(activation.cursor(), words) < 0) return false;
+    result.SetString(answer_);
+    return true;
+  }
+  bool CallStatement(Activation& activation) override {
+    log_.push_back(std::string(answer_) + ".call");
+    return activation.cursor().MatchWord(word_, Prefix::NotAllowed);
+  }
+  std::unique_ptr<Value> MakeObject(Activation& activation) override {
+    if (!activation.cursor().MatchWord(word_, Prefix::NotAllowed)) return nullptr;
+    return std::make_unique<Value>(new testing::NoteObject);
+  }
+  void BeforeStatement() override { log_.push_back(std::string(answer_) + ".before"); }
+
+ private:
+  const char* word_;
+  const char* answer_;
+  std::vector<std::string>& log_;
+};
+
+class InterpreterTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> log_;
+  Interpreter interpreter_;
+  Activation activation_{interpreter_, nullptr};
+};
+
+TEST_F(InterpreterTest, TheFirstExtensionThatKnowsTheWordAnswers) {
+  interpreter_.RegisterExtension(new WordExtension("SHARED", "first", log_));
+  interpreter_.RegisterExtension(new WordExtension("SHARED", "second", log_));
+  interpreter_.RegisterExtension(new WordExtension("OWN", "third", log_));
+  Value result;
+  activation_.MakeCurrent("shared");
+  EXPECT_TRUE(interpreter_.GetMember(activation_, result));
+  EXPECT_STREQ(result.AsString(), "first");
+  EXPECT_EQ(log_, (std::vector<std::string>{"first.get"}));
+  log_.clear();
+  Value own;
+  activation_.MakeCurrent("OWN");
+  EXPECT_TRUE(interpreter_.GetMember(activation_, own));
+  EXPECT_STREQ(own.AsString(), "third");
+  EXPECT_EQ(log_, (std::vector<std::string>{"first.get", "second.get", "third.get"}));
+  activation_.MakeCurrent("NOBODY");
+  EXPECT_FALSE(interpreter_.CallStatement(activation_));
+  EXPECT_STREQ(activation_.cursor().rest(), "NOBODY");
+}
+
+TEST_F(InterpreterTest, MakeObjectAndBeforeStatement) {
+  interpreter_.RegisterExtension(new WordExtension("KIND", "a", log_));
+  activation_.MakeCurrent("KIND");
+  std::unique_ptr<Value> made = interpreter_.MakeObject(activation_);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->type(), ValueType::OBJECT);
+  activation_.MakeCurrent("OTHER");
+  EXPECT_EQ(interpreter_.MakeObject(activation_), nullptr);
+  interpreter_.RegisterExtension(new WordExtension("X", "b", log_));
+  activation_.BeforeStatement();
+  EXPECT_EQ(log_, (std::vector<std::string>{"a.before", "b.before"}));
+}
+
+TEST_F(InterpreterTest, MemberWordsMatchWholeWordsInAnyCase) {
+  const char* members[] = {"FILE", "FILETITLE", "flags"};
+  activation_.MakeCurrent("FILETITLE = 1");
+  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), 1);
+  EXPECT_STREQ(activation_.cursor().rest(), " = 1");
+  activation_.MakeCurrent("  Flags(");
+  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), 2);
+  activation_.MakeCurrent("FILES");
+  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), -1);
+  EXPECT_STREQ(activation_.cursor().rest(), "FILES");
+}
+
+TEST_F(InterpreterTest, PublishedWhileItLives) {
+  EXPECT_EQ(Interpreter::Current(), &interpreter_);
+  EXPECT_FALSE(interpreter_.stopped());
+  interpreter_.stopFlag() = 1;
+  EXPECT_TRUE(interpreter_.stopped());
+  {
+    auto other = std::make_unique<Interpreter>();
+    EXPECT_EQ(Interpreter::Current(), other.get());
+  }
+  EXPECT_EQ(Interpreter::Current(), nullptr);
+}
+
+TEST_F(InterpreterTest, MakingAStatementCurrent) {
+  EXPECT_TRUE(activation_.MakeCurrent("  x = \"abc\""));
+  EXPECT_EQ(interpreter_.current(), &activation_);
+  EXPECT_STREQ(activation_.cursor().rest(), "X = \"abc\"");
+  EXPECT_FALSE(activation_.MakeCurrent(""));
+  EXPECT_FALSE(activation_.MakeCurrent(nullptr));
+  EXPECT_FALSE(activation_.MakeCurrent("   "));
+  EXPECT_EQ(activation_.procedureName, "<GLOBAL>");
+  EXPECT_EQ(activation_.selectValue(), nullptr);
+}
+
+}  // namespace
+}  // namespace vorna

@@ -1,0 +1,167 @@
+// The registry key object and the script-facing reads and writes over it,
+// against the sandbox registry.
+#include "install/registry_key.h"
+
+#include <gtest/gtest.h>
+
+#include "install/registry_access.h"
+#include "registry_test_support.h"
+#include "script/errors.h"
+
+namespace vorna {
+namespace {
+
+using platform::RegistryCall;
+using platform::RegType;
+
+class RegistryKeyTest : public testing::SandboxRegistryTest {
+ protected:
+  /// The error number a call raised, or 0 when it raised none.
+  template <typename Call>
+  static int RaisedBy(Call call) {
+    try {
+      call();
+    } catch (errorNumbers number) {
+      return static_cast<int>(number);
+    }
+    return 0;
+  }
+};
+
+TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
+  RegistryKey key;
+  EXPECT_FALSE(key.Open("HKEY_CURRENT_USER\\Software\\A\\B\\C", KeyCreation::OpenExisting));
+  EXPECT_FALSE(key.isOpen());
+  ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\Software\\A\\B\\C", KeyCreation::CreateMissing));
+  EXPECT_EQ(registry_.OpenKeyCount(), 1u) << "only the opened key stays open";
+  EXPECT_NE(FileText().find("[HKEY_CURRENT_USER\\Software\\A\\B\\C]"), std::string::npos);
+  RegistryKey other;
+  EXPECT_TRUE(other.Open("hkey_current_user\\SOFTWARE\\a\\b\\c", KeyCreation::OpenExisting));
+  EXPECT_TRUE(key.Close());
+  EXPECT_FALSE(key.isOpen());
+  EXPECT_TRUE(key.Close()) << "nothing to close is no failure";
+}
+
+TEST_F(RegistryKeyTest, APathWithoutRootIsUnderLocalMachineAndPrefixesNeedNoSeparator) {
+  WriteRegistryText("SOFTWARE\\X", "N", "machine");
+  WriteRegistryText("HKEY_USERSX\\Y", "N", "users");
+  EXPECT_EQ(ReadRegistryText("HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"), "machine");
+  EXPECT_EQ(ReadRegistryText("\\\\HKEY_USERS\\\\X\\Y", "N"), "users");
+  EXPECT_NE(FileText().find("[HKEY_USERS\\X\\Y]\r\n\"N\"=\"users\""), std::string::npos);
+}
+
+TEST_F(RegistryKeyTest, OpeningAgainClosesTheKeyHeldBefore) {
+  RegistryKey key;
+  ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\One", KeyCreation::CreateMissing));
+  ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\Two", KeyCreation::CreateMissing));
+  EXPECT_EQ(registry_.OpenKeyCount(), 1u);
+  EXPECT_FALSE(key.Open("", KeyCreation::CreateMissing));
+  {
+    RegistryKey scoped;
+    ASSERT_TRUE(scoped.Open("HKEY_CURRENT_USER\\One", KeyCreation::OpenExisting));
+    EXPECT_EQ(registry_.OpenKeyCount(), 2u);
+  }
+  EXPECT_EQ(registry_.OpenKeyCount(), 1u) << "a destroyed key object closes its key";
+}
+
+// Whichever registry call fails on the way, no key opened along the path is
+// left open, and the key object reports the failure.
+TEST_F(RegistryKeyTest, AFailedCreationPartWayLeavesNoKeyOpen) {
+  const char* path = "HKEY_CURRENT_USER\\Software\\P\\Q\\R";
+  for (RegistryCall call : {RegistryCall::Create, RegistryCall::Open, RegistryCall::Save}) {
+    for (uint64_t n = 1; n <= 6; ++n) {
+      PrepareFile("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n");
+      registry_.FailNth(call, n);
+      {
+        RegistryKey key;
+        bool opened = key.Open(path, KeyCreation::CreateMissing);
+        EXPECT_EQ(registry_.OpenKeyCount(), opened ? 1u : 0u) << static_cast<int>(call) << n;
+      }
+      EXPECT_EQ(registry_.OpenKeyCount(), 0u) << static_cast<int>(call) << " " << n;
+      registry_.FailNth(call, 0);
+    }
+  }
+}
+
+TEST_F(RegistryKeyTest, SetTextStoresTheTerminatingZero) {
+  RegistryKey key;
+  ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
+  ASSERT_TRUE(key.SetText("Name", "abc"));
+  char buffer[16] = {};
+  RegType type = RegType::None;
+  EXPECT_EQ(key.QueryValue("Name", buffer, &type, sizeof buffer), 4);
+  EXPECT_EQ(key.status(), 4);
+  EXPECT_EQ(type, RegType::Sz);
+  EXPECT_STREQ(buffer, "abc");
+  EXPECT_EQ(key.QueryValue("Missing", buffer, &type, sizeof buffer), -1);
+  EXPECT_NE(key.status(), 0);
+  EXPECT_EQ(key.QueryValue("Name", buffer, &type, 2), -1) << "too small a buffer fails";
+  key.Close();
+  EXPECT_EQ(key.QueryValue("Name", buffer, &type, sizeof buffer), 0);
+  EXPECT_FALSE(key.SetText("Name", "x"));
+}
+
+TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
+  RegistryKey key;
+  ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
+  std::string eight(8, 'x');
+  ASSERT_TRUE(key.SetValue("Full", eight.data(), RegType::Sz, 8));
+  ASSERT_TRUE(key.SetValue("Short", eight.data(), RegType::Sz, 7));
+  ASSERT_TRUE(key.SetValue("Zeros", "ab\0cd", RegType::Sz, 5));
+  EXPECT_FALSE(key.QueryText("Full", 8)) << "no room left for the terminating zero";
+  EXPECT_EQ(key.QueryText("Full", 9), eight);
+  EXPECT_EQ(key.QueryText("Short", 8), std::string(7, 'x'));
+  EXPECT_EQ(key.QueryText("Zeros", 8), "ab");
+  EXPECT_FALSE(key.QueryText("Missing", 8));
+}
+
+TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
+  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "", "default");
+  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Path", "C:\\Program Files\\Vorna");
+  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", ""), "default");
+  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
+            "C:\\Program Files\\Vorna");
+  EXPECT_NE(FileText().find("@=\"default\""), std::string::npos);
+  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Empty", "");
+  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Empty"), "");
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
+}
+
+TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
+  PrepareFile(
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\R]\r\n\"Nothing\"=hex:\r\n"
+      "\"Big\"=hex:" +
+      std::string("41,") +
+      [] {
+        std::string bytes;
+        for (int i = 0; i < 4094; ++i) bytes += "41,";
+        return bytes;
+      }() +
+      "41\r\n");
+  const int illegalUse = static_cast<int>(errorNumbers::IllegalUse);
+  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\Missing", "A"); }),
+            illegalUse);
+  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Missing"); }),
+            illegalUse);
+  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Nothing"); }),
+            illegalUse);
+  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Big"); }),
+            illegalUse);
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "the key is closed on the error path";
+}
+
+TEST_F(RegistryKeyTest, WriteFailuresRaiseIllegalUseOrDisk) {
+  registry_.FailNth(RegistryCall::Open, 1);
+  registry_.FailNth(RegistryCall::Create, 1);
+  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }),
+            static_cast<int>(errorNumbers::IllegalUse));
+  registry_.FailNth(RegistryCall::Set, 1);
+  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }),
+            static_cast<int>(errorNumbers::Disk));
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
+  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }), 0);
+  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\W", "N"), "V");
+}
+
+}  // namespace
+}  // namespace vorna

@@ -1,0 +1,51 @@
+// The shell folder lists a fresh sandbox starts with.
+#include "platform/portable/shell_folders_seed.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "install/special_folders.h"
+#include "registry_test_support.h"
+
+namespace vorna {
+namespace {
+
+class ShellFoldersSeedTest : public testing::SandboxRegistryTest {
+ protected:
+  platform::Sandbox sandbox_{folder_.path()};
+};
+
+TEST_F(ShellFoldersSeedTest, AFreshSandboxHasEveryListedFolder) {
+  ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
+  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::AllUsers), "C:\\Users\\Public\\Desktop");
+  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::CurrentUser), "C:\\Users\\User\\Desktop");
+  for (const char* name :
+       {"PROGRAMS", "START MENU", "STARTUP", "APPDATA", "CACHE", "COOKIES", "FAVORITES", "FONTS",
+        "HISTORY", "NETHOOD", "PERSONAL", "PRINTHOOD", "SENDTO", "TEMPLATES"}) {
+    for (FolderOwner owner : {FolderOwner::AllUsers, FolderOwner::CurrentUser}) {
+      std::string path = SpecialFolderPath(name, owner);
+      ASSERT_FALSE(path.empty()) << name;
+      EXPECT_TRUE(std::filesystem::is_directory(*sandbox_.ToHost(path))) << path;
+    }
+  }
+  // The misspelt name reads a value no Windows machine holds.
+  EXPECT_EQ(SpecialFolderPath("RECIENT", FolderOwner::AllUsers), "");
+  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
+}
+
+TEST_F(ShellFoldersSeedTest, ValuesAlreadyThereAreKept) {
+  PrepareFile(
+      "REGEDIT4\r\n\r\n"
+      "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell "
+      "Folders]\r\n\"Desktop\"=\"D:\\\\Mine\"\r\n\"Programs\"=hex:01\r\n");
+  ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
+  std::string once = FileText();
+  ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
+  EXPECT_EQ(FileText(), once) << "seeding twice changes nothing";
+  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::CurrentUser), "D:\\Mine");
+  EXPECT_NE(once.find("\"Programs\"=hex:01"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vorna

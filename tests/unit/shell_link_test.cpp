@@ -1,0 +1,230 @@
+// Shortcut files: the .lnk bytes written in the sandbox and read back.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "platform/portable/portable_shell.h"
+#include "platform/portable/shell_link_file.h"
+#include "registry_test_support.h"
+
+namespace vorna::platform {
+namespace {
+
+using vorna::testing::TempFolder;
+
+uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at) {
+  return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+         static_cast<uint32_t>(bytes[at + 3]) << 24;
+}
+
+std::vector<uint8_t> ReadBytes(const std::string& path) {
+  std::string text = vorna::testing::ReadText(path);
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+/// A shell over a sandbox in a temporary folder, whose diagnostics are kept.
+class PortableShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(folder_.path().empty());
+    std::filesystem::create_directories(folder_ / "C/Users/Me/Desktop");
+  }
+  std::optional<ShellLink> ReadLink(const std::string& hostPath, ShellLinkHeader* header) {
+    std::string error;
+    auto link = DecodeShellLink(ReadBytes(hostPath), header, &error);
+    EXPECT_TRUE(link) << error;
+    return link;
+  }
+
+  TempFolder folder_;
+  std::ostringstream diagnostics_;
+  Sandbox sandbox_{folder_.path()};
+  PortableShell shell_{sandbox_, diagnostics_};
+};
+
+TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
+  HResult result = shell_.CreateShortcut("C:\\Program Files\\App\\app.exe",
+                                         "C:\\Users\\Me\\Desktop\\App.lnk", "The App");
+  ASSERT_EQ(result, kHrOk);
+  std::string hostPath = folder_ / "C/Users/Me/Desktop/App.lnk";
+  std::vector<uint8_t> bytes = ReadBytes(hostPath);
+  ASSERT_GE(bytes.size(), kShellLinkHeaderSize);
+  EXPECT_EQ(U32At(bytes, 0), 0x4Cu);
+  const uint8_t classId[16] = {0x01, 0x14, 0x02, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0, 0, 0, 0x46};
+  EXPECT_TRUE(std::equal(classId, classId + 16, bytes.begin() + 4));
+  EXPECT_EQ(U32At(bytes, 20),
+            linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath);
+  EXPECT_EQ(U32At(bytes, 60), 1u) << "shown normally";
+  EXPECT_EQ(U32At(bytes, bytes.size() - 4), 0u) << "terminal block";
+
+  ShellLinkHeader header;
+  auto link = ReadLink(hostPath, &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->localBasePath, "C:\\Program Files\\App\\app.exe");
+  EXPECT_EQ(link->relativePath, "..\\..\\..\\Program Files\\App\\app.exe");
+  EXPECT_EQ(link->description, "The App");
+  EXPECT_EQ(diagnostics_.str(),
+            "shortcut C:\\Users\\Me\\Desktop\\App.lnk -> C:\\Program Files\\App\\app.exe "
+            "\"The App\"\n");
+}
+
+TEST_F(PortableShellTest, RelativePathsResolveAgainstTheCurrentFolder) {
+  ASSERT_TRUE(sandbox_.SetCurrentFolder("C:\\Users\\Me"));
+  ASSERT_EQ(shell_.CreateShortcut("bin/app.exe", "desktop/./Rel.lnk", ""), kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Rel.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(header.flags, linkFlags::HasLinkInfo | linkFlags::HasRelativePath);
+  EXPECT_EQ(link->localBasePath, "C:\\Users\\Me\\bin\\app.exe");
+  EXPECT_EQ(link->relativePath, "..\\bin\\app.exe");
+  EXPECT_EQ(link->description, "");
+}
+
+TEST_F(PortableShellTest, ANetworkTargetIsKeptAsWrittenWithoutLinkInfo) {
+  ASSERT_EQ(
+      shell_.CreateShortcut("\\\\server\\share\\app.exe", "C:\\Users\\Me\\Desktop\\Net.lnk", "net"),
+      kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Net.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(header.flags, linkFlags::HasName | linkFlags::HasRelativePath);
+  EXPECT_EQ(link->relativePath, "\\\\server\\share\\app.exe");
+}
+
+TEST_F(PortableShellTest, AnExistingLinkIsReplaced) {
+  const std::string linkPath = "C:\\Users\\Me\\Desktop\\Same.lnk";
+  ASSERT_EQ(shell_.CreateShortcut("C:\\A\\long-target-name.exe", linkPath, "first, longer"), kHrOk);
+  ASSERT_EQ(shell_.CreateShortcut("C:\\B.exe", linkPath, "second"), kHrOk);
+  ShellLinkHeader header;
+  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Same.lnk", &header);
+  ASSERT_TRUE(link);
+  EXPECT_EQ(link->localBasePath, "C:\\B.exe");
+  EXPECT_EQ(link->description, "second");
+}
+
+TEST_F(PortableShellTest, AMissingFolderOrDriveFailsWithANegativeResult) {
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "C:\\No\\Such\\Folder\\App.lnk", "d"), 0);
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "Q:\\App.lnk", "d"), 0);
+  EXPECT_LT(shell_.CreateShortcut("C:\\App\\app.exe", "\\\\server\\share\\App.lnk", "d"), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "C/No"));
+  EXPECT_NE(diagnostics_.str().find("not written"), std::string::npos);
+}
+
+TEST_F(PortableShellTest, RegisteringALibraryFailsWithoutLoadingIt) {
+  EXPECT_FALSE(shell_.RegisterLibrary("C:\\App\\server.dll", LibraryAction::Register));
+  EXPECT_FALSE(shell_.RegisterLibrary("C:\\App\\server.dll", LibraryAction::Unregister));
+  std::string said = diagnostics_.str();
+  EXPECT_NE(said.find("library not registered"), std::string::npos) << said;
+  EXPECT_NE(said.find("library not unregistered"), std::string::npos) << said;
+  EXPECT_NE(said.find("C:\\App\\server.dll"), std::string::npos) << said;
+}
+
+TEST(RelativeLinkTarget, CountsTheFoldersBetweenLinkAndTarget) {
+  EXPECT_EQ(RelativeLinkTarget("C:\\Dir\\a.lnk", "C:\\Dir\\app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\Dir\\a.lnk", "c:\\dir\\Sub\\app.exe"), ".\\Sub\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\B\\a.lnk", "C:\\A\\C\\app.exe"), "..\\C\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\a.lnk", "C:\\app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:/A/../B/a.lnk", "C:/B/x/../app.exe"), ".\\app.exe");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\a.lnk", "D:\\app.exe"), "");
+  EXPECT_EQ(RelativeLinkTarget("C:\\A\\a.lnk", "bin/app.exe"), "bin\\app.exe");
+  EXPECT_EQ(NormalizeWindowsPath("C:\\..\\x\\.\\y\\\\z"), "C:\\x\\y\\z");
+}
+
+TEST(ShellLinkFile, EncodedLinksDecodeToTheSameParts) {
+  ShellLink link;
+  link.localBasePath = "C:\\Program Files\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = std::string(300, 'd');
+  link.arguments = "-x";
+  link.workingDir = "C:\\Program Files\\App";
+  link.iconLocation = "C:\\icons.dll";
+  auto bytes = EncodeShellLink(link);
+  ASSERT_TRUE(bytes);
+  ShellLinkHeader header;
+  std::string error;
+  auto back = DecodeShellLink(*bytes, &header, &error);
+  ASSERT_TRUE(back) << error;
+  EXPECT_EQ(back->localBasePath, link.localBasePath);
+  EXPECT_EQ(back->relativePath, link.relativePath);
+  EXPECT_EQ(back->description, link.description);
+  EXPECT_EQ(back->arguments, link.arguments);
+  EXPECT_EQ(back->workingDir, link.workingDir);
+  EXPECT_EQ(back->iconLocation, link.iconLocation);
+  link.description = std::string(0x10000, 'd');
+  EXPECT_FALSE(EncodeShellLink(link)) << "a count holds at most 65535 characters";
+}
+
+TEST(ShellLinkFile, TruncatedOrForeignFilesAreRefusedWithoutOverrun) {
+  ShellLink link;
+  link.localBasePath = "C:\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = "desc";
+  std::vector<uint8_t> bytes = *EncodeShellLink(link);
+  // Every cut through the link-info block and the strings is caught; only the
+  // terminal block may be missing.
+  for (size_t size = 0; size + 4 < bytes.size(); ++size) {
+    std::vector<uint8_t> cut(bytes.begin(), bytes.begin() + static_cast<long>(size));
+    std::string error;
+    EXPECT_FALSE(DecodeShellLink(cut, nullptr, &error)) << size;
+  }
+  std::vector<uint8_t> foreign = bytes;
+  foreign[4] ^= 0xFF;
+  std::string error;
+  EXPECT_FALSE(DecodeShellLink(foreign, nullptr, &error));
+  EXPECT_EQ(error, "not the shell link class id");
+  std::vector<uint8_t> badInfo = bytes;
+  badInfo[kShellLinkHeaderSize + 16] = 0xF0;  // local base path offset far outside the block
+  EXPECT_FALSE(DecodeShellLink(badInfo, nullptr, &error));
+}
+
+// Links that Windows writes carry an item-id list and UTF-16 strings.
+TEST(ShellLinkFile, ReadsUnicodeStringsAndSkipsTheItemIdList) {
+  std::vector<uint8_t> bytes(kShellLinkHeaderSize, 0);
+  bytes[0] = 0x4C;
+  std::copy(kShellLinkClassId, kShellLinkClassId + 16, bytes.begin() + 4);
+  bytes[20] = linkFlags::HasLinkTargetIdList | linkFlags::HasName | linkFlags::IsUnicode;
+  const uint8_t idList[] = {4, 0, 0xAA, 0xBB, 0, 0};
+  bytes.insert(bytes.end(), idList, idList + sizeof idList);
+  // Counted with its terminating zero, as some writers do.
+  const uint8_t name[] = {3, 0, 'O', 0, 0xE9, 0, 0, 0};
+  bytes.insert(bytes.end(), name, name + sizeof name);
+  std::string error;
+  auto link = DecodeShellLink(bytes, nullptr, &error);
+  ASSERT_TRUE(link) << error;
+  EXPECT_EQ(link->description, "O\xC3\xA9");
+}
+
+}  // namespace
+}  // namespace vorna::platform
+
+namespace vorna::platform {
+namespace {
+
+// Random damage to a link file never makes the reader step outside the bytes.
+TEST(ShellLinkFile, DamagedFilesAreReadOrRefusedWithoutOverrun) {
+  ShellLink link;
+  link.localBasePath = "C:\\App\\app.exe";
+  link.relativePath = ".\\app.exe";
+  link.description = "desc";
+  const std::vector<uint8_t> valid = *EncodeShellLink(link);
+  std::mt19937 random(4242);
+  for (int round = 0; round < 5000; ++round) {
+    std::vector<uint8_t> bytes = valid;
+    int edits = 1 + static_cast<int>(random() % 3);
+    for (int e = 0; e < edits; ++e) {
+      // Damage past the class id so that most rounds reach the later parts.
+      size_t at = 20 + random() % (bytes.size() - 20);
+      bytes[at] = static_cast<uint8_t>(random());
+    }
+    std::string error;
+    auto decoded = DecodeShellLink(bytes, nullptr, &error);
+    if (!decoded) {
+      EXPECT_FALSE(error.empty());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vorna::platform

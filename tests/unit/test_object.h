@@ -1,0 +1,78 @@
+// Small objects for the tests of the object protocols: a script object with
+// one text property NOTE (counted construction and destruction), and an
+// extension with the member words INSTALLPATH and COUNTER.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "script/activation.h"
+#include "values/evaluator.h"
+#include "values/extension.h"
+#include "values/member_words.h"
+#include "values/script_object.h"
+#include "values/value.h"
+
+namespace vorna::testing {
+
+class NoteObject : public ScriptObject {
+ public:
+  NoteObject() { ++live; }
+  ~NoteObject() override { --live; }
+
+  bool GetMember(Activation& activation, Value& result) override {
+    if (MatchMemberWord(activation.cursor(), kMembers) != 0) return false;
+    result.SetString(note.c_str());
+    return true;
+  }
+  bool SetMember(Activation& activation) override {
+    if (MatchMemberWord(activation.cursor(), kMembers) != 0) return false;
+    activation.cursor().ExpectChar('=');
+    Value value;
+    EvaluateExpression(activation, value);
+    note = value.AsString();
+    return true;
+  }
+  bool CallStatement(Activation&) override { return false; }
+  void NewArray(ScriptObject** cells, int32_t count) override {
+    for (int32_t i = 0; i < count; ++i) cells[i] = new NoteObject;
+  }
+
+  std::string note;
+  /// Objects alive right now, to check that values free what they own.
+  static inline int live = 0;
+
+ private:
+  static constexpr const char* kMembers[] = {"NOTE"};
+};
+
+class PathExtension : public Extension {
+ public:
+  bool GetMember(Activation& activation, Value& result) override {
+    switch (MatchMemberWord(activation.cursor(), kMembers)) {
+      case 0:
+        result.SetString("C:\\APP");
+        return true;
+      case 1:
+        result.SetLong(++counter);
+        return true;
+      default:
+        return false;
+    }
+  }
+  bool SetMember(Activation& activation) override {
+    if (MatchMemberWord(activation.cursor(), kMembers) != 1) return false;
+    activation.cursor().ExpectChar('=');
+    Value value;
+    EvaluateExpression(activation, value);
+    counter = value.AsLong();
+    return true;
+  }
+
+  int32_t counter = 0;
+
+ private:
+  static constexpr const char* kMembers[] = {"INSTALLPATH", "COUNTER"};
+};
+
+}  // namespace vorna::testing

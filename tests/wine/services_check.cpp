@@ -1,0 +1,218 @@
+// Checks the Windows registry, shortcut and library registration services on
+// a real Windows (Wine): what the install scripts rely on, through the same
+// code the runtime uses. Prints one line per check and "N passed, M failed".
+//
+// Usage: services_check [LINK_FOLDER]   (default C:\vorna-services-check)
+// Expects HKCU\Software\VornaPrepared "Value" = "prepared by reg add".
+#include <objidl.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "install/library_registration.h"
+#include "install/registry_access.h"
+#include "install/registry_key.h"
+#include "install/special_folders.h"
+#include "platform/platform.h"
+#include "platform/portable/shell_link_file.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
+#include "script/errors.h"
+
+namespace {
+
+using namespace vorna;
+
+int passed = 0;
+int failed = 0;
+
+void Check(bool ok, const std::string& name, const std::string& detail = "") {
+  (ok ? passed : failed)++;
+  std::printf("%s: %s%s%s\n", ok ? "PASS" : "FAIL", name.c_str(), detail.empty() ? "" : " -- ",
+              detail.c_str());
+}
+
+/// The script error a call raised, or 0.
+template <typename Call>
+int RaisedBy(Call call) {
+  try {
+    call();
+  } catch (errorNumbers number) {
+    return static_cast<int>(number);
+  }
+  return 0;
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string text = path;
+  return text.substr(0, text.find_last_of('\\'));
+}
+
+std::string ProgramPath() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  return path;
+}
+
+void CheckRegistry() {
+  const char* path = "HKEY_CURRENT_USER\\Software\\VornaServicesCheck\\Deep\\Er";
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep\\Er");
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep");
+  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck");
+  RegistryKey key;
+  Check(!key.Open(path, KeyCreation::OpenExisting), "a missing key does not open without creation");
+  Check(RaisedBy([&] { WriteRegistryText(path, "Value", "written by services_check"); }) == 0,
+        "a value is written below keys that did not exist");
+  Check(RaisedBy([&] { WriteRegistryText(path, "", "default"); }) == 0,
+        "the default value is written");
+  std::string read;
+  RaisedBy([&] { read = ReadRegistryText(path, "VALUE"); });
+  Check(read == "written by services_check", "the written value reads back", read);
+  std::string prepared;
+  int error = RaisedBy(
+      [&] { prepared = ReadRegistryText("HKEY_CURRENT_USER\\Software\\VornaPrepared", "Value"); });
+  Check(error == 0 && prepared == "prepared by reg add", "a value prepared with reg add is read",
+        prepared);
+  Check(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\VornaNoSuchKey", "V"); }) ==
+            static_cast<int>(errorNumbers::IllegalUse),
+        "a missing key raises Illegal Use");
+  Check(RaisedBy([&] { ReadRegistryText(path, "NoSuchValue"); }) ==
+            static_cast<int>(errorNumbers::IllegalUse),
+        "a missing value raises Illegal Use");
+}
+
+void CheckRegistration() {
+  std::string folder = ProgramFolder() + "\\";
+  std::string registering = folder + "registering_library.dll";
+  const char* key = "HKEY_CURRENT_USER\\Software\\VornaTestLibrary";
+  Check(RegisterLibrary(registering, platform::LibraryAction::Register),
+        "a library registers itself");
+  std::string value;
+  RaisedBy([&] { value = ReadRegistryText(key, "Registered"); });
+  Check(value == "yes", "its DllRegisterServer wrote its value", value);
+  Check(GetModuleHandleA("registering_library.dll") == nullptr,
+        "the library is unloaded afterwards");
+  Check(RegisterLibrary(registering, LibraryActionFromMode("unregister")),
+        "the library unregisters itself");
+  Check(RaisedBy([&] { ReadRegistryText(key, "Registered"); }) != 0,
+        "its DllUnregisterServer removed the value");
+  std::string plain = folder + "plain_library.dll";
+  Check(!RegisterLibrary(plain, platform::LibraryAction::Register),
+        "a library without DllRegisterServer fails");
+  Check(GetModuleHandleA("plain_library.dll") == nullptr, "and is left unloaded");
+  Check(!RegisterLibrary(folder + "failing_library.dll", platform::LibraryAction::Register),
+        "a library reporting failure fails");
+  Check(!RegisterLibrary(folder + "no_such_library.dll", platform::LibraryAction::Register),
+        "a missing library fails");
+}
+
+void CheckSpecialFolders() {
+  char expected[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, expected);
+  std::string desktop = SpecialFolderPath("desktop", FolderOwner::CurrentUser);
+  Check(!desktop.empty() && SameText(desktop, expected), "DESKTOP is the user's desktop folder",
+        desktop + " / " + expected);
+  Check(SpecialFolderPath("MYFOLDER", FolderOwner::AllUsers).empty(), "an unknown name is empty");
+  std::string programs = SpecialFolderPath("PROGRAMS", FolderOwner::AllUsers);
+  Check(!programs.empty(), "PROGRAMS resolves for all users", programs);
+}
+
+/// Loads a link file through the shell's link object: its target and description.
+bool LoadLink(const std::string& linkPath, std::string* target, std::string* description) {
+  IShellLinkA* link = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              reinterpret_cast<void**>(&link)))) {
+    return false;
+  }
+  IPersistFile* file = nullptr;
+  bool ok = SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)));
+  if (ok) {
+    WCHAR wide[MAX_PATH] = {};
+    MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, wide, MAX_PATH);
+    ok = SUCCEEDED(file->Load(wide, STGM_READ));
+    char path[MAX_PATH] = {}, text[1024] = {};
+    ok = ok && SUCCEEDED(link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH));
+    ok = ok && SUCCEEDED(link->GetDescription(text, sizeof text));
+    *target = path;
+    *description = text;
+    file->Release();
+  }
+  link->Release();
+  return ok;
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void CheckShortcuts(const std::string& folder) {
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string target = ProgramPath();
+  std::string linkPath = folder + "\\Services Check.lnk";
+  DeleteFileA(linkPath.c_str());
+  HRESULT result =
+      platform::Current().shell->CreateShortcut(target, linkPath, "Vorna services check");
+  Check(result >= 0, "a shortcut is created");
+  std::string readTarget, readDescription;
+  Check(LoadLink(linkPath, &readTarget, &readDescription), "the shell loads it");
+  Check(SameText(readTarget, target), "its target reads back", readTarget);
+  Check(readDescription == "Vorna services check", "its description reads back", readDescription);
+
+  std::string error;
+  auto decoded = platform::DecodeShellLink(ReadFileBytes(linkPath), nullptr, &error);
+  Check(decoded && decoded->description == "Vorna services check",
+        "the sandbox reader reads the shell's description", error);
+  Check(decoded && SameText(decoded->localBasePath, target),
+        "the sandbox reader reads the shell's target", decoded ? decoded->localBasePath : error);
+
+  // The sandbox writer's link, as vorna-run writes it, read by the shell.
+  platform::ShellLink ours;
+  ours.localBasePath = target;
+  ours.relativePath = ".\\" + target.substr(target.find_last_of('\\') + 1);
+  ours.description = "written by the sandbox writer";
+  auto bytes = platform::EncodeShellLink(ours);
+  std::string oursPath = folder + "\\Sandbox Writer.lnk";
+  std::ofstream(oursPath, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes->data()),
+             static_cast<std::streamsize>(bytes->size()));
+  Check(LoadLink(oursPath, &readTarget, &readDescription),
+        "the shell loads a sandbox-written link");
+  Check(SameText(readTarget, target), "the shell sees its target", readTarget);
+  Check(readDescription == ours.description, "the shell sees its description", readDescription);
+
+  result =
+      platform::Current().shell->CreateShortcut(target, folder + "\\no\\such\\folder\\x.lnk", "x");
+  Check(result < 0, "a shortcut into a missing folder fails");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CoInitialize(nullptr);
+  platform::Win32Registry registry;
+  platform::Win32Shell shell;
+  platform::Platform machine;
+  machine.registry = &registry;
+  machine.shell = &shell;
+  platform::SetPlatform(machine);
+
+  CheckRegistry();
+  CheckRegistration();
+  CheckSpecialFolders();
+  CheckShortcuts(argc > 1 ? argv[1] : "C:\\vorna-services-check");
+
+  std::printf("%d passed, %d failed\n", passed, failed);
+  CoUninitialize();
+  return failed == 0 ? 0 : 1;
+}
