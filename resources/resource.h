@@ -16,6 +16,3 @@
 // Cancel are IDOK and IDCANCEL.
 #define IDC_INPUT_PROMPT 101
 #define IDC_INPUT_ANSWER 102
-
-// The application icon.
-#define IDI_VORNA 1
