@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <thread>
+#include <vector>
 
 #include "builtins/random.h"
 #include "evaluator_fixture.h"
@@ -75,23 +76,17 @@ TEST_F(EvaluatorTest, RndRequiresAnEmptyPairOfParentheses) {
   EXPECT_EQ(ErrorOf("RND ( )"), 0);
 }
 
-TEST_F(EvaluatorTest, RndStartsAsIfSeededWithOneAndStaysInRange) {
-  // Each thread has its own generator; a fresh thread has never been seeded.
-  std::vector<double> numbers;
-  std::thread([&] {
-    for (int i = 0; i < 1000; ++i) {
-      Value result;
-      Evaluate("RND()", result);
-      numbers.push_back(result.AsDouble());
-    }
-  }).join();
-  // The generator's first numbers from seed 1 are 41, 18467 and 6334.
-  EXPECT_DOUBLE_EQ(numbers[0], 41.0 / 32767.0);
-  EXPECT_DOUBLE_EQ(numbers[1], 18467.0 / 32767.0);
-  EXPECT_DOUBLE_EQ(numbers[2], 6334.0 / 32767.0);
-  for (double number : numbers) {
-    EXPECT_GE(number, 0.0);
-    EXPECT_LE(number, 1.0);
+TEST_F(EvaluatorTest, RndScalesTheGeneratorIntoZeroToOne) {
+  SeedRandom(1);
+  Value first;
+  Evaluate("RND()", first);
+  EXPECT_EQ(first.type(), ValueType::DOUBLE);
+  EXPECT_DOUBLE_EQ(first.AsDouble(), 41.0 / 32767.0);
+  for (int i = 0; i < 1000; ++i) {
+    Value result;
+    Evaluate("RND()", result);
+    EXPECT_GE(result.AsDouble(), 0.0);
+    EXPECT_LE(result.AsDouble(), 1.0);
   }
 }
 
@@ -105,10 +100,13 @@ TEST(RandomTest, SeedingRestartsTheSequence) {
   EXPECT_EQ(NextRandom(), first);
   SeedRandom(12345);
   EXPECT_NE(NextRandom(), first);
-  // Another thread keeps its own state, untouched by this thread's seed.
-  int32_t other = 0;
-  std::thread([&] { other = NextRandom(); }).join();
-  EXPECT_EQ(other, 41);
+  // Another thread keeps its own state, untouched by this thread's seed, and
+  // starts as if seeded with 1.
+  std::vector<int32_t> other;
+  std::thread([&] {
+    for (int i = 0; i < 3; ++i) other.push_back(NextRandom());
+  }).join();
+  EXPECT_EQ(other, (std::vector<int32_t>{41, 18467, 6334}));
 }
 
 }  // namespace
