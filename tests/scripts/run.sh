@@ -53,6 +53,8 @@ run_one() {
   while IFS= read -r text; do
     grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
   done < <(directive stderr "$script")
+  # Every answer a script gives must be asked for.
+  if grep -q 'answers were not used' "$err"; then problems+=("unused answers"); fi
   if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$err"; then
     problems+=("sanitizer report")
   fi
