@@ -22,7 +22,7 @@ namespace vorna::testing {
 
 /// Answers each error dialog with the next scripted answer (Abort when none
 /// is left) and keeps every report it was shown.
-class ScriptedInteraction : public platform::Interaction {
+class DialogAnswers : public platform::Interaction {
  public:
   int MessageBox(platform::Owner, const std::string& text, const std::string&, unsigned) override {
     messages.push_back(text);
@@ -110,7 +110,7 @@ class ProgramTest : public ::testing::Test {
 
   platform::Platform saved_;
   CapturingConsole console_;
-  ScriptedInteraction interaction_;
+  DialogAnswers interaction_;
   std::unique_ptr<Interpreter> interpreter_;
 };
 
