@@ -24,6 +24,7 @@ rm -f "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out
 rm -rf "$OUT/work"
 
 . "$HERE/lib.sh"
+. "$HERE/error_dialog.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -108,6 +109,7 @@ case_box missing-named-startup "" "File Not Found" "setup2.ctl" no /s setup2.ctl
 case_box plain-no-main no-main "VORNA!" "Main function not found." yes
 case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes
 case_packed_no_main
+case_error_dialog
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
