@@ -1,4 +1,4 @@
-# The error dialog case of the end-to-end tests, sourced by run.sh after lib.sh.
+# The script error case of the end-to-end tests, sourced by run.sh after lib.sh.
 #
 # A script fails with a type mismatch in two lines. The "ERROR" dialog must
 # show the module, procedure, message and statement (traced by Wine's relay
@@ -40,8 +40,8 @@ press() {
   wait_gone "$id" 15
 }
 
-case_error_dialog() {
-  local name=error-dialog dir id code problem=
+case_script_error_dialog() {
+  local name=script-error-dialog dir id code problem=
   dir=$(work_folder "$name" type-mismatch)
   relay_only_dialog_texts
   rm -f "$OUT/$name.rc"
