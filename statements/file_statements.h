@@ -21,6 +21,8 @@ StatementEnd GetStatement(Activation& activation);
 StatementEnd PutStatement(Activation& activation);
 /// seek -> SEEK #n, position
 StatementEnd SeekStatement(Activation& activation);
+/// print -> (PRINT | WRITE) #n, items: to a file; without "#" the console form.
+StatementEnd FilePrintStatement(Activation& activation);
 /// input -> INPUT #n, name {, name} | INPUT ["prompt",] name {, name}
 StatementEnd InputStatement(Activation& activation);
 

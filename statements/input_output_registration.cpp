@@ -13,6 +13,10 @@ void RegisterInputOutputStatements(StatementTable& table) {
   table.handlers[kw::Put] = PutStatement;
   table.handlers[kw::Seek] = SeekStatement;
   table.handlers[kw::Input] = InputStatement;
+  // Registered after the print statement's own handlers, which this one
+  // extends with the file form.
+  table.handlers[kw::Print] = FilePrintStatement;
+  table.handlers[kw::Write] = FilePrintStatement;
 }
 
 }  // namespace vorna
