@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/platform.h"
 #include "script/activation.h"
+#include "script/host_output.h"
 #include "script/interpreter.h"
 #include "statements/user_answer.h"
 #include "values/value.h"
@@ -13,12 +13,6 @@ namespace vorna {
 
 namespace {
 
-/// Prompts go where the script's text output goes: to the open console.
-void WritePrompt(Interpreter& interpreter, const std::string& text) {
-  platform::Console* console = platform::Current().console;
-  if (interpreter.consoleFlag != 0 && console != nullptr) console->Write(text);
-}
-
 // ["prompt",[,]]: the prompt text, written out; empty without a literal.
 std::string ReadPrompt(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
@@ -27,7 +21,7 @@ std::string ReadPrompt(Activation& activation) {
   LiteralBuffer literal;
   size_t length = cursor.ReadStringLiteral(literal);
   std::string prompt(literal, length);
-  WritePrompt(activation.interpreter(), prompt);
+  HostOutput(activation.interpreter(), prompt);
   cursor.ExpectChar(',');
   cursor.MatchChar(',');
   return prompt;
@@ -42,7 +36,7 @@ void InputFromUser(Activation& activation) {
   std::string prompt = ReadPrompt(activation);
   Interpreter& interpreter = activation.interpreter();
   do {
-    WritePrompt(interpreter, "? ");
+    HostOutput(interpreter, "? ");
     std::optional<std::string> answer = AskUser(interpreter, prompt);
     NameBuffer name;
     cursor.ReadName(name);
