@@ -373,5 +373,61 @@ TEST_F(FileStatementsTest, InputFromTheUserAsksTheDialog) {
   EXPECT_EQ(Run("INPUT N"), int(errorNumbers::TypeMismatch));
 }
 
+TEST_F(FileStatementsTest, PrintToAFileEndsLinesWithCarriageReturnAndLineFeed) {
+  RunAll({"OPEN \"P.TXT\" FOR OUTPUT AS #1", "PRINT #1, \"A\"; \"B\"", "PRINT #1, \"A\";",
+          "WRITE #1, 1; 2.5; TRUE", "PRINT #1, \"1234567890123\"; TAB(1); \"Y\"", "PRINT #1,",
+          "CLOSE #1"});
+  EXPECT_EQ(ReadFile("P.TXT"), "AB\r\nA12.5true\r\n1234567890123       Y\r\n\r\n");
+  EXPECT_EQ(Run("PRINT #1, \"x\""), int(errorNumbers::FileHandleUndefined));
+  RunAll({"OPEN \"P.TXT\" FOR INPUT AS #1"});
+  EXPECT_EQ(Run("PRINT #1 \"x\""), kIllegalUse);
+  // A file without write access fails the first write.
+  EXPECT_EQ(Run("PRINT #1, \"x\""), kDisk);
+  EXPECT_EQ(Run("PRINT #0, \"x\""), kIllegalValue);
+}
+
+/// A console whose input is a list of lines.
+class ListedConsole : public platform::Console {
+ public:
+  bool Open() override { return true; }
+  void Close() override {}
+  bool IsOpen() const override { return true; }
+  bool Write(const std::string& text) override {
+    written += text;
+    return true;
+  }
+  std::optional<std::string> ReadLine() override {
+    if (lines.empty()) return std::nullopt;
+    std::string line = lines.front();
+    lines.erase(lines.begin());
+    return line;
+  }
+  std::string written;
+  std::vector<std::string> lines;
+};
+
+TEST_F(FileStatementsTest, InputFromTheOpenConsole) {
+  ListedConsole console;
+  console.lines = {"Ann", std::string(200, 'x'), "a\rb"};
+  platform::Platform machine = platform::Current();
+  machine.console = &console;
+  platform::SetPlatform(machine);
+  interpreter_.consoleFlag = 1;
+  Value& name = Variable("NAME", ValueType::STRING);
+  Value& text = Variable("TEXT", ValueType::STRING);
+  RunAll({"INPUT \"Name\", NAME, TEXT"});
+  EXPECT_STREQ(name.AsString(), "Ann");
+  // At most 160 bytes are kept, cut at a carriage return or line feed.
+  EXPECT_EQ(std::string(text.AsString()), std::string(160, 'x'));
+  RunAll({"INPUT NAME"});
+  EXPECT_STREQ(name.AsString(), "a");
+  EXPECT_EQ(console.written, "Name? ? ? ");
+  // The end of the console's input leaves the variable as it was.
+  RunAll({"INPUT NAME"});
+  EXPECT_STREQ(name.AsString(), "a");
+  EXPECT_TRUE(interaction_.prompts.empty());
+  interpreter_.consoleFlag = 0;
+}
+
 }  // namespace
 }  // namespace vorna
