@@ -9,14 +9,17 @@ SUB MAIN
   ON ERROR RESUME NEXT
   X = CDBL(CHR(65))
   PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
   X = CSTR("4")
   PRINT ERR.NUMBER ' expect: 33
   X = DATE$
   PRINT ERR.NUMBER ' expect: 27
+  Y = 1 / 0
   X = TIME
   PRINT ERR.NUMBER ' expect: 27
   X = STRING(3)
   PRINT ERR.NUMBER ' expect: 19
+  Y = 1 / 0
   X = ERROR(12)
   PRINT ERR.NUMBER ' expect: 19
 END SUB

@@ -1,5 +1,6 @@
 ' The ERR object reads the record of the last error, its member words in any
 ' letter case.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT
@@ -11,6 +12,7 @@ SUB MAIN
   PRINT ERR.FUNCTION ' expect: FAILING
   X = ERR
   PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
   X = ERR.SOURCE
   PRINT ERR.NUMBER ' expect: 13
 END SUB

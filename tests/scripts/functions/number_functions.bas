@@ -23,6 +23,7 @@ SUB MAIN
   ON ERROR RESUME NEXT
   X = RND
   PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
   X = RND(1)
   PRINT ERR.NUMBER ' expect: 13
   X = ABS("-3")

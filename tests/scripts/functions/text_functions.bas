@@ -23,6 +23,7 @@ SUB MAIN
   PRINT ERR.NUMBER ' expect: 15
   X = ASC(65)
   PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
   X = LEN(5)
   PRINT ERR.NUMBER ' expect: 33
   X = LEFT(S)
