@@ -1,5 +1,6 @@
 ' Conversions between text and numbers: CSTR's leading blank, HEX and OCT of
 ' negatives, CDBL/CINT/CLNG/VAL of texts.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT "["; CSTR(42); "]["; CSTR(-42); "]["; CSTR$(3.9); "]" ' expect: [ 42][-42][ 3]

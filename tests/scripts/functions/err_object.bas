@@ -1,6 +1,7 @@
 ' The ERR object reads the record of the last error, its member words in any
 ' letter case.
 ' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT

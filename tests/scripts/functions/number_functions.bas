@@ -1,5 +1,6 @@
 ' Number functions: INT, FIX and SGN around zero, ABS, the exact cases of the
 ' mathematical functions, and RND's fixed sequence without RANDOMIZE.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT INT(-2.5); " "; INT(-2); " "; INT(-0.5); " "; INT(2.7); " "; FIX(-2.5) ' expect: -3 -2 0 2 -2

@@ -1,5 +1,6 @@
 ' Text functions: the boundaries of LEFT, RIGHT, MID and INSTR, trimming,
 ' case, ASC's signedness, LEN, SPACE, and their errors.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   S = "abcdef"
