@@ -48,7 +48,7 @@ case_script_input_dialog() {
     return
   fi
   sleep 0.5
-  xdotool type --window "$id" --delay 50 'Ann' 2>/dev/null
+  xdotool type --window "$id" --delay 50 'ann lee' 2>/dev/null
   sleep 0.3
   screenshot "$name-typed"
   xdotool key --window "$id" Return 2>/dev/null
@@ -62,7 +62,7 @@ case_script_input_dialog() {
   xdotool type --window "$id" --delay 50 'typed but cancelled' 2>/dev/null
   xdotool key --window "$id" Escape 2>/dev/null
   runtime_ended "$name" 20 || { settle "$name"; return; }
-  if same_bytes "$dir/RESULT.TXT" 'Ann|unchanged\r\n'; then
+  if same_bytes "$dir/RESULT.TXT" 'ann lee|unchanged\r\n'; then
     pass "$name (OK stores the typed text, Cancel keeps the variable)"
   else
     fail "$name" "the script stored $(od -c "$dir/RESULT.TXT" 2>&1 | head -3)"
