@@ -85,6 +85,40 @@ int AnswerSource::AskTerminal(const ChoiceQuestion& question) {
   }
 }
 
+std::optional<std::string> AnswerSource::AskText(const TextQuestion& question) {
+  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] " << question.title << "\n";
+  for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
+  if (std::optional<AnswerLine> line = answers_.Take()) {
+    std::string where = "answers file line " + std::to_string(line->lineNumber);
+    if (line->kind != question.kind) {
+      throw AnswersError(where + ": " + Quoted(*line) + " answers " +
+                         DescribeQuestionKind(line->kind) + ", but the question is " +
+                         DescribeQuestionKind(question.kind));
+    }
+    return TextAnswer(line->answer, where);
+  }
+  if (terminal_ != nullptr) return AskTextOnTerminal();
+  return TextAnswer(kCancelAnswer, "default");
+}
+
+std::optional<std::string> AnswerSource::AskTextOnTerminal() {
+  transcript_ << "  answer (a path, Enter = " << kCancelAnswer << "): ";
+  transcript_.flush();
+  std::optional<std::string> reply = ReadTextLine(terminal_);
+  if (!reply) return TextAnswer(kCancelAnswer, "end of input, default");
+  if (Folded(*reply).empty()) return TextAnswer(kCancelAnswer, "default");
+  return TextAnswer(*reply, "terminal");
+}
+
+std::optional<std::string> AnswerSource::TextAnswer(const std::string& text,
+                                                    const std::string& how) {
+  bool cancelled = Folded(text) == Folded(kCancelAnswer);
+  transcript_ << "  answer: " << (cancelled ? kCancelAnswer : text) << " (" << how << ")\n";
+  transcript_.flush();
+  if (cancelled) return std::nullopt;
+  return text;
+}
+
 int AnswerSource::Answer(const ChoiceQuestion& question, size_t index, const std::string& how) {
   transcript_ << "  answer: " << question.choices[index].name << " (" << how << ")\n";
   transcript_.flush();

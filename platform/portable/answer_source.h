@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +30,18 @@ struct ChoiceQuestion {
   size_t defaultChoice = 0;
 };
 
+/// A question answered with a text, such as the path a file dialog asks for,
+/// or cancelled: the answer Cancel (any case), an empty terminal line, or no
+/// answer at all.
+struct TextQuestion {
+  const char* kind;                  // answers-file word (question::kOpenFile, ...)
+  std::string title;                 // first transcript line, after the kind
+  std::vector<std::string> details;  // further transcript lines
+};
+
+/// The answer that cancels a text question.
+constexpr const char* kCancelAnswer = "Cancel";
+
 class AnswerSource {
  public:
   /// terminal is read for answers once the file is used up (nullptr: take the defaults).
@@ -37,6 +50,10 @@ class AnswerSource {
   /// Shows the question, picks the answer and shows it; answers the chosen id.
   /// Throws AnswersError when the next answers-file line does not fit the question.
   int Choose(const ChoiceQuestion& question);
+  /// Shows the question, takes the answer text and shows it; nullopt when
+  /// cancelled. Throws AnswersError when the next answers-file line answers
+  /// another kind of question.
+  std::optional<std::string> AskText(const TextQuestion& question);
 
   /// How many answers-file lines are still unused.
   size_t unusedAnswers() const { return answers_.remaining(); }
@@ -46,6 +63,8 @@ class AnswerSource {
   int TakeFromFile(const ChoiceQuestion& question, const AnswerLine& line);
   int AskTerminal(const ChoiceQuestion& question);
   int Answer(const ChoiceQuestion& question, size_t index, const std::string& how);
+  std::optional<std::string> AskTextOnTerminal();
+  std::optional<std::string> TextAnswer(const std::string& text, const std::string& how);
 
   AnswersFile answers_;
   std::FILE* terminal_;

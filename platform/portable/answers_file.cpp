@@ -17,6 +17,8 @@ struct QuestionKind {
 constexpr QuestionKind kQuestionKinds[] = {
     {question::kMessageBox, "message box"},
     {question::kErrorDialog, "error dialog"},
+    {question::kOpenFile, "open dialog"},
+    {question::kSaveFile, "save dialog"},
 };
 
 bool IsBlank(char c) {

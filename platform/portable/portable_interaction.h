@@ -23,6 +23,8 @@ class PortableInteraction : public Interaction {
   int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                  unsigned style) override;
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+  bool OpenFileDialog(FileDialogRecord& record) override;
+  bool SaveFileDialog(FileDialogRecord& record) override;
 
  private:
   AnswerSource& answers_;

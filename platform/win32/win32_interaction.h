@@ -11,6 +11,10 @@ class Win32Interaction : public Interaction {
                  unsigned style) override;
   /// Runs the "ERROR" dialog; ErrorAnswer::Failed when it cannot be created.
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+  /// GetOpenFileNameA with the record (file_dialogs.cpp).
+  bool OpenFileDialog(FileDialogRecord& record) override;
+  /// GetSaveFileNameA with the record (file_dialogs.cpp).
+  bool SaveFileDialog(FileDialogRecord& record) override;
 };
 
 }  // namespace vorna::platform
