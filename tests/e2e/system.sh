@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# End-to-end tests of the system statements, SPECIALFOLDER and the file dialog
+# object in the real vorna.exe under Wine: what the scripts leave behind is
+# read back with Wine's own tools (reg query, the shell's link object).
+#
+#   tests/e2e/system.sh BUILD_WIN32_DIR
+set -uo pipefail
+
+if [ $# -ne 1 ]; then
+  echo "usage: $0 BUILD_WIN32_DIR" >&2
+  exit 2
+fi
+HERE=$(cd "$(dirname "$0")" && pwd)
+BUILD=$(cd "$1" && pwd)
+EXE="$BUILD/host/win32/vorna.exe"
+PROBE="$BUILD/tests/wine/link_probe.exe"
+OUT="$BUILD/e2e-system"
+mkdir -p "$OUT"
+rm -rf "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out "$OUT/work"
+
+. "$HERE/lib.sh"
+trap stop_all EXIT
+
+for file in "$EXE" "$PROBE"; do
+  [ -f "$file" ] || { echo "e2e: no $file (build the win32 preset first)" >&2; exit 2; }
+done
+
+work_folder() {
+  local dir="$OUT/work/$1"
+  mkdir -p "$dir"
+  cp "$HERE/fixtures/$2"/* "$dir"/
+  echo "$dir"
+}
+
+settle() {
+  if [ ! -s "$OUT/$1.rc" ]; then
+    WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
+    wait_exit "$1" 10 >/dev/null || true
+  fi
+}
+
+query() { WINEDEBUG=-all wine reg query "$@" 2>/dev/null | tr -d '\r'; }
+
+# The data of one REG_SZ value, as reg query prints it.
+reg_text() { query "$1" /v "$2" | sed -n 's/^ *[^ ].*REG_SZ *//p' | head -n1; }
+
+# The text of the box titled... as Wine traced it, with its backslashes undoubled.
+traced_box_text() {
+  grep -ao 'MSGBOX_OnInit L"[^"]*"' "$OUT/$1.log" | sed 's/^MSGBOX_OnInit L"//; s/"$//; s/\\\\/\\/g' |
+    grep -F -- "$2" | head -n1
+}
+
+case_services() {
+  local name=services dir desktop shown
+  dir=$(work_folder "$name" system-services)
+  query 'HKCU\Software\Vorna E2E' >/dev/null && WINEDEBUG=-all wine reg delete 'HKCU\Software\Vorna E2E' /f >/dev/null 2>&1
+  rm -rf "$WINEPREFIX/drive_c/Vorna E2E"
+  run_runtime "$name" "$dir"
+  expect_box "$name" "E2E services" "desktop=" no
+  settle "$name"
+
+  desktop=$(reg_text 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Desktop)
+  shown=$(traced_box_text "$name" "desktop=")
+  if [ -z "$desktop" ]; then
+    fail "special folder" "the prefix lists no current-user Desktop folder"
+  elif [ "$shown" != "desktop=$desktop" ]; then
+    fail "special folder" "SPECIALFOLDER(\"DESKTOP\", FALSE) gave \"${shown#desktop=}\", the prefix lists \"$desktop\""
+  else
+    pass "special folder (the prefix's desktop: $desktop)"
+  fi
+
+  local value default
+  value=$(reg_text 'HKCU\Software\Vorna E2E\Deep\Er' Name)
+  default=$(query 'HKCU\Software\Vorna E2E' | grep -E '\(Default\)|<NO NAME>')
+  if [ "$value" != "set by the script" ]; then
+    fail "registry" "reg query reads \"$value\" for the value the script set"
+  elif [[ "$default" != *"the default"* ]]; then
+    fail "registry" "reg query sees no default value \"the default\" ($default)"
+  else
+    pass "registry (reg query sees the value and the default value)"
+  fi
+
+  local link="C:\\Vorna E2E\\Links\\Notes.lnk" read
+  read=$(cd "$OUT" && WINEDEBUG=-all wine "$PROBE" "$link" 2>"$OUT/$name-probe.err" | tr -d '\r')
+  if ! grep -qix 'target=C:\\windows\\notepad.exe' <<<"$read"; then
+    fail "shortcut" "the shell reads back: $read $(cat "$OUT/$name-probe.err")"
+  elif ! grep -qx 'description=Notes from the script' <<<"$read"; then
+    fail "shortcut" "the shell reads the description back as: $read"
+  else
+    pass "shortcut (the shell reads back the target and the description)"
+  fi
+}
+
+case_msgbox() {
+  local name=msgbox dir id
+  dir=$(work_folder "$name" system-msgbox)
+  run_runtime "$name" "$dir"
+  if ! id=$(wait_window "E2E caution" 60); then
+    fail "$name" "no box titled \"E2E caution\" (see $OUT/$name.log)"
+    settle "$name"
+    return
+  fi
+  sleep 0.5
+  screenshot "$name-caution"
+  if ! box_text_seen "$name" "Mind the step"; then
+    fail "$name" "the box does not say \"Mind the step\""
+  else
+    pass "$name: the box has the script's caption and text"
+  fi
+  xdotool key --window "$id" Return 2>/dev/null
+  if ! wait_gone "$id" 15; then
+    fail "$name" "the box did not close on Enter"
+    settle "$name"
+    return
+  fi
+  # The script goes on only once MSGBOX returned.
+  expect_box "$name" "E2E after" "The first box returned" no
+  settle "$name"
+}
+
+case_file_dialog() {
+  local name=file-dialog dir id
+  dir=$(work_folder "$name" system-file-dialog)
+  run_runtime "$name" "$dir"
+  if ! id=$(wait_window "E2E open" 60); then
+    fail "$name" "no dialog titled \"E2E open\" (see $OUT/$name.log)"
+    settle "$name"
+    return
+  fi
+  sleep 1
+  screenshot "$name-open"
+  pass "$name: the Open dialog shows with the script's title"
+  xdotool key --window "$id" Escape 2>/dev/null
+  if ! wait_gone "$id" 15; then
+    fail "$name" "the dialog did not close on Escape"
+    settle "$name"
+    return
+  fi
+  expect_box "$name" "E2E result" "cancelled, FILE=kept.txt" no
+  settle "$name"
+}
+
+start_display || exit 1
+prepare_wine
+case_services
+case_msgbox
+case_file_dialog
+
+echo "e2e (system): screenshots and logs in $OUT"
+echo "$E2E_PASSED passed, $E2E_FAILED failed"
+[ "$E2E_FAILED" -eq 0 ]
