@@ -30,17 +30,13 @@ struct ChoiceQuestion {
   size_t defaultChoice = 0;
 };
 
-/// A question answered with a text, such as the path a file dialog asks for,
-/// or cancelled: the answer Cancel (any case), an empty terminal line, or no
-/// answer at all.
+/// A question answered with a line of text, or cancelled (the input dialog).
+/// Its answers-file lines read "KIND OK text" (the text may be empty) or "KIND Cancel".
 struct TextQuestion {
-  const char* kind;                  // answers-file word (question::kOpenFile, ...)
-  std::string title;                 // first transcript line, after the kind
-  std::vector<std::string> details;  // further transcript lines
+  const char* kind;
+  std::string title;
+  std::vector<std::string> details;
 };
-
-/// The answer that cancels a text question.
-constexpr const char* kCancelAnswer = "Cancel";
 
 class AnswerSource {
  public:
@@ -50,9 +46,9 @@ class AnswerSource {
   /// Shows the question, picks the answer and shows it; answers the chosen id.
   /// Throws AnswersError when the next answers-file line does not fit the question.
   int Choose(const ChoiceQuestion& question);
-  /// Shows the question, takes the answer text and shows it; nullopt when
-  /// cancelled. Throws AnswersError when the next answers-file line answers
-  /// another kind of question.
+  /// Shows the question and answers the text entered, nullopt for Cancel. On
+  /// the terminal a line is the text and the end of input is Cancel; without
+  /// file or terminal the answer is OK with no text. Throws AnswersError like Choose.
   std::optional<std::string> AskText(const TextQuestion& question);
 
   /// How many answers-file lines are still unused.
@@ -63,8 +59,8 @@ class AnswerSource {
   int TakeFromFile(const ChoiceQuestion& question, const AnswerLine& line);
   int AskTerminal(const ChoiceQuestion& question);
   int Answer(const ChoiceQuestion& question, size_t index, const std::string& how);
-  std::optional<std::string> AskTextOnTerminal();
-  std::optional<std::string> TextAnswer(const std::string& text, const std::string& how);
+  std::optional<std::string> TextFromFile(const AnswerLine& line);
+  std::optional<std::string> TextAnswer(std::optional<std::string> text, const std::string& how);
 
   AnswersFile answers_;
   std::FILE* terminal_;

@@ -80,8 +80,9 @@ bool AskFileDialog(AnswerSource& answers, FileDialogKind kind, FileDialogRecord&
   std::string title = IsEmpty(record.title) ? (open ? "Open" : "Save As") : record.title;
   TextQuestion question{open ? question::kOpenFile : question::kSaveFile, "\"" + title + "\"",
                         Details(record)};
+  // OK with no name is no choice: the dialog would stay open.
   std::optional<std::string> path = answers.AskText(question);
-  return path && FillFileDialogRecord(record, *path);
+  return path && !path->empty() && FillFileDialogRecord(record, *path);
 }
 
 }  // namespace vorna::platform

@@ -14,8 +14,9 @@ namespace vorna::platform {
 enum class FileDialogKind { Open, Save };
 
 /// Asks for a path with the record's title, filter, folder and file name as
-/// the question's text; true when a path was chosen and fits the record.
-/// Throws AnswersError as AnswerSource::AskText does.
+/// the question's text; true when a path was chosen and fits the record. OK
+/// with an empty path counts as cancelled. Throws AnswersError as
+/// AnswerSource::AskText does.
 bool AskFileDialog(AnswerSource& answers, FileDialogKind kind, FileDialogRecord& record);
 
 /// Writes a chosen path into the record as the dialog does: a relative path

@@ -64,7 +64,7 @@ class PortableFileDialogTest : public ::testing::Test {
 };
 
 TEST_F(PortableFileDialogTest, AnswersFileGivesThePathOrCancel) {
-  Use("open C:\\Data\\notes.txt\nsave cancel\nopen CANCEL\n");
+  Use("open OK C:\\Data\\notes.txt\nsave cancel\nopen OK\nopen CANCEL\n");
   std::strcpy(r_.file, "start.txt");
   std::strcpy(r_.initialDir, "C:\\Data");
   ASSERT_TRUE(interaction_->OpenFileDialog(r_.record));
@@ -77,16 +77,18 @@ TEST_F(PortableFileDialogTest, AnswersFileGivesThePathOrCancel) {
             "  filter: Text (*.TXT), All (*.*)\n"
             "  folder: C:\\Data\n"
             "  file: start.txt\n"
-            "  answer: C:\\Data\\notes.txt (answers file line 1)\n");
-  // Cancelled dialogs leave the buffers alone.
+            "  buttons: OK/Cancel\n"
+            "  answer: OK \"C:\\Data\\notes.txt\" (answers file line 1)\n");
+  // Cancelled dialogs, and OK without a name, leave the buffers alone.
   EXPECT_FALSE(interaction_->SaveFileDialog(r_.record));
+  EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
   EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
   EXPECT_STREQ(r_.file, "C:\\Data\\notes.txt");
   EXPECT_NE(transcript_.str().find("[save dialog] \"Save As\"\n"), std::string::npos);
-  EXPECT_NE(transcript_.str().find("answer: Cancel (answers file line 3)"), std::string::npos);
-  // Without answers and without a terminal the dialog is cancelled.
+  EXPECT_NE(transcript_.str().find("answer: Cancel (answers file line 4)"), std::string::npos);
+  // Without answers and without a terminal no name is chosen.
   EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
-  EXPECT_NE(transcript_.str().find("answer: Cancel (default)"), std::string::npos);
+  EXPECT_NE(transcript_.str().find("answer: OK \"\" (default)"), std::string::npos);
 }
 
 TEST_F(PortableFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
@@ -99,6 +101,8 @@ TEST_F(PortableFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
     EXPECT_NE(bad.reason.find("open dialog"), std::string::npos) << bad.reason;
   }
   EXPECT_THROW(AnswersFile::Parse("open\n"), AnswersError);
+  Use("save C:\\x.txt\n");
+  EXPECT_THROW(interaction_->SaveFileDialog(r_.record), BadAnswer) << "the button word is missing";
 }
 
 TEST_F(PortableFileDialogTest, TerminalAnswers) {
@@ -107,7 +111,7 @@ TEST_F(PortableFileDialogTest, TerminalAnswers) {
   ASSERT_TRUE(interaction_->SaveFileDialog(r_.record));
   EXPECT_STREQ(r_.file, "D:\\x.bin");
   EXPECT_NE(transcript_.str().find("[save dialog] \"Where to?\""), std::string::npos);
-  EXPECT_FALSE(interaction_->SaveFileDialog(r_.record)) << "Enter alone cancels";
+  EXPECT_FALSE(interaction_->SaveFileDialog(r_.record)) << "Enter alone chooses no name";
   EXPECT_FALSE(interaction_->SaveFileDialog(r_.record)) << "end of input cancels";
   EXPECT_STREQ(r_.file, "D:\\x.bin");
 }

@@ -1,8 +1,8 @@
 ' STDFILE objects: properties, the Open and Save As dialogs through the
 ' answers file, and the errors of members.
-' answers: open C:\Data\notes.txt
+' answers: open OK C:\Data\notes.txt
 ' answers: save Cancel
-' answers: save report
+' answers: save OK report
 ' answers: error Ignore
 ' answers: error Ignore
 ' answers: error Ignore
