@@ -4,11 +4,10 @@
 //
 //   link_probe.exe LINKFILE  ->  "target=...", "description=..." (exit 0),
 //                                or a reason on standard error (exit 1)
-#include <windows.h>
-
 #include <objbase.h>
 #include <objidl.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <cstdio>
 
