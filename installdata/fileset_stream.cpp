@@ -78,7 +78,8 @@ FileSetPlace FileSetStream::Locate() {
 
 void FileSetStream::Close() {
   file_.reset();
-  buffer_.clear();
+  buffer_.reset();
+  chunk_ = 0;
   position_ = end_ = 0;
   exhausted_ = atEnd_ = failed_ = false;
 }
@@ -86,12 +87,19 @@ void FileSetStream::Close() {
 FileSetStream::Fill FileSetStream::Refill() {
   if (failed_) return Fill::Error;
   if (exhausted_) return Fill::End;
-  if (buffer_.empty()) buffer_.resize(kKeep + kChunk);
   size_t keep = std::min(kKeep, position_);
-  std::memmove(buffer_.data(), buffer_.data() + position_ - keep, keep);
+  size_t chunk = chunk_ == 0 ? kFirstChunk : std::min(2 * chunk_, kLargestChunk);
+  if (chunk != chunk_) {
+    std::unique_ptr<uint8_t[]> larger(new uint8_t[kKeep + chunk]);
+    if (keep > 0) std::memcpy(larger.get(), buffer_.get() + position_ - keep, keep);
+    buffer_ = std::move(larger);
+    chunk_ = chunk;
+  } else {
+    std::memmove(buffer_.get(), buffer_.get() + position_ - keep, keep);
+  }
   position_ = end_ = keep;
   size_t got = 0;
-  if (!file_->Read(buffer_.data() + keep, kChunk, &got)) {
+  if (!file_->Read(buffer_.get() + keep, chunk_, &got)) {
     failed_ = true;
     ShowDiskError();
     return Fill::Error;

@@ -69,11 +69,15 @@ class FileSetStream {
   Fill Refill();
 
   static constexpr size_t kKeep = 16;
-  static constexpr size_t kChunk = 1 << 20;
+  // Reads start small (a total-size query reads 4 bytes) and grow to large
+  // blocks for a copy.
+  static constexpr size_t kFirstChunk = 64 * 1024;
+  static constexpr size_t kLargestChunk = 1 << 20;
 
   std::string path_;
   std::unique_ptr<platform::File> file_;
-  std::vector<uint8_t> buffer_;
+  std::unique_ptr<uint8_t[]> buffer_;
+  size_t chunk_ = 0;        // bytes the next read asks for
   size_t position_ = 0;     // next byte in buffer_
   size_t end_ = 0;          // bytes of buffer_ that hold data
   bool exhausted_ = false;  // the file has no more data

@@ -4,13 +4,13 @@
 
 namespace vorna {
 
-HuffmanDecoder::HuffmanDecoder() : buffer_(kBufferSize) {}
+HuffmanDecoder::HuffmanDecoder() : buffer_(new uint8_t[kBufferSize]) {}
 
 DecodeResult HuffmanDecoder::Decode(FileSetStream& stream, uint64_t limit, DecodeOutput& output) {
   model_.Reset();
   BitReader bits(stream);
   const int32_t* child = model_.children();
-  uint8_t* buffer = buffer_.data();
+  uint8_t* buffer = buffer_.get();
   size_t fill = 0;
   DecodeResult result;
   for (;;) {

@@ -10,7 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 #include "installdata/huffman_model.h"
 
@@ -49,9 +49,9 @@ class HuffmanDecoder {
   DecodeResult Decode(FileSetStream& stream, uint64_t limit, DecodeOutput& output);
 
  private:
-  static constexpr size_t kBufferSize = 256 * 1024;
+  static constexpr size_t kBufferSize = 128 * 1024;
   HuffmanModel model_;
-  std::vector<uint8_t> buffer_;
+  std::unique_ptr<uint8_t[]> buffer_;
 };
 
 }  // namespace vorna

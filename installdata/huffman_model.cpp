@@ -45,42 +45,6 @@ void HuffmanModel::Add(int c) {
   leaf_[c] = zero;
 }
 
-void HuffmanModel::Swap(int i, int j) {
-  // Whatever hangs below each node now hangs below the other index.
-  if (IsLeaf(i)) {
-    leaf_[SymbolOf(i)] = j;
-  } else {
-    parent_[child_[i]] = parent_[child_[i] + 1] = j;
-  }
-  if (IsLeaf(j)) {
-    leaf_[SymbolOf(j)] = i;
-  } else {
-    parent_[child_[j]] = parent_[child_[j] + 1] = i;
-  }
-  uint32_t weight = weight_[i];
-  weight_[i] = weight_[j];
-  weight_[j] = weight;
-  int32_t child = child_[i];
-  child_[i] = child_[j];
-  child_[j] = child;
-}
-
-void HuffmanModel::Update(int c) {
-  if (weight_[0] == kRebuildWeight) Rebuild();
-  int node = leaf_[c];
-  while (node != -1) {
-    uint32_t weight = ++weight_[node];
-    // The node moves to the front of the run of nodes now lighter than it.
-    int target = node;
-    while (target > 0 && weight_[target - 1] < weight) --target;
-    if (target != node) {
-      Swap(node, target);
-      node = target;
-    }
-    node = parent_[node];
-  }
-}
-
 void HuffmanModel::Rebuild() {
   // Leaves to the end of the table, with their weights halved (rounding up).
   int j = nextFree_ - 1;

@@ -63,4 +63,44 @@ class HuffmanModel {
   int nextFree_;
 };
 
+// Update and Swap run once per decoded byte and level: inline, for the hot loop.
+inline void HuffmanModel::Swap(int i, int j) {
+  // Whatever hangs below each node now hangs below the other index.
+  if (IsLeaf(i)) {
+    leaf_[SymbolOf(i)] = j;
+  } else {
+    parent_[child_[i]] = parent_[child_[i] + 1] = j;
+  }
+  if (IsLeaf(j)) {
+    leaf_[SymbolOf(j)] = i;
+  } else {
+    parent_[child_[j]] = parent_[child_[j] + 1] = i;
+  }
+  uint32_t weight = weight_[i];
+  weight_[i] = weight_[j];
+  weight_[j] = weight;
+  int32_t child = child_[i];
+  child_[i] = child_[j];
+  child_[j] = child;
+}
+
+inline void HuffmanModel::Update(int c) {
+  if (weight_[0] == kRebuildWeight) Rebuild();
+  // The root never moves, so the walk stops below it and counts it last.
+  int node = leaf_[c];
+  while (node > 0) {
+    uint32_t weight = ++weight_[node];
+    // The node moves to the front of the run of nodes now lighter than it;
+    // mostly there is none, so the scan starts only when there is.
+    if (weight_[node - 1] < weight) {
+      int target = node - 1;
+      while (target > 0 && weight_[target - 1] < weight) --target;
+      Swap(node, target);
+      node = target;
+    }
+    node = parent_[node];
+  }
+  ++weight_[0];
+}
+
 }  // namespace vorna

@@ -11,6 +11,3 @@
 #define IDC_ERROR_PROCEDURE 11
 #define IDC_ERROR_MESSAGE 12
 #define IDC_ERROR_STATEMENT 13
-
-// The application icon.
-#define IDI_VORNA 1

@@ -21,7 +21,10 @@
 #include "platform/portable/portable_console.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_interaction.h"
+#include "platform/portable/portable_registry.h"
+#include "platform/portable/portable_shell.h"
 #include "platform/portable/portable_system.h"
+#include "platform/portable/shell_folders_seed.h"
 
 namespace {
 
@@ -103,6 +106,13 @@ int main(int argc, char** argv) {
   vorna::platform::PortableFileSystem files(root.path, ProgramPath(options));
   vorna::platform::PortableSystem system;
   system.AtExit([&root] { root.Finish(); });
+  vorna::platform::PortableRegistry registry(root.path);
+  std::string registryError;
+  if (!registry.Load(&registryError)) Fail(registryError, &root);
+  if (!vorna::platform::SeedShellFolders(registry, files.sandbox())) {
+    Fail("cannot prepare the shell folders of the sandbox", &root);
+  }
+  vorna::platform::PortableShell shell(files.sandbox(), std::cerr);
   vorna::platform::PortableConsole console;
   vorna::platform::AnswerSource source(std::move(answers), isatty(0) ? stdin : nullptr, std::cerr);
   vorna::platform::PortableInteraction interaction(
@@ -112,6 +122,8 @@ int main(int argc, char** argv) {
   machine.system = &system;
   machine.console = &console;
   machine.interaction = &interaction;
+  machine.registry = &registry;
+  machine.shell = &shell;
   vorna::platform::SetPlatform(machine);
 
   vorna::SetContainerKey(vorna::kInstallerKey);

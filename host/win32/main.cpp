@@ -12,6 +12,7 @@
 #include "host/win32/backdrop_window.h"
 #include "host/win32/interpreter_thread.h"
 #include "host/win32/win32_platform.h"
+#include "installdata/copy_state.h"
 #include "installdata/scramble.h"
 #include "platform/win32/window_state.h"
 
@@ -37,7 +38,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine
   vorna::SetContainerKey(vorna::kInstallerKey);
   CoInitialize(nullptr);
   SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  // The copy state is cleared here once the file-set copy exists.
+  vorna::SharedCopyState().Clear();
   vorna::InstallWin32Platform();
   vorna::RegisterBackdropClass(instance);
   vorna::CreateBackdropWindow(instance);

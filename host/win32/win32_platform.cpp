@@ -4,6 +4,8 @@
 #include "platform/win32/win32_console.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_interaction.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
 
 namespace vorna {
@@ -16,6 +18,8 @@ void InstallWin32Platform() {
   machine.system = new platform::Win32System();
   machine.console = new platform::Win32Console();
   machine.interaction = new platform::Win32Interaction();
+  machine.registry = new platform::Win32Registry();
+  machine.shell = new platform::Win32Shell();
   platform::SetPlatform(machine);
 }
 

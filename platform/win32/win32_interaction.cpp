@@ -30,6 +30,9 @@ INT_PTR CALLBACK ErrorDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
       return TRUE;
     case WM_COMMAND: {
       int id = LOWORD(wParam);
+      // The dialog manager turns Escape into the command of id 2, which is
+      // Ignore here; only a press of the button itself may ignore an error.
+      if (id == IDC_ERROR_IGNORE && (GetKeyState(VK_ESCAPE) & 0x8000) != 0) return TRUE;
       if (id >= IDC_ERROR_ABORT && id <= IDC_ERROR_DEBUG) EndDialog(dialog, id);
       return TRUE;
     }

@@ -17,6 +17,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 SOURCE=$(cd "$HERE/../.." && pwd)
 BUILD=$(cd "$1" && pwd)
 EXE="$BUILD/host/win32/vorna.exe"
+PROBE="$BUILD/host/win32/error-dialog-probe.exe"
 OUT="$BUILD/e2e"
 PACK="${VORNA_PACK:-$SOURCE/build/linux/tools/pack/vorna-pack}"
 mkdir -p "$OUT"
@@ -98,6 +99,44 @@ case_packed_no_main() {
   settle "$name"
 }
 
+# The error dialog on its own, through the probe program: KEYS are pressed in
+# the dialog and the answer comes back as the exit code (1 Abort, 2 Ignore,
+# 3 Retry, 4 Debug). Escape is pressed first and must not close it.
+case_error_dialog() {
+  local name=$1 arg=$2 want=$3 keys=$4 id code dir
+  dir=$(work_folder "$name")
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$dir" || exit 1
+    WINEDEBUG=-all wine "$PROBE" $arg >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+  # Its caption is the program's own path.
+  if ! id=$(wait_window '[A-Z]:\\.*\\error-dialog-probe\.exe' 60); then
+    fail "$name" "no error dialog captioned with the program path"
+    settle "$name"
+    return
+  fi
+  sleep 0.5
+  screenshot "$name"
+  xdotool key --window "$id" Escape 2>/dev/null
+  sleep 3
+  if [ -s "$OUT/$name.rc" ]; then
+    fail "$name" "Escape closed the dialog"
+    return
+  fi
+  # shellcheck disable=SC2086
+  xdotool key --window "$id" $keys 2>/dev/null
+  if ! code=$(wait_exit "$name" 15); then
+    fail "$name" "the dialog did not close on $keys"
+  elif [ "$code" != "$want" ]; then
+    fail "$name" "answer $code, expected $want"
+  else
+    pass "$name ($keys -> $code)"
+  fi
+  settle "$name"
+}
+
 start_display || exit 1
 prepare_wine
 check_binary
@@ -108,6 +147,10 @@ case_box missing-named-startup "" "File Not Found" "setup2.ctl" no /s setup2.ctl
 case_box plain-no-main no-main "VORNA!" "Main function not found." yes
 case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes
 case_packed_no_main
+case_error_dialog error-dialog-default "" 1 "Return"
+case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
+case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
+case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"

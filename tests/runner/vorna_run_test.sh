@@ -89,7 +89,12 @@ root="$SCRATCH/root"
 printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/SETUP"
 run "$work" --root "$root"
 check "--root: staged files on drive C" [ -f "$root/C/STARTUP.CTL" ] && [ -f "$root/C/SETUP" ]
+check "--root: registry with the shell folders" grep -q "Shell Folders" "$root/registry.reg"
 check "--root: the working folder is untouched" [ "$(ls "$work")" = "$(printf 'STARTUP.CTL\nSETUP' | sort)" ]
+
+printf 'not a registry\n' >"$root/registry.reg"
+run "$work" --root "$root"
+check "unreadable registry: exit code 2" [ "$code" = 2 ]
 
 echo "vorna-run: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -322,7 +322,7 @@ TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
   ASSERT_TRUE(stream.Open());
   ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
   uint32_t total = ReadSetTotal(stream);
-  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);  // the second megabyte
+  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);  // the second block read
   CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", total, state_);
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   EXPECT_NE(outcome.reason.find("could not be read"), std::string::npos) << outcome.reason;

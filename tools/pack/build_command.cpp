@@ -9,6 +9,7 @@
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_writer.h"
 #include "tools/pack/authoring/fileset_writer.h"
+#include "tools/pack/authoring/line_ends.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/options.h"
 #include "tools/pack/output_file.h"
@@ -49,19 +50,13 @@ std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
   return entries;
 }
 
-// Container lines end at CR, so a script whose lines end in LF alone would
-// read as one long line.
-void WarnAboutBareLineFeeds(const std::vector<ContainerEntry>& entries) {
-  for (const ContainerEntry& entry : entries) {
-    const std::vector<uint8_t>& data = entry.data;
-    for (size_t i = 0; i < data.size(); ++i) {
-      if (data[i] == '\n' && (i == 0 || data[i - 1] != '\r')) {
-        std::fprintf(stderr,
-                     "vorna-pack: warning: entry '%s' has lines that end in LF alone; "
-                     "the runtime ends lines at CR\n",
-                     entry.name.c_str());
-        break;
-      }
+// Container lines end at CR: entries written with LF line ends get CR LF,
+// so that scripts edited on any system load line by line.
+void NormaliseEntries(std::vector<ContainerEntry>& entries) {
+  for (ContainerEntry& entry : entries) {
+    if (authoring::NormaliseLineEnds(entry.data)) {
+      std::fprintf(stderr, "vorna-pack: '%s': lines ending in LF alone stored as CR LF\n",
+                   entry.name.c_str());
     }
   }
 }
@@ -108,10 +103,10 @@ void BuildCommand(const std::vector<std::string>& args) {
   if (!fs::is_regular_file(stub, error) || !stubIn) {
     throw PackError("cannot read the stub '" + stub.string() + "'");
   }
-  const std::vector<ContainerEntry> entries = CollectEntries(scripts);
+  std::vector<ContainerEntry> entries = CollectEntries(scripts);
   const std::string problem = authoring::CheckEntries(entries);
   if (!problem.empty()) throw PackError(problem);
-  WarnAboutBareLineFeeds(entries);
+  NormaliseEntries(entries);
 
   OutputFile output(out);
   authoring::ImageWriter writer(output.stream());

@@ -1,0 +1,191 @@
+// Fuzz target: arbitrary bytes as the file set of an install image, copied
+// with the runtime's copy into C:\Apps.
+//
+// The machine is an in-memory file system that checks every change against
+// the install folder: a write, move, delete or folder creation anywhere else
+// aborts the run. The copy must end (success or failure) for every input.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "installdata/copy_files.h"
+#include "installdata/copy_state.h"
+#include "installdata/file_record.h"
+#include "installdata/fileset_stream.h"
+#include "platform/platform.h"
+
+namespace {
+
+using namespace vorna;
+using namespace vorna::platform;
+
+constexpr char kImage[] = "C:\\SETUP.EXE";
+constexpr char kFolder[] = "C:\\APPS";
+
+// The path with "." and ".." resolved and case folded, as Windows would see it.
+std::string Canonical(const std::string& path) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (size_t i = 0; i <= path.size(); ++i) {
+    char c = i < path.size() ? path[i] : '\\';
+    if (c == '\\' || c == '/') {
+      while (!part.empty() && (part.back() == '.' || part.back() == ' ') && part != "." &&
+             part != "..") {
+        part.pop_back();
+      }
+      if (part == "..") {
+        if (parts.size() > 1) parts.pop_back();
+      } else if (!part.empty() && part != ".") {
+        parts.push_back(part);
+      }
+      part.clear();
+    } else {
+      part += static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+  }
+  std::string text;
+  for (const std::string& p : parts) text += (text.empty() ? "" : "\\") + p;
+  return text;
+}
+
+bool Inside(const std::string& path) {
+  std::string canonical = Canonical(path);
+  return canonical.compare(0, sizeof kFolder, std::string(kFolder) + "\\") == 0;
+}
+
+void MustBeInside(const std::string& path) {
+  if (!Inside(path)) {
+    std::fprintf(stderr, "changed outside the install folder: %s\n", path.c_str());
+    std::abort();
+  }
+}
+
+class MemoryFile : public File {
+ public:
+  explicit MemoryFile(const std::vector<uint8_t>* data) : data_(data) {}
+  bool Read(void* buffer, size_t size, size_t* got) override {
+    *got = 0;
+    if (!data_) return true;
+    size_t left = position_ < data_->size() ? data_->size() - position_ : 0;
+    *got = size < left ? size : left;
+    std::memcpy(buffer, data_->data() + position_, *got);
+    position_ += *got;
+    return true;
+  }
+  bool Write(const void*, size_t) override { return data_ == nullptr; }
+  bool Seek(int64_t offset, SeekOrigin origin, uint64_t* position) override {
+    int64_t base = origin == SeekOrigin::Begin ? 0
+                   : origin == SeekOrigin::End ? static_cast<int64_t>(Length())
+                                               : static_cast<int64_t>(position_);
+    if (base + offset < 0) return false;
+    position_ = static_cast<size_t>(base + offset);
+    if (position) *position = position_;
+    return true;
+  }
+  bool Size(uint64_t* size) override {
+    *size = Length();
+    return true;
+  }
+  bool Flush() override { return true; }
+  bool GetTimes(FileTimes* times) override {
+    *times = FileTimes{};
+    return true;
+  }
+  bool SetTimes(const FileTimes&) override { return true; }
+
+ private:
+  size_t Length() const { return data_ ? data_->size() : 0; }
+  const std::vector<uint8_t>* data_;
+  size_t position_ = 0;
+};
+
+class CheckingFileSystem : public FileSystem {
+ public:
+  std::vector<uint8_t> image;
+
+  std::unique_ptr<File> Open(const std::string& path, Access access, Share,
+                             Creation creation) override {
+    if (Canonical(path) == Canonical(kImage)) return std::make_unique<MemoryFile>(&image);
+    bool changes = (static_cast<unsigned>(access) & static_cast<unsigned>(Access::Write)) ||
+                   creation != Creation::OpenExisting;
+    if (changes) MustBeInside(path);
+    if (creation == Creation::OpenExisting && !files_.count(Canonical(path))) return nullptr;
+    files_.insert(Canonical(path));
+    return std::make_unique<MemoryFile>(nullptr);
+  }
+  std::unique_ptr<File> OpenNullSink() override { return std::make_unique<MemoryFile>(nullptr); }
+  bool Delete(const std::string& path) override {
+    MustBeInside(path);
+    return files_.erase(Canonical(path)) > 0;
+  }
+  bool Move(const std::string& from, const std::string& to) override {
+    MustBeInside(from);
+    MustBeInside(to);
+    if (!files_.erase(Canonical(from)) || files_.count(Canonical(to))) return false;
+    files_.insert(Canonical(to));
+    return true;
+  }
+  bool CreateFolder(const std::string& path) override {
+    // The chain up to the install folder may be created, and anything below it.
+    std::string canonical = Canonical(path);
+    if (std::string(kFolder).compare(0, canonical.size(), canonical) != 0) MustBeInside(path);
+    return true;
+  }
+  bool RemoveFolder(const std::string& path) override {
+    MustBeInside(path);
+    return false;
+  }
+  bool SetCurrentFolder(const std::string&) override { return false; }
+  bool IsFolder(const std::string&) override { return false; }
+  std::string ProgramPath() override { return kImage; }
+  DriveType GetDriveType(const std::string&) override { return DriveType::Fixed; }
+  bool VolumeLabel(const std::string&, std::string*) override { return false; }
+  bool FreeSpace(const std::string&, uint64_t*) override { return false; }
+
+  void Clear() { files_.clear(); }
+
+ private:
+  std::set<std::string> files_;
+};
+
+class SilentInteraction : public Interaction {
+ public:
+  int MessageBox(Owner, const std::string&, const std::string&, unsigned) override {
+    return id::Cancel;
+  }
+  ErrorAnswer ErrorDialog(const ErrorReport&) override { return ErrorAnswer::Abort; }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static CheckingFileSystem files;
+  static SilentInteraction interaction;
+  static bool installed = false;
+  if (!installed) {
+    Platform machine;
+    machine.files = &files;
+    machine.interaction = &interaction;
+    SetPlatform(machine);
+    installed = true;
+  }
+  // The input is the file set; a stub before it and the trailer after it.
+  files.Clear();
+  files.image.assign({'M', 'Z'});
+  files.image.insert(files.image.end(), data, data + size);
+  const uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A', 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
+  files.image.insert(files.image.end(), trailer, trailer + 16);
+
+  FileSetStream stream(kImage);
+  if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return 0;
+  uint32_t total = ReadSetTotal(stream);
+  CopyState state;
+  CopyFiles(stream, kFolder, total, state);
+  if (!state.Ended()) std::abort();
+  return 0;
+}

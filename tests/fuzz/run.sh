@@ -1,0 +1,30 @@
+#!/bin/sh
+# Runs every fuzz target for a short bounded time over its kept corpus.
+# usage: tests/fuzz/run.sh BUILD_DIR [SECONDS]
+set -eu
+build=${1:?usage: run.sh BUILD_DIR [SECONDS]}
+seconds=${2:-30}
+here=$(cd "$(dirname "$0")" && pwd)
+status=0
+for target in "$build"/tests/fuzz/*_fuzz; do
+  [ -x "$target" ] || continue
+  name=$(basename "$target" _fuzz)
+  work=$(mktemp -d)
+  artifacts="$build/tests/fuzz/artifacts-$name/"
+  mkdir -p "$artifacts"
+  # New inputs go to a scratch folder; the kept corpus and regressions are only read.
+  set -- "$work"
+  [ -d "$here/corpus/$name" ] && set -- "$@" "$here/corpus/$name"
+  [ -d "$here/regressions/$name" ] && set -- "$@" "$here/regressions/$name"
+  echo "fuzz: $name for ${seconds}s"
+  if ! "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
+       -artifact_prefix="$artifacts" -print_final_stats=1 "$@" 2>"$build/tests/fuzz/$name.log"; then
+    echo "fuzz: $name FAILED; see $build/tests/fuzz/$name.log and $artifacts" >&2
+    tail -30 "$build/tests/fuzz/$name.log" >&2
+    status=1
+  else
+    grep -E '^stat::number_of_executed_units|^Done' "$build/tests/fuzz/$name.log" || true
+  fi
+  rm -rf "$work"
+done
+exit $status
