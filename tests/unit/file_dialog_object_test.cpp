@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string>
 
+#include "install/file_dialog_type.h"
+#include "install/install_extensions.h"
 #include "system_fixture.h"
 #include "values/evaluator.h"
 #include "values/value.h"
@@ -258,6 +260,30 @@ TEST_F(FileDialogObjectTest, ArraysHoldFreshObjects) {
   EXPECT_EQ(ObjectOf(array).record().flags, 0x80000u);
   array.SelectElement(2, 1, 1);
   EXPECT_STREQ(ObjectOf(array).record().file, "two");
+}
+
+TEST_F(FileDialogObjectTest, TheTypeWordMakesAFreshObject) {
+  FileDialogType type;
+  activation_.MakeCurrent("STDFILE: REM");
+  std::unique_ptr<Value> made = type.MakeObject(activation_);
+  ASSERT_TRUE(made);
+  EXPECT_EQ(made->type(), ValueType::OBJECT);
+  EXPECT_EQ(ObjectOf(*made).record().flags, 0x80000u);
+  EXPECT_EQ(activation_.cursor().rest(), std::string(": REM"));
+  for (const char* other : {"STDFILES", "LONG", "STD FILE"}) {
+    activation_.MakeCurrent(other);
+    EXPECT_FALSE(type.MakeObject(activation_)) << other;
+    EXPECT_EQ(activation_.cursor().rest(), std::string(other));
+  }
+}
+
+TEST_F(FileDialogObjectTest, TheInstallExtensionsAnswerThroughTheInterpreter) {
+  RegisterInstallExtensions(interpreter_);
+  activation_.MakeCurrent("stdfile");
+  std::unique_ptr<Value> made = interpreter_.MakeObject(activation_);
+  ASSERT_TRUE(made);
+  EXPECT_NE(dynamic_cast<FileDialogObject*>(made->AsObject()), nullptr);
+  EXPECT_EQ(Read("SPECIALFOLDER(\"MYFOLDER\") & \"|\""), "|");
 }
 
 }  // namespace
