@@ -14,15 +14,15 @@ namespace vorna {
 namespace {
 
 // Reads try the methods first, then the properties in the write order.
-constexpr const char* kReadMembers[] = {"GETOPENNAME", "GETSAVENAME", "FILTER", "CUSTOMFILTER",
+constexpr const char* kReadMembers[] = {"GETOPENNAME", "GETSAVENAME", "FILTER",     "CUSTOMFILTER",
                                         "FILE",        "FILETITLE",   "INITIALDIR", "TITLE",
                                         "DEFEXT",      "FLAGS"};
 constexpr int32_t kGetOpenName = 0;
 constexpr int32_t kGetSaveName = 1;
 constexpr int32_t kFirstReadProperty = 2;
 
-constexpr const char* kWriteMembers[] = {"FILTER", "CUSTOMFILTER", "FILE",  "FILETITLE",
-                                         "INITIALDIR", "TITLE",    "DEFEXT", "FLAGS"};
+constexpr const char* kWriteMembers[] = {"FILTER",     "CUSTOMFILTER", "FILE",   "FILETITLE",
+                                         "INITIALDIR", "TITLE",        "DEFEXT", "FLAGS"};
 constexpr int32_t kFlags = 7;
 
 /// Copies text into a property buffer; a text that would not leave room for
@@ -47,8 +47,8 @@ FileDialogObject::FileDialogObject() {
 }
 
 char* FileDialogObject::TextBuffer(int32_t index) {
-  char* const buffers[] = {filter_, dialogFilter_, file_, fileTitle_,
-                           initialDir_, title_, defaultExtension_};
+  char* const buffers[] = {filter_, dialogFilter_,    file_, fileTitle_, initialDir_,
+                           title_,  defaultExtension_};
   return buffers[index];
 }
 

@@ -83,7 +83,11 @@ class Interaction {
   virtual bool SaveFileDialog(FileDialogRecord& record);
 };
 
-inline bool Interaction::OpenFileDialog(FileDialogRecord&) { return false; }
-inline bool Interaction::SaveFileDialog(FileDialogRecord&) { return false; }
+inline bool Interaction::OpenFileDialog(FileDialogRecord&) {
+  return false;
+}
+inline bool Interaction::SaveFileDialog(FileDialogRecord&) {
+  return false;
+}
 
 }  // namespace vorna::platform

@@ -75,8 +75,8 @@ class FileDialogObjectTest : public testing::SystemTest {
 };
 
 TEST_F(FileDialogObjectTest, AFreshObjectHasEmptyTextsAndTheExplorerFlag) {
-  for (const char* member : {"D.FILTER", "D.CUSTOMFILTER", "D.FILE", "D.FILETITLE",
-                             "D.INITIALDIR", "D.TITLE", "D.DEFEXT"}) {
+  for (const char* member : {"D.FILTER", "D.CUSTOMFILTER", "D.FILE", "D.FILETITLE", "D.INITIALDIR",
+                             "D.TITLE", "D.DEFEXT"}) {
     EXPECT_EQ(Read(member), "") << member;
   }
   EXPECT_EQ(Read("D.FLAGS"), "524288");
@@ -95,8 +95,8 @@ TEST_F(FileDialogObjectTest, AFreshObjectHasEmptyTextsAndTheExplorerFlag) {
 }
 
 TEST_F(FileDialogObjectTest, TextPropertiesReadBackWhatWasWritten) {
-  const char* members[] = {"FILTER", "CUSTOMFILTER", "FILE", "FILETITLE",
-                           "INITIALDIR", "TITLE", "DEFEXT"};
+  const char* members[] = {"FILTER",     "CUSTOMFILTER", "FILE",  "FILETITLE",
+                           "INITIALDIR", "TITLE",        "DEFEXT"};
   for (const char* member : members) {
     std::string assignment = std::string(member) + " = \"" + member + " text\"";
     ASSERT_TRUE(Write(assignment.c_str())) << member;

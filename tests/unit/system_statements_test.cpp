@@ -1,10 +1,11 @@
 // The system statements, run through the statement table on a sandbox machine.
+#include "statements/system_statements.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "platform/portable/shell_link_file.h"
-#include "statements/system_statements.h"
 #include "system_fixture.h"
 
 namespace vorna {
@@ -130,8 +131,8 @@ TEST_F(SystemStatementsTest, CreateLinkWritesAShortcutThatReadsBack) {
   std::string bytes = ReadHostFile(Host("Users/Me/Desktop/App.lnk"));
   platform::ShellLinkHeader header;
   std::string error;
-  auto link = platform::DecodeShellLink(std::vector<uint8_t>(bytes.begin(), bytes.end()), &header,
-                                        &error);
+  auto link =
+      platform::DecodeShellLink(std::vector<uint8_t>(bytes.begin(), bytes.end()), &header, &error);
   ASSERT_TRUE(link) << error;
   EXPECT_EQ(header.headerSize, platform::kShellLinkHeaderSize);
   EXPECT_EQ(link->localBasePath, "C:\\Apps\\app.exe");
