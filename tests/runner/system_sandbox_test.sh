@@ -43,15 +43,16 @@ SCRIPT
 check "exit code 0" [ $? = 0 ]
 
 reg="$root/registry.reg"
-tr -d '\r' <"$reg" >"$SCRATCH/reg"
+# One line, its line ends shown as "|", so that a check can span lines.
+tr -d '\r' <"$reg" | tr '\n' '|' >"$SCRATCH/reg"
 check "the key path and its value" \
-  grep -qzF $'[HKEY_CURRENT_USER\\Software\\Vorna Test\\Deep\\Er]\n"Name"="Value one"\n' "$SCRATCH/reg"
+  has '[HKEY_CURRENT_USER\Software\Vorna Test\Deep\Er]|"Name"="Value one"|' "$SCRATCH/reg"
 check "the missing keys along the path were created" \
-  has '[HKEY_CURRENT_USER\Software\Vorna Test\Deep]' "$SCRATCH/reg"
+  has '[HKEY_CURRENT_USER\Software\Vorna Test\Deep]|' "$SCRATCH/reg"
 check "no root prefix: HKEY_LOCAL_MACHINE, and the default value" \
-  grep -qzF $'[HKEY_LOCAL_MACHINE\\SOFTWARE\\Vorna Test]\n@="default text"\n' "$SCRATCH/reg"
+  has '[HKEY_LOCAL_MACHINE\SOFTWARE\Vorna Test]|@="default text"|' "$SCRATCH/reg"
 check "backslashes before the root and a lower-case root" \
-  grep -qzF $'[HKEY_USERS\\.DEFAULT\\Vorna]\n"Quote"="say \\"hi\\" \\\\ back"\n' "$SCRATCH/reg"
+  has '[HKEY_USERS\.DEFAULT\Vorna]|"Quote"="say \"hi\" \\ back"|' "$SCRATCH/reg"
 check "the file keeps Windows line ends" grep -q $'\r$' "$reg"
 
 link="$root/C/Users/User/Desktop/App.lnk"
