@@ -1,4 +1,6 @@
 // MSGBOX and BEEP: the user hears or sees something; nothing comes back.
+#include <cstdint>
+
 #include "platform/platform.h"
 #include "script/activation.h"
 #include "statements/system_statements.h"
