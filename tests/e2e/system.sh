@@ -50,13 +50,33 @@ traced_box_text() {
     grep -F -- "$2" | head -n1
 }
 
+# close_box CASE TITLE: the box titled TITLE gets its screenshot and is closed
+# with Enter, after which the runtime must end with exit code 0.
+close_box() {
+  local name=$1 title=$2 id code
+  if ! id=$(wait_window "$title" 60); then
+    fail "$name" "no window titled \"$title\" (see $OUT/$name.log)"
+    return
+  fi
+  sleep 0.5
+  screenshot "$name"
+  xdotool key --window "$id" Return 2>/dev/null
+  if ! wait_gone "$id" 15; then
+    fail "$name" "the box did not close on Enter"
+  elif ! code=$(wait_exit "$name" 5) || [ "$code" != 0 ]; then
+    fail "$name" "the process did not end with exit code 0 after the box"
+  else
+    pass "$name (the script ran to its closing box)"
+  fi
+}
+
 case_services() {
   local name=services dir desktop shown
   dir=$(work_folder "$name" system-services)
   query 'HKCU\Software\Vorna E2E' >/dev/null && WINEDEBUG=-all wine reg delete 'HKCU\Software\Vorna E2E' /f >/dev/null 2>&1
   rm -rf "$WINEPREFIX/drive_c/Vorna E2E"
   run_runtime "$name" "$dir"
-  expect_box "$name" "E2E services" "desktop=" no
+  close_box "$name" "E2E services"
   settle "$name"
 
   desktop=$(reg_text 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' Desktop)
@@ -141,6 +161,7 @@ case_file_dialog() {
 }
 
 start_display || exit 1
+mkdir -p "$BUILD/e2e"  # the Wine prefix is the one the other end-to-end tests use
 prepare_wine
 case_services
 case_msgbox
