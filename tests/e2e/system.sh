@@ -169,12 +169,37 @@ case_file_dialog() {
   settle "$name"
 }
 
+case_save_dialog() {
+  local name=save-dialog dir id
+  dir=$(work_folder "$name" system-save-dialog)
+  rm -f "$WINEPREFIX/drive_c/e2e-saved.txt"
+  run_runtime "$name" "$dir"
+  if ! id=$(wait_window "E2E save" 60); then
+    fail "$name" "no dialog titled \"E2E save\" (see $OUT/$name.log)"
+    settle "$name"
+    return
+  fi
+  sleep 1
+  xdotool type --window "$id" "e2e-saved" 2>/dev/null
+  sleep 0.5
+  screenshot "$name-typed"
+  xdotool key --window "$id" Return 2>/dev/null
+  if ! wait_gone "$id" 15; then
+    fail "$name" "the dialog did not close on Enter"
+    settle "$name"
+    return
+  fi
+  expect_box "$name" "E2E result" 'chosen C:\\e2e-saved.txt titled e2e-saved.txt' no
+  settle "$name"
+}
+
 start_display || exit 1
 mkdir -p "$BUILD/e2e"  # the Wine prefix is the one the other end-to-end tests use
 prepare_wine
 case_services
 case_msgbox
 case_file_dialog
+case_save_dialog
 
 echo "e2e (system): screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
