@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "platform/install_dialogs.h"
+
 namespace vorna::platform {
 
 /// Message box styles and answers use the Windows numbers, because scripts pass
@@ -43,6 +45,43 @@ class Interaction {
   virtual int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                          unsigned style) = 0;
   virtual ErrorAnswer ErrorDialog(const ErrorReport& report) = 0;
+
+  // The install dialogs (install_dialogs.h). An interaction without them (a
+  // tool that never installs) answers as if the user had quit.
+  /// Shows the licence agreement; kDialogAccepted when the user agreed.
+  virtual int LicenceDialog(const LicenceDialogRequest& request);
+  /// Shows the drive list; kDialogAccepted when OK was accepted.
+  virtual int DriveDialog(const DriveDialogRequest& request);
+  /// Shows the destination path; kDialogAccepted when OK was accepted.
+  virtual int PathDialog(const PathDialogRequest& request);
+  /// Runs the copy job with the progress dialog; kDialogAccepted when it ended.
+  virtual int ProgressDialog(const ProgressDialogRequest& request);
+  /// Asks the quit question; true when the user chose Yes.
+  virtual bool ConfirmQuit();
+  /// Shows or hides the backdrop window.
+  virtual void ShowBackdrop(bool visible);
+  /// A message string of the install dialogs.
+  virtual std::string MessageString(InstallString id);
 };
+
+inline int Interaction::LicenceDialog(const LicenceDialogRequest&) {
+  return kDialogQuit;
+}
+inline int Interaction::DriveDialog(const DriveDialogRequest&) {
+  return kDialogQuit;
+}
+inline int Interaction::PathDialog(const PathDialogRequest&) {
+  return kDialogQuit;
+}
+inline int Interaction::ProgressDialog(const ProgressDialogRequest&) {
+  return kDialogQuit;
+}
+inline bool Interaction::ConfirmQuit() {
+  return true;
+}
+inline void Interaction::ShowBackdrop(bool) {}
+inline std::string Interaction::MessageString(InstallString id) {
+  return BuiltInString(id);
+}
 
 }  // namespace vorna::platform
