@@ -113,6 +113,26 @@ class BitReader {
     count_ -= 8;
     return byte;
   }
+  /// The unused bits in hand, for a decoder that keeps them in registers.
+  struct Window {
+    uint64_t bits;  // the next bit is the top one
+    int count;
+  };
+  /// Takes the bits in hand; Restore gives them back before any other call.
+  Window Take() const { return {window_, count_}; }
+  /// Gives back the bits taken (with those used dropped).
+  void Restore(Window window) {
+    window_ = window.bits;
+    count_ = window.count;
+  }
+  /// Tops a taken window up, as Bit and Byte do when they run short.
+  Window Refilled(Window window) {
+    Restore(window);
+    Fill();
+    return Take();
+  }
+  /// True when some bits in hand may come from past the end (PastEnd then tells).
+  bool MayBePastEnd() const { return virtualBytes_ != 0 || pendingPastEnd_ != 0; }
   /// True once a bit past the end of the data (or after a read error) was used.
   bool PastEnd() const { return (virtualBytes_ != 0 || pendingPastEnd_ != 0) && UsedPastEnd(); }
 

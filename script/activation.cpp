@@ -10,9 +10,12 @@ namespace vorna {
 Activation::Activation(Interpreter& interpreter, Module* module)
     : module(module), interpreter_(interpreter) {
   (void)typeWord_;
+  interpreter_.AddLiveActivation(this);
 }
 
-Activation::~Activation() = default;
+Activation::~Activation() {
+  interpreter_.RemoveLiveActivation(this);
+}
 
 void Activation::BeforeStatement() {
   interpreter_.BeforeStatement();
@@ -45,6 +48,7 @@ std::string Activation::ReadText() {
 
 void Activation::EnterExpression() {
   if (expressionDepth_ >= kMaxExpressionNesting) Raise(errorNumbers::OutOfMemory);
+  interpreter_.CheckStack();
   ++expressionDepth_;
 }
 

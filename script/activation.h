@@ -37,6 +37,24 @@ class Activation : public Extension {
   /// Forwards to the interpreter, which tells every extension.
   void BeforeStatement() override;
 
+  /// Runs the module's global area with the globals as locals: declarations
+  /// only, up to the first procedure. Errors are shown in the error dialog;
+  /// answers false when the area failed (Retry or Debug, or an internal error).
+  bool RunGlobalArea();
+  /// Runs lines from the current line on until none is current or the run stops.
+  void RunLoop();
+  /// Reads the parameters of the procedure header at the cursor and binds
+  /// each to the next argument at the caller's cursor (by value or by reference).
+  void BindParameters(Activation& caller);
+  /// The declaration clause after a name at the cursor: optional bounds in
+  /// parentheses, AS and a type word. Answers the new value named name.
+  std::unique_ptr<Value> Declare(const char* name);
+  /// True when the statement at the cursor is "target = ...".
+  bool AssignmentTest() const;
+  /// Runs "target = expression" at the cursor (an extension member, an
+  /// object member, a known or a new variable).
+  void ImplicitAssignment();
+
   Interpreter& interpreter() const { return interpreter_; }
 
   /// Makes this the interpreter's current activation and text its statement
@@ -72,6 +90,10 @@ class Activation : public Extension {
   Value* selectValue() const { return selectValue_.get(); }
   void setSelectValue(std::unique_ptr<Value> value);
 
+  /// The activation whose statement called this one (nullptr for none).
+  Activation* caller = nullptr;
+  /// The procedure node this activation runs (nullptr in a global area).
+  ProgramLine* procedure = nullptr;
   int32_t ifDepth = 0;
   /// "<GLOBAL>", or the procedure's name as called.
   std::string procedureName = kGlobalProcedureName;

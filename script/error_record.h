@@ -1,13 +1,17 @@
 // The record of the last script error, which the ERR object reads.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 namespace vorna {
 
-/// Overwritten by each recorded error (filled by the error handling of the
-/// run loop).
+/// Longest texts the record keeps; longer ones are cut.
+constexpr size_t kMaxErrorMessageLength = 127;
+constexpr size_t kMaxErrorTextLength = 255;
+
+/// Overwritten by each recorded error; nothing clears it.
 struct ErrorRecord {
   /// The table message followed by " Error".
   std::string message;

@@ -1,6 +1,11 @@
 #include "script/interpreter.h"
 
+#include <cstddef>
+
+#include "platform/platform.h"
+#include "script/activation.h"
 #include "script/errors.h"
+#include "script/program.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -28,10 +33,15 @@ Interpreter::Interpreter() {
 Interpreter::~Interpreter() {
   Interpreter* self = this;
   gCurrentInterpreter.compare_exchange_strong(self, nullptr);
-  // Destruction order of the run: variables, then modules, then extensions.
+  // Destruction order of the run: files, variables, modules, extensions,
+  // and last the console.
+  files_.CloseAll();
   globals_.Clear();
   modules_.Clear();
   extensions_.Clear();
+  platform::Console* console = platform::Current().console;
+  if (consoleFlag != 0 && console != nullptr) console->Close();
+  consoleFlag = 0;
 }
 
 Interpreter* Interpreter::Current() {
@@ -70,7 +80,47 @@ void Interpreter::RegisterExtension(Extension* extension) {
   extensions_.Append(extension);
 }
 
-bool Interpreter::CallFunction(Activation&, const char*, Value&) {
+void Interpreter::Initialise() {
+  globals_.Clear();
+  AskEach(extensions_, [](Extension& e) {
+    e.Initialise();
+    return false;
+  });
+  for (NamedNode* node = modules_.head(); node; node = node->next()) {
+    // Activations live on the heap: the native stack is kept for recursion.
+    auto activation = std::make_unique<Activation>(*this, static_cast<Module*>(node));
+    bool ran = activation->RunGlobalArea();
+    if (!ran) {
+      current_ = nullptr;
+      RaiseText(kCantExecuteProgram);
+    }
+  }
+  current_ = nullptr;
+}
+
+void Interpreter::RemoveLiveActivation(Activation* activation) {
+  // Activations end in the reverse order of their start, so the search
+  // from the back finds it at once.
+  for (size_t index = live_.size(); index-- > 0;) {
+    if (live_[index] == activation) {
+      live_.erase(live_.begin() + static_cast<std::ptrdiff_t>(index));
+      return;
+    }
+  }
+}
+
+bool Interpreter::CallFunction(Activation& caller, const char* name, Value& result) {
+  return CallProcedureByName(name, result, &caller);
+}
+
+bool Interpreter::RunProcedureByName(const char* name, Value& result) {
+  return CallProcedureByName(name, result, nullptr);
+}
+
+bool Interpreter::CallProcedureByName(const char* name, Value& result, Activation* caller) {
+  for (NamedNode* node = modules_.head(); node; node = node->next()) {
+    if (CallProcedure(*static_cast<Module*>(node), name, result, caller)) return true;
+  }
   return false;
 }
 

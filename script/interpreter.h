@@ -9,15 +9,24 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "script/error_record.h"
+#include "script/file_table.h"
+#include "script/stack_guard.h"
 #include "values/extension.h"
 #include "values/node_list.h"
 
 namespace vorna {
 
 class Activation;
+class Module;
 class Value;
+
+/// How many procedure calls may be active at once before a call fails with
+/// "Out of Memory". The native stack budget usually ends a runaway recursion
+/// earlier; this bound holds even where frames are small.
+constexpr int32_t kMaxCallDepth = 100000;
 
 class Interpreter : public Extension {
  public:
@@ -39,6 +48,10 @@ class Interpreter : public Extension {
   std::unique_ptr<Value> MakeObject(Activation& activation) override;
   /// Tells every extension, in registration order, that a line is about to run.
   void BeforeStatement() override;
+  /// Starts a run: empties the globals, resets every extension and runs each
+  /// module's global area in load order. Raises the internal error "CAN'T
+  /// EXECUTE PROGRAM" when a global area fails.
+  void Initialise() override;
 
   /// Adds an extension at the end of the list; the interpreter owns it.
   void RegisterExtension(Extension* extension);
@@ -49,6 +62,28 @@ class Interpreter : public Extension {
   /// procedure-call machinery of the run loop provides the calls; an
   /// interpreter without it knows no procedures.
   virtual bool CallFunction(Activation& caller, const char* name, Value& result);
+
+  /// Runs the procedure name of the first module (in load order) that has
+  /// one, with no caller: its parameters and result clause are not read.
+  /// Answers false when no module has it.
+  bool RunProcedureByName(const char* name, Value& result);
+  /// Calls the procedure name of the first module that has one; caller is
+  /// the activation whose cursor stands after the name (nullptr for none).
+  bool CallProcedureByName(const char* name, Value& result, Activation* caller);
+  /// Calls procedure name of module in a fresh activation: binds the
+  /// caller's arguments, runs the procedure's lines and assigns the function
+  /// result. Answers false when the module has no such procedure.
+  bool CallProcedure(Module& module, const char* name, Value& result, Activation* caller);
+
+  /// Raises "Out of Memory" when the native stack has grown past its budget.
+  void CheckStack() const { stackGuard_.Check(); }
+  /// How many procedure calls are active now.
+  int32_t callDepth() const { return callDepth_; }
+
+  /// Every activation alive now, oldest first (kept by the activations).
+  const std::vector<Activation*>& liveActivations() const { return live_; }
+  void AddLiveActivation(Activation* activation) { live_.push_back(activation); }
+  void RemoveLiveActivation(Activation* activation);
 
   /// 1 once END or Abort stopped the run; read by the main thread too.
   std::atomic<int32_t>& stopFlag() { return stopFlag_; }
@@ -62,6 +97,7 @@ class Interpreter : public Extension {
   NodeList& modules() { return modules_; }
   NodeList& extensions() { return extensions_; }
   ErrorRecord& errorRecord() { return errorRecord_; }
+  FileTable& files() { return files_; }
   /// Always -1: the type word of the interpreter record.
   int32_t typeWord() const { return typeWord_; }
 
@@ -71,15 +107,25 @@ class Interpreter : public Extension {
   int32_t connectedFlag = 0;
   /// 1 while the debugger steps line by line.
   int32_t steppingFlag = 0;
+  /// 1 when the next line report to the debugger follows an error (Debug).
+  int32_t errorReportFlag = 0;
+  /// Lines handed to the statement dispatcher so far (for measurements).
+  uint64_t executedLines = 0;
 
  private:
   int32_t typeWord_ = -1;
   std::atomic<int32_t> stopFlag_{0};
   Activation* current_ = nullptr;
   NodeList globals_;
+  FileTable files_;
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
+  StackGuard stackGuard_;
+  int32_t callDepth_ = 0;
+  std::vector<Activation*> live_;
+
+  friend class CallDepthScope;
 };
 
 }  // namespace vorna

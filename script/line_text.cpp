@@ -28,6 +28,11 @@ void UpperCaseOutsideLiterals(char* text) {
 }
 
 void UpperCaseOutsideLiterals(std::string& text) {
+  // Program lines were upper-cased when they were loaded: a text without a
+  // lower-case letter anywhere needs no pass that tracks the literals.
+  bool lowerCase = false;
+  for (char c : text) lowerCase |= (c >= 'a' && c <= 'z');
+  if (!lowerCase) return;
   bool inLiteral = false;
   for (char& c : text) {
     if (c == '"') {

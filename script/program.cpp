@@ -7,10 +7,28 @@
 
 namespace vorna {
 
+// True when node is named "~" followed by name in any case.
+static bool IsProcedureNamed(const NamedNode& node, const char* name) {
+  const char* nodeName = node.name();
+  if (nodeName == nullptr || nodeName[0] != '~') return false;
+  for (++nodeName; *nodeName != '\0'; ++nodeName, ++name) {
+    if (*nodeName != ToUpper(*name)) return false;
+  }
+  return *name == '\0';
+}
+
 ProgramLine* FindProcedure(Module& module, const char* name) {
-  std::string key = "~";
-  for (const char* p = name; *p; ++p) key += ToUpper(*p);
-  return static_cast<ProgramLine*>(module.top().FindByName(key.c_str()));
+  // Every name an expression reads is first tried as a FUNCTION, so this
+  // walk runs for nearly every variable read: it builds no key.
+  NodeList& top = module.top();
+  for (NamedNode* node = top.head(); node; node = node->next()) {
+    if (IsProcedureNamed(*node, name)) {
+      top.setCursor(node);
+      return static_cast<ProgramLine*>(node);
+    }
+  }
+  top.setCursor(nullptr);
+  return nullptr;
 }
 
 ProgramLine* FindLabel(Module& module, const char* label) {

@@ -44,8 +44,12 @@ char StatementCursor::Take() {
   return c;
 }
 
-void StatementCursor::SkipBlanks() {
-  while (IsBlank(current_)) Advance();
+void StatementCursor::SkipBlankRun() {
+  // A blank is never the terminator, so no end-of-text check is needed.
+  while (IsBlank(current_)) {
+    ++position_;
+    current_ = text_[position_];
+  }
 }
 
 bool StatementCursor::MatchChar(char c) {
@@ -64,6 +68,8 @@ void StatementCursor::ExpectChar(char c) {
 bool StatementCursor::MatchWord(const char* word, Prefix prefix) {
   if (!hasStatement()) return false;
   SkipBlanks();
+  // Most words asked for are not there: the first letter decides at once.
+  if (ToUpper(current_) != ToUpper(word[0])) return false;
   const char* at = text_.c_str() + position_;
   size_t length = 0;
   for (; word[length]; ++length) {

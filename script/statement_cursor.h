@@ -69,7 +69,10 @@ class StatementCursor {
   /// Answers the current character and advances past it.
   char Take();
   /// Advances over spaces and tabs.
-  void SkipBlanks();
+  void SkipBlanks() {
+    // Most calls find no blank: that case stays inline.
+    if (current_ == ' ' || current_ == '\t') SkipBlankRun();
+  }
   /// After blanks, consumes c if it is the current character.
   bool MatchChar(char c);
   /// MatchChar(c), or raises "Illegal Use".
@@ -93,6 +96,8 @@ class StatementCursor {
 
  private:
   void Load() { current_ = hasStatement() ? text_[position_] : '\0'; }
+  /// SkipBlanks once a blank is under the cursor.
+  void SkipBlankRun();
 
   std::string text_;
   Position position_ = kNoStatement;

@@ -1,9 +1,17 @@
+#include "script/keywords.h"
+#include "statements/declaration_statements.h"
 #include "statements/statement_table.h"
 
 namespace vorna {
 
-// This family registers its handlers here, by keyword id; until then its
-// statements are reported as not implemented by the dispatcher.
-void RegisterDeclarationStatements(StatementTable&) {}
+void RegisterDeclarationStatements(StatementTable& table) {
+  StatementHandler* h = table.handlers;
+  h[kw::Dim] = DimStatement;
+  h[kw::ReDim] = ReDimStatement;
+  h[kw::Let] = LetStatement;
+  h[kw::LSet] = LSetStatement;
+  h[kw::RSet] = RSetStatement;
+  h[kw::Option] = OptionStatement;
+}
 
 }  // namespace vorna

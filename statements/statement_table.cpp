@@ -7,6 +7,7 @@ const StatementTable& TheStatementTable() {
     StatementTable built;
     RegisterControlFlowStatements(built);
     RegisterDeclarationStatements(built);
+    RegisterPrintStatements(built);
     RegisterInputOutputStatements(built);
     RegisterSystemStatements(built);
     return built;

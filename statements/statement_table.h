@@ -34,6 +34,7 @@ struct StatementTable {
 /// The families' registration functions, each in its family's own source.
 void RegisterControlFlowStatements(StatementTable& table);
 void RegisterDeclarationStatements(StatementTable& table);
+void RegisterPrintStatements(StatementTable& table);
 void RegisterInputOutputStatements(StatementTable& table);
 void RegisterSystemStatements(StatementTable& table);
 

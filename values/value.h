@@ -68,6 +68,10 @@ class Value : public NamedNode {
   int32_t bound3() const { return bound3_; }
   /// True while the value borrows another value's storage (a BYREF parameter).
   bool isAlias() const { return alias_; }
+  /// True while this value is an alias of other's storage.
+  bool BorrowsFrom(const Value& other) const {
+    return alias_ && &other != this && storage_ == other.storage_;
+  }
 
   /// Frees what the value owns and returns it to NONE; an alias frees nothing
   /// and is detached from the storage it borrowed. Name and list link stay.

@@ -4,6 +4,7 @@
 // questions on standard error, answered from the answers file, the terminal
 // or the default button. The exit code is 0 like the runtime's; 2 means the
 // runner itself was misused (bad option, unreadable or unfitting answers).
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "platform/portable/portable_shell.h"
 #include "platform/portable/portable_system.h"
 #include "platform/portable/shell_folders_seed.h"
+#include "script/stack_guard.h"
 
 namespace {
 
@@ -70,6 +72,18 @@ std::string ProgramPath(const vorna::RunnerOptions& options) {
   std::error_code error;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::string("vorna-run") : self.string();
+}
+
+/// The interpreter runs on this thread, whose stack limit bounds how deep
+/// scripts may recurse; a megabyte is kept for everything outside the budget.
+void SetStackBudgetFromLimit() {
+  constexpr rlim_t kMargin = 1024 * 1024;
+  constexpr rlim_t kMaxBudget = 64 * 1024 * 1024;
+  rlimit limit{};
+  if (getrlimit(RLIMIT_STACK, &limit) != 0) return;
+  rlim_t size = limit.rlim_cur == RLIM_INFINITY ? kMaxBudget : limit.rlim_cur;
+  if (size > kMaxBudget) size = kMaxBudget;
+  if (size > 2 * kMargin) vorna::SetNativeStackBudget(static_cast<size_t>(size - kMargin));
 }
 
 vorna::RunnerOptions ReadOptions(int argc, char** argv) {
@@ -127,6 +141,7 @@ int main(int argc, char** argv) {
   vorna::platform::SetPlatform(machine);
 
   vorna::SetContainerKey(vorna::kInstallerKey);
+  SetStackBudgetFromLimit();
   vorna::RunScriptEntry(options.commandLine.c_str());
 
   if (source.unusedAnswers() > 0) {

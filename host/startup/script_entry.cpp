@@ -1,25 +1,50 @@
 #include "host/startup/script_entry.h"
 
+#include <memory>
+
 #include "host/startup/command_line.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
-#include "script/program.h"
-#include "values/node_list.h"
+#include "script/errors.h"
+#include "script/interpreter.h"
+#include "values/value.h"
 
 namespace vorna {
 
+namespace {
+
+// Initialise, then MAIN. A global area that fails ends the run with the
+// start-up message "CAN'T EXECUTE PROGRAM".
+void RunProgram(Interpreter& interpreter) {
+  try {
+    interpreter.Initialise();
+  } catch (const InternalError& error) {
+    ShowStartupMessage(error.text);
+    return;
+  }
+  Value result;
+  if (!interpreter.RunProcedureByName(kMainProcedure, result)) {
+    ShowStartupMessage(kMainNotFoundText);
+  }
+}
+
+}  // namespace
+
 void RunScriptEntry(const char* commandLine) {
+  // The interpreter lives as long as the run; leaving frees it with every
+  // module, variable, open file and the console.
+  auto interpreter = std::make_unique<Interpreter>();
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);
     return;
   }
-  // The modules live as long as the run; leaving frees them all.
-  NodeList modules;
-  if (!LoadStartupControl(line.fileName, modules)) return;
-  if (FindProcedureInModules(modules, kMainProcedure).procedure == nullptr) {
-    ShowStartupMessage(kMainNotFoundText);
+  if (line.startupSwitch == StartupSwitch::Debug) {
+    interpreter->connectedFlag = 1;
+    interpreter->steppingFlag = 1;
   }
+  if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
+  RunProgram(*interpreter);
 }
 
 }  // namespace vorna

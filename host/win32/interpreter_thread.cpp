@@ -3,12 +3,16 @@
 #include <objbase.h>
 
 #include "host/startup/script_entry.h"
+#include "script/stack_guard.h"
 
 namespace vorna {
 
 namespace {
 
 constexpr SIZE_T kInterpreterStackSize = 16384;
+// The thread reserves the executable's default stack (two megabytes); scripts
+// may recurse into all of it but the last half megabyte.
+constexpr size_t kScriptStackBudget = 1536 * 1024;
 
 struct ThreadStart {
   const char* commandLine;
@@ -31,6 +35,7 @@ DWORD WINAPI InterpreterThread(LPVOID parameter) {
 }  // namespace
 
 bool StartInterpreterThread(const char* commandLine, DWORD mainThreadId) {
+  SetNativeStackBudget(kScriptStackBudget);
   threadStart = ThreadStart{commandLine, mainThreadId};
   DWORD threadId = 0;
   HANDLE thread =

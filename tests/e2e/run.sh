@@ -25,6 +25,7 @@ rm -f "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out
 rm -rf "$OUT/work"
 
 . "$HERE/lib.sh"
+. "$HERE/script_error.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -151,6 +152,7 @@ case_error_dialog error-dialog-default "" 1 "Return"
 case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
+case_script_error_dialog
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"

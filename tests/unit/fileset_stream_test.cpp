@@ -153,6 +153,27 @@ TEST_F(FileSetStreamTest, TheFastBitReaderContinuesExactlyWhereTheStreamWas) {
   EXPECT_TRUE(stream_.AtEnd());  // the rounds read well past the 300 bytes
 }
 
+TEST_F(FileSetStreamTest, BitsHandedBackSurviveANewBlockBeingLoaded) {
+  // The stream loads 64 KB first: bit reading that straddles the block edge
+  // must hand back the bytes of the old block it did not use.
+  std::vector<uint8_t> data(200000);
+  std::mt19937 random(11);
+  for (uint8_t& byte : data) byte = static_cast<uint8_t>(random());
+  OpenOver(data);
+  size_t position = 0;
+  for (size_t stop : {size_t{65536 - 4 - 3}, size_t{65536 + 131072 - 4 - 2}}) {
+    for (; position < stop; ++position) ASSERT_EQ(stream_.ReadByte(), data[position]);
+    {
+      BitReader bits(stream_);  // loads eight bytes, across the edge
+      ASSERT_EQ(bits.Bit(), data[position] >> 7u);
+    }
+    // Seven bits of that byte are still pending; then the bytes go on in order.
+    ASSERT_EQ(stream_.ReadBits(7), data[position] & 0x7Fu);
+    for (int i = 1; i <= 10; ++i) ASSERT_EQ(stream_.ReadByte(), data[position + i]) << i;
+    position += 11;
+  }
+}
+
 TEST_F(FileSetStreamTest, AReadErrorIsShownOnceAndEndsTheData) {
   sandbox_.WriteImage(std::vector<uint8_t>(10, 0x11));
   ASSERT_TRUE(stream_.Open());

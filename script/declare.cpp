@@ -1,0 +1,105 @@
+// The declaration clause shared by DIM, REDIM, parameters and function
+// results, and the assignment statement.
+#include <cstring>
+#include <memory>
+
+#include "script/activation.h"
+#include "script/errors.h"
+#include "script/interpreter.h"
+#include "script/keywords.h"
+#include "values/value.h"
+#include "values/variables.h"
+
+namespace vorna {
+
+namespace {
+
+constexpr int kMaxBounds = 3;
+constexpr const char* kFileDialogType = "STDFILE";
+
+// bounds -> "(" number [, number [, number]] ")"; each bound non-zero.
+int ReadBounds(Activation& activation, int32_t (&bounds)[kMaxBounds]) {
+  StatementCursor& cursor = activation.cursor();
+  if (!cursor.MatchChar('(')) return 0;
+  int count = 0;
+  do {
+    Value bound;
+    activation.ReadNumber(bound, 0, 0);
+    bounds[count] = bound.AsLong();
+    if (bounds[count] == 0) Raise(errorNumbers::DimStatement);
+    ++count;
+  } while (count < kMaxBounds && cursor.MatchChar(','));
+  cursor.ExpectChar(')');
+  return count;
+}
+
+std::unique_ptr<Value> ValueOfTypeWord(int32_t id) {
+  switch (id) {
+    case kw::String:
+      return std::make_unique<Value>(ValueType::STRING);
+    case kw::Real:
+      return std::make_unique<Value>(ValueType::REAL);
+    case kw::Long:
+      return std::make_unique<Value>(ValueType::LONG);
+    case kw::Integer:
+      return std::make_unique<Value>(ValueType::INTEGER);
+    case kw::Double:
+      return std::make_unique<Value>(ValueType::DOUBLE);
+    case kw::Byte:
+      return std::make_unique<Value>(ValueType::BYTE);
+    case kw::Boolean:
+      return std::make_unique<Value>(ValueType::BOOLEAN);
+    case kw::Character:
+      return std::make_unique<Value>(ValueType::CHARACTER);
+    default:
+      Raise(errorNumbers::InvalidType);
+  }
+}
+
+// A type word that is no keyword: an object type of an extension, or the
+// file dialog type.
+std::unique_ptr<Value> ObjectOfTypeWord(Activation& activation) {
+  if (std::unique_ptr<Value> made = activation.interpreter().MakeObject(activation)) return made;
+  NameBuffer word;
+  activation.cursor().ReadName(word);
+  // The file dialog object type is not part of this build yet.
+  if (std::strcmp(word, kFileDialogType) == 0) Raise(errorNumbers::FunctionalityNotImplemented);
+  Raise(errorNumbers::InvalidType);
+}
+
+}  // namespace
+
+// clause -> [bounds] AS type
+std::unique_ptr<Value> Activation::Declare(const char* name) {
+  int32_t bounds[kMaxBounds] = {0, 0, 0};
+  cursor_.SkipBlanks();
+  int boundCount = ReadBounds(*this, bounds);
+  cursor_.SkipBlanks();
+  if (cursor_.current() == '\0' || !cursor_.MatchKeyword(kw::As, Prefix::NotAllowed)) {
+    Raise(errorNumbers::ExpectedAsKeyword);
+  }
+  cursor_.SkipBlanks();
+  const Keyword* keyword = cursor_.ReadKeyword();
+  std::unique_ptr<Value> value = keyword ? ValueOfTypeWord(keyword->id) : ObjectOfTypeWord(*this);
+  value->SetName(name);
+  if (boundCount > 0) value->MakeArray(bounds[0], bounds[1], bounds[2]);
+  cursor_.SkipBlanks();
+  return value;
+}
+
+bool Activation::AssignmentTest() const {
+  const char* at = cursor_.rest();
+  while (*at != '\0' && *at != ' ' && *at != '\t' && *at != '=') ++at;
+  if (*at == '\0') return false;
+  while (*at == ' ' || *at == '\t') ++at;
+  return *at == '=';
+}
+
+void Activation::ImplicitAssignment() {
+  if (interpreter_.SetMember(*this)) return;
+  NameBuffer name;
+  cursor_.ReadName(name);
+  AssignToName(*this, name);
+}
+
+}  // namespace vorna

@@ -1,0 +1,83 @@
+#include "script/error_handling.h"
+
+#include <string>
+
+#include "platform/platform.h"
+#include "script/activation.h"
+#include "script/host_output.h"
+#include "script/interpreter.h"
+#include "script/jump.h"
+#include "script/program.h"
+#include "values/value.h"
+
+namespace vorna {
+
+namespace {
+
+std::string Cut(const std::string& text, size_t limit) {
+  return text.size() > limit ? text.substr(0, limit) : text;
+}
+
+constexpr const char* kResumeNextTarget = "*";
+
+}  // namespace
+
+void RecordError(Activation& activation, int32_t number) {
+  ErrorRecord& record = activation.interpreter().errorRecord();
+  const char* message = MessageOf(number);
+  record.number = number;
+  record.message = Cut(std::string(message ? message : "") + " Error", kMaxErrorMessageLength);
+  record.statement = Cut(activation.cursor().text(), kMaxErrorTextLength);
+  record.module = activation.module ? Cut(activation.module->nameField(), kMaxErrorTextLength)
+                                    : std::string(kGlobalProcedureName);
+  record.procedure = Cut(activation.procedureName, kMaxErrorTextLength);
+}
+
+LineOutcome ShowErrorDialog(Activation& activation) {
+  Interpreter& interpreter = activation.interpreter();
+  activation.setSelectValue(nullptr);
+  const ErrorRecord& record = interpreter.errorRecord();
+  platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
+                               interpreter.connectedFlag != 0};
+  platform::Interaction* interaction = platform::Current().interaction;
+  platform::ErrorAnswer answer =
+      interaction ? interaction->ErrorDialog(report) : platform::ErrorAnswer::Failed;
+  switch (answer) {
+    case platform::ErrorAnswer::Abort:
+      interpreter.stopFlag() = 1;
+      return LineOutcome::Advance;
+    case platform::ErrorAnswer::Retry:
+      return LineOutcome::Stay;
+    case platform::ErrorAnswer::Debug:
+      interpreter.steppingFlag = 1;
+      interpreter.errorReportFlag = 1;
+      return LineOutcome::Stay;
+    case platform::ErrorAnswer::Ignore:
+    case platform::ErrorAnswer::Failed:
+      break;
+  }
+  return LineOutcome::Advance;
+}
+
+LineOutcome HandleLineError(Activation& activation, errorNumbers number) {
+  RecordError(activation, static_cast<int32_t>(number));
+  if (activation.errorTarget == kResumeNextTarget) return LineOutcome::Advance;
+  if (!activation.errorTarget.empty()) {
+    // A target the module does not have leaves the error to the dialog.
+    try {
+      JumpToLabel(activation, activation.errorTarget.c_str());
+      return LineOutcome::Stay;
+    } catch (errorNumbers) {
+    }
+  }
+  return ShowErrorDialog(activation);
+}
+
+void ReportTextError(Activation& activation, const char* text) {
+  Interpreter& interpreter = activation.interpreter();
+  HostOutputFormat(interpreter, "?%s ERROR:\n", text);
+  HostOutputFormat(interpreter, "%s\n", activation.cursor().text().c_str());
+  activation.currentLine = nullptr;
+}
+
+}  // namespace vorna

@@ -1,0 +1,15 @@
+' An error in a global area names <GLOBAL>; Ignore skips the rest of that
+' global area, and MAIN still runs.
+' answers: error Ignore
+' stderr: procedure: <GLOBAL>
+' stderr: message: Not Declarative Statement in Global Area Error
+' stderr: statement: PRINT "never"
+DIM A AS LONG
+PRINT "never"
+DIM B AS LONG
+
+SUB MAIN
+  OPTION CONSOLE TRUE
+  A = 1
+  PRINT A; B ' expect: 10
+END SUB

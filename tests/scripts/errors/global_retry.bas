@@ -1,0 +1,12 @@
+' Retry in a global area makes the start-up fail: CAN'T EXECUTE PROGRAM.
+' answers: error Retry
+' answers: msgbox OK
+' stderr: procedure: <GLOBAL>
+' stderr: message: Expected AS Keyword Error
+' stderr: CAN'T EXECUTE PROGRAM
+DIM A
+
+SUB MAIN
+  OPTION CONSOLE TRUE
+  PRINT "never"
+END SUB

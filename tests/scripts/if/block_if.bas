@@ -1,0 +1,54 @@
+' Block IF with ELSEIF, ELSE, END IF and ENDIF, nested.
+SUB MAIN
+  OPTION CONSOLE TRUE
+  FOR I = 1 TO 4
+    IF I = 1 THEN
+      PRINT "one";
+    ELSEIF I = 2 THEN
+      PRINT "two";
+    ELSEIF I = 3 THEN
+      PRINT "three";
+    ELSE
+      PRINT "other";
+    END IF
+    PRINT " ";
+  NEXT
+  PRINT ' expect: one two three other 
+  ' Nested blocks in a skipped branch are skipped whole; ENDIF closes too.
+  IF FALSE THEN
+    IF TRUE THEN
+      PRINT "never"
+    ELSE
+      PRINT "never"
+    ENDIF
+    PRINT "never"
+  ELSE
+    IF TRUE THEN
+      PRINT "inner"
+    ENDIF
+  END IF
+  ' expect: inner
+  ' A bare END inside a skipped branch does not end anything.
+  IF FALSE THEN
+    END
+  END IF
+  PRINT "still running" ' expect: still running
+  ' A true branch followed by ELSE skips to END IF.
+  IF TRUE THEN
+    PRINT "yes"
+  ELSE
+    PRINT "never"
+  END IF
+  ' expect: yes
+  ' Depth is balanced, so END SUB works after the blocks.
+  NESTED 5 ' expect: five
+END SUB
+
+SUB NESTED(N AS LONG)
+  IF N > 0 THEN
+    IF N = 5 THEN
+      PRINT "five"
+      EXIT SUB
+    END IF
+  END IF
+END SUB

@@ -1,0 +1,22 @@
+' PRINT items joined by ";", a closing ";" keeps the line open, TAB columns.
+SUB MAIN
+  OPTION CONSOLE TRUE
+  OPTION CONSOLE TRUE
+  PRINT "A"; "B"; 1; 2.5; TRUE ' expect: AB12.5true
+  PRINT "no end";
+  PRINT " -- joined" ' expect: no end -- joined
+  PRINT ' expect:
+  PRINT TAB(1); "X" ' expect:           X
+  PRINT "1234567890123"; TAB(1); "Y" ' expect: 1234567890123       Y
+  PRINT "AB"; TAB(2); "Z" ' expect: AB                  Z
+  PRINT TAB(0); "none" ' expect: none
+  ' Only ";" separates items: after A the rest of the statement is ignored.
+  PRINT "A", "B" ' expect: A
+  WRITE "written" ' expect: written
+  PRINT "x": PRINT "y" ' expect: x
+  ' expect: y
+  OPTION CONSOLE FALSE
+  PRINT "not shown"
+  OPTION CONSOLE TRUE
+  PRINT "shown again" ' expect: shown again
+END SUB

@@ -1,0 +1,19 @@
+' Binding errors are raised in the caller's statement; Ignore goes on.
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' stderr: message: Undefined Variable Error
+' stderr: message: Not Enough Parameters Error
+' stderr: message: Syntax Error
+' stderr: procedure: MAIN
+SUB MAIN
+  OPTION CONSOLE TRUE
+  BUMP 5
+  BUMP
+  NOSUCH 1
+  PRINT "done" ' expect: done
+END SUB
+
+SUB BUMP(BYREF X AS LONG)
+  X = X + 1
+END SUB

@@ -1,0 +1,62 @@
+' BYVAL and BYREF parameters, untyped parameters and the call forms.
+DIM G AS LONG
+
+SUB MAIN
+  OPTION CONSOLE TRUE
+  Y = 1
+  BUMP Y
+  PRINT Y ' expect: 2
+  BUMP(Y)
+  PRINT Y ' expect: 3
+  CALL BUMP(Y)
+  PRINT Y ' expect: 4
+  KEEP Y
+  PRINT Y ' expect: 4
+  SHOW 1, "two"
+  SHOW(3, "four")
+  CALL SHOW(5, "six")
+  ' expect: 1 two
+  ' expect: 3 four
+  ' expect: 5 six
+  ' An untyped parameter takes the argument's type.
+  PRINT KIND(1.5) ' expect: 3
+  PRINT KIND("AB") ' expect: ABAB
+  G = 10
+  BUMP G
+  PRINT G ' expect: 11
+  ' An array is passed by reference whole (written with any index).
+  DIM A(3) AS LONG
+  A(2) = 40
+  BUMPSECOND A(1)
+  PRINT A(2) ' expect: 41
+  ' A procedure's own variables are its own.
+  Z = 100
+  LOCALS ' expect: 0
+  PRINT Z ' expect: 100
+  LOCALS ' expect: 0
+END SUB
+
+SUB BUMP(BYREF X AS LONG)
+  X = X + 1
+END SUB
+
+SUB KEEP(BYVAL X AS LONG)
+  X = X + 100
+END SUB
+
+SUB SHOW(N AS LONG, T AS STRING)
+  PRINT N; " "; T
+END SUB
+
+FUNCTION KIND(V)
+  KIND = V + V
+END FUNCTION
+
+SUB LOCALS
+  PRINT Z
+  Z = 5
+END SUB
+
+SUB BUMPSECOND(BYREF ARR AS LONG)
+  ARR(2) = ARR(2) + 1
+END SUB

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Runs the golden scripts through vorna-run and compares their console output.
+#
+#   tests/scripts/run.sh BUILD_DIR [FILTER]
+#
+# Each tests/scripts/<feature>/*.bas is one program (its own module, named by
+# a STARTUP.CTL the runner writes). Expectations stand in the script as
+# comments (the apostrophe comment of a line's first statement):
+#   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
+#                      is an empty line)
+#   ' answers: LINE    a line of the answers file (e.g. "error Retry")
+#   ' stderr: TEXT     text that must appear somewhere in standard error
+# A script passes when its standard output is exactly the expected lines,
+# every stderr text appears, the exit code is 0 and no sanitizer reported.
+# FILTER, when given, runs only the scripts whose path contains it.
+set -u
+
+build_dir=${1:?usage: run.sh BUILD_DIR [FILTER]}
+filter=${2:-}
+here=$(cd "$(dirname "$0")" && pwd)
+runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
+[ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vorna-scripts.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+passed=0
+failed=0
+failures=()
+
+# The text of every "' KIND: " comment of a script, one per line.
+directive() {
+  local kind=$1 file=$2
+  sed -n "s/^.*' $kind:\( \(.*\)\)\{0,1\}\r\{0,1\}\$/\2/p" "$file"
+}
+
+run_one() {
+  local script=$1 name=$2
+  local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
+  rm -rf "$case_dir" && mkdir -p "$case_dir"
+  cp "$script" "$case_dir/TEST.BAS"
+  printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
+  directive answers "$script" > "$work/answers"
+  directive expect "$script" > "$expected"
+  local status=0
+  (cd "$case_dir" && timeout 120 "$runner" --answers "$work/answers" </dev/null >"$out" 2>"$err") ||
+    status=$?
+  local problems=()
+  [ "$status" -eq 0 ] || problems+=("exit code $status")
+  if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
+    problems+=("output differs")
+  fi
+  while IFS= read -r text; do
+    grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
+  done < <(directive stderr "$script")
+  # Every answer a script gives must be asked for.
+  if grep -q 'answers were not used' "$err"; then problems+=("unused answers"); fi
+  if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$err"; then
+    problems+=("sanitizer report")
+  fi
+  if [ ${#problems[@]} -eq 0 ]; then
+    passed=$((passed + 1))
+    return
+  fi
+  failed=$((failed + 1))
+  failures+=("$name")
+  echo "FAIL $name: ${problems[*]}"
+  sed 's/^/    /' "$work/diff"
+  echo "    --- stderr ---"
+  sed 's/^/    /' "$err" | head -40
+}
+
+for script in "$here"/*/*.bas; do
+  name=${script#"$here"/}
+  [ -n "$filter" ] && [[ "$name" != *"$filter"* ]] && continue
+  run_one "$script" "$name"
+done
+
+echo "$passed passed, $failed failed ($build_dir)"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,29 @@
+' Declaration errors; a failed DIM keeps the names declared before the error.
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
+' stderr: message: Expected AS Keyword Error
+' stderr: message: Invalid Type Error
+' stderr: message: Dim Statement Error
+' stderr: message: Variable Already Defined Error
+' stderr: message: Invalid Use of Keyword Error
+' stderr: statement: OPTION BASE 1
+' stderr: statement: DIM A AS LONG, B
+DIM GLOBALONE AS LONG
+
+SUB MAIN
+  OPTION CONSOLE TRUE
+  DIM X
+  DIM X AS FOO
+  DIM X(0) AS LONG
+  DIM GLOBALONE AS LONG
+  DIM PRINT AS LONG
+  OPTION BASE 1
+  DIM A AS LONG, B
+  A = 4
+  PRINT A ' expect: 4
+END SUB

@@ -1,0 +1,265 @@
+// Running whole programs: initialisation, calls, the error record and the
+// error dialog's answers, RUN, recursion and aliases that outlive their variable.
+#include <gtest/gtest.h>
+
+#include "program_fixture.h"
+#include "script/activation.h"
+#include "script/error_handling.h"
+#include "script/stack_guard.h"
+#include "values/extension.h"
+
+namespace vorna {
+namespace {
+
+using platform::ErrorAnswer;
+using testing::ProgramTest;
+
+// An extension whose statement TICK counts and whose property TICKS reads
+// the count; it outlives RUN, which resets extensions through Initialise.
+class CountingExtension : public Extension {
+ public:
+  bool CallStatement(Activation& activation) override {
+    if (!activation.cursor().MatchWord("TICK", Prefix::NotAllowed)) return false;
+    ++ticks;
+    return true;
+  }
+  bool GetMember(Activation& activation, Value& result) override {
+    if (!activation.cursor().MatchWord("TICKS", Prefix::NotAllowed)) return false;
+    result.SetLong(ticks);
+    return true;
+  }
+  void Initialise() override { ++initialised; }
+
+  int32_t ticks = 0;
+  int32_t initialised = 0;
+};
+
+TEST_F(ProgramTest, TheErrorRecordDescribesTheFailingLine) {
+  AddModule("SETUP",
+            "SUB MAIN\n"
+            "  INNER\n"
+            "END SUB\n"
+            "SUB INNER\n"
+            "  X = 1: Y = \"A\" + 1\n"
+            "END SUB\n");
+  Run();
+  const ErrorRecord& record = interpreter_->errorRecord();
+  EXPECT_EQ(record.number, 33);
+  EXPECT_EQ(record.message, "Type Mismatch Error");
+  EXPECT_EQ(record.statement, "X = 1: Y = \"A\" + 1");
+  EXPECT_EQ(record.module, "SETUP");
+  EXPECT_EQ(record.procedure, "INNER");
+  ASSERT_EQ(interaction_.reports.size(), 1u);
+  EXPECT_EQ(interaction_.reports[0].procedure, "INNER");
+  EXPECT_FALSE(interaction_.reports[0].debugEnabled);
+  // Abort stopped the run.
+  EXPECT_TRUE(interpreter_->stopped());
+}
+
+TEST_F(ProgramTest, TheRecordKeepsBoundedTextsAndGlobalNames) {
+  Activation global(*interpreter_, nullptr);
+  std::string longLine = "X = " + std::string(400, '1');
+  global.MakeCurrent(longLine.c_str());
+  RecordError(global, 32);
+  const ErrorRecord& record = interpreter_->errorRecord();
+  EXPECT_EQ(record.message, "Syntax Error");
+  EXPECT_EQ(record.module, "<GLOBAL>");
+  EXPECT_EQ(record.procedure, "<GLOBAL>");
+  EXPECT_EQ(record.statement.size(), kMaxErrorTextLength);
+  RecordError(global, 99);
+  EXPECT_EQ(record.number, 99);
+  EXPECT_EQ(record.message, " Error");
+}
+
+TEST_F(ProgramTest, RetryRunsTheLineAgainAndDebugStepsIt) {
+  interpreter_->connectedFlag = 1;
+  interaction_.answers = {ErrorAnswer::Retry, ErrorAnswer::Debug, ErrorAnswer::Ignore};
+  AddModule("M",
+            "SUB MAIN\n"
+            "  N = N + 1: X = \"A\" + 1\n"
+            "  PRINT N\n"
+            "END SUB\n");
+  EXPECT_EQ(Run(), "3\n");
+  EXPECT_EQ(interaction_.reports.size(), 3u);
+  EXPECT_TRUE(interaction_.reports[0].debugEnabled);
+  EXPECT_EQ(interpreter_->steppingFlag, 1);
+  EXPECT_EQ(interpreter_->errorReportFlag, 1);
+}
+
+TEST_F(ProgramTest, RetryInAGlobalAreaCannotExecuteTheProgram) {
+  interaction_.answers = {ErrorAnswer::Retry};
+  AddModule("M", "DIM A AS NOTHING\nSUB MAIN\nEND SUB\n");
+  console_.Open();
+  try {
+    interpreter_->Initialise();
+    FAIL() << "Initialise went through";
+  } catch (const InternalError& error) {
+    EXPECT_STREQ(error.text, kCantExecuteProgram);
+  }
+  EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Invalid Type Error"});
+  EXPECT_EQ(interaction_.reports[0].procedure, "<GLOBAL>");
+}
+
+TEST_F(ProgramTest, InitialiseResetsExtensionsClearsGlobalsAndRunsEveryModule) {
+  auto* counter = new CountingExtension;
+  interpreter_->RegisterExtension(counter);
+  AddModule("ONE", "DIM A AS LONG\nSUB MAIN\nA = 5\nEND SUB\n");
+  AddModule("TWO", "DIM B AS STRING\n");
+  Run();
+  EXPECT_EQ(counter->initialised, 1);
+  EXPECT_EQ(interpreter_->globals().count(), 2);
+  Value* a = static_cast<Value*>(interpreter_->globals().FindByName("A"));
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->AsLong(), 5);
+  interpreter_->Initialise();
+  EXPECT_EQ(counter->initialised, 2);
+  EXPECT_EQ(static_cast<Value*>(interpreter_->globals().FindByName("A"))->AsLong(), 0);
+  EXPECT_EQ(interpreter_->current(), nullptr);
+}
+
+TEST_F(ProgramTest, RunStartsOverOnceAndEndsTheCallingActivation) {
+  auto* counter = new CountingExtension;
+  interpreter_->RegisterExtension(counter);
+  AddModule("M",
+            "DIM G AS LONG\n"
+            "SUB MAIN\n"
+            "  TICK\n"
+            "  PRINT \"main\"; TICKS; G\n"
+            "  G = 7\n"
+            "  IF TICKS < 2 THEN RESTART\n"
+            "  PRINT \"end of main\"; TICKS\n"
+            "END SUB\n"
+            "SUB RESTART\n"
+            "  RUN\n"
+            "  PRINT \"never\"\n"
+            "END SUB\n");
+  EXPECT_EQ(Run(), "main10\nmain20\nend of main2\nend of main2\n");
+  EXPECT_EQ(counter->initialised, 2);
+}
+
+TEST_F(ProgramTest, CallOfASubIsNoError) {
+  AddModule("M",
+            "SUB MAIN\n"
+            "  CALL S(2)\n"
+            "  CALL S 3\n"
+            "  CALL F(4)\n"
+            "END SUB\n"
+            "SUB S(N AS LONG)\n"
+            "  PRINT N\n"
+            "END SUB\n"
+            "FUNCTION F(N AS LONG) AS LONG\n"
+            "  PRINT N\n"
+            "  F = N\n"
+            "END FUNCTION\n");
+  EXPECT_EQ(Run(), "2\n3\n4\n");
+  EXPECT_TRUE(interaction_.reports.empty());
+}
+
+TEST_F(ProgramTest, TheFirstLoadedMainRuns) {
+  AddModule("ONE", "SUB MAIN\nPRINT \"one\"\nEND SUB\n");
+  AddModule("TWO", "SUB MAIN\nPRINT \"two\"\nEND SUB\n");
+  EXPECT_EQ(Run(), "one\n");
+}
+
+TEST_F(ProgramTest, GosubWithoutACurrentLineIsProgramModeOnly) {
+  AddModule("M", "SUB MAIN\nEND SUB\n");
+  Activation immediate(*interpreter_, &static_cast<Module&>(*interpreter_->modules().head()));
+  interaction_.answers = {ErrorAnswer::Ignore, ErrorAnswer::Ignore};
+  EXPECT_EQ(ExecuteLine(immediate, "GOSUB X"), LineOutcome::Advance);
+  EXPECT_EQ(ExecuteLine(immediate, "ON 1 GOTO X"), LineOutcome::Advance);
+  EXPECT_EQ(DialogMessages(),
+            (std::vector<std::string>{"Program Mode Only Error", "Program Mode Only Error"}));
+}
+
+TEST_F(ProgramTest, ARunawayRecursionEndsWithOutOfMemory) {
+  AddModule("M",
+            "SUB MAIN\n"
+            "  DOWN 1\n"
+            "  PRINT \"after\"\n"
+            "END SUB\n"
+            "SUB DOWN(N AS LONG)\n"
+            "  IF N < 1000000 THEN DOWN N + 1\n"
+            "END SUB\n");
+  interaction_.answers = {ErrorAnswer::Ignore};
+  // Ignore goes on in the deepest call; its caller then returns normally.
+  EXPECT_EQ(Run(), "after\n");
+  EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Out of Memory Error"});
+  EXPECT_EQ(interpreter_->callDepth(), 0);
+}
+
+TEST_F(ProgramTest, DeepExpressionsInsideDeepCallsStayWithinTheStack) {
+  std::string nested = std::string(150, '(') + "N" + std::string(150, ')');
+  AddModule("M",
+            "SUB MAIN\n"
+            "  X = F(1)\n"
+            "END SUB\n"
+            "FUNCTION F(N AS LONG) AS LONG\n"
+            "  F = F(" +
+                nested +
+                " + 1)\n"
+                "END FUNCTION\n");
+  Run();
+  EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Out of Memory Error"});
+}
+
+TEST_F(ProgramTest, ReDimOfABorrowedVariableIsRefused) {
+  interaction_.answers = {ErrorAnswer::Ignore, ErrorAnswer::Ignore};
+  AddModule("M",
+            "DIM G AS LONG\n"
+            "SUB MAIN\n"
+            "  G = 1\n"
+            "  ALTER G\n"
+            "  PRINT G\n"
+            "END SUB\n"
+            "SUB ALTER(BYREF X AS LONG)\n"
+            "  REDIM G AS LONG\n"
+            "  RUN\n"
+            "  X = X + 1\n"
+            "END SUB\n");
+  EXPECT_EQ(Run(), "2\n");
+  EXPECT_EQ(DialogMessages(), (std::vector<std::string>{"Illegal Use Error", "Illegal Use Error"}));
+}
+
+TEST_F(ProgramTest, ReDimOfAParameterThatIsAnAliasIsAllowed) {
+  AddModule("M",
+            "SUB MAIN\n"
+            "  Y = 1\n"
+            "  ALTER Y\n"
+            "  PRINT Y\n"
+            "END SUB\n"
+            "SUB ALTER(BYREF X AS LONG)\n"
+            "  REDIM X AS STRING\n"
+            "  X = \"mine\"\n"
+            "END SUB\n");
+  EXPECT_EQ(Run(), "1\n");
+  EXPECT_TRUE(interaction_.reports.empty());
+}
+
+TEST(StackGuard, MeasuresGrowthAndRefusesPastTheBudget) {
+  size_t saved = NativeStackBudget();
+  SetNativeStackBudget(64 * 1024);
+  StackGuard guard;
+  EXPECT_NO_THROW(guard.Check());
+  // Recurse until the guard refuses; the depth shows the guard measured growth.
+  struct Recurse {
+    // Ends after a million levels at the latest; the guard ends it long before.
+    static int Down(const StackGuard& g, int depth) {
+      volatile char frame[512];
+      frame[0] = static_cast<char>(depth);
+      g.Check();
+      if (depth > 1000000) return 0;
+      return Down(g, depth + 1) + frame[0];
+    }
+  };
+  int raised = 0;
+  try {
+    Recurse::Down(guard, 0);
+  } catch (errorNumbers number) {
+    raised = static_cast<int>(number);
+  }
+  EXPECT_EQ(raised, 28);
+  SetNativeStackBudget(saved);
+}
+
+}  // namespace
+}  // namespace vorna

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Packs a payload with the Linux vorna-pack, then verifies and extracts it with
+# the Windows vorna-pack under Wine (the runtime's own copy code on a Windows
+# file system view) and compares the files and their times on the host.
+#
+# Usage: tests/wine/fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]
+set -uo pipefail
+
+win=$(cd "${1:?usage: fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+linux=$(cd "${2:-$here/../../build/linux}" && pwd)
+pack_exe="$win/tools/pack/vorna-pack.exe"
+pack="$linux/tools/pack/vorna-pack"
+for tool in "$pack_exe" "$pack"; do
+  [ -f "$tool" ] || { echo "missing $tool: build the win32 and linux presets first" >&2; exit 2; }
+done
+
+export WINEPREFIX="$win/wineprefix"
+export WINEDEBUG=-all
+export TZ=UTC  # the times below are written and read as UTC
+export WINEDLLOVERRIDES="mscoree,mshtml="
+work="$win/fileset-extract"
+rm -rf "$work"
+mkdir -p "$work/scripts" "$work/payload/Sub Folder/deeper" "$work/out"
+printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/scripts/MAIN.BAS"
+printf 'stub' >"$work/stub.exe"
+printf 'read me\r\n' >"$work/payload/README.TXT"
+head -c 200000 /bin/ls >"$work/payload/Sub Folder/program.bin"
+yes 'a line repeated until the model rebuilds' | head -c 300000 >"$work/payload/Sub Folder/deeper/log.txt"
+: >"$work/payload/empty.dat"
+touch -m -d '2001-02-03 04:05:06.123456700' "$work/payload/README.TXT"
+touch -a -d '2002-03-04 05:06:07.765432100' "$work/payload/README.TXT"
+touch -d '1999-12-31 23:59:59.000000100' "$work/payload/Sub Folder/deeper/log.txt"
+touch -d '2010-06-07 08:09:10.555555500' "$work/payload/Sub Folder/program.bin"
+touch -d '2020-01-01 00:00:00.000000000' "$work/payload/empty.dat"
+
+passed=0
+failed=0
+quiet() { "$@" >/dev/null 2>&1; }
+check() {  # check NAME COMMAND...
+  local name=$1
+  shift
+  if "$@"; then
+    echo "PASS: $name"
+    passed=$((passed + 1))
+  else
+    echo "FAIL: $name"
+    failed=$((failed + 1))
+  fi
+}
+
+"$pack" build --stub "$work/stub.exe" --scripts "$work/scripts" --out "$work/setup.exe" \
+  --files "$work/payload" >/dev/null
+check "verify under Wine" quiet wine "$pack_exe" verify "$work/setup.exe"
+check "extract under Wine" quiet wine "$pack_exe" extract "$work/setup.exe" "$work/out"
+# Times first: reading the files for the comparison may move their access times.
+expect_time() {  # expect_time FORMAT NAME TIME
+  [ "$(stat -c "$1" "$work/out/$2")" = "$3 +0000" ]
+}
+check "last write time of README.TXT" expect_time %y README.TXT '2001-02-03 04:05:06.123456700'
+check "last access time of README.TXT" expect_time %x README.TXT '2002-03-04 05:06:07.765432100'
+check "last write time of log.txt" \
+  expect_time %y "Sub Folder/deeper/log.txt" '1999-12-31 23:59:59.000000100'
+check "last write time of program.bin" \
+  expect_time %y "Sub Folder/program.bin" '2010-06-07 08:09:10.555555500'
+check "last write time of empty.dat" expect_time %y empty.dat '2020-01-01 00:00:00.000000000'
+check "same files and contents" quiet diff -r "$work/payload" "$work/out"
+echo "fileset-extract: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
