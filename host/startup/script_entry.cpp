@@ -5,6 +5,7 @@
 #include "host/startup/command_line.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "install/install_object.h"
 #include "script/errors.h"
 #include "script/interpreter.h"
 #include "values/value.h"
@@ -43,6 +44,8 @@ void RunScriptEntry(const char* commandLine) {
     interpreter->connectedFlag = 1;
     interpreter->steppingFlag = 1;
   }
+  // The install object comes first, so its words are global names to every module.
+  RegisterInstallObject(*interpreter);
   if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -37,6 +38,18 @@ class AnswerSource {
   /// Shows the question, picks the answer and shows it; answers the chosen id.
   /// Throws AnswersError when the next answers-file line does not fit the question.
   int Choose(const ChoiceQuestion& question);
+
+  /// The next answers-file line for a question of kind, used up; nullopt when
+  /// the file has no more lines. Throws AnswersError when the next line
+  /// answers another kind of question.
+  std::optional<AnswerLine> TakeFor(const char* kind);
+  /// The next answers-file line when it answers kind (used up); nullopt
+  /// otherwise, and the line stays for its own question.
+  std::optional<AnswerLine> TakeIfNext(const char* kind);
+  /// Where questions and answers are written.
+  std::ostream& transcript() { return transcript_; }
+  /// The terminal read once the file is used up; nullptr when there is none.
+  std::FILE* terminal() const { return terminal_; }
 
   /// How many answers-file lines are still unused.
   size_t unusedAnswers() const { return answers_.remaining(); }

@@ -26,6 +26,11 @@ struct AnswersError : std::runtime_error {
 namespace question {
 constexpr const char* kMessageBox = "msgbox";
 constexpr const char* kErrorDialog = "error";
+constexpr const char* kLicence = "license";
+constexpr const char* kDrive = "drive";
+constexpr const char* kPath = "path";
+constexpr const char* kQuit = "quit";
+constexpr const char* kProgress = "progress";
 }  // namespace question
 
 /// What a kind of question is called in a transcript ("message box"); nullptr if unknown.
@@ -51,6 +56,8 @@ class AnswersFile {
   std::optional<AnswerLine> Take();
   /// How many answers are still unused.
   size_t remaining() const { return lines_.size() - next_; }
+  /// The next unused answer without using it up; nullptr once every answer is used.
+  const AnswerLine* Peek() const { return next_ == lines_.size() ? nullptr : &lines_[next_]; }
 
  private:
   std::vector<AnswerLine> lines_;
