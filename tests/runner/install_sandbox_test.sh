@@ -71,9 +71,11 @@ check "whole install: exit code 0" [ "$code" = 0 ]
 check "whole install: every file with its bytes and times" same_payload
 check "whole install: no part file left" bash -c "! find '$root/C' -name '*.vorna-part' | grep -q ."
 tr -d '\r' <"$root/registry.reg" | tr '\n' '|' >"$SCRATCH/reg"
+uninstall='[HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Hello]|'
 check "whole install: the uninstall key" has \
-  '[HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Hello]|"DisplayName"="Hello"|"DisplayVersion"="1.0"|"Publisher"="The Hello Makers"|"InstallLocation"="C:\\Program Files\\Hello\\"|' \
-  "$SCRATCH/reg"
+  "$uninstall\"DisplayName\"=\"Hello\"|\"DisplayVersion\"=\"1.0\"|" "$SCRATCH/reg"
+check "whole install: the install location, with its separator" has \
+  '"InstallLocation"="C:\\Program Files\\Hello\\"|"Publisher"="The Hello Makers"|' "$SCRATCH/reg"
 check "whole install: the user's key" has '"Greeting"="Hello from Vorna"' "$SCRATCH/reg"
 check "whole install: desktop link" [ -f "$root/C/Users/Public/Desktop/Hello.lnk" ]
 group="$root/C/ProgramData/Microsoft/Windows/Start Menu/Programs/Hello"
@@ -96,7 +98,7 @@ install path-quit "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path Ca
 check "path Cancel, Yes: nothing installed" nothing_installed
 check "path Cancel, Yes: no progress dialog" lacks '[progress dialog]' "$SCRATCH/err"
 
-FREE_C=204800 install no-room "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "msgbox OK" \
+FREE_C=204800 install no-room "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "drive C" "msgbox OK" \
   "drive Cancel" "quit Yes"
 check "a drive without room: refused with the message" \
   has 'There is not enough free space on that drive' "$SCRATCH/err"
