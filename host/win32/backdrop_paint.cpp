@@ -1,5 +1,6 @@
 #include "host/win32/backdrop_paint.h"
 
+#include "host/win32/gradient_bands.h"
 #include "platform/win32/backdrop_gdi.h"
 #include "platform/win32/window_state.h"
 
@@ -10,10 +11,6 @@ constexpr int kTitleX = 20;
 constexpr int kTitleY = 4;
 constexpr int kShadowOffset = 5;
 }  // namespace
-
-int GradientBandHeight(int clientHeight) {
-  return clientHeight / 255 + 1;
-}
 
 void DrawTitle(HDC dc, int x, int y, const std::string& text) {
   HFONT font =
@@ -36,10 +33,10 @@ void PaintBackdrop(HWND window, const std::string& title) {
   RealizePalette(dc);
   RECT client = platform::BackdropClientRect();
   int band = GradientBandHeight(client.bottom);
-  int blue = 255;
-  for (int top = 0; top < client.bottom && blue >= 0; top += band, --blue) {
-    RECT strip{0, top, client.right, top + band};
-    HBRUSH brush = CreateSolidBrush(RGB(0, 0, blue));
+  int count = GradientBandCount(client.bottom);
+  for (int index = 0; index < count; ++index) {
+    RECT strip{0, index * band, client.right, (index + 1) * band};
+    HBRUSH brush = CreateSolidBrush(RGB(0, 0, GradientBandBlue(index)));
     FillRect(dc, &strip, brush);
     DeleteObject(brush);
   }

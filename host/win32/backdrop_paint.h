@@ -8,10 +8,6 @@
 
 namespace vorna {
 
-/// The height of each gradient band for a client height: the bands cover the
-/// window in at most 255 steps, so the blue never wraps.
-int GradientBandHeight(int clientHeight);
-
 /// Paints the gradient over the client area and the title at (20, 4).
 void PaintBackdrop(HWND window, const std::string& title);
 

@@ -2,6 +2,7 @@
 // the drive list's preselection and OK rules, DIRCAT and REGSVR32's mode.
 #include <gtest/gtest.h>
 
+#include "host/win32/gradient_bands.h"
 #include "install/ask_dialogs.h"
 #include "install/drive_choice.h"
 #include "install/install_settings.h"
@@ -103,6 +104,18 @@ TEST(FillTemplate, ReplacesTheFirstPlaceholderOnly) {
             "NOTE: Program requires 1 MEG of drive space.");
   EXPECT_EQ(FillTemplate("%s and %s", "a"), "a and %s");
   EXPECT_EQ(FillTemplate("none", "a"), "none");
+}
+
+TEST(BackdropGradient, BandsCoverTheWindowWithoutWrapping) {
+  EXPECT_EQ(GradientBandHeight(768), 4);
+  EXPECT_EQ(GradientBandCount(768), 192);
+  EXPECT_EQ(GradientBandBlue(GradientBandCount(768) - 1), 64);
+  EXPECT_EQ(GradientBandHeight(254), 1);
+  EXPECT_EQ(GradientBandBlue(GradientBandCount(254) - 1), 2);
+  for (int height : {1, 254, 255, 256, 509, 510, 1080, 4000}) {
+    EXPECT_LE(GradientBandCount(height), 255) << height;
+    EXPECT_GE(GradientBandCount(height) * GradientBandHeight(height), height) << height;
+  }
 }
 
 }  // namespace
