@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/portable/portable_interaction.h"
+#include "platform/portable/terminal_copy_progress.h"
 
 namespace vorna::platform {
 namespace {
@@ -178,6 +179,17 @@ TEST_F(PortableInstallDialogsTest, AnswersOfAnotherKindAreRefused) {
 TEST(ShownLines, TabsAndALimit) {
   EXPECT_EQ(ShownLines("a\tb\r\nc\n\n", 5), (std::vector<std::string>{"a  b", "c"}));
   EXPECT_EQ(ShownLines("1\n2\n3\n", 2), (std::vector<std::string>{"1", "2", "... (1 more lines)"}));
+}
+
+TEST(TerminalCopyProgress, BarPercentRateAndFile) {
+  EXPECT_EQ(TerminalCopyProgress::BarText(0.5, 2048, "C:\\x"),
+            "[##########..........]  50%  2.0 KB/s  C:\\x");
+  EXPECT_EQ(TerminalCopyProgress::BarText(1.5, 3 * 1048576.0, ""),
+            "[####################] 100%  3.0 MB/s  ");
+  std::string longPath = "C:\\" + std::string(100, 'a');
+  std::string bar = TerminalCopyProgress::BarText(0, 10, longPath);
+  EXPECT_EQ(bar.substr(0, 36), "[....................]   0%  10 B/s ");
+  EXPECT_EQ(bar.substr(bar.size() - 61), " ..." + std::string(57, 'a'));
 }
 
 }  // namespace
