@@ -5,6 +5,7 @@
 // terminal or takes answers from an answers file.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/install_dialogs.h"
@@ -46,6 +47,11 @@ class Interaction {
                          unsigned style) = 0;
   virtual ErrorAnswer ErrorDialog(const ErrorReport& report) = 0;
 
+  /// Runs the "User Input Needed" dialog with prompt; answers the text entered
+  /// (at most kInputAnswerLength characters), nullopt when the user cancelled.
+  /// A platform that has no user to ask answers as if cancelled.
+  virtual std::optional<std::string> InputDialog(const std::string& prompt);
+
   // The install dialogs (install_dialogs.h). An interaction without them (a
   // tool that never installs) answers as if the user had quit.
   /// Shows the licence agreement; kDialogAccepted when the user agreed.
@@ -64,24 +70,7 @@ class Interaction {
   virtual std::string MessageString(InstallString id);
 };
 
-inline int Interaction::LicenceDialog(const LicenceDialogRequest&) {
-  return kDialogQuit;
-}
-inline int Interaction::DriveDialog(const DriveDialogRequest&) {
-  return kDialogQuit;
-}
-inline int Interaction::PathDialog(const PathDialogRequest&) {
-  return kDialogQuit;
-}
-inline int Interaction::ProgressDialog(const ProgressDialogRequest&) {
-  return kDialogQuit;
-}
-inline bool Interaction::ConfirmQuit() {
-  return true;
-}
-inline void Interaction::ShowBackdrop(bool) {}
-inline std::string Interaction::MessageString(InstallString id) {
-  return BuiltInString(id);
-}
+/// The longest answer the input dialog hands back.
+constexpr size_t kInputAnswerLength = 2048;
 
 }  // namespace vorna::platform

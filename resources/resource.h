@@ -26,3 +26,7 @@
 #define IDC_PROGRESS_FILE 1006
 #define IDC_PROGRESS_BAR 1007
 #define IDC_LICENSE_PLACE 1008
+// Input dialog "INPUT": the prompt and the answer's edit control; OK and
+// Cancel are IDOK and IDCANCEL.
+#define IDC_INPUT_PROMPT 101
+#define IDC_INPUT_ANSWER 102

@@ -20,6 +20,8 @@ class Win32Interaction : public Interaction {
   void ShowBackdrop(bool visible) override;
   /// Loads the string from the program's string table.
   std::string MessageString(InstallString id) override;
+  /// Runs the "INPUT" dialog (see input_dialog.h).
+  std::optional<std::string> InputDialog(const std::string& prompt) override;
 };
 
 }  // namespace vorna::platform
