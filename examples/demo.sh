@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Packs the sample product examples/hello into a setup executable and runs it
-# in the sandbox of vorna-run, showing each step.
+# Packs the sample product examples/hello into hello-setup.exe and installs it
+# unattended in the sandbox of vorna-run, then shows what the installation
+# did: the files with their sizes, the registry values and the shortcuts.
 #
 #   examples/demo.sh [BUILD_LINUX_DIR [BUILD_WIN32_DIR]]
 set -euo pipefail
@@ -13,6 +14,7 @@ PACK="$LINUX/tools/pack/vorna-pack"
 RUN="$LINUX/host/portable/vorna-run"
 STUB="$WIN32/host/win32/vorna.exe"
 OUT="$LINUX/demo"
+SANDBOX="$OUT/sandbox"
 mkdir -p "$OUT"
 
 step() { printf '\n\033[1m== %s\033[0m\n' "$*"; }
@@ -23,31 +25,51 @@ if [ ! -f "$STUB" ]; then
   exit 1
 fi
 
-step "The sample product: a start-up control entry and one script module"
-show ls -l "$HERE/hello"
-sed 's/\r$//' "$HERE/hello/STARTUP.CTL" | sed 's/^/    /'
+step "The sample product: the installer's scripts and licence, and the files it installs"
+show ls -l "$HERE/hello/scripts"
+(cd "$HERE/hello/payload" && find . -type f | sort | sed 's|^\./|    payload/|')
 
-step "Pack it behind the runtime: vorna.exe + scrambled container + trailer = setup.exe"
-show "$PACK" build --stub "$STUB" --scripts "$HERE/hello" --out "$OUT/setup.exe"
-echo "runtime $(stat -c %s "$STUB") bytes, setup.exe $(stat -c %s "$OUT/setup.exe") bytes"
+step "Pack it behind the runtime: vorna.exe + scripts + compressed files + trailer"
+show "$PACK" build --stub "$STUB" --scripts "$HERE/hello/scripts" --files "$HERE/hello/payload" \
+  --out "$OUT/hello-setup.exe"
+echo "runtime $(stat -c %s "$STUB") bytes, hello-setup.exe $(stat -c %s "$OUT/hello-setup.exe") bytes"
 
-step "What the container holds"
-show "$PACK" list "$OUT/setup.exe"
+step "What the image holds"
+show "$PACK" list "$OUT/hello-setup.exe"
 
-step "Run it in the sandbox: start-up reads STARTUP.CTL from the image, loads HELLO.BAS, finds MAIN"
-echo "(running MAIN itself comes with the interpreter; until then a good start is a silent one)"
+step "The answers of an unattended run: one line per dialog or message box"
+cat >"$OUT/answers.txt" <<'ANSWERS'
+# Agree to the licence, take the drive and the folder offered, and close the
+# message box that says the installation is done.
+license Agree
+drive OK
+path OK
+msgbox OK
+ANSWERS
+sed 's/^/    /' "$OUT/answers.txt"
+
+step "Install it in a fresh sandbox (the transcript of every question is on standard error)"
+rm -rf "$SANDBOX"
+mkdir -p "$SANDBOX/C"
 cd "$OUT"
-show "$RUN" --image setup.exe
+show "$RUN" --image hello-setup.exe --root "$SANDBOX" --answers answers.txt
 echo "exit code $?"
 
-step "The runtime's command line: an unknown switch is refused with a start-up message"
-show "$RUN" --image setup.exe -- -x
-echo "exit code $?"
-
-step "A start-up control entry that is neither in the image nor on disk"
-show "$RUN" --image setup.exe -- /s missing.ctl || true
-
-step "Without --image the same files run as plain files of the current folder"
-cd "$HERE/hello"
-show "$RUN" -- -d
-echo "exit code $?"
+step "What the installation did"
+echo "Files (drive C is $SANDBOX/C):"
+(cd "$SANDBOX/C" && find "Program Files/Hello" -type f | sort | while IFS= read -r file; do
+  printf '    C:\\%-40s %6s bytes  %s\n' "${file//\//\\}" "$(stat -c %s "$file")" \
+    "$(date -r "$file" '+%Y-%m-%d %H:%M:%S')"
+done)
+echo "Registry values written (from the sandbox registry $SANDBOX/registry.reg):"
+tr -d '\r' <"$SANDBOX/registry.reg" | awk '
+  /^\[/ { key = $0; shown = 0; next }
+  key ~ /Uninstall\\Hello\]|Software\\Hello\]/ && /=/ {
+    if (!shown) { print "    " key; shown = 1 }
+    print "        " $0
+  }'
+echo "Shortcuts made:"
+(cd "$SANDBOX/C" && find . -name '*.lnk' | sort | while IFS= read -r link; do
+  target=$(strings -n 6 "$link" | grep -m1 -F 'C:\Program Files\Hello' || true)
+  printf '    C:\\%s -> %s\n' "$(echo "${link#./}" | tr / '\\')" "$target"
+done)

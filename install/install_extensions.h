@@ -6,9 +6,8 @@ namespace vorna {
 
 class Interpreter;
 
-/// Registers, in this order, SPECIALFOLDER (until the install object, which
-/// will answer it among its own words, takes its place) and the STDFILE type
-/// (last, so that it is asked after every other extension).
+/// Registers the STDFILE type. Start-up calls it after registering the install
+/// object, so the type word is asked after every other extension.
 void RegisterInstallExtensions(Interpreter& interpreter);
 
 }  // namespace vorna

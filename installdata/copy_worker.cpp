@@ -11,10 +11,12 @@ CopyWorker::~CopyWorker() {
   }
 }
 
-void CopyWorker::Start(FileSetStream& stream, std::string installFolder, uint32_t setTotal) {
+void CopyWorker::Start(FileSetStream& stream, std::string installFolder, uint32_t setTotal,
+                       CopyStart start) {
   if (thread_.joinable()) Wait();
   state_.Clear();
-  pause_ = stop_ = false;
+  pause_ = start == CopyStart::Paused;
+  stop_ = false;
   finished_ = false;
   thread_ = std::thread([this, &stream, installFolder = std::move(installFolder), setTotal] {
     outcome_ = CopyFiles(stream, installFolder, setTotal, state_, this);

@@ -20,6 +20,10 @@ namespace vorna {
 class CopyState;
 class FileSetStream;
 
+/// Whether a started worker copies at once or holds at its first safe point
+/// (before the first record) until Resume or RequestStop.
+enum class CopyStart { Running, Paused };
+
 class CopyWorker : private CopyControl {
  public:
   /// A worker that reports through state.
@@ -31,7 +35,8 @@ class CopyWorker : private CopyControl {
 
   /// Clears the state and starts copying from a located stream whose set total
   /// was read; the stream must stay open until Wait returns.
-  void Start(FileSetStream& stream, std::string installFolder, uint32_t setTotal);
+  void Start(FileSetStream& stream, std::string installFolder, uint32_t setTotal,
+             CopyStart start = CopyStart::Running);
   /// True once the copy has ended (the outcome is ready for Wait).
   bool Finished() const { return finished_.load(); }
   /// Asks the worker to wait at its next safe point.

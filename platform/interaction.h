@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/install_dialogs.h"
+
 namespace vorna::platform {
 
 /// Message box styles and answers use the Windows numbers, because scripts pass
@@ -86,6 +88,23 @@ class Interaction {
   /// (at most kInputAnswerLength characters), nullopt when the user cancelled.
   /// A platform that has no user to ask answers as if cancelled.
   virtual std::optional<std::string> InputDialog(const std::string& prompt);
+
+  // The install dialogs (install_dialogs.h). An interaction without them (a
+  // tool that never installs) answers as if the user had quit.
+  /// Shows the licence agreement; kDialogAccepted when the user agreed.
+  virtual int LicenceDialog(const LicenceDialogRequest& request);
+  /// Shows the drive list; kDialogAccepted when OK was accepted.
+  virtual int DriveDialog(const DriveDialogRequest& request);
+  /// Shows the destination path; kDialogAccepted when OK was accepted.
+  virtual int PathDialog(const PathDialogRequest& request);
+  /// Runs the copy job with the progress dialog; kDialogAccepted when it ended.
+  virtual int ProgressDialog(const ProgressDialogRequest& request);
+  /// Asks the quit question; true when the user chose Yes.
+  virtual bool ConfirmQuit();
+  /// Shows or hides the backdrop window.
+  virtual void ShowBackdrop(bool visible);
+  /// A message string of the install dialogs.
+  virtual std::string MessageString(InstallString id);
 };
 
 /// The longest answer the input dialog hands back.

@@ -6,6 +6,7 @@
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
 #include "install/install_extensions.h"
+#include "install/install_object.h"
 #include "script/errors.h"
 #include "script/interpreter.h"
 #include "values/value.h"
@@ -35,7 +36,6 @@ void RunScriptEntry(const char* commandLine) {
   // The interpreter lives as long as the run; leaving frees it with every
   // module, variable, open file and the console.
   auto interpreter = std::make_unique<Interpreter>();
-  RegisterInstallExtensions(*interpreter);
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);
@@ -45,6 +45,9 @@ void RunScriptEntry(const char* commandLine) {
     interpreter->connectedFlag = 1;
     interpreter->steppingFlag = 1;
   }
+  // The install object comes first, so its words are global names to every module.
+  RegisterInstallObject(*interpreter);
+  RegisterInstallExtensions(*interpreter);
   if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }

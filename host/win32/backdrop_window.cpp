@@ -1,5 +1,11 @@
 #include "host/win32/backdrop_window.h"
 
+#include <dde.h>
+
+#include "host/win32/backdrop_paint.h"
+#include "host/win32/progman_conversation.h"
+#include "install/install_settings.h"
+#include "platform/win32/backdrop_gdi.h"
 #include "platform/win32/window_state.h"
 
 namespace vorna {
@@ -21,12 +27,20 @@ LRESULT CALLBACK BackdropProc(HWND window, UINT message, WPARAM wParam, LPARAM l
   switch (message) {
     case WM_CREATE:
       platform::SetBackdropWindow(window);
+      InitiateProgmanConversation(window);
+      platform::CreateBackdropGdi();
       break;
     case WM_DESTROY:
       PostQuitMessage(0);
       break;
     case WM_SIZE:
       RecordClientRect(window);
+      break;
+    case WM_PAINT:
+      PaintBackdrop(window, SharedInstallSettings().Get(InstallField::ProgramName));
+      break;
+    case WM_DDE_ACK:
+      HandleProgmanAck(window, wParam, lParam);
       break;
     default:
       break;

@@ -43,6 +43,23 @@ size_t FindChoice(const std::vector<Choice>& choices, const std::string& word) {
 AnswerSource::AnswerSource(AnswersFile answers, std::FILE* terminal, std::ostream& transcript)
     : answers_(std::move(answers)), terminal_(terminal), transcript_(transcript) {}
 
+std::optional<AnswerLine> AnswerSource::TakeFor(const char* kind) {
+  const AnswerLine* next = answers_.Peek();
+  if (next == nullptr) return std::nullopt;
+  if (next->kind != kind) {
+    throw AnswersError("answers file line " + std::to_string(next->lineNumber) + ": " +
+                       Quoted(*next) + " answers " + DescribeQuestionKind(next->kind) +
+                       ", but the question is " + DescribeQuestionKind(kind));
+  }
+  return answers_.Take();
+}
+
+std::optional<AnswerLine> AnswerSource::TakeIfNext(const char* kind) {
+  const AnswerLine* next = answers_.Peek();
+  if (next == nullptr || next->kind != kind) return std::nullopt;
+  return answers_.Take();
+}
+
 int AnswerSource::Choose(const ChoiceQuestion& question) {
   ShowQuestion(question);
   if (std::optional<AnswerLine> line = answers_.Take()) return TakeFromFile(question, *line);

@@ -51,6 +51,18 @@ class AnswerSource {
   /// file or terminal the answer is OK with no text. Throws AnswersError like Choose.
   std::optional<std::string> AskText(const TextQuestion& question);
 
+  /// The next answers-file line for a question of kind, used up; nullopt when
+  /// the file has no more lines. Throws AnswersError when the next line
+  /// answers another kind of question.
+  std::optional<AnswerLine> TakeFor(const char* kind);
+  /// The next answers-file line when it answers kind (used up); nullopt
+  /// otherwise, and the line stays for its own question.
+  std::optional<AnswerLine> TakeIfNext(const char* kind);
+  /// Where questions and answers are written.
+  std::ostream& transcript() { return transcript_; }
+  /// The terminal read once the file is used up; nullptr when there is none.
+  std::FILE* terminal() const { return terminal_; }
+
   /// How many answers-file lines are still unused.
   size_t unusedAnswers() const { return answers_.remaining(); }
 

@@ -20,6 +20,11 @@ constexpr QuestionKind kQuestionKinds[] = {
     {question::kInputDialog, "input dialog"},
     {question::kOpenFile, "open dialog"},
     {question::kSaveFile, "save dialog"},
+    {question::kLicence, "licence dialog"},
+    {question::kDrive, "drive dialog"},
+    {question::kPath, "path dialog"},
+    {question::kQuit, "quit question"},
+    {question::kProgress, "progress dialog"},
 };
 
 bool IsBlank(char c) {

@@ -27,6 +27,11 @@ struct AnswersError : std::runtime_error {
 namespace question {
 constexpr const char* kMessageBox = "msgbox";
 constexpr const char* kErrorDialog = "error";
+constexpr const char* kLicence = "license";
+constexpr const char* kDrive = "drive";
+constexpr const char* kPath = "path";
+constexpr const char* kQuit = "quit";
+constexpr const char* kProgress = "progress";
 constexpr const char* kInputDialog = "input";
 constexpr const char* kOpenFile = "open";
 constexpr const char* kSaveFile = "save";
@@ -55,6 +60,8 @@ class AnswersFile {
   std::optional<AnswerLine> Take();
   /// How many answers are still unused.
   size_t remaining() const { return lines_.size() - next_; }
+  /// The next unused answer without using it up; nullptr once every answer is used.
+  const AnswerLine* Peek() const { return next_ == lines_.size() ? nullptr : &lines_[next_]; }
 
  private:
   std::vector<AnswerLine> lines_;

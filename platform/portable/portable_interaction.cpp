@@ -57,6 +57,46 @@ ErrorAnswer PortableInteraction::ErrorDialog(const ErrorReport& report) {
   }
 }
 
+template <typename Dialog>
+int PortableInteraction::Guarded(Dialog dialog) {
+  try {
+    return dialog();
+  } catch (const AnswersError& error) {
+    onBadAnswer_(error.what());
+    return kDialogQuit;
+  }
+}
+
+int PortableInteraction::LicenceDialog(const LicenceDialogRequest& request) {
+  return Guarded([&] { return installDialogs_.Licence(request); });
+}
+
+int PortableInteraction::DriveDialog(const DriveDialogRequest& request) {
+  return Guarded([&] { return installDialogs_.Drive(request); });
+}
+
+int PortableInteraction::PathDialog(const PathDialogRequest& request) {
+  return Guarded([&] { return installDialogs_.Path(request); });
+}
+
+int PortableInteraction::ProgressDialog(const ProgressDialogRequest& request) {
+  return Guarded([&] { return installDialogs_.Progress(request); });
+}
+
+bool PortableInteraction::ConfirmQuit() {
+  try {
+    return installDialogs_.ConfirmQuit();
+  } catch (const AnswersError& error) {
+    onBadAnswer_(error.what());
+    return true;  // a question that cannot be answered ends the dialog
+  }
+}
+
+void PortableInteraction::ShowBackdrop(bool visible) {
+  answers_.transcript() << "[backdrop] " << (visible ? "shown" : "hidden") << "\n";
+  answers_.transcript().flush();
+}
+
 std::optional<std::string> PortableInteraction::InputDialog(const std::string& prompt) {
   TextQuestion question{question::kInputDialog, "\"User Input Needed\"", TextLines(prompt)};
   try {

@@ -8,6 +8,7 @@
 
 #include "platform/interaction.h"
 #include "platform/portable/answer_source.h"
+#include "platform/portable/portable_install_dialogs.h"
 
 namespace vorna::platform {
 
@@ -28,9 +29,23 @@ class PortableInteraction : public Interaction {
   bool OpenFileDialog(FileDialogRecord& record) override;
   bool SaveFileDialog(FileDialogRecord& record) override;
 
+  // The install dialogs (portable_install_dialogs.h).
+  int LicenceDialog(const LicenceDialogRequest& request) override;
+  int DriveDialog(const DriveDialogRequest& request) override;
+  int PathDialog(const PathDialogRequest& request) override;
+  int ProgressDialog(const ProgressDialogRequest& request) override;
+  bool ConfirmQuit() override;
+  /// Notes in the transcript that the backdrop was shown or hidden.
+  void ShowBackdrop(bool visible) override;
+
  private:
+  /// Runs a dialog; a bad answer goes to the handler and counts as quit.
+  template <typename Dialog>
+  int Guarded(Dialog dialog);
+
   AnswerSource& answers_;
   BadAnswerHandler onBadAnswer_;
+  PortableInstallDialogs installDialogs_{answers_, *this};
 };
 
 /// Splits a box text into its lines, so that each shows indented in the transcript.

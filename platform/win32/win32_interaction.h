@@ -11,6 +11,15 @@ class Win32Interaction : public Interaction {
                  unsigned style) override;
   /// Runs the "ERROR" dialog; ErrorAnswer::Failed when it cannot be created.
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+
+  int LicenceDialog(const LicenceDialogRequest& request) override;
+  int DriveDialog(const DriveDialogRequest& request) override;
+  int PathDialog(const PathDialogRequest& request) override;
+  int ProgressDialog(const ProgressDialogRequest& request) override;
+  bool ConfirmQuit() override;
+  void ShowBackdrop(bool visible) override;
+  /// Loads the string from the program's string table.
+  std::string MessageString(InstallString id) override;
   /// Runs the "INPUT" dialog (see input_dialog.h).
   std::optional<std::string> InputDialog(const std::string& prompt) override;
   /// GetOpenFileNameA with the record (file_dialogs.cpp).

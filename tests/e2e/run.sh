@@ -26,6 +26,7 @@ rm -rf "$OUT/work"
 
 . "$HERE/lib.sh"
 . "$HERE/script_error.sh"
+. "$HERE/install.sh"
 . "$HERE/script_files.sh"
 trap stop_all EXIT
 
@@ -154,6 +155,7 @@ case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
+run_install_cases
 case_script_files_registry
 case_script_input_dialog
 

@@ -9,6 +9,7 @@
 
 #include "install/file_dialog_type.h"
 #include "install/install_extensions.h"
+#include "install/install_object.h"
 #include "system_fixture.h"
 #include "values/evaluator.h"
 #include "values/value.h"
@@ -278,6 +279,7 @@ TEST_F(FileDialogObjectTest, TheTypeWordMakesAFreshObject) {
 }
 
 TEST_F(FileDialogObjectTest, TheInstallExtensionsAnswerThroughTheInterpreter) {
+  RegisterInstallObject(interpreter_);
   RegisterInstallExtensions(interpreter_);
   activation_.MakeCurrent("stdfile");
   std::unique_ptr<Value> made = interpreter_.MakeObject(activation_);

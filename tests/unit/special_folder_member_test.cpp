@@ -1,5 +1,5 @@
-// SPECIALFOLDER as a word of the language: its arguments and its result.
-#include "install/special_folder_word.h"
+// SPECIALFOLDER as a word of the install object: its arguments and its result.
+#include "install/install_object.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,12 @@ const char* const kFolders =
     "\"Fonts\"=\"C:\\\\Windows\\\\Fonts\"\r\n"
     "\r\n";
 
-class SpecialFolderWordTest : public testing::SystemTest {
+class SpecialFolderMemberTest : public testing::SystemTest {
  protected:
   void SetUp() override {
     testing::WriteHostFile(registry_.filePath(), kFolders);
     SystemTest::SetUp();
-    interpreter_.RegisterExtension(new SpecialFolderWord);
+    RegisterInstallObject(interpreter_);
   }
   /// Evaluates text into result and answers the text the evaluator left.
   std::string Evaluate(const char* text, Value& result) {
@@ -55,7 +55,7 @@ class SpecialFolderWordTest : public testing::SystemTest {
   }
 };
 
-TEST_F(SpecialFolderWordTest, NamesInAnyCaseAndTheAllUsersFlag) {
+TEST_F(SpecialFolderMemberTest, NamesInAnyCaseAndTheAllUsersFlag) {
   EXPECT_EQ(Text("SPECIALFOLDER(\"DESKTOP\")"), "C:\\Public\\Desktop");
   EXPECT_EQ(Text("specialfolder(\"Desktop\", TRUE)"), "C:\\Public\\Desktop");
   EXPECT_EQ(Text("SpecialFolder ( \"desktop\" , FALSE )"), "C:\\Me\\Desktop");
@@ -69,7 +69,7 @@ TEST_F(SpecialFolderWordTest, NamesInAnyCaseAndTheAllUsersFlag) {
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
-TEST_F(SpecialFolderWordTest, ArgumentErrors) {
+TEST_F(SpecialFolderMemberTest, ArgumentErrors) {
   EXPECT_EQ(ErrorOf("SPECIALFOLDER(\"DESKTOP\", 1)"), kTypeMismatch);
   EXPECT_EQ(ErrorOf("SPECIALFOLDER(5)"), kTypeMismatch);
   EXPECT_EQ(ErrorOf("SPECIALFOLDER \"DESKTOP\""), kIllegalUse);
@@ -85,15 +85,11 @@ TEST_F(SpecialFolderWordTest, ArgumentErrors) {
   }
 }
 
-TEST_F(SpecialFolderWordTest, OtherWordsAreNotTheExtensions) {
-  SpecialFolderWord word;
+TEST_F(SpecialFolderMemberTest, ALongerWordIsNotTheMember) {
+  EXPECT_EQ(ErrorOf("SPECIALFOLDERS(\"DESKTOP\")"), 0);
   Value result;
-  activation_.MakeCurrent("SPECIALFOLDERS(\"DESKTOP\")");
-  EXPECT_FALSE(word.GetMember(activation_, result));
-  EXPECT_EQ(activation_.cursor().rest(), std::string("SPECIALFOLDERS(\"DESKTOP\")"));
-  activation_.MakeCurrent("SPECIALFOLDER = 1");
-  EXPECT_FALSE(word.SetMember(activation_));
-  EXPECT_FALSE(word.CallStatement(activation_));
+  EXPECT_EQ(Evaluate("SPECIALFOLDERS", result), "");
+  EXPECT_NE(result.type(), ValueType::STRING);
 }
 
 }  // namespace

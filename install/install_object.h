@@ -1,0 +1,35 @@
+// The install object: the script's handle on the installation.
+//
+// It has no name of its own in scripts. Its members are words that behave as
+// global names, because the interpreter asks its extensions before anything
+// else and the install object is registered first: PROGRAMNAME = "Tool"
+// assigns a field, IF ASKDRIVE THEN asks for a drive, BACKDROP TRUE is a
+// statement. A script variable can therefore never shadow one of these words.
+#pragma once
+
+#include "values/extension.h"
+
+namespace vorna {
+
+class Activation;
+class Interpreter;
+class Value;
+
+class InstallObject : public Extension {
+ public:
+  /// Reads a field or runs a member with a result: PROGRAMNAME, INSTALLNAME,
+  /// COPYRIGHT, INSTALLPATH, VERSION, ASKLICENSE, ASKDRIVE, ASKPATH,
+  /// COPYFILES, SPECIALFOLDER, DIRCAT, REGSVR32, tried in that order.
+  bool GetMember(Activation& activation, Value& result) override;
+  /// Assigns a field: PROGRAMNAME, INSTALLNAME, COPYRIGHT, INSTALLPATH,
+  /// VERSION, then "=" and a text of at most 63 characters.
+  bool SetMember(Activation& activation) override;
+  /// Runs a statement member: BACKDROP expression, CALCSPACE.
+  bool CallStatement(Activation& activation) override;
+};
+
+/// Creates the install object and registers it with the interpreter; start-up
+/// does this before any other extension, so its words come first.
+void RegisterInstallObject(Interpreter& interpreter);
+
+}  // namespace vorna

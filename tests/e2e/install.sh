@@ -1,0 +1,226 @@
+# The installation cases of the end-to-end tests, sourced by run.sh after
+# lib.sh (and by examples/demo-wine.sh).
+#
+# The sample product examples/hello is packed behind the runtime and installed
+# through its dialogs: the licence is agreed to, the drive and the path are
+# taken with OK, the copy runs to its end. Then the installed files (bytes and
+# times), the registry values (wine reg query) and the shortcuts are checked.
+# Two more cases press Cancel during a long copy: No lets it go on and
+# COPYFILES answers TRUE, Yes ends it and COPYFILES answers FALSE.
+#
+# Xvfb has no window manager, so Wine is told to place and frame its windows
+# itself: the maximised backdrop then covers the screen and the dialogs get
+# their captions.
+
+INSTALL_SOURCE=${INSTALL_SOURCE:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+HELLO="$INSTALL_SOURCE/examples/hello"
+HELLO_DIR="C:\\Program Files\\Hello"
+UNINSTALL_KEY='HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Hello'
+
+wine_frames_windows() {
+  WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >/dev/null 2>&1
+}
+
+wine_frames_restored() {
+  WINEDEBUG=-all wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+}
+
+# pack_product NAME SCRIPTS FILES: packs a setup image into the case's folder;
+# prints the image's path.
+pack_product() {
+  local name=$1 scripts=$2 files=$3 dir
+  dir=$(work_folder "$name")
+  if ! "$PACK" build --stub "$EXE" --scripts "$scripts" --files "$files" \
+      --out "$dir/setup.exe" >"$OUT/$name.pack" 2>&1; then
+    return 1
+  fi
+  echo "$dir/setup.exe"
+}
+
+# run_setup NAME IMAGE: starts a packed image in its folder, like run_runtime.
+run_setup() {
+  local name=$1 image=$2
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$(dirname "$image")" || exit 1
+    WINEDEBUG=-all,+msgbox wine "$(basename "$image")" >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+}
+
+# step NAME TITLE SHOT KEYS: waits for the next window titled TITLE, saves
+# the screenshot SHOT, presses KEYS in it and waits until it is gone.
+step() {
+  local name=$1 title=$2 shot=$3 keys=$4 id
+  if ! id=$(wait_window "$title" 60); then
+    fail "$name" "no window titled \"$title\" for $shot (see $OUT/$name.log)"
+    return 1
+  fi
+  sleep 1
+  screenshot "$name-$shot"
+  # shellcheck disable=SC2086
+  xdotool key --window "$id" $keys 2>/dev/null
+  if ! wait_gone "$id" 30; then
+    fail "$name" "the $shot window did not close on $keys"
+    return 1
+  fi
+}
+
+# The host path of a path on Wine's drive C.
+on_drive_c() {
+  local path=${1#C:\\}
+  echo "$WINEPREFIX/drive_c/${path//\\//}"
+}
+
+forget_hello() {
+  rm -rf "$(on_drive_c "$HELLO_DIR")"
+  find "$WINEPREFIX/drive_c" -path '*Desktop/Hello.lnk' -delete 2>/dev/null
+  find "$WINEPREFIX/drive_c" -depth -type d -path '*Programs/Hello' -exec rm -rf {} \; 2>/dev/null
+  WINEDEBUG=-all wine reg delete "$UNINSTALL_KEY" /f >/dev/null 2>&1
+  WINEDEBUG=-all wine reg delete 'HKCU\Software\Hello' /f >/dev/null 2>&1
+}
+
+# same_file HOST INSTALLED: equal bytes and the same last write time.
+same_file() {
+  cmp -s "$1" "$2" && [ "$(stat -c %Y "$1")" = "$(stat -c %Y "$2")" ]
+}
+
+# registry_has KEY VALUE TEXT
+registry_has() {
+  WINEDEBUG=-all wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -qF "$3"
+}
+
+check_hello_installed() {
+  local name=$1 installed problem= file
+  installed=$(on_drive_c "$HELLO_DIR")
+  while IFS= read -r file; do
+    if ! same_file "$HELLO/payload/$file" "$installed/$file"; then
+      problem="$file is missing or differs in bytes or time"
+      break
+    fi
+  done < <(cd "$HELLO/payload" && find . -type f | sed 's|^\./||')
+  if [ -z "$problem" ] && ! registry_has "$UNINSTALL_KEY" DisplayName Hello; then
+    problem="no DisplayName under $UNINSTALL_KEY"
+  elif [ -z "$problem" ] && ! registry_has "$UNINSTALL_KEY" InstallLocation 'C:\Program Files\Hello\'; then
+    problem="no InstallLocation under $UNINSTALL_KEY"
+  elif [ -z "$problem" ] && ! registry_has 'HKCU\Software\Hello' Greeting 'Hello from Vorna'; then
+    problem="no Greeting under HKCU\\Software\\Hello"
+  elif [ -z "$problem" ] && [ -z "$(find "$WINEPREFIX/drive_c" -path '*Desktop/Hello.lnk')" ]; then
+    problem="no Hello.lnk on a desktop"
+  elif [ -z "$problem" ] && [ -z "$(find "$WINEPREFIX/drive_c" -path '*Programs/Hello/Read me.lnk')" ]; then
+    problem="no Start-menu group with Read me.lnk"
+  fi
+  if [ -n "$problem" ]; then
+    fail "$name" "$problem"
+  else
+    pass "$name (files with their times, registry values and shortcuts in place)"
+  fi
+}
+
+case_install_full() {
+  local name=install-full image code
+  if ! image=$(pack_product "$name" "$HELLO/scripts" "$HELLO/payload"); then
+    fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
+    return
+  fi
+  forget_hello
+  wine_frames_windows
+  run_setup "$name" "$image"
+  # Agree has the focus (Cancel is the default button); OK is the default of
+  # the drive and path dialogs; the copy ends by itself; the last box says done.
+  step "$name" "License Agreement" licence space &&
+    step "$name" "Hello Setup" drive space &&
+    step "$name" "Hello Setup" path Return &&
+    wait_progress_end "$name" &&
+    step "$name" "Hello Setup" done Return
+  if ! code=$(wait_exit "$name" 20); then
+    fail "$name" "the setup did not end (see $OUT/$name.log)"
+  elif [ "$code" != 0 ]; then
+    fail "$name" "exit code $code"
+  else
+    check_hello_installed "$name"
+  fi
+  wine_frames_restored
+  settle "$name"
+}
+
+# The progress dialog may be gone before it is seen: the copy is small.
+wait_progress_end() {
+  local name=$1 id
+  if id=$(wait_window "Hello Setup" 10); then
+    screenshot "$name-progress"
+    wait_gone "$id" 30 || { fail "$name" "the progress dialog did not close"; return 1; }
+  fi
+  return 0
+}
+
+# A product whose copy takes a few seconds: one large file of random bytes.
+big_product() {
+  local files="$OUT/work/big-payload"
+  if [ ! -f "$files/BIG.BIN" ]; then
+    mkdir -p "$files"
+    head -c 48M /dev/urandom >"$files/BIG.BIN"
+  fi
+  echo "$files"
+}
+
+# case_install_cancel NAME ANSWER-KEYS RESULT: Cancel in the progress dialog,
+# the quit question answered with ANSWER-KEYS, then the result box must say
+# RESULT. While the question is open the copy must not advance.
+case_install_cancel() {
+  local name=$1 keys=$2 result=$3 image progress quit size1 size2 code target
+  if ! image=$(pack_product "$name" "$HERE/fixtures/install-cancel" "$(big_product)"); then
+    fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
+    return
+  fi
+  target="$(on_drive_c 'C:\CancelTest')"
+  rm -rf "$target"
+  wine_frames_windows
+  run_setup "$name" "$image"
+  if ! progress=$(wait_window "Cancel Test" 60); then
+    fail "$name" "no progress dialog"
+  else
+    sleep 1.2
+    screenshot "$name-progress"
+    xdotool key --window "$progress" Escape 2>/dev/null
+    if ! quit=$(wait_window "Vorna" 20); then
+      fail "$name" "Cancel did not ask the quit question"
+    else
+      sleep 1
+      screenshot "$name-question"
+      size1=$(du -sb "$target" 2>/dev/null | cut -f1)
+      sleep 2
+      size2=$(du -sb "$target" 2>/dev/null | cut -f1)
+      # shellcheck disable=SC2086
+      xdotool key --window "$quit" $keys 2>/dev/null
+      if [ "$size1" != "$size2" ]; then
+        fail "$name" "the copy went on during the question ($size1 then $size2 bytes)"
+      elif ! step "$name" "Result" result Return; then
+        :
+      elif ! box_text_seen "$name" "$result"; then
+        fail "$name" "the result box does not say $result (see $OUT/$name.log)"
+      elif ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
+        fail "$name" "the setup did not end with exit code 0"
+      elif [ "$result" = "COPYFILES TRUE" ] && ! cmp -s "$(big_product)/BIG.BIN" "$target/BIG.BIN"; then
+        fail "$name" "the copy did not complete after No"
+      elif [ "$result" = "COPYFILES FALSE" ] && [ -e "$target/BIG.BIN" ]; then
+        fail "$name" "a stopped copy left BIG.BIN behind"
+      else
+        pass "$name (the copy held during the question, then $result)"
+      fi
+    fi
+  fi
+  wine_frames_restored
+  settle "$name"
+}
+
+run_install_cases() {
+  if [ ! -x "$PACK" ]; then
+    fail "install" "no packer at $PACK (build the linux preset first)"
+    return
+  fi
+  case_install_full
+  case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE"
+  case_install_cancel install-cancel-yes "space" "COPYFILES FALSE"
+}

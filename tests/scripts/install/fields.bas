@@ -1,0 +1,27 @@
+' The install object's fields and path words, as global names of the language.
+SUB MAIN
+  OPTION CONSOLE TRUE
+  PRINT "["; PROGRAMNAME; "]" ' expect: []
+  PROGRAMNAME = "Hello"
+  INSTALLNAME = "Hello Setup"
+  COPYRIGHT = "(c) 2026 Hello Makers"
+  VERSION = "1.0"
+  INSTALLPATH = "C:\Program Files\Hello"
+  PRINT PROGRAMNAME; " / "; INSTALLNAME; " / "; VERSION ' expect: Hello / Hello Setup / 1.0
+  PRINT COPYRIGHT ' expect: (c) 2026 Hello Makers
+  ' A variable of the same name never shadows a member word.
+  DIM VERSION AS STRING
+  VERSION = "2.0"
+  PRINT VERSION ' expect: 2.0
+  PRINT DIRCAT(INSTALLPATH, "readme.txt") ' expect: C:\Program Files\Hello\readme.txt
+  PRINT DIRCAT("C:\App\", "\bin") ' expect: C:\App\bin
+  PRINT DIRCAT("C:/App/", "x.dll") ' expect: C:/App/x.dll
+  ON ERROR GOTO TOOLONG
+  INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
+  PRINT INSTALLPATH ' expect: C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
+  INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxy"
+  PRINT "never"
+TOOLONG:
+  ON ERROR GOTO 0
+  PRINT "too long, kept "; INSTALLPATH ' expect: too long, kept C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
+END SUB

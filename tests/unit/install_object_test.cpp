@@ -1,0 +1,329 @@
+// The install object driven through an activation, in a sandbox platform
+// whose dialogs are answered by the test: word orders, fields, the asking
+// members, CALCSPACE and COPYFILES.
+#include "install/install_object.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "install/install_settings.h"
+#include "installdata/copy_state.h"
+#include "script/activation.h"
+#include "script/errors.h"
+#include "script/interpreter.h"
+#include "tests/unit/fileset_fixture.h"
+#include "tools/pack/authoring/fileset_writer.h"
+#include "values/evaluator.h"
+#include "values/value.h"
+
+namespace vorna {
+namespace {
+
+using testing::ReadHostFile;
+using testing::WriteHostFile;
+
+// Answers the install dialogs as the test says and records what they showed.
+class DialogInteraction : public testing::ScriptedInteraction {
+ public:
+  int LicenceDialog(const platform::LicenceDialogRequest& request) override {
+    licenceTexts.push_back(request.text);
+    return licenceAnswer;
+  }
+  int DriveDialog(const platform::DriveDialogRequest& request) override {
+    drive = request;
+    ++driveDialogs;
+    for (char letter : driveClicks) {
+      platform::OkVerdict verdict = request.onOk(letter);
+      if (verdict.accepted) return platform::kDialogAccepted;
+      refusals.push_back(verdict.message);
+    }
+    return platform::kDialogQuit;
+  }
+  int PathDialog(const platform::PathDialogRequest& request) override {
+    shownPath = request.path;
+    for (const std::string& text : typedPaths) {
+      platform::OkVerdict verdict = request.onOk(text);
+      if (verdict.accepted) return platform::kDialogAccepted;
+      refusals.push_back(verdict.message);
+    }
+    return platform::kDialogQuit;
+  }
+  int ProgressDialog(const platform::ProgressDialogRequest& request) override {
+    ++progressDialogs;
+    progressCaption = request.caption;
+    return runProgress(*request.job);
+  }
+  void ShowBackdrop(bool visible) override { backdrop.push_back(visible); }
+
+  int licenceAnswer = platform::kDialogAccepted;
+  std::vector<std::string> licenceTexts;
+  platform::DriveDialogRequest drive;
+  int driveDialogs = 0;
+  std::vector<char> driveClicks;
+  std::string shownPath;
+  std::vector<std::string> typedPaths;
+  std::vector<std::string> refusals;
+  int progressDialogs = 0;
+  std::string progressCaption;
+  std::vector<bool> backdrop;
+  // By default the dialog waits for the end mark, as its timer does.
+  std::function<int(platform::CopyJob&)> runProgress = [](platform::CopyJob& job) {
+    job.Start();
+    while (!job.Ended()) std::this_thread::yield();
+    return platform::kDialogAccepted;
+  };
+};
+
+class InstallObjectTest : public ::testing::Test {
+ protected:
+  InstallObjectTest() {
+    SharedInstallSettings().Clear();
+    platform::Platform machine = platform::Current();
+    machine.interaction = &dialogs_;
+    platform::SetPlatform(machine);
+    RegisterInstallObject(interpreter_);
+  }
+  ~InstallObjectTest() override { SharedInstallSettings().Clear(); }
+
+  /// Evaluates an expression and answers its value's text form.
+  std::string Text(const char* expression) {
+    Value result;
+    activation_.MakeCurrent(expression);
+    EvaluateExpression(activation_, result);
+    char buffer[300];
+    result.FormatValue(buffer, sizeof buffer);
+    return buffer;
+  }
+  /// Runs an assignment or statement member; answers the error number or 0.
+  int Run(const char* statement) {
+    activation_.MakeCurrent(statement);
+    try {
+      if (interpreter_.SetMember(activation_)) return 0;
+      if (interpreter_.CallStatement(activation_)) return 0;
+    } catch (errorNumbers number) {
+      return int(number);
+    }
+    return -1;
+  }
+  int ErrorOf(const char* expression) {
+    try {
+      Text(expression);
+    } catch (errorNumbers number) {
+      return int(number);
+    }
+    return 0;
+  }
+  std::string Field(InstallField field) { return SharedInstallSettings().Get(field); }
+
+  testing::SandboxPlatform sandbox_;
+  DialogInteraction dialogs_;
+  Interpreter interpreter_;
+  Activation activation_{interpreter_, nullptr};
+};
+
+TEST_F(InstallObjectTest, FieldsReadEmptyAndAreAssigned) {
+  EXPECT_EQ(Text("PROGRAMNAME"), "");
+  EXPECT_EQ(Run("PROGRAMNAME = \"Hello\""), 0);
+  EXPECT_EQ(Run("installname=\"Hello Setup\""), 0);
+  EXPECT_EQ(Run("COPYRIGHT = \"(c) 2026\""), 0);
+  EXPECT_EQ(Run("INSTALLPATH = \"C:\\Hello\""), 0);
+  EXPECT_EQ(Run("VERSION = \"1.\" + \"2\""), 0);
+  EXPECT_EQ(Text("programname + \"!\""), "Hello!");
+  EXPECT_EQ(Field(InstallField::InstallName), "Hello Setup");
+  EXPECT_EQ(Text("COPYRIGHT"), "(c) 2026");
+  EXPECT_EQ(Text("INSTALLPATH"), "C:\\Hello");
+  EXPECT_EQ(Text("VERSION"), "1.2");
+}
+
+TEST_F(InstallObjectTest, AVariableCannotShadowAMemberWord) {
+  Value* variable = new Value("shadow");
+  variable->SetName("VERSION");
+  activation_.locals().Append(variable);
+  Run("VERSION = \"9\"");
+  EXPECT_EQ(Text("VERSION"), "9");
+  EXPECT_STREQ(variable->AsString(), "shadow");
+  // Only whole words are members: VERSIONS is somebody else's name.
+  activation_.MakeCurrent("VERSIONS");
+  Value result;
+  EXPECT_FALSE(interpreter_.GetMember(activation_, result));
+  EXPECT_STREQ(activation_.cursor().rest(), "VERSIONS");
+}
+
+TEST_F(InstallObjectTest, AssignmentErrorsLeaveTheFieldUnchanged) {
+  Run("INSTALLPATH = \"C:\\Keep\"");
+  std::string fits = "INSTALLPATH = \"" + std::string(63, 'x') + "\"";
+  std::string tooLong = "INSTALLPATH = \"" + std::string(64, 'y') + "\"";
+  EXPECT_EQ(Run(tooLong.c_str()), int(errorNumbers::StringTooLong));
+  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Keep");
+  EXPECT_EQ(Run("INSTALLPATH \"C:\\x\""), int(errorNumbers::IllegalUse));
+  EXPECT_EQ(Run("INSTALLPATH = 5"), int(errorNumbers::TypeMismatch));
+  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Keep");
+  EXPECT_EQ(Run(fits.c_str()), 0);
+  EXPECT_EQ(Field(InstallField::InstallPath), std::string(63, 'x'));
+  Value* letter = new Value('A');
+  letter->SetName("LETTER");
+  activation_.locals().Append(letter);
+  EXPECT_EQ(Run("VERSION = LETTER"), 0);
+  EXPECT_EQ(Field(InstallField::Version), "A");
+}
+
+TEST_F(InstallObjectTest, StatementWordsAreNotExpressionsAndViceVersa) {
+  EXPECT_EQ(Run("DIRCAT(\"a\", \"b\")"), -1);
+  activation_.MakeCurrent("BACKDROP");
+  Value result;
+  EXPECT_FALSE(interpreter_.GetMember(activation_, result));
+  EXPECT_EQ(Run("BACKDROP TRUE"), 0);
+  EXPECT_EQ(Run("BACKDROP 1 = 2"), 0);
+  EXPECT_EQ(Run("BACKDROP 1"), int(errorNumbers::TypeMismatch));
+  EXPECT_EQ(dialogs_.backdrop, (std::vector<bool>{true, false}));
+}
+
+TEST_F(InstallObjectTest, DirCatAndRegSvr32ReadTheirArguments) {
+  EXPECT_EQ(Text("DIRCAT(\"C:\\App\", \"readme.txt\")"), "C:\\App\\readme.txt");
+  EXPECT_EQ(Text("DIRCAT(\"C:\\App\\\", \"\\bin\")"), "C:\\App\\bin");
+  EXPECT_EQ(ErrorOf("DIRCAT(\"a\" \"b\")"), int(errorNumbers::IllegalUse));
+  EXPECT_EQ(ErrorOf("DIRCAT \"a\", \"b\")"), int(errorNumbers::IllegalUse));
+  EXPECT_EQ(ErrorOf("DIRCAT(\"a\", 2)"), int(errorNumbers::TypeMismatch));
+  // The sandbox has no shell: every (un)registration fails with FALSE.
+  EXPECT_EQ(ErrorOf("REGSVR32(\"C:\\x.dll\")"), int(errorNumbers::IllegalUse));
+  EXPECT_EQ(ErrorOf("REGSVR32(\"C:\\x.dll\", 1)"), int(errorNumbers::TypeMismatch));
+}
+
+TEST_F(InstallObjectTest, AskLicenseShowsTheEntryText) {
+  WriteHostFile(sandbox_.Host("LICENSE.TXT"), "Use it well.\r\nNo warranty.\r\n");
+  sandbox_.files.SetCurrentFolder("C:\\");
+  EXPECT_EQ(Text("ASKLICENSE(\"LICENSE.TXT\")"), "true");
+  ASSERT_EQ(dialogs_.licenceTexts.size(), 1u);
+  EXPECT_NE(dialogs_.licenceTexts[0].find("No warranty."), std::string::npos);
+  dialogs_.licenceAnswer = platform::kDialogQuit;
+  EXPECT_EQ(Text("ASKLICENSE(\"MISSING.TXT\")"), "false");
+  EXPECT_EQ(dialogs_.licenceTexts.back(), "");  // shown all the same, empty
+  EXPECT_EQ(ErrorOf("ASKLICENSE \"X\""), int(errorNumbers::IllegalUse));
+}
+
+TEST_F(InstallObjectTest, AskDriveListsPreselectsAndJudges) {
+  std::filesystem::create_directories(sandbox_.Host("."));
+  WriteHostFile(sandbox_.temp / "D/.free-space", "1000");
+  WriteHostFile(sandbox_.temp / "E/.free-space", std::to_string(204800 + 5000));
+  WriteHostFile(sandbox_.temp / "E/.label", "WORK");
+  WriteHostFile(sandbox_.temp / "F/.drive-type", "CDROM");
+  WriteHostFile(sandbox_.temp / "G/.free-space", std::to_string(204800 + 5001));
+  WriteHostFile(sandbox_.temp / "G/.label", "TOOLONG");
+  SharedInstallSettings().setSetTotal(5000);
+  Run("INSTALLNAME = \"Setup\"");
+  Run("PROGRAMNAME = \"Hello\"");
+  Run("INSTALLPATH = \"C:\\Apps\\Hello\"");
+  dialogs_.driveClicks = {'D', 'E'};
+  EXPECT_EQ(Text("ASKDRIVE"), "true");
+  const platform::DriveDialogRequest& shown = dialogs_.drive;
+  EXPECT_EQ(shown.caption, "Setup");
+  EXPECT_EQ(shown.programName, "Hello");
+  EXPECT_EQ(shown.spaceNote, "NOTE: Program requires 4 K of drive space.");
+  ASSERT_EQ(shown.drives.size(), 4u);  // C, D, E, G: no CD-ROM, no unassigned letters
+  EXPECT_EQ(shown.drives[1].text, "D:\tD\t1000 bytes");  // the sandbox names a drive by its letter
+  EXPECT_EQ(shown.drives[2].text, "E:\tWORK\t204 K");
+  EXPECT_EQ(shown.drives[3].text, "G:\t\t204 K");
+  // C has the host's free space, so it is the first one with room.
+  EXPECT_EQ(shown.preselected, 0);
+  // D lacks room: refused; E has exactly the total plus the margin: accepted.
+  EXPECT_EQ(dialogs_.refusals,
+            (std::vector<std::string>{"There is not enough free space on that drive"}));
+  EXPECT_EQ(Field(InstallField::InstallPath), "E:\\Apps\\Hello");
+  dialogs_.driveClicks = {};
+  EXPECT_EQ(Text("ASKDRIVE"), "false");
+  EXPECT_EQ(Field(InstallField::InstallPath), "E:\\Apps\\Hello");
+}
+
+TEST_F(InstallObjectTest, AskPathCreatesTheFolderAndTestsIt) {
+  WriteHostFile(sandbox_.Host("Blocked"), "a file where a folder should be");
+  Run("INSTALLPATH = \"C:\\Start\"");
+  dialogs_.typedPaths = {"C:\\Blocked\\Sub", "C:\\Apps\\Hello"};
+  EXPECT_EQ(Text("ASKPATH"), "true");
+  EXPECT_EQ(dialogs_.shownPath, "C:\\Start");
+  EXPECT_EQ(dialogs_.refusals, (std::vector<std::string>{"Error, can not create that directory."}));
+  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Apps\\Hello");
+  EXPECT_TRUE(std::filesystem::is_directory(sandbox_.Host("Apps/Hello")));
+  EXPECT_FALSE(std::filesystem::exists(sandbox_.Host("Apps/Hello/TEST")));
+  dialogs_.typedPaths = {};
+  EXPECT_EQ(Text("ASKPATH"), "false");
+}
+
+std::vector<uint8_t> HelloSet() {
+  std::vector<uint8_t> set;
+  authoring::FileSetWriter writer(set, 11);
+  platform::FileTimes times{
+      {125911584000000000ULL}, {125911584000000011ULL}, {125911584000000022ULL}};
+  writer.AddRecord("readme.txt", reinterpret_cast<const uint8_t*>("hello"), 5, times, 5);
+  writer.AddRecord("bin\\tool.exe", reinterpret_cast<const uint8_t*>("MZtool"), 6, times, 6);
+  writer.Finish();
+  return set;
+}
+
+TEST_F(InstallObjectTest, CopyFilesWithoutAFileSetShowsNoDialog) {
+  sandbox_.WriteImage({});  // an image whose trailer points at nothing after the stub
+  std::string before = Text("COPYFILES");
+  EXPECT_EQ(before, "false");
+  WriteHostFile(sandbox_.Host("SETUP.EXE"), "MZ only a program, no trailer");
+  EXPECT_EQ(Text("COPYFILES"), "false");
+  EXPECT_EQ(dialogs_.progressDialogs, 0);
+  SharedInstallSettings().setSetTotal(77);
+  Run("CALCSPACE");
+  EXPECT_EQ(SharedInstallSettings().setTotal(), 77u);
+}
+
+TEST_F(InstallObjectTest, CalcSpaceAndCopyFilesInstallTheSet) {
+  sandbox_.WriteImage(HelloSet());
+  EXPECT_EQ(Run("CALCSPACE"), 0);
+  EXPECT_EQ(SharedInstallSettings().setTotal(), 11u);
+  Run("INSTALLNAME = \"Hello Setup\"");
+  Run("INSTALLPATH = \"C:\\Hello\"");
+  EXPECT_EQ(Text("COPYFILES"), "true");
+  EXPECT_EQ(dialogs_.progressCaption, "Hello Setup");
+  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/readme.txt")), "hello");
+  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/bin/tool.exe")), "MZtool");
+  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Hello\\");
+  EXPECT_TRUE(SharedCopyState().Ended());
+  EXPECT_DOUBLE_EQ(SharedCopyState().Progress(), 1.0);
+  // Twice in a row copies again; the files already there are kept.
+  EXPECT_EQ(Text("COPYFILES"), "true");
+  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Hello\\");
+}
+
+TEST_F(InstallObjectTest, QuitDuringTheCopyAnswersFalse) {
+  sandbox_.WriteImage(HelloSet());
+  Run("INSTALLPATH = \"C:\\Hello\"");
+  // Cancel at once: the worker holds before its first file; Yes stops it there.
+  dialogs_.runProgress = [](platform::CopyJob& job) {
+    job.Pause();
+    job.Start();
+    job.Stop();
+    return platform::kDialogQuit;
+  };
+  EXPECT_EQ(Text("COPYFILES"), "false");
+  EXPECT_FALSE(std::filesystem::exists(sandbox_.Host("Hello/readme.txt")));
+  // Cancel answered No: the held worker goes on and the copy completes.
+  dialogs_.runProgress = [](platform::CopyJob& job) {
+    job.Pause();
+    job.Start();
+    job.Resume();
+    while (!job.Ended()) std::this_thread::yield();
+    return platform::kDialogAccepted;
+  };
+  EXPECT_EQ(Text("COPYFILES"), "true");
+  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/bin/tool.exe")), "MZtool");
+}
+
+TEST_F(InstallObjectTest, ADamagedSetIsNoSuccess) {
+  std::vector<uint8_t> set = HelloSet();
+  set.resize(set.size() - 6);  // the last record's data and the end marker are cut off
+  sandbox_.WriteImage(set);
+  Run("INSTALLPATH = \"C:\\Hello\"");
+  EXPECT_EQ(Text("COPYFILES"), "false");
+  EXPECT_EQ(dialogs_.progressDialogs, 1);
+}
+
+}  // namespace
+}  // namespace vorna

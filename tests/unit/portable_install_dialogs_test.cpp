@@ -1,0 +1,196 @@
+// The install dialogs of the portable runner: what they ask, how the answers
+// file drives them, and that a run without answers always ends.
+#include "platform/portable/portable_install_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "platform/portable/portable_interaction.h"
+#include "platform/portable/terminal_copy_progress.h"
+
+namespace vorna::platform {
+namespace {
+
+struct BadAnswer {
+  std::string reason;
+};
+
+// A copy job that runs on its own thread, counting blocks, and honours
+// pause and stop at its safe points like the real worker.
+class CountingJob : public CopyJob {
+ public:
+  ~CountingJob() override { Stop(); }
+  void Start() override {
+    started = true;
+    thread_ = std::thread([this] {
+      for (int block = 0; block < 50; ++block) {
+        while (paused_ && !stop_) std::this_thread::yield();
+        if (stop_) return;
+        ++blocks;
+      }
+      ended_ = true;
+    });
+  }
+  bool Ended() const override { return ended_; }
+  std::string CurrentFile() const override { return "C:\\Apps\\file.txt"; }
+  double Progress() const override { return blocks / 50.0; }
+  double BytesCopied() const override { return blocks * 100.0; }
+  void Pause() override { paused_ = true; }
+  void Resume() override { paused_ = false; }
+  void Stop() override {
+    stop_ = true;
+    if (thread_.joinable()) thread_.join();
+  }
+
+  bool started = false;
+  std::atomic<int> blocks{0};
+
+ private:
+  std::thread thread_;
+  std::atomic<bool> paused_{false}, stop_{false}, ended_{false};
+};
+
+class PortableInstallDialogsTest : public testing::Test {
+ protected:
+  void Use(const std::string& answers) {
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), nullptr, transcript_);
+    interaction_ = std::make_unique<PortableInteraction>(
+        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+  }
+  bool Said(const std::string& text) const {
+    return transcript_.str().find(text) != std::string::npos;
+  }
+
+  DriveDialogRequest Drives() {
+    DriveDialogRequest request;
+    request.caption = "Setup";
+    request.programName = "Tool";
+    request.spaceNote = "NOTE: Program requires 1 K of drive space.";
+    request.drives = {{'C', "C:\tSYS\t2 MEG"}, {'D', "D:\t\t100 K"}};
+    request.preselected = 0;
+    request.onOk = [this](char letter) {
+      tried += letter;
+      return letter == 'D' ? OkVerdict{false, "There is not enough free space on that drive"}
+                           : OkVerdict{true, ""};
+    };
+    return request;
+  }
+  PathDialogRequest Paths(bool acceptAny) {
+    PathDialogRequest request;
+    request.caption = "Setup";
+    request.path = "C:\\Apps";
+    request.maxLength = 10;
+    request.onOk = [this, acceptAny](const std::string& path) {
+      typed.push_back(path);
+      return OkVerdict{acceptAny || path == "C:\\Good", "Error, can not create that directory."};
+    };
+    return request;
+  }
+
+  std::string tried;
+  std::vector<std::string> typed;
+  std::ostringstream transcript_;
+  std::unique_ptr<AnswerSource> source_;
+  std::unique_ptr<PortableInteraction> interaction_;
+};
+
+TEST_F(PortableInstallDialogsTest, LicenceAgreeOrQuit) {
+  Use("license Cancel\nquit No\nlicense agree\nlicense Cancel\nquit yes\n");
+  EXPECT_EQ(interaction_->LicenceDialog({"Terms\r\n\tand conditions\r\n"}), kDialogAccepted);
+  EXPECT_TRUE(Said("[licence dialog] \"License Agreement\"\n  Terms\n    and conditions\n"));
+  EXPECT_TRUE(
+      Said("[quit question] \"Vorna\"\n  If you quit now this process will not complete."
+           "  Are you sure?\n  buttons: Yes/No\n"));
+  EXPECT_EQ(interaction_->LicenceDialog({""}), kDialogQuit);
+  // Without answers the default button is Cancel, and the quit question's Yes.
+  EXPECT_EQ(interaction_->LicenceDialog({"x"}), kDialogQuit);
+}
+
+TEST_F(PortableInstallDialogsTest, DriveLettersSelectAndRefusalsAskAgain) {
+  Use("drive D\nmsgbox OK\ndrive Cancel\nquit No\ndrive c\n");
+  EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);
+  EXPECT_EQ(tried, "DC");
+  EXPECT_TRUE(Said("  > C:  SYS  2 MEG\n    D:    100 K\n"));
+  EXPECT_TRUE(Said("  > D:    100 K\n"));  // asked again with D selected
+  EXPECT_TRUE(Said("There is not enough free space on that drive"));
+  EXPECT_TRUE(Said("buttons: OK/Cancel/C/D"));
+}
+
+TEST_F(PortableInstallDialogsTest, DriveDefaultsAlwaysEnd) {
+  Use("");
+  EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);  // OK on the preselected C
+  DriveDialogRequest none = Drives();
+  none.preselected = -1;
+  EXPECT_EQ(interaction_->DriveDialog(none), kDialogQuit);  // Cancel, then Yes
+  DriveDialogRequest refused = Drives();
+  refused.preselected = 1;
+  EXPECT_EQ(interaction_->DriveDialog(refused), kDialogQuit);  // D refused, then Cancel and Yes
+  EXPECT_EQ(tried, "CD");
+}
+
+TEST_F(PortableInstallDialogsTest, PathAnswersInEachForm) {
+  Use("path C:\\Bad\nmsgbox OK\npath OK C:\\Good\npath OK\npath Cancel\nquit Yes\n"
+      "path OK C:\\A\\Very\\Long\\Path\n");
+  EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogAccepted);
+  EXPECT_EQ(interaction_->PathDialog(Paths(true)), kDialogAccepted);
+  EXPECT_EQ(interaction_->PathDialog(Paths(true)), kDialogQuit);
+  EXPECT_EQ(interaction_->PathDialog(Paths(true)), kDialogAccepted);
+  // The text is cut to what the edit control takes.
+  EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Bad", "C:\\Good", "C:\\Apps", "C:\\A\\Very\\"}));
+  EXPECT_TRUE(Said("  path: C:\\Bad\n"));
+  EXPECT_TRUE(Said("answer: OK \"C:\\Good\" (answers file line 3)"));
+}
+
+TEST_F(PortableInstallDialogsTest, PathDefaultsEndAfterARefusal) {
+  Use("");
+  EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogQuit);
+  EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Apps"}));
+}
+
+TEST_F(PortableInstallDialogsTest, ProgressRunsToTheEndOrQuits) {
+  Use("progress Cancel\nquit No\nprogress Cancel\nquit Yes\n");
+  CountingJob resumed;
+  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &resumed}), kDialogAccepted);
+  EXPECT_EQ(resumed.blocks, 50);
+  CountingJob stopped;
+  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &stopped}), kDialogQuit);
+  EXPECT_TRUE(stopped.started);
+  EXPECT_EQ(stopped.blocks, 0);  // held before its first block, then stopped there
+  EXPECT_TRUE(Said("  stopped: 0% of the set"));
+  CountingJob plain;
+  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &plain}), kDialogAccepted);
+  EXPECT_TRUE(Said("  copied: 100% of the set, 5000 bytes"));
+}
+
+TEST_F(PortableInstallDialogsTest, AnswersOfAnotherKindAreRefused) {
+  Use("msgbox OK\n");
+  EXPECT_THROW(interaction_->PathDialog(Paths(true)), BadAnswer);
+  Use("progress Later\n");
+  CountingJob job;
+  EXPECT_THROW(interaction_->ProgressDialog({"Setup", &job}), BadAnswer);
+  Use("drive E\n");
+  EXPECT_THROW(interaction_->DriveDialog(Drives()), BadAnswer);
+}
+
+TEST(ShownLines, TabsAndALimit) {
+  EXPECT_EQ(ShownLines("a\tb\r\nc\n\n", 5), (std::vector<std::string>{"a  b", "c"}));
+  EXPECT_EQ(ShownLines("1\n2\n3\n", 2), (std::vector<std::string>{"1", "2", "... (1 more lines)"}));
+}
+
+TEST(TerminalCopyProgress, BarPercentRateAndFile) {
+  EXPECT_EQ(TerminalCopyProgress::BarText(0.5, 2048, "C:\\x"),
+            "[##########..........]  50%  2.0 KB/s  C:\\x");
+  EXPECT_EQ(TerminalCopyProgress::BarText(1.5, 3 * 1048576.0, ""),
+            "[####################] 100%  3.0 MB/s  ");
+  std::string longPath = "C:\\" + std::string(100, 'a');
+  std::string bar = TerminalCopyProgress::BarText(0, 10, longPath);
+  EXPECT_EQ(bar.substr(0, 36), "[....................]   0%  10 B/s ");
+  EXPECT_EQ(bar.substr(bar.size() - 61), " ..." + std::string(57, 'a'));
+}
+
+}  // namespace
+}  // namespace vorna::platform
