@@ -30,7 +30,7 @@ case_script_files_registry() {
   run_runtime "$name" "$dir"
   runtime_ended "$name" 60 || { settle "$name"; return; }
   local expected='first line|42|hello from reg add\r\n13\r\n13\r\n48\r\n48\r\n49\r\n'
-  expected+='fffe|false\r\ntrue\r\n'
+  expected+='fffe|false\r\ntrue\r\n41 18467 ffffffff-42 25\r\n'
   if ! same_bytes "$dir/OUT.TXT" 'FIrst line\r\n42\r\nend\r\n'; then
     fail "$name" "PRINT # wrote $(od -c "$dir/OUT.TXT" 2>&1 | head -3)"
   elif ! same_bytes "$dir/RESULT.TXT" "$expected"; then
