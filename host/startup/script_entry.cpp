@@ -5,6 +5,7 @@
 #include "host/startup/command_line.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "install/install_extensions.h"
 #include "script/errors.h"
 #include "script/interpreter.h"
 #include "values/value.h"
@@ -34,6 +35,7 @@ void RunScriptEntry(const char* commandLine) {
   // The interpreter lives as long as the run; leaving frees it with every
   // module, variable, open file and the console.
   auto interpreter = std::make_unique<Interpreter>();
+  RegisterInstallExtensions(*interpreter);
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);

@@ -18,6 +18,8 @@ constexpr QuestionKind kQuestionKinds[] = {
     {question::kMessageBox, "message box"},
     {question::kErrorDialog, "error dialog"},
     {question::kInputDialog, "input dialog"},
+    {question::kOpenFile, "open dialog"},
+    {question::kSaveFile, "save dialog"},
 };
 
 bool IsBlank(char c) {

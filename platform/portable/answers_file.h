@@ -28,6 +28,8 @@ namespace question {
 constexpr const char* kMessageBox = "msgbox";
 constexpr const char* kErrorDialog = "error";
 constexpr const char* kInputDialog = "input";
+constexpr const char* kOpenFile = "open";
+constexpr const char* kSaveFile = "save";
 }  // namespace question
 
 /// What a kind of question is called in a transcript ("message box"); nullptr if unknown.

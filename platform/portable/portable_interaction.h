@@ -25,6 +25,8 @@ class PortableInteraction : public Interaction {
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
   /// Asks for a line of text; the answer is cut to kInputAnswerLength characters.
   std::optional<std::string> InputDialog(const std::string& prompt) override;
+  bool OpenFileDialog(FileDialogRecord& record) override;
+  bool SaveFileDialog(FileDialogRecord& record) override;
 
  private:
   AnswerSource& answers_;

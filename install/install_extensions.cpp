@@ -1,0 +1,14 @@
+#include "install/install_extensions.h"
+
+#include "install/file_dialog_type.h"
+#include "install/special_folder_word.h"
+#include "script/interpreter.h"
+
+namespace vorna {
+
+void RegisterInstallExtensions(Interpreter& interpreter) {
+  interpreter.RegisterExtension(new SpecialFolderWord);
+  interpreter.RegisterExtension(new FileDialogType);
+}
+
+}  // namespace vorna
