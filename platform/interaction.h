@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace vorna::platform {
@@ -75,6 +76,10 @@ class Interaction {
   virtual int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                          unsigned style) = 0;
   virtual ErrorAnswer ErrorDialog(const ErrorReport& report) = 0;
+  /// Runs the "User Input Needed" dialog with prompt; answers the text entered
+  /// (at most kInputAnswerLength characters), nullopt when the user cancelled.
+  /// A platform that has no user to ask answers as if cancelled.
+  virtual std::optional<std::string> InputDialog(const std::string& prompt);
   /// Shows the Open dialog for record; true when the user chose a file (the
   /// record then holds it). An interaction without file dialogs (a tool that
   /// never runs scripts) answers false, as a cancelled dialog does.
@@ -82,6 +87,9 @@ class Interaction {
   /// Shows the Save As dialog for record; answers as OpenFileDialog.
   virtual bool SaveFileDialog(FileDialogRecord& record);
 };
+
+/// The longest answer the input dialog hands back.
+constexpr size_t kInputAnswerLength = 2048;
 
 inline bool Interaction::OpenFileDialog(FileDialogRecord&) {
   return false;

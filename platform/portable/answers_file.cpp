@@ -15,9 +15,8 @@ struct QuestionKind {
 
 // Every dialog that takes answers from the file adds its row here.
 constexpr QuestionKind kQuestionKinds[] = {
-    {question::kMessageBox, "message box"},
-    {question::kErrorDialog, "error dialog"},
-    {question::kOpenFile, "open dialog"},
+    {question::kMessageBox, "message box"},   {question::kErrorDialog, "error dialog"},
+    {question::kInputDialog, "input dialog"}, {question::kOpenFile, "open dialog"},
     {question::kSaveFile, "save dialog"},
 };
 
