@@ -18,6 +18,7 @@ void HuffmanModel::Reset() {
   leaf_[kEndOfStream] = 1;
   leaf_[kEscape] = 2;
   nextFree_ = 3;
+  topChanged_ = true;
 }
 
 void HuffmanModel::LinkChildren(int node) {
@@ -46,6 +47,7 @@ void HuffmanModel::Add(int c) {
 }
 
 void HuffmanModel::Rebuild() {
+  topChanged_ = true;
   // Leaves to the end of the table, with their weights halved (rounding up).
   int j = nextFree_ - 1;
   for (int i = nextFree_ - 1; i >= 0; --i) {

@@ -9,6 +9,7 @@
 // The tree lives in flat arrays because walking it is the hot loop of an install.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vorna {
@@ -49,11 +50,31 @@ class HuffmanModel {
   /// Counts one more occurrence of byte value c, keeping the sibling order;
   /// halves every weight first when the root has reached kRebuildWeight.
   void Update(int c);
+  /// Update for the byte whose leaf is leaf, when no rebuild is due
+  /// (UpdatesBeforeRebuild() > 0): the decoder has the leaf from its walk.
+  void UpdateLeaf(int leaf) { Climb(leaf); }
+  /// Updates left before the one that rebuilds the tree.
+  uint32_t UpdatesBeforeRebuild() const { return kRebuildWeight - weight_[0]; }
   /// Halves the leaf weights (rounding up) and rebuilds the inner nodes.
   void Rebuild();
 
+  /// Starts watching the nodes 0..last: TopChanged() tells whether any of
+  /// them has since changed its children (or the tree was rebuilt or reset).
+  /// Leaves changing into inner nodes are not reported. The decoder keeps a
+  /// table of the top of the tree that stays valid while they keep theirs.
+  void Watch(int last) {
+    watched_ = last;
+    topChanged_ = false;
+  }
+  bool TopChanged() const { return topChanged_; }
+
  private:
-  void Swap(int i, int j);
+  void Swap(ptrdiff_t i, ptrdiff_t j);
+  /// Moves a node whose weight has just become weight in front of the nodes
+  /// now lighter than it; returns its new index.
+  ptrdiff_t MoveToFront(ptrdiff_t node, uint32_t weight);
+  /// Counts one more occurrence at node and each node above it.
+  void Climb(ptrdiff_t node);
   void LinkChildren(int node);
 
   uint32_t weight_[kMaxNodes];
@@ -61,46 +82,56 @@ class HuffmanModel {
   int32_t child_[kMaxNodes];  // first child index, or -1 - symbol for a leaf
   int32_t leaf_[kSymbols];
   int nextFree_;
+  ptrdiff_t watched_ = -1;  // the last node watched for changes
+  bool topChanged_ = true;
 };
 
 // Update and Swap run once per decoded byte and level: inline, for the hot loop.
-inline void HuffmanModel::Swap(int i, int j) {
+// Indices are pointer-sized here so that the hot loops never widen them.
+inline void HuffmanModel::Swap(ptrdiff_t i, ptrdiff_t j) {
   // Whatever hangs below each node now hangs below the other index.
-  if (IsLeaf(i)) {
-    leaf_[SymbolOf(i)] = j;
+  ptrdiff_t childI = child_[i];
+  ptrdiff_t childJ = child_[j];
+  if (childI < 0) {
+    leaf_[-1 - childI] = static_cast<int32_t>(j);
   } else {
-    parent_[child_[i]] = parent_[child_[i] + 1] = j;
+    parent_[childI] = parent_[childI + 1] = static_cast<int32_t>(j);
   }
-  if (IsLeaf(j)) {
-    leaf_[SymbolOf(j)] = i;
+  if (childJ < 0) {
+    leaf_[-1 - childJ] = static_cast<int32_t>(i);
   } else {
-    parent_[child_[j]] = parent_[child_[j] + 1] = i;
+    parent_[childJ] = parent_[childJ + 1] = static_cast<int32_t>(i);
   }
   uint32_t weight = weight_[i];
   weight_[i] = weight_[j];
   weight_[j] = weight;
-  int32_t child = child_[i];
-  child_[i] = child_[j];
-  child_[j] = child;
+  child_[i] = static_cast<int32_t>(childJ);
+  child_[j] = static_cast<int32_t>(childI);
+}
+
+inline ptrdiff_t HuffmanModel::MoveToFront(ptrdiff_t node, uint32_t weight) {
+  ptrdiff_t target = node - 1;
+  while (target > 0 && weight_[target - 1] < weight) --target;
+  if (target <= watched_) topChanged_ = true;  // the lower of the two
+  Swap(node, target);
+  return target;
+}
+
+inline void HuffmanModel::Climb(ptrdiff_t node) {
+  // The root never moves, so the walk stops below it and counts it last.
+  while (node > 0) {
+    uint32_t weight = weight_[node] + 1;
+    weight_[node] = weight;
+    // Mostly the node is still no heavier than the one before it.
+    if (weight_[node - 1] < weight) node = MoveToFront(node, weight);
+    node = parent_[node];
+  }
+  ++weight_[0];
 }
 
 inline void HuffmanModel::Update(int c) {
   if (weight_[0] == kRebuildWeight) Rebuild();
-  // The root never moves, so the walk stops below it and counts it last.
-  int node = leaf_[c];
-  while (node > 0) {
-    uint32_t weight = ++weight_[node];
-    // The node moves to the front of the run of nodes now lighter than it;
-    // mostly there is none, so the scan starts only when there is.
-    if (weight_[node - 1] < weight) {
-      int target = node - 1;
-      while (target > 0 && weight_[target - 1] < weight) --target;
-      Swap(node, target);
-      node = target;
-    }
-    node = parent_[node];
-  }
-  ++weight_[0];
+  Climb(leaf_[c]);
 }
 
 }  // namespace vorna
