@@ -95,7 +95,7 @@ void HuffmanDecoder::BuildTopTable() {
   };
   Step stack[2 * kTopBits + 2];
   int size = 0;
-  int lastInner = 0;
+  model_.StartWatch();
   stack[size++] = {0, 0, 0};
   while (size > 0) {
     Step step = stack[--size];
@@ -105,12 +105,11 @@ void HuffmanDecoder::BuildTopTable() {
       std::fill(top_ + first, top_ + first + (1u << (kTopBits - step.depth)), entry);
       continue;
     }
-    lastInner = std::max(lastInner, step.node);
+    model_.Watch(step.node);
     int first = model_.FirstChild(step.node);
     stack[size++] = {first, step.depth + 1, step.prefix << 1};
     stack[size++] = {first + 1, step.depth + 1, step.prefix << 1 | 1};
   }
-  model_.Watch(lastInner);
 }
 
 int HuffmanDecoder::WalkBitByBit(BitReader& bits, BitReader::Window& window) {

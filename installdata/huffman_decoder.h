@@ -50,7 +50,7 @@ class HuffmanDecoder {
  private:
   static constexpr size_t kBufferSize = 128 * 1024;
   // The table of the top of the tree resolves this many bits at once.
-  static constexpr int kTopBits = 7;
+  static constexpr int kTopBits = 6;
 
   /// What the rare steps of one record's decode share.
   struct Record {

@@ -58,14 +58,21 @@ class HuffmanModel {
   /// Halves the leaf weights (rounding up) and rebuilds the inner nodes.
   void Rebuild();
 
-  /// Starts watching the nodes 0..last: TopChanged() tells whether any of
-  /// them has since changed its children (or the tree was rebuilt or reset).
-  /// Leaves changing into inner nodes are not reported. The decoder keeps a
-  /// table of the top of the tree that stays valid while they keep theirs.
-  void Watch(int last) {
-    watched_ = last;
+  /// Starts a new watch: TopChanged() tells whether any node marked with
+  /// Watch has since changed its children (or the tree was rebuilt or
+  /// reset). The decoder keeps a table of the top of the tree that stays
+  /// valid while the inner nodes it passes through keep theirs; a leaf it
+  /// ends on may change freely, as the walk goes on from there.
+  void StartWatch() {
+    if (++watchRound_ == 0) {  // the marks of 65535 watches ago would match
+      for (uint16_t& mark : watchMark_) mark = 0;
+      watchRound_ = 1;
+    }
     topChanged_ = false;
   }
+  /// Marks node as watched until the next StartWatch.
+  void Watch(int node) { watchMark_[node] = watchRound_; }
+  /// True once a watched node has changed since StartWatch.
   bool TopChanged() const { return topChanged_; }
 
  private:
@@ -82,7 +89,8 @@ class HuffmanModel {
   int32_t child_[kMaxNodes];  // first child index, or -1 - symbol for a leaf
   int32_t leaf_[kSymbols];
   int nextFree_;
-  ptrdiff_t watched_ = -1;  // the last node watched for changes
+  uint16_t watchMark_[kMaxNodes] = {};  // watchRound_ on the nodes watched
+  uint16_t watchRound_ = 1;
   bool topChanged_ = true;
 };
 
@@ -112,7 +120,7 @@ inline void HuffmanModel::Swap(ptrdiff_t i, ptrdiff_t j) {
 inline ptrdiff_t HuffmanModel::MoveToFront(ptrdiff_t node, uint32_t weight) {
   ptrdiff_t target = node - 1;
   while (target > 0 && weight_[target - 1] < weight) --target;
-  if (target <= watched_) topChanged_ = true;  // the lower of the two
+  if (watchMark_[target] == watchRound_ || watchMark_[node] == watchRound_) topChanged_ = true;
   Swap(node, target);
   return target;
 }
