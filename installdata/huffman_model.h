@@ -79,6 +79,7 @@ class HuffmanModel {
   void Swap(ptrdiff_t i, ptrdiff_t j);
   /// Moves a node whose weight has just become weight in front of the nodes
   /// now lighter than it; returns its new index.
+  // Out of line: the climb then keeps to its few instructions per level.
   ptrdiff_t MoveToFront(ptrdiff_t node, uint32_t weight);
   /// Counts one more occurrence at node and each node above it.
   void Climb(ptrdiff_t node);
@@ -94,37 +95,7 @@ class HuffmanModel {
   bool topChanged_ = true;
 };
 
-// Update and Swap run once per decoded byte and level: inline, for the hot loop.
-// Indices are pointer-sized here so that the hot loops never widen them.
-inline void HuffmanModel::Swap(ptrdiff_t i, ptrdiff_t j) {
-  // Whatever hangs below each node now hangs below the other index.
-  ptrdiff_t childI = child_[i];
-  ptrdiff_t childJ = child_[j];
-  if (childI < 0) {
-    leaf_[-1 - childI] = static_cast<int32_t>(j);
-  } else {
-    parent_[childI] = parent_[childI + 1] = static_cast<int32_t>(j);
-  }
-  if (childJ < 0) {
-    leaf_[-1 - childJ] = static_cast<int32_t>(i);
-  } else {
-    parent_[childJ] = parent_[childJ + 1] = static_cast<int32_t>(i);
-  }
-  uint32_t weight = weight_[i];
-  weight_[i] = weight_[j];
-  weight_[j] = weight;
-  child_[i] = static_cast<int32_t>(childJ);
-  child_[j] = static_cast<int32_t>(childI);
-}
-
-inline ptrdiff_t HuffmanModel::MoveToFront(ptrdiff_t node, uint32_t weight) {
-  ptrdiff_t target = node - 1;
-  while (target > 0 && weight_[target - 1] < weight) --target;
-  if (watchMark_[target] == watchRound_ || watchMark_[node] == watchRound_) topChanged_ = true;
-  Swap(node, target);
-  return target;
-}
-
+// The climb runs once per decoded byte and level: inline, for the hot loop.
 inline void HuffmanModel::Climb(ptrdiff_t node) {
   // The root never moves, so the walk stops below it and counts it last.
   while (node > 0) {
