@@ -158,6 +158,7 @@ bool HuffmanDecoder::FinishSymbol(Record& record, int leaf) {
   }
   return Replenish(record);
 }
+
 bool HuffmanDecoder::Replenish(Record& record) {
   record.room = 0;
   if (record.fill == kBufferSize) {
