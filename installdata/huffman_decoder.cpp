@@ -23,11 +23,11 @@ DecodeResult HuffmanDecoder::Decode(FileSetStream& stream, uint64_t limit, Decod
   BitReader bits(stream);
   Record record{stream, bits, output, limit};
   const int32_t* child = model_.children();
-  uint8_t* buffer = buffer_.get();
-  // The bits, the buffer fill and the room stay in registers; the record
-  // sees them again only for the rare steps.
+  uint8_t* const buffer = buffer_.get();
+  // The bits, the output position and the room stay in registers; the
+  // record sees them again only for the rare steps.
   BitReader::Window window = bits.Take();
-  size_t fill = 0;
+  uint8_t* out = buffer;
   size_t room = 0;  // symbols that can take the fast path: none before the first look
   for (;;) {
     if (window.count < kWalkBits) {
@@ -57,26 +57,27 @@ DecodeResult HuffmanDecoder::Decode(FileSetStream& stream, uint64_t limit, Decod
     }
     if (room != 0 && next > kEndLeaf) {
       // A plain byte, far from every limit.
-      buffer[fill++] = static_cast<uint8_t>(-1 - next);
+      *out++ = static_cast<uint8_t>(-1 - next);
       model_.UpdateLeaf(static_cast<int>(node));
       if (--room != 0) continue;
       record.window = window;
-      record.fill = fill;
+      record.fill = static_cast<size_t>(out - buffer);
       bool more = Replenish(record);
-      fill = record.fill;
+      out = buffer + record.fill;
       room = record.room;
       if (more) continue;
       break;
     }
     record.window = window;
-    record.fill = fill;
+    record.fill = static_cast<size_t>(out - buffer);
     bool more = FinishSymbol(record, static_cast<int>(node));
     window = record.window;
-    fill = record.fill;
+    out = buffer + record.fill;
     room = record.room;
     if (!more) break;
   }
   bits.Restore(window);
+  size_t fill = static_cast<size_t>(out - buffer);
   record.result.size = record.flushed + fill;
   if (record.result.status != DecodeStatus::OutputFailed && fill > 0 && !output.Put(buffer, fill)) {
     record.result.status = DecodeStatus::OutputFailed;

@@ -81,7 +81,7 @@ class HuffmanModel {
   /// now lighter than it; returns its new index.
   // Out of line: the climb then keeps to its few instructions per level.
   ptrdiff_t MoveToFront(ptrdiff_t node, uint32_t weight);
-  /// Counts one more occurrence at node and each node above it.
+  /// Counts one more occurrence at node (not the root) and each node above it.
   void Climb(ptrdiff_t node);
   void LinkChildren(int node);
 
@@ -98,19 +98,24 @@ class HuffmanModel {
 // The climb runs once per decoded byte and level: inline, for the hot loop.
 inline void HuffmanModel::Climb(ptrdiff_t node) {
   // The root never moves, so the walk stops below it and counts it last.
-  while (node > 0) {
+  // The node to start from is never the root: a leaf.
+  do {
     uint32_t weight = weight_[node] + 1;
     weight_[node] = weight;
     // Mostly the node is still no heavier than the one before it.
     if (weight_[node - 1] < weight) node = MoveToFront(node, weight);
     node = parent_[node];
-  }
+  } while (node > 0);
   ++weight_[0];
 }
 
 inline void HuffmanModel::Update(int c) {
   if (weight_[0] == kRebuildWeight) Rebuild();
-  Climb(leaf_[c]);
+  if (leaf_[c] > 0) {
+    Climb(leaf_[c]);
+  } else {
+    ++weight_[0];  // a byte without a leaf: only the total counts it
+  }
 }
 
 }  // namespace vorna
