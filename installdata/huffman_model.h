@@ -58,11 +58,12 @@ class HuffmanModel {
   /// Halves the leaf weights (rounding up) and rebuilds the inner nodes.
   void Rebuild();
 
-  /// Starts a new watch: TopChanged() tells whether any node marked with
-  /// Watch has since changed its children (or the tree was rebuilt or
-  /// reset). The decoder keeps a table of the top of the tree that stays
-  /// valid while the inner nodes it passes through keep theirs; a leaf it
-  /// ends on may change freely, as the walk goes on from there.
+  /// Starts a new watch: TopChanged() tells whether, since, a swap has
+  /// moved a node marked with Watch, or the tree was rebuilt or reset. Adding
+  /// a leaf is not reported: it turns the lightest leaf into an inner node,
+  /// which a walk reaching it simply goes on from. The decoder keeps a table
+  /// of the top of the tree that stays valid while the inner nodes it passes
+  /// through keep their children.
   void StartWatch() {
     if (++watchRound_ == 0) {  // the marks of 65535 watches ago would match
       for (uint16_t& mark : watchMark_) mark = 0;
