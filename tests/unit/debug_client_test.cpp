@@ -143,7 +143,7 @@ TEST_F(DebugClientTest, ListShowsTheLinesAroundTheCurrentOneCountedFromOne) {
   runtime_.answers = {{"F NOWHERE|0"}};
   EXPECT_EQ(Run({"list", "step", "list", "step"}),
             "at LIB:2: PRINT A\n"
-            "> list\n   1  SUB SHOW\n-> 2    PRINT A\n   3  END SUB\n"
+            "> list\n      1  SUB SHOW\n->    2    PRINT A\n      3  END SUB\n"
             "> step\nat NOWHERE:1\n"
             "> list\nno source for module NOWHERE\n"
             "> step\nprogram ended\n");

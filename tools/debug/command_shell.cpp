@@ -129,8 +129,10 @@ void CommandShell::List() {
   long last = static_cast<long>(lines->size()) - 1;
   for (long n = std::max(0L, here.line - kListContext);
        n <= std::min(last, here.line + kListContext); ++n) {
-    out_ << (n == here.line ? "-> " : "   ") << n + 1 << "  " << (*lines)[static_cast<size_t>(n)]
-         << "\n";
+    std::string number = std::to_string(n + 1);
+    out_ << (n == here.line ? "-> " : "   ")
+         << std::string(number.size() < 4 ? 4 - number.size() : 0, ' ') << number << "  "
+         << (*lines)[static_cast<size_t>(n)] << "\n";
   }
 }
 

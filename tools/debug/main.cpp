@@ -20,9 +20,10 @@ constexpr const char* kPrompt = "(vdb) ";
 /// Runs commands until quit, the end of the input or the end of the program.
 /// In a batch each command is echoed after the prompt, so that the
 /// transcript reads like a terminal session.
-void RunCommands(std::istream& in, bool echo, vorna::debug::CommandShell& shell) {
+void RunCommands(std::istream& in, bool echo, vorna::debug::CommandShell& shell,
+                 const vorna::debug::DebugSession& session) {
   std::string line;
-  for (;;) {
+  while (session.running()) {
     std::cout << kPrompt << std::flush;
     if (!std::getline(in, line)) {
       std::cout << "\n";
@@ -64,11 +65,10 @@ int main(int argc, char** argv) {
     vorna::debug::DebugSession session(runtime->channel(), shell);
     shell.Attach(session);
     session.Start();
-    if (session.running()) {
-      RunCommands(options->batch.empty() ? std::cin : batch, !options->batch.empty(), shell);
-    }
-    // Quitting (or running out of commands) while the program waits ends it.
-    if (session.running()) runtime->Kill();
+    RunCommands(options->batch.empty() ? std::cin : batch, !options->batch.empty(), shell, session);
+    // Quitting (or running out of commands) while the program waits closes
+    // the connection: the runtime tells its user that the debugger is gone
+    // and ends, cleaning up after itself.
     runtime->Wait();
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "vorna-debug: %s\n", failure.what());

@@ -1,5 +1,5 @@
 // The runtime the client debugs: started with -D and a fresh channel, and
-// ended when the user quits.
+// waited for at the end.
 //
 // vorna-run gets the channel as two inherited descriptors (--debug-fds R,W);
 // a Windows runtime (a name ending in .exe) gets it as its standard input
@@ -34,9 +34,8 @@ class RuntimeProcess {
   virtual ~RuntimeProcess() = default;
   /// The client's end of the channel.
   virtual platform::DebugChannel& channel() = 0;
-  /// Ends the runtime at once (the user quit while it was waiting).
-  virtual void Kill() = 0;
-  /// Closes the client's ends and waits for the runtime to end.
+  /// Closes the client's ends and waits for the runtime to end; a runtime
+  /// still waiting for a reply then ends with "Lost debugger connection.".
   virtual void Wait() = 0;
 };
 

@@ -2,7 +2,6 @@
 // Windows runtime under Wine with the pipes as its standard input and output.
 #ifndef _WIN32
 
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,9 +24,6 @@ class PosixRuntime : public RuntimeProcess {
   ~PosixRuntime() override { CloseEnds(); }
 
   platform::DebugChannel& channel() override { return channel_; }
-  void Kill() override {
-    if (pid_ > 0) kill(pid_, SIGKILL);
-  }
   void Wait() override {
     CloseEnds();
     if (pid_ <= 0) return;

@@ -21,9 +21,6 @@ class Win32Runtime : public RuntimeProcess {
   }
 
   platform::DebugChannel& channel() override { return channel_; }
-  void Kill() override {
-    if (process_ != nullptr) TerminateProcess(process_, 0);
-  }
   void Wait() override {
     CloseEnds();
     if (process_ != nullptr) WaitForSingleObject(process_, INFINITE);
