@@ -26,6 +26,7 @@ rm -rf "$OUT/work"
 
 . "$HERE/lib.sh"
 . "$HERE/script_error.sh"
+. "$HERE/debugger.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -153,6 +154,8 @@ case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
+case_debugger_sessions
+case_debugger_error_stop
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
