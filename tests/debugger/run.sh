@@ -54,6 +54,10 @@ run_case() {
     echo "FAIL $case: transcript differs"
     sed 's/^/    /' "$dir/diff.txt"
     sed 's/^/    stderr: /' "$dir/stderr.txt"
+  elif grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$dir/stderr.txt"; then
+    failed=$((failed + 1))
+    echo "FAIL $case: a sanitizer reported"
+    sed 's/^/    stderr: /' "$dir/stderr.txt"
   elif ! stderr_has_all "$dir"; then
     failed=$((failed + 1))
     echo "FAIL $case: standard error lacks a line of stderr-has.txt"
