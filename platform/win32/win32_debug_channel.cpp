@@ -14,6 +14,20 @@ bool Win32DebugChannel::Write(const DebugRecordBytes& record) {
   return true;
 }
 
+namespace {
+
+// A read that succeeds with no bytes is an empty message on a live pipe,
+// but the end of the stream on anything else, and on a pipe whose writer
+// is gone (Wine reports the end of a host pipe this way): asking again
+// would spin for ever.
+bool StillConnected(HANDLE input) {
+  DWORD available = 0;
+  return GetFileType(input) == FILE_TYPE_PIPE &&
+         PeekNamedPipe(input, nullptr, 0, nullptr, &available, nullptr);
+}
+
+}  // namespace
+
 ChannelRead Win32DebugChannel::Read(DebugRecordBytes& record) {
   DWORD done = 0;
   while (done < record.size()) {
@@ -22,9 +36,12 @@ ChannelRead Win32DebugChannel::Read(DebugRecordBytes& record) {
                   nullptr)) {
       return ChannelRead::Failed;
     }
-    // An empty read before the record began is asked again by the caller;
-    // inside a record the rest is still to come.
-    if (got == 0 && done == 0) return ChannelRead::Nothing;
+    if (got == 0) {
+      if (!StillConnected(input_)) return ChannelRead::Failed;
+      // Before the record began the caller asks again; inside it the rest
+      // is still to come.
+      if (done == 0) return ChannelRead::Nothing;
+    }
     done += got;
   }
   return ChannelRead::Record;
