@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "installdata/container.h"
+#include "installdata/scramble.h"
 #include "platform/platform.h"
 
 #ifdef _WIN32
@@ -42,7 +43,10 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
 // The files the container reader needs, installed as the platform's.
 class ContainerAccess {
  public:
-  explicit ContainerAccess(const std::string& image) {
+  explicit ContainerAccess(const std::string& image) : saved_(platform::Current()) {
+    // Every runtime's container is scrambled with the installer key.
+    SetContainerKey(kInstallerKey);
+    machine_ = saved_;
 #ifdef _WIN32
     imagePath_ = std::filesystem::absolute(image).string();
     machine_.files = &files_;
@@ -56,6 +60,7 @@ class ContainerAccess {
     platform::SetPlatform(machine_);
   }
   ~ContainerAccess() {
+    platform::SetPlatform(saved_);
 #ifndef _WIN32
     files_.reset();
     std::error_code ignored;
@@ -74,6 +79,7 @@ class ContainerAccess {
   }
 
  private:
+  platform::Platform saved_;
   platform::Platform machine_;
   std::string imagePath_;
 #ifdef _WIN32
