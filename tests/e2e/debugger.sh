@@ -66,3 +66,27 @@ case_debugger_error_stop() {
   fi
   settle "$name"
 }
+
+# The Windows build of vorna-debug, itself under Wine, starting vorna.exe
+# with inherited pipe handles: the same session, the same transcript (its
+# line ends are CR LF).
+case_debugger_windows_client() {
+  local name=debugger-windows-client dir client="$BUILD/tools/debug/vorna-debug.exe"
+  if [ ! -f "$client" ]; then
+    fail "$name" "no Windows debugger client at $client"
+    return
+  fi
+  dir=$(work_folder "$name")
+  cp "$DEBUG_CASES/session"/* "$EXE" "$client" "$dir"/
+  (cd "$dir" && WINEDEBUG=-all timeout 180 wine vorna-debug.exe --batch commands.txt vorna.exe \
+    >"$OUT/$name.out" 2>"$OUT/$name.log")
+  local code=$?
+  if [ "$code" -ne 0 ]; then
+    fail "$name" "exit code $code (see $OUT/$name.log)"
+  elif ! tr -d '\r' <"$OUT/$name.out" | diff -u "$DEBUG_CASES/session/expected.txt" - \
+      >"$OUT/$name.diff"; then
+    fail "$name" "the transcript differs (see $OUT/$name.diff)"
+  else
+    pass "$name"
+  fi
+}

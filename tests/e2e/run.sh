@@ -156,6 +156,7 @@ case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
 case_debugger_sessions
 case_debugger_error_stop
+case_debugger_windows_client
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
