@@ -1,9 +1,17 @@
 #include "builtins/function_table.h"
 
+#include "builtins/function_families.h"
+
 namespace vorna {
 
-void RegisterBuiltinFunctions(FunctionTable&) {
-  // The function library registers its handlers here, by keyword id.
+void RegisterBuiltinFunctions(FunctionTable& table) {
+  RegisterTextFunctions(table);
+  RegisterNumberFunctions(table);
+  RegisterConversionFunctions(table);
+  RegisterErrorFunctions(table);
+  RegisterSystemFunctions(table);
+  RegisterFileFunctions(table);
+  RegisterReservedFunctions(table);
 }
 
 FunctionTable& BuiltinFunctionTable() {

@@ -5,6 +5,7 @@
 // terminal or takes answers from an answers file.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace vorna::platform {
@@ -43,6 +44,13 @@ class Interaction {
   virtual int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                          unsigned style) = 0;
   virtual ErrorAnswer ErrorDialog(const ErrorReport& report) = 0;
+  /// Runs the "User Input Needed" dialog with prompt; answers the text entered
+  /// (at most kInputAnswerLength characters), nullopt when the user cancelled.
+  /// A platform that has no user to ask answers as if cancelled.
+  virtual std::optional<std::string> InputDialog(const std::string& prompt);
 };
+
+/// The longest answer the input dialog hands back.
+constexpr size_t kInputAnswerLength = 2048;
 
 }  // namespace vorna::platform

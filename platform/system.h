@@ -10,8 +10,9 @@ namespace vorna::platform {
 class System {
  public:
   virtual ~System() = default;
-  /// Starts a command line with a Windows show state (SW_*); false when it cannot start.
-  virtual bool StartProcess(const std::string& commandLine, int showState) = 0;
+  /// Starts a command line with a Windows show state (SW_*) and does not wait
+  /// for it; answers the new process's id, nullopt when it cannot start.
+  virtual std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) = 0;
   virtual std::optional<std::string> Environment(const std::string& name) = 0;
   virtual void Sleep(uint32_t milliseconds) = 0;
   /// Seconds since 1970-01-01 UTC.

@@ -11,3 +11,8 @@
 #define IDC_ERROR_PROCEDURE 11
 #define IDC_ERROR_MESSAGE 12
 #define IDC_ERROR_STATEMENT 13
+
+// Input dialog "INPUT": the prompt and the answer's edit control; OK and
+// Cancel are IDOK and IDCANCEL.
+#define IDC_INPUT_PROMPT 101
+#define IDC_INPUT_ANSWER 102

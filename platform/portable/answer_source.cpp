@@ -91,4 +91,49 @@ int AnswerSource::Answer(const ChoiceQuestion& question, size_t index, const std
   return question.choices[index].id;
 }
 
+std::optional<std::string> AnswerSource::AskText(const TextQuestion& question) {
+  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] " << question.title << "\n";
+  for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
+  transcript_ << "  buttons: OK/Cancel\n";
+  transcript_.flush();
+  if (std::optional<AnswerLine> line = answers_.Take()) {
+    if (line->kind != question.kind) {
+      throw AnswersError("answers file line " + std::to_string(line->lineNumber) + ": " +
+                         Quoted(*line) + " answers " + DescribeQuestionKind(line->kind) +
+                         ", but the question is " + DescribeQuestionKind(question.kind));
+    }
+    return TextAnswer(TextFromFile(*line), "answers file line " + std::to_string(line->lineNumber));
+  }
+  if (terminal_ == nullptr) return TextAnswer(std::string(), "default");
+  transcript_ << "  answer (a line of text; end of input = Cancel): ";
+  transcript_.flush();
+  std::optional<std::string> reply = ReadTextLine(terminal_);
+  return TextAnswer(reply, reply ? "terminal" : "end of input");
+}
+
+std::optional<std::string> AnswerSource::TextFromFile(const AnswerLine& line) {
+  // The button word, then one blank, then the text exactly as written.
+  size_t blank = line.answer.find_first_of(" \t");
+  std::string button = line.answer.substr(0, blank);
+  std::vector<Choice> buttons{{"OK", 1}, {"Cancel", 2}};
+  size_t index = FindChoice(buttons, button);
+  if (index == buttons.size() || (index == 1 && blank != std::string::npos)) {
+    throw AnswersError("answers file line " + std::to_string(line.lineNumber) + ": " +
+                       Quoted(line) + " does not fit: the answer is \"OK text\" or \"Cancel\"");
+  }
+  if (index == 1) return std::nullopt;
+  return blank == std::string::npos ? std::string() : line.answer.substr(blank + 1);
+}
+
+std::optional<std::string> AnswerSource::TextAnswer(std::optional<std::string> text,
+                                                    const std::string& how) {
+  if (text) {
+    transcript_ << "  answer: OK \"" << *text << "\" (" << how << ")\n";
+  } else {
+    transcript_ << "  answer: Cancel (" << how << ")\n";
+  }
+  transcript_.flush();
+  return text;
+}
+
 }  // namespace vorna::platform

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,6 +30,14 @@ struct ChoiceQuestion {
   size_t defaultChoice = 0;
 };
 
+/// A question answered with a line of text, or cancelled (the input dialog).
+/// Its answers-file lines read "KIND OK text" (the text may be empty) or "KIND Cancel".
+struct TextQuestion {
+  const char* kind;
+  std::string title;
+  std::vector<std::string> details;
+};
+
 class AnswerSource {
  public:
   /// terminal is read for answers once the file is used up (nullptr: take the defaults).
@@ -37,6 +46,10 @@ class AnswerSource {
   /// Shows the question, picks the answer and shows it; answers the chosen id.
   /// Throws AnswersError when the next answers-file line does not fit the question.
   int Choose(const ChoiceQuestion& question);
+  /// Shows the question and answers the text entered, nullopt for Cancel. On
+  /// the terminal a line is the text and the end of input is Cancel; without
+  /// file or terminal the answer is OK with no text. Throws AnswersError like Choose.
+  std::optional<std::string> AskText(const TextQuestion& question);
 
   /// How many answers-file lines are still unused.
   size_t unusedAnswers() const { return answers_.remaining(); }
@@ -46,6 +59,8 @@ class AnswerSource {
   int TakeFromFile(const ChoiceQuestion& question, const AnswerLine& line);
   int AskTerminal(const ChoiceQuestion& question);
   int Answer(const ChoiceQuestion& question, size_t index, const std::string& how);
+  std::optional<std::string> TextFromFile(const AnswerLine& line);
+  std::optional<std::string> TextAnswer(std::optional<std::string> text, const std::string& how);
 
   AnswersFile answers_;
   std::FILE* terminal_;

@@ -17,6 +17,7 @@ struct QuestionKind {
 constexpr QuestionKind kQuestionKinds[] = {
     {question::kMessageBox, "message box"},
     {question::kErrorDialog, "error dialog"},
+    {question::kInputDialog, "input dialog"},
 };
 
 bool IsBlank(char c) {

@@ -4,6 +4,7 @@
 //   # comment lines and blank lines are skipped
 //   msgbox OK        the next message box: press OK
 //   error Abort      the next error dialog: press Abort
+//   input OK yes     the next input dialog: type "yes" and press OK
 //
 // The first word names the kind of question; the rest of the line is the
 // answer. The format is described for authors in docs/answers-file.md.
@@ -26,6 +27,7 @@ struct AnswersError : std::runtime_error {
 namespace question {
 constexpr const char* kMessageBox = "msgbox";
 constexpr const char* kErrorDialog = "error";
+constexpr const char* kInputDialog = "input";
 }  // namespace question
 
 /// What a kind of question is called in a transcript ("message box"); nullptr if unknown.

@@ -56,4 +56,16 @@ ErrorAnswer PortableInteraction::ErrorDialog(const ErrorReport& report) {
   }
 }
 
+std::optional<std::string> PortableInteraction::InputDialog(const std::string& prompt) {
+  TextQuestion question{question::kInputDialog, "\"User Input Needed\"", TextLines(prompt)};
+  try {
+    std::optional<std::string> answer = answers_.AskText(question);
+    if (answer && answer->size() > kInputAnswerLength) answer->resize(kInputAnswerLength);
+    return answer;
+  } catch (const AnswersError& error) {
+    onBadAnswer_(error.what());
+    return std::nullopt;
+  }
+}
+
 }  // namespace vorna::platform

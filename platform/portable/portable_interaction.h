@@ -23,6 +23,8 @@ class PortableInteraction : public Interaction {
   int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                  unsigned style) override;
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+  /// Asks for a line of text; the answer is cut to kInputAnswerLength characters.
+  std::optional<std::string> InputDialog(const std::string& prompt) override;
 
  private:
   AnswerSource& answers_;

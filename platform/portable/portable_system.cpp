@@ -27,11 +27,12 @@ void PortableSystem::AtExit(std::function<void()> hook) {
   exitHooks_.push_back(std::move(hook));
 }
 
-bool PortableSystem::StartProcess(const std::string& commandLine, int /*showState*/) {
+std::optional<uint32_t> PortableSystem::StartProcess(const std::string& commandLine,
+                                                     int /*showState*/) {
   // The sandbox runs no programs of the host: the script sees a failed start.
   std::fprintf(log_, "[shell] not started in the sandbox: %s\n", commandLine.c_str());
   std::fflush(log_);
-  return false;
+  return std::nullopt;
 }
 
 std::optional<std::string> PortableSystem::Environment(const std::string& name) {

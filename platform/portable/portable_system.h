@@ -20,7 +20,7 @@ class PortableSystem : public System {
   /// Registers work to do before ExitProcess ends the process (last in, first run).
   void AtExit(std::function<void()> hook);
 
-  bool StartProcess(const std::string& commandLine, int showState) override;
+  std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) override;
   std::optional<std::string> Environment(const std::string& name) override;
   void Sleep(uint32_t milliseconds) override;
   int64_t Now() override;

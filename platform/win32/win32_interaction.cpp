@@ -1,5 +1,6 @@
 #include "platform/win32/win32_interaction.h"
 
+#include "platform/win32/input_dialog.h"
 #include "platform/win32/window_state.h"
 #include "platform/win32/windows_api.h"
 #include "resources/resource.h"
@@ -54,6 +55,10 @@ ErrorAnswer Win32Interaction::ErrorDialog(const ErrorReport& report) {
                                    reinterpret_cast<LPARAM>(&report));
   if (result < IDC_ERROR_ABORT || result > IDC_ERROR_DEBUG) return ErrorAnswer::Failed;
   return static_cast<ErrorAnswer>(result);
+}
+
+std::optional<std::string> Win32Interaction::InputDialog(const std::string& prompt) {
+  return RunInputDialog(prompt);
 }
 
 }  // namespace vorna::platform

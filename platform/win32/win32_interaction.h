@@ -11,6 +11,8 @@ class Win32Interaction : public Interaction {
                  unsigned style) override;
   /// Runs the "ERROR" dialog; ErrorAnswer::Failed when it cannot be created.
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
+  /// Runs the "INPUT" dialog (see input_dialog.h).
+  std::optional<std::string> InputDialog(const std::string& prompt) override;
 };
 
 }  // namespace vorna::platform

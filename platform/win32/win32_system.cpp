@@ -7,22 +7,25 @@
 
 namespace vorna::platform {
 
-bool Win32System::StartProcess(const std::string& commandLine, int showState) {
+std::optional<uint32_t> Win32System::StartProcess(const std::string& commandLine, int showState) {
+  // The start-up information carries only the show state; position and size
+  // are left to the system.
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = static_cast<WORD>(showState);
+  startup.dwX = startup.dwY = startup.dwXSize = startup.dwYSize = CW_USEDEFAULT;
   PROCESS_INFORMATION process{};
   // CreateProcessA may write into the command line, so it gets a copy.
   std::vector<char> text(commandLine.begin(), commandLine.end());
   text.push_back('\0');
-  if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process)) {
-    return false;
+  if (!CreateProcessA(nullptr, text.data(), nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr,
+                      nullptr, &startup, &process)) {
+    return std::nullopt;
   }
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
-  return true;
+  return static_cast<uint32_t>(process.dwProcessId);
 }
 
 std::optional<std::string> Win32System::Environment(const std::string& name) {

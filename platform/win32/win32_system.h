@@ -7,7 +7,7 @@ namespace vorna::platform {
 
 class Win32System : public System {
  public:
-  bool StartProcess(const std::string& commandLine, int showState) override;
+  std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) override;
   std::optional<std::string> Environment(const std::string& name) override;
   void Sleep(uint32_t milliseconds) override;
   int64_t Now() override;

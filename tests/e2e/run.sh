@@ -26,6 +26,7 @@ rm -rf "$OUT/work"
 
 . "$HERE/lib.sh"
 . "$HERE/script_error.sh"
+. "$HERE/script_files.sh"
 . "$HERE/debugger.sh"
 trap stop_all EXIT
 
@@ -154,6 +155,8 @@ case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
+case_script_files_registry
+case_script_input_dialog
 case_debugger_sessions
 case_debugger_error_stop
 case_debugger_windows_client

@@ -10,6 +10,9 @@
 #                      is an empty line)
 #   ' answers: LINE    a line of the answers file (e.g. "error Retry")
 #   ' stderr: TEXT     text that must appear somewhere in standard error
+#   ' registry: LINE   a line of the sandbox registry file the run starts with
+#                      (after the REGEDIT4 header; the run then gets a root
+#                      of its own)
 # A script passes when its standard output is exactly the expected lines,
 # every stderr text appears, the exit code is 0 and no sanitizer reported.
 # FILTER, when given, runs only the scripts whose path contains it.
@@ -42,8 +45,15 @@ run_one() {
   printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
   directive answers "$script" > "$work/answers"
   directive expect "$script" > "$expected"
+  local options=(--answers "$work/answers")
+  if grep -q "' registry:" "$script"; then
+    rm -rf "$work/root" && mkdir -p "$work/root"
+    { printf 'REGEDIT4\r\n\r\n'; directive registry "$script" | sed 's/$/\r/'; } \
+      > "$work/root/registry.reg"
+    options+=(--root "$work/root")
+  fi
   local status=0
-  (cd "$case_dir" && timeout 120 "$runner" --answers "$work/answers" </dev/null >"$out" 2>"$err") ||
+  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$out" 2>"$err") ||
     status=$?
   local problems=()
   [ "$status" -eq 0 ] || problems+=("exit code $status")

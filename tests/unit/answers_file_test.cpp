@@ -49,7 +49,7 @@ TEST(AnswersFileTest, UnknownKindNamesTheLine) {
     FAIL() << "no error";
   } catch (const AnswersError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "line 2: unknown question kind \"button\" (known: msgbox error)");
+              "line 2: unknown question kind \"button\" (known: msgbox error input)");
   }
 }
 
@@ -68,8 +68,8 @@ TEST(AnswersFileTest, LoadReadsAFileAndNamesItInErrors) {
     AnswersFile::Load(path);
     FAIL() << "no error";
   } catch (const AnswersError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              path + ": line 2: unknown question kind \"nonsense\" " + "(known: msgbox error)");
+    EXPECT_EQ(std::string(error.what()), path + ": line 2: unknown question kind \"nonsense\" " +
+                                             "(known: msgbox error input)");
   }
   std::remove(path.c_str());
   EXPECT_THROW(AnswersFile::Load(path), AnswersError);

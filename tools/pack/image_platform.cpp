@@ -28,7 +28,7 @@ class ConsoleInteraction : public platform::Interaction {
 
 class QuietSystem : public platform::System {
  public:
-  bool StartProcess(const std::string&, int) override { return false; }
+  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
   std::optional<std::string> Environment(const std::string& name) override {
     const char* value = std::getenv(name.c_str());
     return value ? std::optional<std::string>(value) : std::nullopt;

@@ -1,0 +1,29 @@
+// The file statements: OPEN, CLOSE and RESET manage the slots of the file
+// table; GET, PUT and SEEK move fixed binary records; INPUT reads lines from
+// a file or asks the user.
+#pragma once
+
+#include "statements/statement_table.h"
+
+namespace vorna {
+
+class Activation;
+
+/// open -> OPEN name [FOR mode] [ACCESS ...] [SHARED | LOCK ...] AS [#]n [LEN = length]
+StatementEnd OpenStatement(Activation& activation);
+/// close -> CLOSE [#]n {, [#]n}
+StatementEnd CloseStatement(Activation& activation);
+/// reset -> RESET
+StatementEnd ResetStatement(Activation& activation);
+/// get -> GET #n, [position], name
+StatementEnd GetStatement(Activation& activation);
+/// put -> PUT #n, [position], expression
+StatementEnd PutStatement(Activation& activation);
+/// seek -> SEEK #n, position
+StatementEnd SeekStatement(Activation& activation);
+/// print -> (PRINT | WRITE) #n, items: to a file; without "#" the console form.
+StatementEnd FilePrintStatement(Activation& activation);
+/// input -> INPUT #n, name {, name} | INPUT ["prompt",] name {, name}
+StatementEnd InputStatement(Activation& activation);
+
+}  // namespace vorna

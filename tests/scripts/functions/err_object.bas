@@ -1,0 +1,24 @@
+' The ERR object reads the record of the last error, its member words in any
+' letter case.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+SUB MAIN
+  OPTION CONSOLE TRUE
+  ON ERROR RESUME NEXT
+  FAILING
+  PRINT Err.Number ' expect: 33
+  PRINT ERR.DESCRIPTION ' expect: Type Mismatch Error
+  PRINT ERR.LINE ' expect: X = "A" + 1
+  PRINT ERR.MODULE ' expect: TEST.BAS
+  PRINT ERR.FUNCTION ' expect: FAILING
+  X = ERR
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = ERR.SOURCE
+  PRINT ERR.NUMBER ' expect: 13
+END SUB
+
+SUB FAILING
+  ON ERROR RESUME NEXT
+  X = "A" + 1
+END SUB

@@ -1,0 +1,34 @@
+' Number functions: INT, FIX and SGN around zero, ABS, the exact cases of the
+' mathematical functions, and RND's fixed sequence without RANDOMIZE.
+' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+SUB MAIN
+  OPTION CONSOLE TRUE
+  PRINT INT(-2.5); " "; INT(-2); " "; INT(-0.5); " "; INT(2.7); " "; FIX(-2.5) ' expect: -3 -2 0 2 -2
+  PRINT SGN(-3); " "; SGN(0.4); " "; SGN(7) ' expect: -1 0 1
+  PRINT ABS(-3); " "; ABS(2.5); " "; ABS(-0.25) ' expect: 3 2.5 0.25
+  PRINT SQR(16); " "; EXP(0); " "; LOG(1); " "; COS(0); " "; SIN(0); " "; TAN(0); " "; ATN(0) ' expect: 4 1 0 1 0 0 0
+  PRINT LOG(0) ' expect: -inf
+  ' The generator starts as if seeded with 1: 41, 18467, 6334, 26500.
+  PRINT INT(RND() * 32767 + 0.5) ' expect: 41
+  PRINT INT(RND() * 32767 + 0.5) ' expect: 18467
+  PRINT INT(RND() * 32767 + 0.5) ' expect: 6334
+  PRINT INT(RND() * 32767 + 0.5) ' expect: 26500
+  LOWEST = 1
+  HIGHEST = 0
+  FOR I = 1 TO 2000
+    R = RND()
+    IF R < LOWEST THEN LOWEST = R
+    IF R > HIGHEST THEN HIGHEST = R
+  NEXT I
+  PRINT LOWEST >= 0; " "; HIGHEST <= 1; " "; HIGHEST > 0.9 ' expect: true true true
+  ON ERROR RESUME NEXT
+  X = RND
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = RND(1)
+  PRINT ERR.NUMBER ' expect: 13
+  X = ABS("-3")
+  PRINT ERR.NUMBER ' expect: 33
+  X = TAB(3)
+  PRINT ERR.NUMBER ' expect: 27
+END SUB

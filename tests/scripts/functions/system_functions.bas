@@ -1,0 +1,18 @@
+' ENVIRON, MSGBOX as a function, and SHELL, which the sandbox refuses.
+' answers: msgbox Yes
+' answers: msgbox OK
+' stderr: [message box] "Question"
+' stderr: Continue?
+' stderr: [message box] "A:\
+' stderr: [shell] not started in the sandbox: notepad.exe
+SUB MAIN
+  OPTION CONSOLE TRUE
+  PRINT "["; ENVIRON("VORNA_SURELY_NOT_SET"); "]" ' expect: []
+  PRINT MSGBOX("Continue?", 4 + 32, "Question") ' expect: 6
+  PRINT MSGBOX("Plain") ' expect: 1
+  ON ERROR RESUME NEXT
+  X = SHELL("notepad.exe", 1)
+  PRINT ERR.NUMBER ' expect: 48
+  X = SHELL("notepad.exe", 7)
+  PRINT ERR.NUMBER ' expect: 15
+END SUB

@@ -1,0 +1,105 @@
+// An evaluator test on a sandbox machine: the portable file system over a
+// fresh folder, a message box and input dialog that answer from a list, and
+// a system that records the programs it is asked to start.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "evaluator_fixture.h"
+#include "platform/platform.h"
+#include "platform/portable/portable_files.h"
+#include "temp_folder.h"
+
+namespace vorna::testing {
+
+/// Answers message boxes and input dialogs from lists and keeps what was shown.
+class ListedInteraction : public platform::Interaction {
+ public:
+  struct Box {
+    std::string text, caption;
+    unsigned style;
+    platform::Owner owner;
+  };
+  int MessageBox(platform::Owner owner, const std::string& text, const std::string& caption,
+                 unsigned style) override {
+    boxes.push_back({text, caption, style, owner});
+    return buttons.empty() ? platform::id::Ok : buttons.front();
+  }
+  platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
+    return platform::ErrorAnswer::Abort;
+  }
+  std::optional<std::string> InputDialog(const std::string& prompt) override {
+    prompts.push_back(prompt);
+    if (inputs.empty()) return std::nullopt;
+    std::optional<std::string> answer = inputs.front();
+    inputs.pop_front();
+    return answer;
+  }
+  std::vector<int> buttons;
+  std::vector<Box> boxes;
+  std::deque<std::optional<std::string>> inputs;
+  std::vector<std::string> prompts;
+};
+
+/// Starts nothing: records each command line and answers a process id when
+/// one is set; the environment is a map.
+class ListedSystem : public platform::System {
+ public:
+  std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) override {
+    started.push_back({commandLine, showState});
+    return processId;
+  }
+  std::optional<std::string> Environment(const std::string& name) override {
+    auto found = environment.find(name);
+    if (found == environment.end()) return std::nullopt;
+    return found->second;
+  }
+  void Sleep(uint32_t) override {}
+  int64_t Now() override { return 0; }
+  void Beep(unsigned) override {}
+  void DebugOutput(const std::string&) override {}
+  [[noreturn]] void ExitProcess(int) override { std::abort(); }
+
+  struct Start {
+    std::string commandLine;
+    int showState;
+  };
+  std::vector<Start> started;
+  std::optional<uint32_t> processId;
+  std::map<std::string, std::string> environment;
+};
+
+class SandboxScriptTest : public EvaluatorTest {
+ protected:
+  SandboxScriptTest() : saved_(platform::Current()), files_(temp_.path(), "C:\\SETUP.EXE") {}
+
+  void SetUp() override {
+    platform::Platform machine = saved_;
+    machine.files = &files_;
+    machine.interaction = &interaction_;
+    machine.system = &system_;
+    platform::SetPlatform(machine);
+  }
+  void TearDown() override { platform::SetPlatform(saved_); }
+
+  /// The host path of a file on drive C of the sandbox.
+  std::string HostPath(const std::string& name) const { return temp_ / ("C/" + name); }
+  /// Writes a file on drive C.
+  void WriteFile(const std::string& name, const std::string& bytes) const {
+    WriteHostFile(HostPath(name), bytes);
+  }
+  /// The bytes of a file on drive C.
+  std::string ReadFile(const std::string& name) const { return ReadHostFile(HostPath(name)); }
+
+  TempFolder temp_;
+  platform::Platform saved_;
+  platform::PortableFileSystem files_;
+  ListedInteraction interaction_;
+  ListedSystem system_;
+};
+
+}  // namespace vorna::testing

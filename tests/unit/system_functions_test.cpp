@@ -1,0 +1,114 @@
+// The functions that reach the machine (ENVIRON, MSGBOX, SHELL) and those
+// that read the file table (EOF, FREEFILE), on a sandbox machine.
+#include <gtest/gtest.h>
+
+#include "sandbox_script_fixture.h"
+#include "script/file_slots.h"
+
+namespace vorna {
+namespace {
+
+using testing::SandboxScriptTest;
+
+constexpr int kIllegalUse = int(errorNumbers::IllegalUse);
+constexpr int kIllegalValue = int(errorNumbers::IllegalValue);
+
+TEST_F(SandboxScriptTest, EnvironReadsTheEnvironment) {
+  system_.environment["TEMP"] = "C:\\TEMP";
+  EXPECT_EQ(Text("ENVIRON(\"TEMP\")"), "C:\\TEMP");
+  EXPECT_EQ(Text("ENVIRON$(\"TE\" & \"MP\") & \"!\""), "C:\\TEMP!");
+  EXPECT_EQ(Text("ENVIRON(\"MISSING\") & \"!\""), "!");
+}
+
+TEST_F(SandboxScriptTest, MsgBoxArgumentsByCount) {
+  interaction_.buttons = {platform::id::Yes};
+  Value button;
+  Evaluate("MSGBOX(\"Hello\")", button);
+  EXPECT_EQ(button.type(), ValueType::LONG);
+  EXPECT_EQ(button.AsLong(), platform::id::Yes);
+  Evaluate("MSGBOX(\"Two\", \"Caption\")", button);
+  Evaluate("MSGBOX(\"Three\", 48 + 4, \"Warn\")", button);
+  ASSERT_EQ(interaction_.boxes.size(), 3u);
+  // One argument: captioned with the program's own path, one OK button.
+  EXPECT_EQ(interaction_.boxes[0].text, "Hello");
+  EXPECT_EQ(interaction_.boxes[0].caption, "C:\\SETUP.EXE");
+  EXPECT_EQ(interaction_.boxes[0].style, 0u);
+  EXPECT_EQ(interaction_.boxes[0].owner, platform::Owner::Backdrop);
+  EXPECT_EQ(interaction_.boxes[1].caption, "Caption");
+  EXPECT_EQ(interaction_.boxes[1].style, 0u);
+  EXPECT_EQ(interaction_.boxes[2].caption, "Warn");
+  EXPECT_EQ(interaction_.boxes[2].style, 52u);
+  EXPECT_EQ(ErrorOf("MSGBOX(\"a\", 1)"), int(errorNumbers::TypeMismatch));
+  EXPECT_EQ(ErrorOf("MSGBOX \"a\""), kIllegalUse);
+}
+
+TEST_F(SandboxScriptTest, ShellStylesAndFailure) {
+  system_.processId = 1234;
+  Value process;
+  Evaluate("SHELL(\"notepad.exe\")", process);
+  EXPECT_EQ(process.type(), ValueType::LONG);
+  EXPECT_EQ(process.AsLong(), 1234);
+  const int expected[] = {0, 1, 2, 3, 8, 7, 7};
+  for (int style = 0; style <= 6; ++style) {
+    std::string call = "SHELL(\"x\", " + std::to_string(style) + ")";
+    Evaluate(call.c_str(), process);
+    EXPECT_EQ(system_.started.back().showState, expected[style]) << call;
+  }
+  EXPECT_EQ(system_.started[0].commandLine, "notepad.exe");
+  EXPECT_EQ(system_.started[0].showState, 5);
+  EXPECT_EQ(ErrorOf("SHELL(\"x\", 7)"), kIllegalValue);
+  EXPECT_EQ(ErrorOf("SHELL(\"x\", -1)"), kIllegalValue);
+  system_.processId.reset();
+  EXPECT_EQ(ErrorOf("SHELL(\"x\")"), int(errorNumbers::Disk));
+}
+
+class FileFunctionsTest : public SandboxScriptTest {
+ protected:
+  /// Opens a sandbox file straight into a slot of the file table.
+  platform::File& OpenSlot(int number, const std::string& name) {
+    FileTable& table = interpreter_.files();
+    table.handles[number] = files_.Open("C:\\" + name, platform::Access::ReadWrite,
+                                        platform::Share::ReadWrite, platform::Creation::OpenAlways);
+    table.recordLengths[number] = 1;
+    return *table.handles[number];
+  }
+};
+
+TEST_F(FileFunctionsTest, FreeFileFindsTheLowestFreeNumber) {
+  EXPECT_EQ(Text("FREEFILE"), "1");
+  OpenSlot(1, "a.txt");
+  OpenSlot(2, "b.txt");
+  Value number;
+  Evaluate("FREEFILE", number);
+  EXPECT_EQ(number.type(), ValueType::INTEGER);
+  EXPECT_EQ(number.AsLong(), 3);
+  CloseFileSlot(interpreter_.files(), 1);
+  EXPECT_EQ(Text("FREEFILE"), "1");
+}
+
+TEST_F(FileFunctionsTest, FreeFileWithEverySlotInUseRaisesNoHandlesLeft) {
+  for (int number = 1; number <= 511; ++number) OpenSlot(number, "shared.txt");
+  EXPECT_EQ(ErrorOf("FREEFILE"), int(errorNumbers::NoHandlesLeft));
+  CloseFileSlot(interpreter_.files(), 511);
+  EXPECT_EQ(Text("FREEFILE"), "511");
+}
+
+TEST_F(FileFunctionsTest, EofComparesThePointerWithTheSize) {
+  WriteFile("data.txt", "ab");
+  platform::File& file = OpenSlot(3, "data.txt");
+  Value ended;
+  Evaluate("EOF(3)", ended);
+  EXPECT_EQ(ended.type(), ValueType::BOOLEAN);
+  EXPECT_EQ(ended.AsBoolean(), 0);
+  ASSERT_TRUE(file.Seek(2, platform::SeekOrigin::Begin));
+  EXPECT_EQ(Text("EOF(3)"), "true");
+  ASSERT_TRUE(file.Seek(5, platform::SeekOrigin::Begin));
+  EXPECT_EQ(Text("EOF(1 + 2)"), "true");
+  EXPECT_EQ(ErrorOf("EOF(4)"), int(errorNumbers::FileHandleUndefined));
+  EXPECT_EQ(ErrorOf("EOF(0)"), kIllegalValue);
+  EXPECT_EQ(ErrorOf("EOF(512)"), kIllegalValue);
+  EXPECT_EQ(ErrorOf("EOF 3"), kIllegalUse);
+}
+
+}  // namespace
+}  // namespace vorna
