@@ -24,7 +24,7 @@ struct ProcessEnded {
 /// A system whose ExitProcess throws ProcessEnded.
 class ExitRecordingSystem : public platform::System {
  public:
-  bool StartProcess(const std::string&, int) override { return false; }
+  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
   std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
   void Sleep(uint32_t) override {}
   int64_t Now() override { return 0; }
