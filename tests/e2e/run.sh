@@ -156,9 +156,9 @@ case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
-run_install_cases
 case_script_files_registry
 case_script_input_dialog
+run_install_cases
 case_debugger_sessions
 case_debugger_error_stop
 case_debugger_windows_client
