@@ -5,6 +5,7 @@
 // terminal or takes answers from an answers file.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,37 @@ struct ErrorReport {
 /// The error dialog's answers, numbered as its buttons.
 enum class ErrorAnswer { Failed = 0, Abort = 1, Ignore = 2, Retry = 3, Debug = 4 };
 
+/// Size of the Windows ANSI common-dialog record the file dialogs are given.
+constexpr uint32_t kFileDialogRecordSize = 76;
+/// The flags of a fresh file dialog record: the Explorer-style dialog.
+constexpr uint32_t kExplorerDialogFlag = 0x80000;
+
+/// The common file dialog's record as a file dialog object keeps it: the
+/// fields of the Windows ANSI record in their order, its texts pointing at
+/// buffers the object owns. A dialog reads the record and fills in place the
+/// file and file-title buffers (never beyond maxFile and maxFileTitle bytes),
+/// the flags, the filter index and the two offsets into the file text. The
+/// module instance, custom data, hook and template of the Windows record are
+/// the implementation's: the program's own instance and none.
+struct FileDialogRecord {
+  uint32_t structSize = kFileDialogRecordSize;
+  Owner owner = Owner::None;
+  const char* filter = nullptr;  // description/pattern pairs, ended by two NULs
+  char* customFilter = nullptr;
+  uint32_t maxCustomFilter = 0;
+  uint32_t filterIndex = 0;
+  char* file = nullptr;  // in: the initial name; out: the chosen path
+  uint32_t maxFile = 0;
+  char* fileTitle = nullptr;  // out: the chosen name without its folder
+  uint32_t maxFileTitle = 0;
+  const char* initialDir = nullptr;
+  const char* title = nullptr;  // empty: the dialog's own caption
+  uint32_t flags = kExplorerDialogFlag;
+  uint16_t fileOffset = 0;     // out: where the name starts in file
+  uint16_t fileExtension = 0;  // out: where the extension starts in file (0: none)
+  const char* defaultExtension = nullptr;
+};
+
 class Interaction {
  public:
   virtual ~Interaction() = default;
@@ -46,7 +78,12 @@ class Interaction {
   virtual int MessageBox(Owner owner, const std::string& text, const std::string& caption,
                          unsigned style) = 0;
   virtual ErrorAnswer ErrorDialog(const ErrorReport& report) = 0;
-
+  /// Shows the Open dialog for record; true when the user chose a file (the
+  /// record then holds it). An interaction without file dialogs (a tool that
+  /// never runs scripts) answers false, as a cancelled dialog does.
+  virtual bool OpenFileDialog(FileDialogRecord& record);
+  /// Shows the Save As dialog for record; answers as OpenFileDialog.
+  virtual bool SaveFileDialog(FileDialogRecord& record);
   /// Runs the "User Input Needed" dialog with prompt; answers the text entered
   /// (at most kInputAnswerLength characters), nullopt when the user cancelled.
   /// A platform that has no user to ask answers as if cancelled.
@@ -72,5 +109,12 @@ class Interaction {
 
 /// The longest answer the input dialog hands back.
 constexpr size_t kInputAnswerLength = 2048;
+
+inline bool Interaction::OpenFileDialog(FileDialogRecord&) {
+  return false;
+}
+inline bool Interaction::SaveFileDialog(FileDialogRecord&) {
+  return false;
+}
 
 }  // namespace vorna::platform

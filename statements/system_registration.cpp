@@ -1,9 +1,20 @@
+#include "script/keywords.h"
 #include "statements/statement_table.h"
+#include "statements/system_statements.h"
 
 namespace vorna {
 
-// This family registers its handlers here, by keyword id; until then its
-// statements are reported as not implemented by the dispatcher.
-void RegisterSystemStatements(StatementTable&) {}
+void RegisterSystemStatements(StatementTable& table) {
+  table.handlers[kw::Kill] = RunKill;
+  table.handlers[kw::Name] = RunName;
+  table.handlers[kw::MkDir] = RunMkDir;
+  table.handlers[kw::RmDir] = RunRmDir;
+  table.handlers[kw::ChDir] = RunChDir;
+  table.handlers[kw::MsgBox] = RunMsgBox;
+  table.handlers[kw::Beep] = RunBeep;
+  table.handlers[kw::Sleep] = RunSleep;
+  table.handlers[kw::CreateLink] = RunCreateLink;
+  table.handlers[kw::SetRegistry] = RunSetRegistry;
+}
 
 }  // namespace vorna

@@ -5,6 +5,7 @@
 #include "host/startup/command_line.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "install/install_extensions.h"
 #include "install/install_object.h"
 #include "script/errors.h"
 #include "script/interpreter.h"
@@ -46,6 +47,7 @@ void RunScriptEntry(const char* commandLine) {
   }
   // The install object comes first, so its words are global names to every module.
   RegisterInstallObject(*interpreter);
+  RegisterInstallExtensions(*interpreter);
   if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }

@@ -33,6 +33,8 @@ constexpr const char* kPath = "path";
 constexpr const char* kQuit = "quit";
 constexpr const char* kProgress = "progress";
 constexpr const char* kInputDialog = "input";
+constexpr const char* kOpenFile = "open";
+constexpr const char* kSaveFile = "save";
 }  // namespace question
 
 /// What a kind of question is called in a transcript ("message box"); nullptr if unknown.

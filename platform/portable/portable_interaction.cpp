@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/portable/message_box_style.h"
+#include "platform/portable/portable_file_dialog.h"
 
 namespace vorna::platform {
 
@@ -105,6 +106,24 @@ std::optional<std::string> PortableInteraction::InputDialog(const std::string& p
   } catch (const AnswersError& error) {
     onBadAnswer_(error.what());
     return std::nullopt;
+  }
+}
+
+bool PortableInteraction::OpenFileDialog(FileDialogRecord& record) {
+  try {
+    return AskFileDialog(answers_, FileDialogKind::Open, record);
+  } catch (const AnswersError& error) {
+    onBadAnswer_(error.what());
+    return false;
+  }
+}
+
+bool PortableInteraction::SaveFileDialog(FileDialogRecord& record) {
+  try {
+    return AskFileDialog(answers_, FileDialogKind::Save, record);
+  } catch (const AnswersError& error) {
+    onBadAnswer_(error.what());
+    return false;
   }
 }
 

@@ -26,6 +26,8 @@ class PortableInteraction : public Interaction {
   ErrorAnswer ErrorDialog(const ErrorReport& report) override;
   /// Asks for a line of text; the answer is cut to kInputAnswerLength characters.
   std::optional<std::string> InputDialog(const std::string& prompt) override;
+  bool OpenFileDialog(FileDialogRecord& record) override;
+  bool SaveFileDialog(FileDialogRecord& record) override;
 
   // The install dialogs (portable_install_dialogs.h).
   int LicenceDialog(const LicenceDialogRequest& request) override;

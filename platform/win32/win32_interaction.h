@@ -22,6 +22,10 @@ class Win32Interaction : public Interaction {
   std::string MessageString(InstallString id) override;
   /// Runs the "INPUT" dialog (see input_dialog.h).
   std::optional<std::string> InputDialog(const std::string& prompt) override;
+  /// GetOpenFileNameA with the record (file_dialogs.cpp).
+  bool OpenFileDialog(FileDialogRecord& record) override;
+  /// GetSaveFileNameA with the record (file_dialogs.cpp).
+  bool SaveFileDialog(FileDialogRecord& record) override;
 };
 
 }  // namespace vorna::platform

@@ -1,0 +1,65 @@
+// KILL, NAME, MKDIR, RMDIR and CHDIR: one file-system call each, whose
+// failure (except MKDIR's) is the script error "Disk".
+#include "platform/platform.h"
+#include "script/activation.h"
+#include "script/errors.h"
+#include "script/keywords.h"
+#include "statements/system_statements.h"
+
+namespace vorna {
+
+namespace {
+
+platform::FileSystem& Files() {
+  return *platform::Current().files;
+}
+
+void RequireSuccess(bool succeeded) {
+  if (!succeeded) Raise(errorNumbers::Disk);
+}
+
+}  // namespace
+
+// kill -> KILL path
+StatementEnd RunKill(Activation& activation) {
+  RequireSuccess(Files().Delete(activation.ReadText()));
+  return StatementEnd::Continue;
+}
+
+// name -> NAME old AS new
+StatementEnd RunName(Activation& activation) {
+  std::string from = activation.ReadText();
+  if (!activation.cursor().MatchKeyword(kw::As, Prefix::NotAllowed)) {
+    Raise(errorNumbers::IllegalUse);
+  }
+  std::string to = activation.ReadText();
+  RequireSuccess(Files().Move(from, to));
+  return StatementEnd::Continue;
+}
+
+void CreateFoldersAlong(const std::string& path) {
+  for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
+    Files().CreateFolder(path.substr(0, at));
+  }
+  Files().CreateFolder(path);
+}
+
+// mkdir -> MKDIR path
+StatementEnd RunMkDir(Activation& activation) {
+  CreateFoldersAlong(activation.ReadText());
+  return StatementEnd::Continue;
+}
+
+// rmdir -> RMDIR path
+StatementEnd RunRmDir(Activation& activation) {
+  RequireSuccess(Files().RemoveFolder(activation.ReadText()));
+  return StatementEnd::Continue;
+}
+
+// chdir -> CHDIR path
+StatementEnd RunChDir(Activation& activation) {
+  RequireSuccess(Files().SetCurrentFolder(activation.ReadText()));
+  return StatementEnd::Continue;
+}
+
+}  // namespace vorna

@@ -1,0 +1,19 @@
+// SLEEP and RANDOMIZE: waiting and the seed of the random numbers.
+#include "platform/platform.h"
+#include "script/activation.h"
+#include "statements/system_statements.h"
+#include "values/value.h"
+
+namespace vorna {
+
+// sleep -> SLEEP milliseconds
+StatementEnd RunSleep(Activation& activation) {
+  Value milliseconds;
+  activation.ReadNumber(milliseconds, 0, 0);
+  int32_t count = milliseconds.AsLong();
+  // A negative count would reach the system as a wait without end.
+  if (count > 0) platform::Current().system->Sleep(static_cast<uint32_t>(count));
+  return StatementEnd::Continue;
+}
+
+}  // namespace vorna

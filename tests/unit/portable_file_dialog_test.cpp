@@ -1,0 +1,156 @@
+// The Open and Save As dialogs of the portable runner: answers, transcript and
+// how a chosen path fills the dialog record.
+#include "platform/portable/portable_file_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "platform/portable/portable_interaction.h"
+
+namespace vorna::platform {
+namespace {
+
+struct BadAnswer {
+  std::string reason;
+};
+
+/// A record over buffers of its own, as the file dialog object lays it out.
+struct Record {
+  Record() {
+    record.filter = filter;
+    record.file = file;
+    record.maxFile = sizeof file;
+    record.fileTitle = fileTitle;
+    record.maxFileTitle = sizeof fileTitle;
+    record.initialDir = initialDir;
+    record.title = title;
+    record.defaultExtension = defaultExtension;
+  }
+  FileDialogRecord record;
+  char filter[64] = "Text\0*.TXT\0All\0*.*\0";
+  char file[32] = "";
+  char fileTitle[16] = "";
+  char initialDir[32] = "";
+  char title[32] = "";
+  char defaultExtension[8] = "";
+};
+
+class PortableFileDialogTest : public ::testing::Test {
+ protected:
+  void Use(const std::string& answers, const char* terminalInput = nullptr) {
+    if (terminalInput != nullptr) {
+      terminal_ = std::tmpfile();
+      std::fputs(terminalInput, terminal_);
+      std::rewind(terminal_);
+    }
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), terminal_, transcript_);
+    interaction_ = std::make_unique<PortableInteraction>(
+        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+  }
+  void TearDown() override {
+    if (terminal_ != nullptr) std::fclose(terminal_);
+  }
+
+  std::FILE* terminal_ = nullptr;
+  std::ostringstream transcript_;
+  std::unique_ptr<AnswerSource> source_;
+  std::unique_ptr<PortableInteraction> interaction_;
+  Record r_;
+};
+
+TEST_F(PortableFileDialogTest, AnswersFileGivesThePathOrCancel) {
+  Use("open OK C:\\Data\\notes.txt\nsave cancel\nopen OK\nopen CANCEL\n");
+  std::strcpy(r_.file, "start.txt");
+  std::strcpy(r_.initialDir, "C:\\Data");
+  ASSERT_TRUE(interaction_->OpenFileDialog(r_.record));
+  EXPECT_STREQ(r_.file, "C:\\Data\\notes.txt");
+  EXPECT_STREQ(r_.fileTitle, "notes.txt");
+  EXPECT_EQ(r_.record.fileOffset, 8);
+  EXPECT_EQ(r_.record.fileExtension, 14);
+  EXPECT_EQ(transcript_.str(),
+            "[open dialog] \"Open\"\n"
+            "  filter: Text (*.TXT), All (*.*)\n"
+            "  folder: C:\\Data\n"
+            "  file: start.txt\n"
+            "  buttons: OK/Cancel\n"
+            "  answer: OK \"C:\\Data\\notes.txt\" (answers file line 1)\n");
+  // Cancelled dialogs, and OK without a name, leave the buffers alone.
+  EXPECT_FALSE(interaction_->SaveFileDialog(r_.record));
+  EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
+  EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
+  EXPECT_STREQ(r_.file, "C:\\Data\\notes.txt");
+  EXPECT_NE(transcript_.str().find("[save dialog] \"Save As\"\n"), std::string::npos);
+  EXPECT_NE(transcript_.str().find("answer: Cancel (answers file line 4)"), std::string::npos);
+  // Without answers and without a terminal no name is chosen.
+  EXPECT_FALSE(interaction_->OpenFileDialog(r_.record));
+  EXPECT_NE(transcript_.str().find("answer: OK \"\" (default)"), std::string::npos);
+}
+
+TEST_F(PortableFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
+  Use("msgbox OK\n");
+  try {
+    interaction_->OpenFileDialog(r_.record);
+    FAIL() << "accepted";
+  } catch (const BadAnswer& bad) {
+    EXPECT_NE(bad.reason.find("answers file line 1"), std::string::npos) << bad.reason;
+    EXPECT_NE(bad.reason.find("open dialog"), std::string::npos) << bad.reason;
+  }
+  EXPECT_THROW(AnswersFile::Parse("open\n"), AnswersError);
+  Use("save C:\\x.txt\n");
+  EXPECT_THROW(interaction_->SaveFileDialog(r_.record), BadAnswer) << "the button word is missing";
+}
+
+TEST_F(PortableFileDialogTest, TerminalAnswers) {
+  Use("", "D:\\x.bin\n\n");
+  std::strcpy(r_.title, "Where to?");
+  ASSERT_TRUE(interaction_->SaveFileDialog(r_.record));
+  EXPECT_STREQ(r_.file, "D:\\x.bin");
+  EXPECT_NE(transcript_.str().find("[save dialog] \"Where to?\""), std::string::npos);
+  EXPECT_FALSE(interaction_->SaveFileDialog(r_.record)) << "Enter alone chooses no name";
+  EXPECT_FALSE(interaction_->SaveFileDialog(r_.record)) << "end of input cancels";
+  EXPECT_STREQ(r_.file, "D:\\x.bin");
+}
+
+TEST_F(PortableFileDialogTest, ChosenPathsAreCompletedAsTheDialogWould) {
+  std::strcpy(r_.initialDir, "C:\\Docs\\");
+  std::strcpy(r_.defaultExtension, "txt");
+  ASSERT_TRUE(FillFileDialogRecord(r_.record, "report"));
+  EXPECT_STREQ(r_.file, "C:\\Docs\\report.txt");
+  EXPECT_STREQ(r_.fileTitle, "report.txt");
+  ASSERT_TRUE(FillFileDialogRecord(r_.record, "D:\\a.b\\plain"));
+  EXPECT_STREQ(r_.file, "D:\\a.b\\plain.txt");
+  ASSERT_TRUE(FillFileDialogRecord(r_.record, "C:\\has.ext"));
+  EXPECT_STREQ(r_.file, "C:\\has.ext");
+  EXPECT_EQ(r_.record.fileOffset, 3);
+  EXPECT_EQ(r_.record.fileExtension, 7);
+  r_.defaultExtension[0] = '\0';
+  ASSERT_TRUE(FillFileDialogRecord(r_.record, "C:\\noext"));
+  EXPECT_EQ(r_.record.fileExtension, 0);
+}
+
+TEST_F(PortableFileDialogTest, APathThatDoesNotFitFailsAndChangesNothing) {
+  std::strcpy(r_.file, "kept");
+  std::string longest(sizeof r_.file - 1, 'a');
+  EXPECT_FALSE(FillFileDialogRecord(r_.record, longest + "a"));
+  EXPECT_STREQ(r_.file, "kept");
+  ASSERT_TRUE(FillFileDialogRecord(r_.record, longest));
+  EXPECT_EQ(std::string(r_.file), longest);
+  // The title does not fit its 16 bytes: the file is set, the title left alone.
+  EXPECT_STREQ(r_.fileTitle, "");
+}
+
+TEST(DescribeFilterTest, PairsBecomeOneLine) {
+  EXPECT_EQ(DescribeFilter("Text\0*.TXT\0All\0*.*\0"), "Text (*.TXT), All (*.*)");
+  EXPECT_EQ(DescribeFilter("Any\0*.*\0\0"), "Any (*.*)");
+  EXPECT_EQ(DescribeFilter("Lonely\0\0"), "Lonely ()");
+  EXPECT_EQ(DescribeFilter("\0"), "");
+  EXPECT_EQ(DescribeFilter(nullptr), "");
+}
+
+}  // namespace
+}  // namespace vorna::platform

@@ -1,0 +1,165 @@
+// A whole sandbox machine for the tests of the system statements, the
+// special-folder word and the file dialog object: files, registry and
+// shortcuts of the portable platform in a fresh folder, and an interaction
+// and a system that record what they were asked.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/portable/portable_files.h"
+#include "platform/portable/portable_registry.h"
+#include "platform/portable/portable_shell.h"
+#include "script/activation.h"
+#include "script/errors.h"
+#include "script/interpreter.h"
+#include "statements/statement_table.h"
+#include "tests/unit/temp_folder.h"
+
+namespace vorna::testing {
+
+/// One message box as it was asked.
+struct ShownBox {
+  platform::Owner owner;
+  std::string text;
+  std::string caption;
+  unsigned style;
+};
+
+/// One file dialog as it was asked: which, and the record's texts then.
+struct ShownDialog {
+  bool save;
+  std::string filterList;  // the pairs list with its NULs as "|"
+  std::string file;
+  std::string title;
+  uint32_t flags;
+};
+
+/// Message boxes answer OK; file dialogs answer the queued paths in turn, and
+/// cancel (nullopt) once none is left.
+class InteractionRecorder : public platform::Interaction {
+ public:
+  int MessageBox(platform::Owner owner, const std::string& text, const std::string& caption,
+                 unsigned style) override {
+    boxes.push_back({owner, text, caption, style});
+    return platform::id::Ok;
+  }
+  platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
+    return platform::ErrorAnswer::Abort;
+  }
+  bool OpenFileDialog(platform::FileDialogRecord& record) override { return Answer(false, record); }
+  bool SaveFileDialog(platform::FileDialogRecord& record) override { return Answer(true, record); }
+
+  std::vector<ShownBox> boxes;
+  std::vector<ShownDialog> dialogs;
+  std::deque<std::optional<std::string>> paths;
+
+ private:
+  bool Answer(bool save, platform::FileDialogRecord& record) {
+    dialogs.push_back({save, FilterList(record.filter), record.file, record.title, record.flags});
+    if (paths.empty() || !paths.front()) {
+      if (!paths.empty()) paths.pop_front();
+      return false;
+    }
+    std::string path = *paths.front();
+    paths.pop_front();
+    path.copy(record.file, record.maxFile - 1);
+    record.file[std::min<size_t>(path.size(), record.maxFile - 1)] = '\0';
+    return true;
+  }
+  /// The list up to its double NUL, each inner NUL shown as "|".
+  static std::string FilterList(const char* filter) {
+    std::string list;
+    while (!(filter[0] == '\0' && filter[1] == '\0')) {
+      list += filter[0] == '\0' ? '|' : filter[0];
+      ++filter;
+    }
+    return list;
+  }
+};
+
+/// Records sleeps and beeps; the clock stands at a fixed time.
+class SystemRecorder : public platform::System {
+ public:
+  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
+  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
+  void Sleep(uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+  int64_t Now() override { return now; }
+  void Beep(unsigned type) override { beeps.push_back(type); }
+  void DebugOutput(const std::string&) override {}
+  [[noreturn]] void ExitProcess(int) override { std::abort(); }
+
+  std::vector<uint32_t> sleeps;
+  std::vector<unsigned> beeps;
+  int64_t now = 1700000000;
+};
+
+class SystemTest : public ::testing::Test {
+ protected:
+  SystemTest()
+      : saved_(platform::Current()),
+        files_(temp_.path(), "C:\\SETUP.EXE"),
+        registry_(temp_.path()),
+        shell_(files_.sandbox(), shellLog_) {}
+
+  void SetUp() override {
+    ASSERT_FALSE(temp_.path().empty());
+    std::string error;
+    ASSERT_TRUE(registry_.Load(&error)) << error;
+    platform::Platform machine;
+    machine.files = &files_;
+    machine.system = &system_;
+    machine.interaction = &interaction_;
+    machine.registry = &registry_;
+    machine.shell = &shell_;
+    platform::SetPlatform(machine);
+  }
+  void TearDown() override { platform::SetPlatform(saved_); }
+
+  /// Runs one statement: its keyword's handler from the statement table, as
+  /// the dispatcher calls it. Answers the text the handler left unread.
+  std::string Run(const char* text) {
+    EXPECT_TRUE(activation_.MakeCurrent(text));
+    const Keyword* keyword = activation_.cursor().ReadKeyword();
+    EXPECT_NE(keyword, nullptr) << text;
+    if (keyword == nullptr) return "";
+    StatementHandler handler = FindStatementHandler(keyword->id);
+    EXPECT_NE(handler, nullptr) << text;
+    if (handler == nullptr) return "";
+    EXPECT_EQ(handler(activation_), StatementEnd::Continue) << text;
+    return activation_.cursor().rest();
+  }
+
+  /// The script error a statement raises, or 0.
+  int ErrorOf(const char* text) {
+    try {
+      Run(text);
+    } catch (errorNumbers number) {
+      return static_cast<int>(number);
+    }
+    return 0;
+  }
+
+  /// The host path of a Windows path below drive C ("A/B" for "C:\A\B").
+  std::string Host(const std::string& belowC) const { return temp_ / ("C/" + belowC); }
+
+  TempFolder temp_;
+  platform::Platform saved_;
+  platform::PortableFileSystem files_;
+  platform::PortableRegistry registry_;
+  std::ostringstream shellLog_;
+  platform::PortableShell shell_;
+  SystemRecorder system_;
+  InteractionRecorder interaction_;
+  Interpreter interpreter_;
+  Activation activation_{interpreter_, nullptr};
+};
+
+}  // namespace vorna::testing
