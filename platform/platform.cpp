@@ -6,9 +6,13 @@ namespace {
 Platform installed;
 }
 
-Platform& Current() { return installed; }
+Platform& Current() {
+  return installed;
+}
 
-void SetPlatform(const Platform& platform) { installed = platform; }
+void SetPlatform(const Platform& platform) {
+  installed = platform;
+}
 
 }  // namespace vorna::platform
 

@@ -15,16 +15,11 @@ struct QuestionKind {
 
 // Every dialog that takes answers from the file adds its row here.
 constexpr QuestionKind kQuestionKinds[] = {
-    {question::kMessageBox, "message box"},
-    {question::kErrorDialog, "error dialog"},
-    {question::kInputDialog, "input dialog"},
-    {question::kOpenFile, "open dialog"},
-    {question::kSaveFile, "save dialog"},
-    {question::kLicence, "licence dialog"},
-    {question::kDrive, "drive dialog"},
-    {question::kPath, "path dialog"},
-    {question::kQuit, "quit question"},
-    {question::kProgress, "progress dialog"},
+    {question::kMessageBox, "message box"},   {question::kErrorDialog, "error dialog"},
+    {question::kInputDialog, "input dialog"}, {question::kOpenFile, "open dialog"},
+    {question::kSaveFile, "save dialog"},     {question::kLicence, "licence dialog"},
+    {question::kDrive, "drive dialog"},       {question::kPath, "path dialog"},
+    {question::kQuit, "quit question"},       {question::kProgress, "progress dialog"},
 };
 
 bool IsBlank(char c) {

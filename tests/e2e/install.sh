@@ -127,11 +127,13 @@ case_install_full() {
   forget_hello
   wine_frames_windows
   run_setup "$name" "$image"
-  # Agree has the focus (Cancel is the default button); OK is the default of
-  # the drive and path dialogs; the copy ends by itself; the last box says done.
+  # Agree has the focus (Cancel is the default button), so has the drive
+  # dialog's OK; in the path dialog the edit control has it and Tab moves it
+  # to OK. Buttons are pressed with the space bar: a Return sent through X
+  # can reach the next dialog too. The copy ends by itself; the last box says done.
   step "$name" "License Agreement" licence space &&
     step "$name" "Hello Setup" drive space &&
-    step "$name" "Hello Setup" path Return &&
+    step "$name" "Hello Setup" path "Tab space" &&
     wait_progress_end "$name" &&
     step "$name" "Hello Setup" done Return
   if ! code=$(wait_exit "$name" 20); then
@@ -155,12 +157,13 @@ wait_progress_end() {
   return 0
 }
 
-# A product whose copy takes a few seconds: one large file of random bytes.
+# A product whose copy takes a few seconds: files of random bytes, several so
+# that the bar (which advances file by file) shows the copy part done.
 big_product() {
-  local files="$OUT/work/big-payload"
-  if [ ! -f "$files/BIG.BIN" ]; then
+  local files="$OUT/work/big-payload" i
+  if [ ! -f "$files/PART8.BIN" ]; then
     mkdir -p "$files"
-    head -c 48M /dev/urandom >"$files/BIG.BIN"
+    for i in 1 2 3 4 5 6 7 8; do head -c 6M /dev/urandom >"$files/PART$i.BIN"; done
   fi
   echo "$files"
 }
@@ -202,10 +205,12 @@ case_install_cancel() {
         fail "$name" "the result box does not say $result (see $OUT/$name.log)"
       elif ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
         fail "$name" "the setup did not end with exit code 0"
-      elif [ "$result" = "COPYFILES TRUE" ] && ! cmp -s "$(big_product)/BIG.BIN" "$target/BIG.BIN"; then
+      elif [ "$result" = "COPYFILES TRUE" ] && ! diff -r -q "$(big_product)" "$target" >/dev/null; then
         fail "$name" "the copy did not complete after No"
-      elif [ "$result" = "COPYFILES FALSE" ] && [ -e "$target/BIG.BIN" ]; then
-        fail "$name" "a stopped copy left BIG.BIN behind"
+      elif [ "$result" = "COPYFILES FALSE" ] && [ -e "$target/PART8.BIN" ]; then
+        fail "$name" "a stopped copy went on to the last file"
+      elif [ -n "$(find "$target" -name '*.vorna-part' 2>/dev/null)" ]; then
+        fail "$name" "a part file was left behind"
       else
         pass "$name (the copy held during the question, then $result)"
       fi

@@ -50,6 +50,8 @@ install() {
   (cd "$SCRATCH" && "$RUN" --image "$image" --root "$root" --answers "$SCRATCH/answers" \
     </dev/null >"$SCRATCH/out" 2>"$SCRATCH/err")
   code=$?
+  check "$name: exit code 0, no sanitizer report" \
+    bash -c "[ $code = 0 ] && ! grep -qE 'AddressSanitizer|runtime error:|LeakSanitizer' '$SCRATCH/err'"
 }
 
 installed="Program Files/Hello"
@@ -67,7 +69,6 @@ same_payload() {
 nothing_installed() { [ ! -e "$root/C/$installed" ]; }
 
 install full "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" "msgbox OK"
-check "whole install: exit code 0" [ "$code" = 0 ]
 check "whole install: every file with its bytes and times" same_payload
 check "whole install: no part file left" bash -c "! find '$root/C' -name '*.vorna-part' | grep -q ."
 tr -d '\r' <"$root/registry.reg" | tr '\n' '|' >"$SCRATCH/reg"

@@ -49,7 +49,8 @@ TEST(AnswersFileTest, UnknownKindNamesTheLine) {
     FAIL() << "no error";
   } catch (const AnswersError& error) {
     EXPECT_EQ(std::string(error.what()),
-              "line 2: unknown question kind \"button\" (known: msgbox error input open save license drive path quit progress)");
+              "line 2: unknown question kind \"button\" (known: msgbox error input open save "
+              "license drive path quit progress)");
   }
 }
 
@@ -68,8 +69,9 @@ TEST(AnswersFileTest, LoadReadsAFileAndNamesItInErrors) {
     AnswersFile::Load(path);
     FAIL() << "no error";
   } catch (const AnswersError& error) {
-    EXPECT_EQ(std::string(error.what()), path + ": line 2: unknown question kind \"nonsense\" " +
-                                             "(known: msgbox error input open save license drive path quit progress)");
+    EXPECT_EQ(std::string(error.what()),
+              path + ": line 2: unknown question kind \"nonsense\" " +
+                  "(known: msgbox error input open save license drive path quit progress)");
   }
   std::remove(path.c_str());
   EXPECT_THROW(AnswersFile::Load(path), AnswersError);
