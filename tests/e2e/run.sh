@@ -144,24 +144,25 @@ case_error_dialog() {
 start_display || exit 1
 prepare_wine
 check_binary
-case_box invalid-switch "" "VORNA!" "Invalid command switch: x." yes -x
-case_box help "" "VORNA!" "No arguments available." yes /?
-case_box missing-startup "" "File Not Found" "STARTUP.CTL" no
-case_box missing-named-startup "" "File Not Found" "setup2.ctl" no /s setup2.ctl
-case_box plain-no-main no-main "VORNA!" "Main function not found." yes
-case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes
-case_packed_no_main
-case_error_dialog error-dialog-default "" 1 "Return"
-case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
-case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
-case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
-case_script_error_dialog
-case_script_files_registry
-case_script_input_dialog
-run_install_cases
-case_debugger_sessions
-case_debugger_error_stop
-case_debugger_windows_client
+with_retry case_box invalid-switch "" "VORNA!" "Invalid command switch: x." yes -x
+with_retry case_box help "" "VORNA!" "No arguments available." yes /?
+with_retry case_box missing-startup "" "File Not Found" "STARTUP.CTL" no
+with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no /s setup2.ctl
+with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes
+with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes
+with_retry case_packed_no_main
+with_retry case_error_dialog error-dialog-default "" 1 "Return"
+with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
+with_retry case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
+with_retry case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
+with_retry case_script_error_dialog
+with_retry case_script_files_registry
+with_retry case_script_input_dialog
+with_retry run_install_cases
+with_retry case_debugger_sessions
+with_retry case_debugger_error_stop
+with_retry case_debugger_windows_client
+
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
