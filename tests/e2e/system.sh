@@ -196,10 +196,10 @@ case_save_dialog() {
 start_display || exit 1
 mkdir -p "$BUILD/e2e"  # the Wine prefix is the one the other end-to-end tests use
 prepare_wine
-case_services
-case_msgbox
-case_file_dialog
-case_save_dialog
+with_retry case_services
+with_retry case_msgbox
+with_retry case_file_dialog
+with_retry case_save_dialog
 
 echo "e2e (system): screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"
