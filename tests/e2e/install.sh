@@ -22,8 +22,14 @@ wine_frames_windows() {
     >/dev/null 2>&1
 }
 
+# Back to the default for the cases that follow. Wine keeps the focus it gave
+# its own windows for as long as its server runs, so the server is ended
+# too, and X is given its default focus again (the window under the pointer).
 wine_frames_restored() {
   WINEDEBUG=-all wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1
+  WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
+  WINEDEBUG=-all wineserver -w >/dev/null 2>&1 || true
+  xdotool windowfocus 1 >/dev/null 2>&1 || true
 }
 
 # pack_product NAME SCRIPTS FILES: packs a setup image into the case's folder;
@@ -143,8 +149,8 @@ case_install_full() {
   else
     check_hello_installed "$name"
   fi
-  wine_frames_restored
   settle "$name"
+  wine_frames_restored
 }
 
 # The progress dialog may be gone before it is seen: the copy is small.
@@ -216,8 +222,8 @@ case_install_cancel() {
       fi
     fi
   fi
-  wine_frames_restored
   settle "$name"
+  wine_frames_restored
 }
 
 run_install_cases() {
