@@ -5,7 +5,7 @@ PRESETS_TESTED := linux linux-asan
 JOBS ?= $(shell nproc)
 
 .PHONY: all linux linux-asan win32 fuzz build test unit-tests script-tests e2e fuzz-run \
-        wine-services wine-fileset demo demo-wine bench format deps clean
+        wine-services wine-fileset wine-numbers demo demo-wine bench format deps clean
 
 all: build
 
@@ -17,12 +17,16 @@ linux linux-asan win32 fuzz: deps
 	cmake --build build/$@ -j $(JOBS)
 
 ## Every test: unit tests on both Linux presets, script tests, Wine end-to-end, a short fuzz run.
-test: unit-tests script-tests e2e wine-services wine-fileset fuzz-run
+test: unit-tests script-tests e2e wine-services wine-fileset wine-numbers fuzz-run
 
 unit-tests: linux linux-asan
 	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
 
 ## The Windows vorna-pack extracting a file set under Wine: files and times.
+## The Windows build prints every number exactly as the Linux build does.
+wine-numbers: win32 linux
+	tests/wine/format_number.sh build/win32 build/linux
+
 wine-fileset: win32 linux
 	tests/wine/fileset_extract.sh build/win32 build/linux
 

@@ -16,6 +16,18 @@ uint32_t LittleEndian32(const uint8_t* bytes) {
   return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
 }
 
+uint64_t BigEndian64(const uint8_t* bytes) {
+#if defined(__GNUC__)
+  uint64_t value;
+  std::memcpy(&value, bytes, sizeof value);
+  return __builtin_bswap64(value);  // one load and one swap on a little-endian machine
+#else
+  uint64_t value = 0;
+  for (int i = 0; i < 8; ++i) value = (value << 8) | bytes[i];
+  return value;
+#endif
+}
+
 // Asks for the install disk; true when the user wants another try.
 bool AskForDisk() {
   platform::Platform& machine = platform::Current();
@@ -165,6 +177,19 @@ BitReader::BitReader(FileSetStream& stream) : stream_(stream), noFile_(!stream.f
 void BitReader::Fill() {
   if (noFile_) {  // without a file every byte reads as 0
     count_ = 64;
+    return;
+  }
+  if (count_ > 56) return;
+  if (stream_.end_ - stream_.position_ >= 8) {
+    // Eight bytes at once; those that do not fit whole stay in the buffer.
+    // The bits of the part that does not fit land below count_, where they
+    // equal what the next fill puts there.
+    uint64_t bytes = BigEndian64(stream_.buffer_.get() + stream_.position_);
+    int taken = (64 - count_) / 8;
+    window_ |= bytes >> count_;
+    stream_.position_ += static_cast<size_t>(taken);
+    realBytes_ += static_cast<uint64_t>(taken);
+    count_ += 8 * taken;
     return;
   }
   while (count_ <= 56) {

@@ -18,6 +18,37 @@ void HuffmanModel::Reset() {
   leaf_[kEndOfStream] = 1;
   leaf_[kEscape] = 2;
   nextFree_ = 3;
+  topChanged_ = true;
+}
+
+// Indices are pointer-sized here so that the hot loops never widen them.
+void HuffmanModel::Swap(ptrdiff_t i, ptrdiff_t j) {
+  // Whatever hangs below each node now hangs below the other index.
+  ptrdiff_t childI = child_[i];
+  ptrdiff_t childJ = child_[j];
+  if (childI < 0) {
+    leaf_[-1 - childI] = static_cast<int32_t>(j);
+  } else {
+    parent_[childI] = parent_[childI + 1] = static_cast<int32_t>(j);
+  }
+  if (childJ < 0) {
+    leaf_[-1 - childJ] = static_cast<int32_t>(i);
+  } else {
+    parent_[childJ] = parent_[childJ + 1] = static_cast<int32_t>(i);
+  }
+  uint32_t weight = weight_[i];
+  weight_[i] = weight_[j];
+  weight_[j] = weight;
+  child_[i] = static_cast<int32_t>(childJ);
+  child_[j] = static_cast<int32_t>(childI);
+}
+
+ptrdiff_t HuffmanModel::MoveToFront(ptrdiff_t node, uint32_t weight) {
+  ptrdiff_t target = node - 1;
+  while (target > 0 && weight_[target - 1] < weight) --target;
+  if (watchMark_[target] == watchRound_ || watchMark_[node] == watchRound_) topChanged_ = true;
+  Swap(node, target);
+  return target;
 }
 
 void HuffmanModel::LinkChildren(int node) {
@@ -46,6 +77,7 @@ void HuffmanModel::Add(int c) {
 }
 
 void HuffmanModel::Rebuild() {
+  topChanged_ = true;
   // Leaves to the end of the table, with their weights halved (rounding up).
   int j = nextFree_ - 1;
   for (int i = nextFree_ - 1; i >= 0; --i) {

@@ -9,6 +9,7 @@
 // The tree lives in flat arrays because walking it is the hot loop of an install.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace vorna {
@@ -49,11 +50,40 @@ class HuffmanModel {
   /// Counts one more occurrence of byte value c, keeping the sibling order;
   /// halves every weight first when the root has reached kRebuildWeight.
   void Update(int c);
+  /// Update for the byte whose leaf is leaf, when no rebuild is due
+  /// (UpdatesBeforeRebuild() > 0): the decoder has the leaf from its walk.
+  void UpdateLeaf(int leaf) { Climb(leaf); }
+  /// Updates left before the one that rebuilds the tree.
+  uint32_t UpdatesBeforeRebuild() const { return kRebuildWeight - weight_[0]; }
   /// Halves the leaf weights (rounding up) and rebuilds the inner nodes.
   void Rebuild();
 
+  /// Starts a new watch: TopChanged() tells whether, since, a swap has
+  /// moved a node marked with Watch, or the tree was rebuilt or reset. Adding
+  /// a leaf is not reported: it turns the lightest leaf into an inner node,
+  /// which a walk reaching it simply goes on from. The decoder keeps a table
+  /// of the top of the tree that stays valid while the inner nodes it passes
+  /// through keep their children.
+  void StartWatch() {
+    if (++watchRound_ == 0) {  // the marks of 65535 watches ago would match
+      for (uint16_t& mark : watchMark_) mark = 0;
+      watchRound_ = 1;
+    }
+    topChanged_ = false;
+  }
+  /// Marks node as watched until the next StartWatch.
+  void Watch(int node) { watchMark_[node] = watchRound_; }
+  /// True once a watched node has changed since StartWatch.
+  bool TopChanged() const { return topChanged_; }
+
  private:
-  void Swap(int i, int j);
+  void Swap(ptrdiff_t i, ptrdiff_t j);
+  /// Moves a node whose weight has just become weight in front of the nodes
+  /// now lighter than it; returns its new index.
+  // Out of line: the climb then keeps to its few instructions per level.
+  ptrdiff_t MoveToFront(ptrdiff_t node, uint32_t weight);
+  /// Counts one more occurrence at node (not the root) and each node above it.
+  void Climb(ptrdiff_t node);
   void LinkChildren(int node);
 
   uint32_t weight_[kMaxNodes];
@@ -61,46 +91,32 @@ class HuffmanModel {
   int32_t child_[kMaxNodes];  // first child index, or -1 - symbol for a leaf
   int32_t leaf_[kSymbols];
   int nextFree_;
+  uint16_t watchMark_[kMaxNodes] = {};  // watchRound_ on the nodes watched
+  uint16_t watchRound_ = 1;
+  bool topChanged_ = true;
 };
 
-// Update and Swap run once per decoded byte and level: inline, for the hot loop.
-inline void HuffmanModel::Swap(int i, int j) {
-  // Whatever hangs below each node now hangs below the other index.
-  if (IsLeaf(i)) {
-    leaf_[SymbolOf(i)] = j;
-  } else {
-    parent_[child_[i]] = parent_[child_[i] + 1] = j;
-  }
-  if (IsLeaf(j)) {
-    leaf_[SymbolOf(j)] = i;
-  } else {
-    parent_[child_[j]] = parent_[child_[j] + 1] = i;
-  }
-  uint32_t weight = weight_[i];
-  weight_[i] = weight_[j];
-  weight_[j] = weight;
-  int32_t child = child_[i];
-  child_[i] = child_[j];
-  child_[j] = child;
+// The climb runs once per decoded byte and level: inline, for the hot loop.
+inline void HuffmanModel::Climb(ptrdiff_t node) {
+  // The root never moves, so the walk stops below it and counts it last.
+  // The node to start from is never the root: a leaf.
+  do {
+    uint32_t weight = weight_[node] + 1;
+    weight_[node] = weight;
+    // Mostly the node is still no heavier than the one before it.
+    if (weight_[node - 1] < weight) node = MoveToFront(node, weight);
+    node = parent_[node];
+  } while (node > 0);
+  ++weight_[0];
 }
 
 inline void HuffmanModel::Update(int c) {
   if (weight_[0] == kRebuildWeight) Rebuild();
-  // The root never moves, so the walk stops below it and counts it last.
-  int node = leaf_[c];
-  while (node > 0) {
-    uint32_t weight = ++weight_[node];
-    // The node moves to the front of the run of nodes now lighter than it;
-    // mostly there is none, so the scan starts only when there is.
-    if (weight_[node - 1] < weight) {
-      int target = node - 1;
-      while (target > 0 && weight_[target - 1] < weight) --target;
-      Swap(node, target);
-      node = target;
-    }
-    node = parent_[node];
+  if (leaf_[c] > 0) {
+    Climb(leaf_[c]);
+  } else {
+    ++weight_[0];  // a byte without a leaf: only the total counts it
   }
-  ++weight_[0];
 }
 
 }  // namespace vorna

@@ -5,6 +5,7 @@
 // Current(). Nothing in the core includes a system header.
 #pragma once
 
+#include "platform/debug_channel.h"
 #include "platform/files.h"
 #include "platform/interaction.h"
 #include "platform/registry.h"
@@ -20,6 +21,8 @@ struct Platform {
   Interaction* interaction = nullptr;
   Registry* registry = nullptr;
   Shell* shell = nullptr;
+  /// The debugger connection; nullptr when the host has none.
+  DebugChannel* debugChannel = nullptr;
 };
 
 /// The platform the host installed; valid for the whole run.

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/platform.h"
+#include "script/debugger_connection.h"
 #include "script/interpreter.h"
 
 namespace vorna {
@@ -14,8 +15,9 @@ void HostOutput(Interpreter& interpreter, const std::string& text) {
     console->Write(text);
     return;
   }
-  // Without a console the text belongs to an attached debugger; the
-  // debugger connection takes it once it exists. Otherwise it is dropped.
+  // Without a console the text belongs to an attached debugger; without
+  // one it is dropped.
+  SendDebugOutput(interpreter, text);
 }
 
 void HostOutputFormat(Interpreter& interpreter, const char* format, ...) {

@@ -2,7 +2,10 @@
 // dispatched by its first word.
 #include "statements/dispatcher.h"
 
+#include <optional>
+
 #include "script/activation.h"
+#include "script/debug_stepping.h"
 #include "script/error_handling.h"
 #include "script/errors.h"
 #include "script/interpreter.h"
@@ -85,10 +88,13 @@ LineOutcome ExecuteLine(Activation& activation, const char* text) {
   Interpreter& interpreter = activation.interpreter();
   ++interpreter.executedLines;
   activation.BeforeStatement();
-  // The debugger connection reports the line here and may skip it, once it
-  // is part of the build (interpreter.steppingFlag).
-  if (!activation.MakeCurrent(text)) return LineOutcome::Advance;
   try {
+    // While stepping, the debugger hears of the line first and may skip it,
+    // run it itself, or have another line run in its place.
+    if (interpreter.steppingFlag != 0) {
+      if (std::optional<LineOutcome> settled = ObeyDebugger(activation, &text)) return *settled;
+    }
+    if (!activation.MakeCurrent(text)) return LineOutcome::Advance;
     StatementEnd end = RunRestOfLine(activation);
     return end == StatementEnd::Stay ? LineOutcome::Stay : LineOutcome::Advance;
   } catch (errorNumbers number) {

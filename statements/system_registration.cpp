@@ -13,6 +13,7 @@ void RegisterSystemStatements(StatementTable& table) {
   table.handlers[kw::MsgBox] = RunMsgBox;
   table.handlers[kw::Beep] = RunBeep;
   table.handlers[kw::Sleep] = RunSleep;
+  table.handlers[kw::Randomize] = RunRandomize;
   table.handlers[kw::CreateLink] = RunCreateLink;
   table.handlers[kw::SetRegistry] = RunSetRegistry;
 }

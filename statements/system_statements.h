@@ -31,7 +31,8 @@ StatementEnd RunBeep(Activation& activation);
 
 /// SLEEP milliseconds: waits; a negative count does not wait.
 StatementEnd RunSleep(Activation& activation);
-/// RANDOMIZE: seeds RND with the time in seconds; reads nothing after the word.
+/// RANDOMIZE: seeds RND with the time in seconds; reads nothing after the
+/// word, and ends the line unless a ":" follows the word at once.
 StatementEnd RunRandomize(Activation& activation);
 
 /// CREATELINK target, linkfile, description: writes a shell shortcut; its

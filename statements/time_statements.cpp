@@ -1,4 +1,5 @@
 // SLEEP and RANDOMIZE: waiting and the seed of the random numbers.
+#include "builtins/random.h"
 #include "platform/platform.h"
 #include "script/activation.h"
 #include "statements/system_statements.h"
@@ -13,6 +14,15 @@ StatementEnd RunSleep(Activation& activation) {
   int32_t count = milliseconds.AsLong();
   // A negative count would reach the system as a wait without end.
   if (count > 0) platform::Current().system->Sleep(static_cast<uint32_t>(count));
+  return StatementEnd::Continue;
+}
+
+// randomize -> RANDOMIZE
+// The seed is always the time in whole seconds: nothing after the word is
+// read, so the line goes on only when a ":" follows the word at once.
+StatementEnd RunRandomize(Activation& activation) {
+  SeedRandom(static_cast<uint32_t>(platform::Current().system->Now()));
+  if (activation.cursor().current() != ':') return StatementEnd::Advance;
   return StatementEnd::Continue;
 }
 

@@ -19,6 +19,7 @@
 #include "installdata/scramble.h"
 #include "platform/platform.h"
 #include "platform/portable/answer_source.h"
+#include "platform/portable/fd_debug_channel.h"
 #include "platform/portable/portable_console.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_interaction.h"
@@ -131,7 +132,14 @@ int main(int argc, char** argv) {
   vorna::platform::AnswerSource source(std::move(answers), isatty(0) ? stdin : nullptr, std::cerr);
   vorna::platform::PortableInteraction interaction(
       source, [&root](const std::string& reason) { Fail(reason, &root); });
+  // The debugger's records travel on the descriptors it passed, never on
+  // standard output, which belongs to the script's console.
+  vorna::platform::FdDebugChannel channel(options.debugReadFd, options.debugWriteFd);
   vorna::platform::Platform machine;
+  if (options.debugReadFd >= 0) {
+    vorna::platform::IgnoreBrokenPipes();
+    machine.debugChannel = &channel;
+  }
   machine.files = &files;
   machine.system = &system;
   machine.console = &console;

@@ -1,17 +1,20 @@
 #include "host/portable/runner_options.h"
 
+#include <cstdlib>
 #include <cstring>
 
 namespace vorna {
 
 const char* const kRunnerUsage =
     "usage: vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE]"
-    " [-- RUNTIME-COMMAND-LINE]\n"
+    " [--debug-fds R,W] [-- RUNTIME-COMMAND-LINE]\n"
     "  --image FILE    install data file (a packed setup); without it the start-up\n"
     "                  control entry and the modules are plain files of the current folder\n"
     "  --root DIR      sandbox root (default: a fresh temporary folder)\n"
     "  --keep          keep the temporary sandbox root and print its path\n"
     "  --answers FILE  answers for message boxes and dialogs (docs/answers-file.md)\n"
+    "  --debug-fds R,W the debugger channel for -D: read replies from descriptor R,\n"
+    "                  write records to descriptor W (docs/debugger.md)\n"
     "  -- ...          the runtime's command line, e.g. -- /s setup2.ctl\n";
 
 namespace {
@@ -22,6 +25,20 @@ std::string* ValueOption(const char* arg, RunnerOptions* options) {
   if (std::strcmp(arg, "--root") == 0) return &options->root;
   if (std::strcmp(arg, "--answers") == 0) return &options->answers;
   return nullptr;
+}
+
+/// Reads "R,W" (two descriptor numbers) into the options; false when malformed.
+bool ReadDebugFds(const std::string& text, RunnerOptions* options) {
+  const char* start = text.c_str();
+  char* end = nullptr;
+  long read = std::strtol(start, &end, 10);
+  if (end == start || *end != ',' || read < 0 || read > 65535) return false;
+  start = end + 1;
+  long write = std::strtol(start, &end, 10);
+  if (end == start || *end != '\0' || write < 0 || write > 65535) return false;
+  options->debugReadFd = static_cast<int>(read);
+  options->debugWriteFd = static_cast<int>(write);
+  return true;
 }
 
 std::string JoinFrom(int first, int argc, const char* const* argv) {
@@ -45,6 +62,12 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, const char* const* arg
       options.help = true;
     } else if (std::strcmp(arg, "--keep") == 0) {
       options.keep = true;
+    } else if (std::strcmp(arg, "--debug-fds") == 0) {
+      if (i + 1 >= argc || !ReadDebugFds(argv[i + 1], &options)) {
+        *error = "--debug-fds needs two descriptor numbers, as in --debug-fds 3,4";
+        return std::nullopt;
+      }
+      ++i;
     } else if (std::string* value = ValueOption(arg, &options)) {
       if (i + 1 >= argc || argv[i + 1][0] == '\0') {
         *error = std::string(arg) + " needs a value";

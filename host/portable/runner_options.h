@@ -1,6 +1,7 @@
 // The command line of vorna-run.
 //
-//   vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE] [-- RUNTIME-COMMAND-LINE]
+//   vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE] [--debug-fds R,W]
+//             [-- RUNTIME-COMMAND-LINE]
 #pragma once
 
 #include <optional>
@@ -17,6 +18,10 @@ struct RunnerOptions {
   bool keep = false;
   /// The answers file; empty: the terminal or the default buttons answer.
   std::string answers;
+  /// The debugger channel (-D): the descriptors the debugger client passed
+  /// to read its replies from and to write the records to; -1 when none.
+  int debugReadFd = -1;
+  int debugWriteFd = -1;
   /// The runtime's own command line: the words after "--", joined by blanks.
   std::string commandLine;
   /// Only print the usage.

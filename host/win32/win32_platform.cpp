@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/win32/win32_console.h"
+#include "platform/win32/win32_debug_channel.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_interaction.h"
 #include "platform/win32/win32_registry.h"
@@ -20,6 +21,11 @@ void InstallWin32Platform() {
   machine.interaction = new platform::Win32Interaction();
   machine.registry = new platform::Win32Registry();
   machine.shell = new platform::Win32Shell();
+  // A debugger that starts the runtime with -D hands it a pipe pair as its
+  // standard input and output. They are taken now: a console opened later
+  // replaces the standard handles with its own.
+  machine.debugChannel = new platform::Win32DebugChannel(GetStdHandle(STD_INPUT_HANDLE),
+                                                         GetStdHandle(STD_OUTPUT_HANDLE));
   platform::SetPlatform(machine);
 }
 

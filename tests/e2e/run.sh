@@ -28,6 +28,7 @@ rm -rf "$OUT/work"
 . "$HERE/script_error.sh"
 . "$HERE/install.sh"
 . "$HERE/script_files.sh"
+. "$HERE/debugger.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -155,9 +156,12 @@ case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 case_script_error_dialog
-run_install_cases
 case_script_files_registry
 case_script_input_dialog
+run_install_cases
+case_debugger_sessions
+case_debugger_error_stop
+case_debugger_windows_client
 
 echo "e2e: screenshots and logs in $OUT"
 echo "$E2E_PASSED passed, $E2E_FAILED failed"

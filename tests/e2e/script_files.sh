@@ -22,6 +22,15 @@ same_bytes() {
   [ -f "$1" ] && cmp -s "$1" <(printf "$2")
 }
 
+# wait_for_file PATH SECONDS: the file appears within SECONDS.
+wait_for_file() {
+  for _ in $(seq 1 $(($2 * 5))); do
+    [ -s "$1" ] && return 0
+    sleep 0.2
+  done
+  return 1
+}
+
 case_script_files_registry() {
   local name=script-files-registry dir
   dir=$(work_folder "$name" files-registry)
@@ -29,12 +38,18 @@ case_script_files_registry() {
     >/dev/null 2>&1
   run_runtime "$name" "$dir"
   runtime_ended "$name" 60 || { settle "$name"; return; }
-  if ! same_bytes "$dir/OUT.TXT" 'first line\r\n42\r\n'; then
+  local expected='first line|42|hello from reg add\r\n13\r\n13\r\n48\r\n48\r\n49\r\n'
+  expected+='fffe|false\r\ntrue\r\n41 18467 ffffffff-42 25\r\ntrue\r\n'
+  if ! same_bytes "$dir/OUT.TXT" 'FIrst line\r\n42\r\nend\r\n'; then
     fail "$name" "PRINT # wrote $(od -c "$dir/OUT.TXT" 2>&1 | head -3)"
-  elif ! same_bytes "$dir/RESULT.TXT" 'first line|42|hello from reg add\r\n13\r\n13\r\n'; then
-    fail "$name" "the script found $(od -c "$dir/RESULT.TXT" 2>&1 | head -4)"
+  elif ! same_bytes "$dir/RESULT.TXT" "$expected"; then
+    fail "$name" "the script found $(od -c "$dir/RESULT.TXT" 2>&1 | head -6)"
+  elif ! same_bytes "$dir/REC.BIN" '\x02\x00AB\x00\x00\x00\x00\xfe\xff\x00\x00\x00\x00\x00\x00'; then
+    fail "$name" "GET/PUT records are $(od -An -tx1 "$dir/REC.BIN" 2>&1 | head -2)"
+  elif ! wait_for_file "$dir/SHELLED.TXT" 20; then
+    fail "$name" "the program SHELL started left no SHELLED.TXT"
   else
-    pass "$name (PRINT # and INPUT # round trip, REGISTRY reads the value reg add wrote)"
+    pass "$name (PRINT #/INPUT # round trip, no truncation, APPEND, locks, records, REGISTRY, SHELL)"
   fi
 }
 

@@ -245,6 +245,35 @@ TEST(HuffmanModelTest, TheRootReachingTheLimitRebuildsBeforeTheNextUpdate) {
   ExpectConsistent(model);
 }
 
+TEST(HuffmanModelTest, TellsWhenAWatchedNodeMoves) {
+  HuffmanModel model;
+  std::mt19937 random(4);
+  auto feed = [&](int count) {
+    for (int i = 0; i < count && model.UpdatesBeforeRebuild() > 1; ++i) {
+      int c = static_cast<int>(random() % 30);
+      if (model.LeafOf(c) < 0) model.Add(c);
+      model.Update(c);
+    }
+  };
+  feed(500);
+  // The root never moves: swaps and new leaves elsewhere go unreported.
+  model.StartWatch();
+  model.Watch(0);
+  feed(5000);
+  EXPECT_FALSE(model.TopChanged());
+  // Watching every node, the next swap is reported.
+  model.StartWatch();
+  for (int i = 0; i < model.nextFree(); ++i) model.Watch(i);
+  feed(5000);
+  EXPECT_TRUE(model.TopChanged());
+  model.StartWatch();
+  model.Rebuild();
+  EXPECT_TRUE(model.TopChanged());
+  model.StartWatch();
+  model.Reset();
+  EXPECT_TRUE(model.TopChanged());
+}
+
 TEST(HuffmanModelTest, StaysConsistentThroughManyUpdates) {
   HuffmanModel model;
   std::mt19937 random(9);

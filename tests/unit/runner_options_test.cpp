@@ -16,6 +16,21 @@ std::optional<RunnerOptions> Parse(std::vector<const char*> args, std::string* e
   return ParseRunnerOptions(static_cast<int>(args.size()), args.data(), error);
 }
 
+TEST(RunnerOptionsTest, TheDebuggerChannelIsTwoDescriptorNumbers) {
+  std::string error;
+  std::optional<RunnerOptions> options = Parse({"--debug-fds", "3,4", "--", "-D"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->debugReadFd, 3);
+  EXPECT_EQ(options->debugWriteFd, 4);
+  EXPECT_EQ(options->commandLine, "-D");
+  EXPECT_EQ(Parse({}, &error)->debugReadFd, -1);
+  for (const char* bad : {"3", "3,", ",4", "3;4", "-1,4", "3,4x", "99999,1", ""}) {
+    EXPECT_FALSE(Parse({"--debug-fds", bad}, &error)) << bad;
+    EXPECT_NE(error.find("--debug-fds"), std::string::npos);
+  }
+  EXPECT_FALSE(Parse({"--debug-fds"}, &error));
+}
+
 TEST(RunnerOptionsTest, OptionsAndTheRuntimeCommandLine) {
   std::string error;
   std::optional<RunnerOptions> options =

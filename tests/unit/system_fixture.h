@@ -124,8 +124,9 @@ class SystemTest : public ::testing::Test {
   void TearDown() override { platform::SetPlatform(saved_); }
 
   /// Runs one statement: its keyword's handler from the statement table, as
-  /// the dispatcher calls it. Answers the text the handler left unread.
-  std::string Run(const char* text) {
+  /// the dispatcher calls it, which must end as given. Answers the text the
+  /// handler left unread.
+  std::string Run(const char* text, StatementEnd expectedEnd = StatementEnd::Continue) {
     EXPECT_TRUE(activation_.MakeCurrent(text));
     const Keyword* keyword = activation_.cursor().ReadKeyword();
     EXPECT_NE(keyword, nullptr) << text;
@@ -133,7 +134,7 @@ class SystemTest : public ::testing::Test {
     StatementHandler handler = FindStatementHandler(keyword->id);
     EXPECT_NE(handler, nullptr) << text;
     if (handler == nullptr) return "";
-    EXPECT_EQ(handler(activation_), StatementEnd::Continue) << text;
+    EXPECT_EQ(handler(activation_), expectedEnd) << text;
     return activation_.cursor().rest();
   }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "builtins/random.h"
 #include "platform/portable/shell_link_file.h"
 #include "system_fixture.h"
 
@@ -123,6 +124,25 @@ TEST_F(SystemStatementsTest, BeepAndSleep) {
   Run("SLEEP -1");
   EXPECT_EQ(system_.sleeps, (std::vector<uint32_t>{250, 2}));
   EXPECT_EQ(ErrorOf("SLEEP \"1\""), kTypeMismatch);
+}
+
+TEST_F(SystemStatementsTest, RandomizeSeedsWithTheTimeAndReadsNothingAfterIt) {
+  SeedRandom(static_cast<uint32_t>(system_.now));
+  int32_t first = NextRandom();
+  int32_t second = NextRandom();
+  SeedRandom(7);
+  EXPECT_EQ(Run("RANDOMIZE: BEEP"), ": BEEP");
+  EXPECT_EQ(NextRandom(), first);
+  EXPECT_EQ(NextRandom(), second);
+  // An argument is not read, and the line ends unless ":" follows at once.
+  system_.now = 12345;
+  EXPECT_EQ(Run("RANDOMIZE 99: BEEP", StatementEnd::Advance), " 99: BEEP");
+  EXPECT_EQ(Run("RANDOMIZE : BEEP", StatementEnd::Advance), " : BEEP");
+  SeedRandom(12345);
+  int32_t expected = NextRandom();
+  Run("RANDOMIZE", StatementEnd::Advance);
+  EXPECT_EQ(NextRandom(), expected);
+  SeedRandom(1);
 }
 
 TEST_F(SystemStatementsTest, CreateLinkWritesAShortcutThatReadsBack) {

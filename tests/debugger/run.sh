@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Debugger sessions end to end: vorna-debug drives a runtime through a batch
+# of commands, and its transcript must match the expected one.
+#
+#   tests/debugger/run.sh VORNA_DEBUG RUNTIME
+#
+# RUNTIME is vorna-run, or vorna.exe (run under Wine; DISPLAY and the Wine
+# prefix must be set up). Each folder here is a case: the plain module
+# files, commands.txt (the batch), expected.txt (the client's standard
+# output), optionally stderr-has.txt (lines that must appear in the standard
+# error, where the runtime shows its message boxes) and, for vorna-run, an
+# optional answers.txt for the runtime's dialogs. A case with answers.txt is skipped for a Windows runtime, whose
+# dialogs need a person (the Wine end-to-end tests press them).
+set -uo pipefail
+
+if [ $# -ne 2 ]; then
+  echo "usage: $0 VORNA_DEBUG RUNTIME" >&2
+  exit 2
+fi
+HERE=$(cd "$(dirname "$0")" && pwd)
+CLIENT=$(realpath "$1")
+RUNTIME=$(realpath "$2")
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+passed=0
+failed=0
+
+# Every line of the case's stderr-has.txt appears in its standard error.
+stderr_has_all() {
+  local dir=$1 line
+  [ -f "$dir/stderr-has.txt" ] || return 0
+  while IFS= read -r line; do
+    grep -qF -- "$line" "$dir/stderr.txt" || return 1
+  done <"$dir/stderr-has.txt"
+}
+
+run_case() {
+  local case=$1 dir="$SCRATCH/$1" hostOptions=()
+  mkdir -p "$dir"
+  cp "$HERE/$case"/* "$dir"/
+  if [ -f "$dir/answers.txt" ]; then
+    [[ "$RUNTIME" == *.exe ]] && return
+    hostOptions=(--answers answers.txt)
+  fi
+  (cd "$dir" && timeout 120 "$CLIENT" --batch commands.txt "$RUNTIME" "${hostOptions[@]}" \
+    </dev/null >"$dir/transcript.txt" 2>"$dir/stderr.txt")
+  local code=$?
+  if [ "$code" -ne 0 ]; then
+    failed=$((failed + 1))
+    echo "FAIL $case: exit code $code"
+    sed 's/^/    /' "$dir/stderr.txt"
+  elif ! diff -u "$HERE/$case/expected.txt" "$dir/transcript.txt" >"$dir/diff.txt"; then
+    failed=$((failed + 1))
+    echo "FAIL $case: transcript differs"
+    sed 's/^/    /' "$dir/diff.txt"
+    sed 's/^/    stderr: /' "$dir/stderr.txt"
+  elif grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$dir/stderr.txt"; then
+    failed=$((failed + 1))
+    echo "FAIL $case: a sanitizer reported"
+    sed 's/^/    stderr: /' "$dir/stderr.txt"
+  elif ! stderr_has_all "$dir"; then
+    failed=$((failed + 1))
+    echo "FAIL $case: standard error lacks a line of stderr-has.txt"
+    sed 's/^/    stderr: /' "$dir/stderr.txt"
+  else
+    passed=$((passed + 1))
+    echo "PASS $case"
+  fi
+}
+
+for case_dir in "$HERE"/*/; do
+  run_case "$(basename "$case_dir")"
+done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

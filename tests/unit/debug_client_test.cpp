@@ -1,0 +1,218 @@
+// The debugger client without processes: the session against a scripted
+// runtime, the command language's transcript, and the client's options.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "script/debug_record.h"
+#include "tools/debug/client_options.h"
+#include "tools/debug/command_shell.h"
+#include "tools/debug/debug_session.h"
+
+namespace vorna::debug {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The runtime's end: what it sends first, then what it answers to each
+// record of the client, in turn. When nothing is left to read the runtime is
+// gone.
+class ScriptedRuntime : public platform::DebugChannel {
+ public:
+  bool Write(const platform::DebugRecordBytes& record) override {
+    DebugMessage message = DecodeDebugRecord(record);
+    received.push_back(message.text.empty() ? std::string(1, message.letter)
+                                            : message.letter + (" " + message.text));
+    if (!answers.empty()) {
+      for (const std::string& text : answers.front()) Queue(text);
+      answers.pop_front();
+    }
+    return true;
+  }
+  platform::ChannelRead Read(platform::DebugRecordBytes& record) override {
+    if (pending.empty()) return platform::ChannelRead::Failed;
+    record = pending.front();
+    pending.pop_front();
+    return platform::ChannelRead::Record;
+  }
+  /// Queues "F SETUP|1" or "O text" for reading.
+  void Queue(const std::string& text) {
+    pending.push_back(EncodeDebugRecord(text[0], text.size() > 2 ? text.substr(2) : ""));
+  }
+
+  std::deque<platform::DebugRecordBytes> pending;
+  std::deque<Lines> answers;
+  Lines received;
+};
+
+std::optional<std::string> TwoModules(const std::string& module) {
+  if (module == "SETUP") return std::string("SUB MAIN\r\n  A = 1\r\n  SHOW\r\nEND SUB\r\n");
+  if (module == "LIB") return std::string("SUB SHOW\n  PRINT A\nEND SUB\n");
+  return std::nullopt;
+}
+
+class DebugClientTest : public ::testing::Test {
+ protected:
+  DebugClientTest() : sources_(TwoModules), shell_(sources_, out_), session_(runtime_, shell_) {
+    shell_.Attach(session_);
+  }
+
+  /// Runs the commands and answers the transcript they wrote.
+  std::string Run(const Lines& commands) {
+    session_.Start();
+    for (const std::string& command : commands) {
+      out_ << "> " << command << "\n";
+      if (!shell_.Execute(command)) break;
+    }
+    return out_.str();
+  }
+
+  ScriptedRuntime runtime_;
+  SourceLibrary sources_;
+  std::ostringstream out_;
+  CommandShell shell_;
+  DebugSession session_;
+};
+
+TEST_F(DebugClientTest, StepsShowTheStoppedLineWithItsSourceAndTheOutput) {
+  runtime_.Queue("F SETUP|1");
+  runtime_.answers = {{"O hello", "O world", "F SETUP|2"}, {"F LIB|1"}, {"O 1", "F LIB|2"}};
+  EXPECT_EQ(Run({"next", "step", "skip"}),
+            "at SETUP:2: A = 1\n"
+            "> next\noutput: hello\noutput: world\nat SETUP:3: SHOW\n"
+            "> step\nat LIB:2: PRINT A\n"
+            "> skip\noutput: 1\nat LIB:3: END SUB\n");
+  EXPECT_EQ(runtime_.received, (Lines{"O", "I", "S"}));
+}
+
+TEST_F(DebugClientTest, ContinueWithoutBreakpointsGoesAndShowsAnErrorStopThenTheEnd) {
+  runtime_.Queue("F SETUP|1");
+  runtime_.answers = {{"O 1", "E SETUP|2"}, {}};
+  EXPECT_EQ(Run({"continue", "continue", "step", "list"}),
+            "at SETUP:2: A = 1\n"
+            "> continue\noutput: 1\nerror stop at SETUP:3: SHOW\n"
+            "> continue\nprogram ended\n"
+            "> step\nthe program is not running\n"
+            "> list\nthe program is not running\n");
+  EXPECT_EQ(runtime_.received, (Lines{"G", "G"}));
+  EXPECT_FALSE(session_.running());
+}
+
+TEST_F(DebugClientTest, ContinueStepsSilentlyToABreakpoint) {
+  runtime_.Queue("F SETUP|1");
+  runtime_.answers = {{"F SETUP|2"}, {"O x", "F LIB|1"}, {"F LIB|2"}, {}};
+  EXPECT_EQ(Run({"break lib:2", "break SETUP:9", "delete SETUP:9", "delete SETUP:9", "break",
+                 "continue", "continue"}),
+            "at SETUP:2: A = 1\n"
+            "> break lib:2\nbreakpoint LIB:2\n"
+            "> break SETUP:9\nbreakpoint SETUP:9\n"
+            "> delete SETUP:9\ndeleted breakpoint SETUP:9\n"
+            "> delete SETUP:9\nno breakpoint at SETUP:9\n"
+            "> break\nbreakpoint LIB:2\n"
+            "> continue\noutput: x\nbreakpoint at LIB:2: PRINT A\n"
+            "> continue\nprogram ended\n");
+  EXPECT_EQ(runtime_.received, (Lines{"I", "I", "I", "I"}));
+}
+
+TEST_F(DebugClientTest, AnErrorStopEndsAContinueBeforeAnyBreakpoint) {
+  runtime_.Queue("F SETUP|1");
+  runtime_.answers = {{"E SETUP|1"}};
+  session_.AddBreakpoint({"LIB", 2});
+  EXPECT_EQ(Run({"continue"}), "at SETUP:2: A = 1\n> continue\nerror stop at SETUP:2: A = 1\n");
+}
+
+TEST_F(DebugClientTest, PrintShowsTheValueOrTheFailure) {
+  runtime_.Queue("F SETUP|1");
+  runtime_.answers = {{"W 5"}, {"F SETUP|2"}, {"O 7", "W 0"}};
+  EXPECT_EQ(Run({"print a", "print 1 +", "exec PRINT 7", "print", "exec"}),
+            "at SETUP:2: A = 1\n"
+            "> print a\na = 5\n"
+            "> print 1 +\nat SETUP:3: SHOW\ncould not evaluate 1 +\n"
+            "> exec PRINT 7\noutput: 7\n"
+            "> print\nprint needs an expression\n"
+            "> exec\nexec needs a statement\n");
+  // An executed statement is followed by a watch that tells when it is done.
+  EXPECT_EQ(runtime_.received, (Lines{"W a", "W 1 +", "X PRINT 7", "W 0"}));
+}
+
+TEST_F(DebugClientTest, ListShowsTheLinesAroundTheCurrentOneCountedFromOne) {
+  runtime_.Queue("F LIB|1");
+  runtime_.answers = {{"F NOWHERE|0"}};
+  EXPECT_EQ(Run({"list", "step", "list", "step"}),
+            "at LIB:2: PRINT A\n"
+            "> list\n      1  SUB SHOW\n->    2    PRINT A\n      3  END SUB\n"
+            "> step\nat NOWHERE:1\n"
+            "> list\nno source for module NOWHERE\n"
+            "> step\nprogram ended\n");
+}
+
+TEST_F(DebugClientTest, HelpQuitAndMistakes) {
+  runtime_.Queue("F SETUP|1");
+  std::string transcript =
+      Run({"help", "frobnicate", "break SETUP", "break :3", "break X:0", "quit", "step"});
+  for (size_t i = 0; i < kCommandCount; ++i) {
+    EXPECT_NE(transcript.find(std::string(kCommands[i].usage) + " "), std::string::npos)
+        << kCommands[i].usage;
+  }
+  EXPECT_NE(transcript.find("unknown command \"frobnicate\""), std::string::npos);
+  EXPECT_EQ(transcript.find("breakpoint SETUP"), std::string::npos);
+  EXPECT_NE(transcript.find("> break X:0\nbreak needs MODULE:LINE"), std::string::npos);
+  // quit ends the command loop: step is never run.
+  EXPECT_EQ(transcript.find("> step"), std::string::npos);
+  EXPECT_TRUE(runtime_.received.empty());
+}
+
+TEST(DebugSessionTest, ReportsAreReadAsModuleAndLine) {
+  EXPECT_EQ(ParseLineReport("SETUP|12"), (Location{"SETUP", 12}));
+  EXPECT_EQ(ParseLineReport("A|B|0"), (Location{"A|B", 0}));
+  EXPECT_EQ(ParseLineReport("|3"), (Location{"", 3}));
+  EXPECT_FALSE(ParseLineReport("SETUP"));
+  EXPECT_FALSE(ParseLineReport("SETUP|"));
+  EXPECT_FALSE(ParseLineReport("SETUP|1x"));
+}
+
+TEST(SourceLibraryTest, LinesEndAtLfCrLfOrCr) {
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (Lines{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\n\nb\n"), (Lines{"a", "", "b"}));
+  EXPECT_TRUE(SplitLines("").empty());
+  int loads = 0;
+  SourceLibrary library([&loads](const std::string&) {
+    ++loads;
+    return std::optional<std::string>();
+  });
+  EXPECT_EQ(library.Lines("X"), nullptr);
+  EXPECT_EQ(library.Line("X", 0), std::nullopt);
+  EXPECT_EQ(loads, 1);  // a missing module is looked for once
+}
+
+TEST(ClientOptionsTest, RuntimeHostOptionsAndTheImageForListing) {
+  const char* run[] = {"--batch", "cmds",      "--startup", "setup2.ctl", "vorna-run",
+                       "--image", "setup.exe", "--root",    "r"};
+  std::string error;
+  std::optional<ClientOptions> options = ParseClientOptions(9, run, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->batch, "cmds");
+  EXPECT_EQ(options->launch.runtime, "vorna-run");
+  EXPECT_EQ(options->launch.hostArguments, (Lines{"--image", "setup.exe", "--root", "r"}));
+  EXPECT_EQ(options->image, "setup.exe");
+  EXPECT_EQ(DebugCommandLine(options->launch), "-D setup2.ctl");
+
+  const char* exe[] = {"C:\\setup\\SETUP.EXE"};
+  options = ParseClientOptions(1, exe, &error);
+  ASSERT_TRUE(options);
+  EXPECT_TRUE(IsWindowsRuntime(options->launch.runtime));
+  EXPECT_EQ(options->image, "C:\\setup\\SETUP.EXE");
+  EXPECT_EQ(DebugCommandLine(options->launch), "-D");
+
+  const char* bad[][2] = {{"--batch", nullptr}, {"--frob", "x"}, {"vorna.exe", "--root"}};
+  EXPECT_FALSE(ParseClientOptions(1, bad[0], &error));
+  EXPECT_FALSE(ParseClientOptions(2, bad[1], &error));
+  EXPECT_FALSE(ParseClientOptions(2, bad[2], &error));
+  EXPECT_FALSE(ParseClientOptions(0, bad[0], &error));
+}
+
+}  // namespace
+}  // namespace vorna::debug

@@ -1,0 +1,108 @@
+// The portable debugger channel over real pipes: whole records, records
+// that arrive in pieces, and the other end going away.
+#include "platform/portable/fd_debug_channel.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "platform/portable/portable_system.h"
+#include "program_fixture.h"
+#include "script/debug_record.h"
+#include "script/debugger_connection.h"
+
+namespace vorna::platform {
+namespace {
+
+class Pipe {
+ public:
+  Pipe() { EXPECT_EQ(pipe(fds_), 0); }
+  ~Pipe() {
+    CloseRead();
+    CloseWrite();
+  }
+  int readEnd() const { return fds_[0]; }
+  int writeEnd() const { return fds_[1]; }
+  void CloseRead() { Close(fds_[0]); }
+  void CloseWrite() { Close(fds_[1]); }
+
+ private:
+  static void Close(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+  }
+  int fds_[2] = {-1, -1};
+};
+
+TEST(FdDebugChannelTest, RecordsGoThroughWholeEvenWhenWrittenInPieces) {
+  Pipe toRuntime, fromRuntime;
+  FdDebugChannel runtime(toRuntime.readEnd(), fromRuntime.writeEnd());
+  FdDebugChannel debugger(fromRuntime.readEnd(), toRuntime.writeEnd());
+  ASSERT_TRUE(runtime.Write(EncodeDebugRecord('F', "SETUP|3")));
+  DebugRecordBytes record{};
+  ASSERT_EQ(debugger.Read(record), ChannelRead::Record);
+  EXPECT_EQ(DecodeDebugRecord(record).text, "SETUP|3");
+
+  DebugRecordBytes reply = EncodeDebugRecord('W', "A + 1");
+  std::thread writer([&] {
+    ASSERT_EQ(write(toRuntime.writeEnd(), reply.data(), 100), 100);
+    usleep(20000);
+    ASSERT_EQ(write(toRuntime.writeEnd(), reply.data() + 100, 156), 156);
+  });
+  ASSERT_EQ(runtime.Read(record), ChannelRead::Record);
+  writer.join();
+  EXPECT_EQ(DecodeDebugRecord(record).text, "A + 1");
+}
+
+TEST(FdDebugChannelTest, AGoneOtherEndFailsReadsAndWrites) {
+  IgnoreBrokenPipes();
+  Pipe pipe;
+  FdDebugChannel channel(pipe.readEnd(), pipe.writeEnd());
+  DebugRecordBytes record{};
+  // Half a record, then the writer goes: the rest never comes.
+  ASSERT_EQ(write(pipe.writeEnd(), record.data(), 10), 10);
+  pipe.CloseWrite();
+  EXPECT_EQ(channel.Read(record), ChannelRead::Failed);
+  Pipe other;
+  FdDebugChannel writer(other.readEnd(), other.writeEnd());
+  other.CloseRead();
+  EXPECT_FALSE(writer.Write(record));
+  EXPECT_FALSE(FdDebugChannel(-1, -1).Write(record));
+}
+
+// A message box that shows on standard error, as the portable runner's does.
+class StandardErrorBoxes : public Interaction {
+ public:
+  int MessageBox(Owner, const std::string& text, const std::string& caption, unsigned) override {
+    std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
+    return id::Ok;
+  }
+  ErrorAnswer ErrorDialog(const ErrorReport&) override { return ErrorAnswer::Abort; }
+};
+
+void ReportToAClosedDebugger() {
+  IgnoreBrokenPipes();
+  Pipe pipe;
+  FdDebugChannel channel(pipe.readEnd(), pipe.writeEnd());
+  pipe.CloseRead();
+  PortableSystem system;
+  StandardErrorBoxes boxes;
+  Platform machine;
+  machine.system = &system;
+  machine.interaction = &boxes;
+  machine.debugChannel = &channel;
+  SetPlatform(machine);
+  Interpreter interpreter;
+  interpreter.connectedFlag = 1;
+  SendToDebugger(interpreter, 'F', "SETUP|1");
+}
+
+TEST(FdDebugChannelDeathTest, AClosedDebuggerEndsTheProcessWithCodeZero) {
+  EXPECT_EXIT(ReportToAClosedDebugger(), ::testing::ExitedWithCode(0),
+              "\\[Error\\] Lost debugger connection\\.");
+}
+
+}  // namespace
+}  // namespace vorna::platform
