@@ -16,6 +16,10 @@ SUB MAIN
   PRINT DIRCAT(INSTALLPATH, "readme.txt") ' expect: C:\Program Files\Hello\readme.txt
   PRINT DIRCAT("C:\App\", "\bin") ' expect: C:\App\bin
   PRINT DIRCAT("C:/App/", "x.dll") ' expect: C:/App/x.dll
+  ' The sandbox registers no libraries: REGSVR32 answers FALSE either way.
+  PRINT REGSVR32("C:\App\x.dll", "register") ' expect: false
+  PRINT REGSVR32("C:\App\x.dll", "") ' expect: false
+  PRINT DIRCAT(SPECIALFOLDER("DESKTOP", FALSE), "Tool.lnk") ' expect: C:\Users\User\Desktop\Tool.lnk
   ON ERROR GOTO TOOLONG
   INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
   PRINT INSTALLPATH ' expect: C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
