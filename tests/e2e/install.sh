@@ -6,7 +6,8 @@
 # taken with OK, the copy runs to its end. Then the installed files (bytes and
 # times), the registry values (wine reg query) and the shortcuts are checked.
 # Two more cases press Cancel during a long copy: No lets it go on and
-# COPYFILES answers TRUE, Yes ends it and COPYFILES answers FALSE.
+# COPYFILES answers TRUE, Yes ends it and COPYFILES answers FALSE. One more
+# case checks the backdrop's DDE conversation with the Program Manager shell.
 #
 # Xvfb has no window manager, so Wine is told to place and frame its windows
 # itself: the maximised backdrop then covers the screen and the dialogs get
@@ -234,11 +235,50 @@ case_install_cancel() {
   wine_frames_restored
 }
 
+# The backdrop's DDE conversation: its creation broadcasts the initiation for
+# application and topic "PROGMAN" (one string atom for both) with its own
+# handle, Wine's shell acknowledges it, and as the server's atom is a string
+# atom the conversation stays open (no terminate). Traced by Wine's message
+# channel while a script with an empty MAIN runs.
+case_progman_conversation() {
+  local name=progman-conversation dir code initiate backdrop atoms problem=
+  dir=$(work_folder "$name" empty-main)
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$dir" || exit 1
+    WINEDEBUG=-all,+msg wine "$EXE" >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+  if ! code=$(wait_exit "$name" 60) || [ "$code" != 0 ]; then
+    fail "$name" "the run did not end by itself with exit code 0"
+    settle "$name"
+    return
+  fi
+  initiate=$(grep -a -m1 -o 'msg=WM_DDE_INITIATE,wp=0x[0-9a-f]*,lp=0x[0-9a-f]*' "$OUT/$name.log")
+  backdrop=$(sed -n 's/.*wp=0x\([0-9a-f]*\),.*/\1/p' <<<"$initiate")
+  atoms=$(sed -n 's/.*lp=0x\([0-9a-f]*\)$/\1/p' <<<"$initiate")
+  if [ -z "$initiate" ]; then
+    problem="no WM_DDE_INITIATE was sent"
+  elif [ "${#atoms}" != 8 ] || [ "${atoms:0:4}" != "${atoms:4:4}" ] || [[ "${atoms:0:1}" != [c-f] ]]; then
+    problem="the initiation does not carry one string atom as application and topic ($atoms)"
+  elif ! grep -aiq "hwnd=0*${backdrop},msg=WM_DDE_ACK" "$OUT/$name.log"; then
+    problem="the backdrop (0x$backdrop) got no acknowledgement"
+  elif grep -aq 'WM_DDE_TERMINATE' "$OUT/$name.log"; then
+    problem="the conversation was terminated although the server answered with a string atom"
+  fi
+  if [ -n "$problem" ]; then
+    fail "$name" "$problem (see $OUT/$name.log)"
+  else
+    pass "$name (initiated by the backdrop 0x$backdrop, acknowledged, kept open)"
+  fi
+}
+
 run_install_cases() {
   if [ ! -x "$PACK" ]; then
     fail "install" "no packer at $PACK (build the linux preset first)"
     return
   fi
+  case_progman_conversation
   case_install_full
   case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE"
   case_install_cancel install-cancel-yes "space" "COPYFILES FALSE"
