@@ -272,14 +272,3 @@ case_progman_conversation() {
     pass "$name (initiated by the backdrop 0x$backdrop, acknowledged, kept open)"
   fi
 }
-
-run_install_cases() {
-  if [ ! -x "$PACK" ]; then
-    fail "install" "no packer at $PACK (build the linux preset first)"
-    return
-  fi
-  case_progman_conversation
-  case_install_full
-  case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE"
-  case_install_cancel install-cancel-yes "space" "COPYFILES FALSE"
-}

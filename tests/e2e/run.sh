@@ -158,7 +158,10 @@ with_retry case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 with_retry case_script_error_dialog
 with_retry case_script_files_registry
 with_retry case_script_input_dialog
-with_retry run_install_cases
+with_retry case_progman_conversation
+with_retry case_install_full
+with_retry case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE"
+with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE"
 with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client
