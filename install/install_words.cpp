@@ -2,7 +2,7 @@
 
 #include "install/ask_dialogs.h"
 #include "install/library_registration.h"
-#include "install/special_folders.h"
+#include "install/shell_folder_lookup.h"
 #include "platform/platform.h"
 #include "script/activation.h"
 #include "values/evaluator.h"

@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "install/special_folders.h"
+#include "install/shell_folder_lookup.h"
 #include "registry_test_support.h"
 
 namespace vorna {

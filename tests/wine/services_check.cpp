@@ -16,7 +16,7 @@
 #include "install/library_registration.h"
 #include "install/registry_access.h"
 #include "install/registry_key.h"
-#include "install/special_folders.h"
+#include "install/shell_folder_lookup.h"
 #include "platform/platform.h"
 #include "platform/portable/shell_link_file.h"
 #include "platform/win32/win32_registry.h"

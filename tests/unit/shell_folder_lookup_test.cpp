@@ -1,5 +1,5 @@
 // Special folder lookup through the two shell folder lists.
-#include "install/special_folders.h"
+#include "install/shell_folder_lookup.h"
 
 #include <gtest/gtest.h>
 

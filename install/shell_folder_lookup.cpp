@@ -1,4 +1,4 @@
-#include "install/special_folders.h"
+#include "install/shell_folder_lookup.h"
 
 #include <cctype>
 #include <cstring>
