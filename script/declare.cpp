@@ -1,6 +1,5 @@
 // The declaration clause shared by DIM, REDIM, parameters and function
 // results, and the assignment statement.
-#include <cstring>
 #include <memory>
 
 #include "script/activation.h"
@@ -15,7 +14,6 @@ namespace vorna {
 namespace {
 
 constexpr int kMaxBounds = 3;
-constexpr const char* kFileDialogType = "STDFILE";
 
 // bounds -> "(" number [, number [, number]] ")"; each bound non-zero.
 int ReadBounds(Activation& activation, int32_t (&bounds)[kMaxBounds]) {
@@ -56,14 +54,10 @@ std::unique_ptr<Value> ValueOfTypeWord(int32_t id) {
   }
 }
 
-// A type word that is no keyword: an object type of an extension, or the
-// file dialog type.
+// A type word that is no keyword: an object type that an extension defines
+// (STDFILE, the file dialog object, is one).
 std::unique_ptr<Value> ObjectOfTypeWord(Activation& activation) {
   if (std::unique_ptr<Value> made = activation.interpreter().MakeObject(activation)) return made;
-  NameBuffer word;
-  activation.cursor().ReadName(word);
-  // The file dialog object type is not part of this build yet.
-  if (std::strcmp(word, kFileDialogType) == 0) Raise(errorNumbers::FunctionalityNotImplemented);
   Raise(errorNumbers::InvalidType);
 }
 
