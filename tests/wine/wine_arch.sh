@@ -1,4 +1,3 @@
-#!/usr/bin/env bash
 # Which Windows build the Wine suites run, and under which Wine loader.
 #
 # Some kernels run no 32-bit programs: there Wine's 32-bit loader fails with
@@ -18,9 +17,6 @@
 # and finds in WIN_BUILD the build folder to run, in WINEPREFIX
 # ($WIN_BUILD/PREFIX_NAME) and WINEARCH its prefix, and first on PATH the
 # `wine`, `wineboot` and `winepath` of the loader that started the probe.
-#
-# Run as a program, `wine_arch.sh BUILD_WIN32_DIR` prints 32 or 64: what the
-# Makefile asks before it builds win64.
 
 VORNA_WINE32_LOADER=${VORNA_WINE32_LOADER:-/usr/lib/wine/wine}
 VORNA_WINE64_LOADER=${VORNA_WINE64_LOADER:-/usr/lib/wine/wine64}
@@ -123,9 +119,3 @@ wine_select() {
   fi
   if [ -n "${VORNA_WINE_ARCH:-}" ]; then echo "Wine: (chosen by VORNA_WINE_ARCH=$VORNA_WINE_ARCH)"; fi
 }
-
-if [ "${BASH_SOURCE[0]}" = "$0" ]; then
-  win32=$(cd "${1:?usage: wine_arch.sh BUILD_WIN32_DIR}" && pwd) || exit 1
-  wine_answer "$win32" wineprefix || exit 1
-  echo "$WINE_ARCH"
-fi

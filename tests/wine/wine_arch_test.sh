@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The choice of wine_arch.sh, as a suite sees it: each forced answer gives
 # the matching build, its own prefix and a `wine` that runs that build's
-# programs; a 32-bit loader the kernel cannot run (an executable of a
-# foreign machine stands in for it) leads to the 64-bit build; no loader
-# that works, or a bad VORNA_WINE_ARCH, fails with the reason.
+# programs (where the kernel runs no 32-bit programs, forcing 32 fails with
+# the reason instead); a 32-bit loader the kernel cannot run (an executable
+# of a foreign machine stands in for it) leads to the 64-bit build; no
+# loader that works, or a bad VORNA_WINE_ARCH, fails with the reason.
 #
 # Usage: tests/wine/wine_arch_test.sh BUILD_WIN32_DIR  (the win64 build beside it is needed too)
 set -uo pipefail
@@ -62,8 +63,15 @@ refused() {
   passed=$((passed + 1))
 }
 
-expect "VORNA_WINE_ARCH=32 runs the win32 build in a 32-bit prefix" \
-  "$(chosen VORNA_WINE_ARCH=32)" "$WINE_LINE_32" "$win32" 32
+# Whether the kernel runs the 32-bit loader at all, asked without Wine
+# starting any Windows program.
+if "$VORNA_WINE32_LOADER" --version >/dev/null 2>&1; then
+  expect "VORNA_WINE_ARCH=32 runs the win32 build in a 32-bit prefix" \
+    "$(chosen VORNA_WINE_ARCH=32)" "$WINE_LINE_32" "$win32" 32
+else
+  refused "VORNA_WINE_ARCH=32 fails with the reason where the kernel refuses 32-bit programs" \
+    "$(chosen VORNA_WINE_ARCH=32)" "the 32-bit runtime cannot run" "Exec format error"
+fi
 expect "VORNA_WINE_ARCH=64 runs the win64 build under wine64 in a 64-bit prefix" \
   "$(chosen VORNA_WINE_ARCH=64)" "$WINE_LINE_64" "$win64" 64
 expect "a 32-bit loader the kernel refuses leads to the win64 build" \
