@@ -4,11 +4,11 @@
 
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 #include "values/decimal_text.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/value.h"
 

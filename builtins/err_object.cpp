@@ -2,12 +2,12 @@
 // error, and the ERROR function, which names an error number.
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
 #include "script/error_record.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

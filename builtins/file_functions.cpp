@@ -1,12 +1,12 @@
 // The functions that read the interpreter's file table.
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -5,11 +5,11 @@
 
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
-#include "builtins/random.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "script/random.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -3,10 +3,10 @@
 // TIME take their optional "$" first. TAB means something only as a PRINT
 // item; in an expression it fails the same way rather than yield nothing.
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 
 namespace vorna {
 

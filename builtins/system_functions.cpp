@@ -4,12 +4,12 @@
 
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "install/registry_access.h"
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -16,11 +16,11 @@
 
 #include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/value.h"
 

@@ -4,9 +4,9 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
-#include "values/evaluator.h"
-#include "values/member_words.h"
+#include "script/evaluator.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

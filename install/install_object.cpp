@@ -7,9 +7,9 @@
 #include "install/install_settings.h"
 #include "install/install_words.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
-#include "values/member_words.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -5,7 +5,7 @@
 #include "install/shell_folder_lookup.h"
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "values/evaluator.h"
+#include "script/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "install/registry_key.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 

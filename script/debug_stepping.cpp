@@ -4,9 +4,9 @@
 
 #include "script/activation.h"
 #include "script/debugger_connection.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/program.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {

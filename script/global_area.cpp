@@ -2,11 +2,11 @@
 // only declare (DIM) the module's global variables.
 #include "script/activation.h"
 #include "script/error_handling.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/line_executor.h"
 #include "script/program.h"
+#include "values/errors.h"
 
 namespace vorna {
 

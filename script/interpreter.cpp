@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/program.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "installdata/container.h"
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/keywords.h"
 #include "script/line_text.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 
 namespace vorna {
 

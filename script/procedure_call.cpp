@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/line_executor.h"
 #include "script/program.h"
-#include "values/evaluator.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 

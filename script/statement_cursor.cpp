@@ -1,8 +1,8 @@
 #include "script/statement_cursor.h"
 
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/line_text.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/program.h"
-#include "values/evaluator.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -1,9 +1,9 @@
 #include <initializer_list>
 
-#include "script/errors.h"
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/control_flow.h"
-#include "statements/statement_table.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -1,6 +1,6 @@
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/declaration_statements.h"
-#include "statements/statement_table.h"
 
 namespace vorna {
 

@@ -4,12 +4,12 @@
 #include <string>
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/print_statement.h"
+#include "values/errors.h"
 
 namespace vorna {
 

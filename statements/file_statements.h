@@ -3,7 +3,7 @@
 // a file or asks the user.
 #pragma once
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 

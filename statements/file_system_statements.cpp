@@ -2,9 +2,9 @@
 // failure (except MKDIR's) is the script error "Disk".
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/keywords.h"
 #include "statements/system_statements.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -2,16 +2,16 @@
 #include <cstring>
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/jump.h"
 #include "script/keywords.h"
+#include "script/line_executor.h"
 #include "script/line_text.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "statements/dispatcher.h"
-#include "values/evaluator.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

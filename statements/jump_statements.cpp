@@ -4,14 +4,14 @@
 #include "script/activation.h"
 #include "script/alias_guard.h"
 #include "script/control_stack.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/jump.h"
 #include "script/keywords.h"
 #include "script/module_loader.h"
 #include "script/program.h"
 #include "statements/control_flow.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -5,15 +5,15 @@
 
 #include "script/activation.h"
 #include "script/control_stack.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/program.h"
+#include "script/variables.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 

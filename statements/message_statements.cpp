@@ -3,8 +3,8 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
+#include "script/evaluator.h"
 #include "statements/system_statements.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -1,13 +1,13 @@
 // OPEN, CLOSE and RESET.
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/open_flags.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

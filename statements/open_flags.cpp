@@ -1,9 +1,9 @@
 #include "statements/open_flags.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 
 namespace vorna {
 

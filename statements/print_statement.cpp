@@ -1,11 +1,11 @@
 #include "statements/print_statement.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/host_output.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 

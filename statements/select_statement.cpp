@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/line_executor.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "statements/dispatcher.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/operators.h"
 #include "values/value.h"
 

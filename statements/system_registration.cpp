@@ -1,5 +1,5 @@
 #include "script/keywords.h"
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 #include "statements/system_statements.h"
 
 namespace vorna {

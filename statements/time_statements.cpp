@@ -1,7 +1,7 @@
 // SLEEP and RANDOMIZE: waiting and the seed of the random numbers.
-#include "builtins/random.h"
 #include "platform/platform.h"
 #include "script/activation.h"
+#include "script/random.h"
 #include "statements/system_statements.h"
 #include "values/value.h"
 

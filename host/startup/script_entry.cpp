@@ -7,8 +7,8 @@
 #include "host/startup/startup_message.h"
 #include "install/install_extensions.h"
 #include "install/install_object.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

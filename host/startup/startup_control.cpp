@@ -6,8 +6,8 @@
 #include "installdata/container.h"
 #include "installdata/scramble.h"
 #include "platform/platform.h"
-#include "script/errors.h"
 #include "script/module_loader.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -2,8 +2,8 @@
 // function's messages (called by id: expressions cannot reach it).
 #include <gtest/gtest.h>
 
-#include "builtins/function_table.h"
 #include "evaluator_fixture.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 
 namespace vorna {

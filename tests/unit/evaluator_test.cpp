@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "builtins/function_table.h"
 #include "evaluator_fixture.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 #include "test_object.h"
 

@@ -10,8 +10,8 @@
 #include "sandbox_script_fixture.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/open_flags.h"
-#include "statements/statement_table.h"
 
 namespace vorna {
 namespace {

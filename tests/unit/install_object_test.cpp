@@ -12,11 +12,11 @@
 #include "install/install_settings.h"
 #include "installdata/copy_state.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

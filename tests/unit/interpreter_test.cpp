@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "script/activation.h"
+#include "script/member_words.h"
 #include "test_object.h"
-#include "values/member_words.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -8,8 +8,8 @@
 
 #include "installdata/scramble.h"
 #include "scratch_folder.h"
-#include "script/errors.h"
 #include "tools/pack/authoring/container_writer.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {

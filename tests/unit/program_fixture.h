@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
 #include "script/program.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna::testing {

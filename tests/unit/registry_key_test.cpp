@@ -6,7 +6,7 @@
 
 #include "install/registry_access.h"
 #include "registry_test_support.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {

@@ -18,10 +18,10 @@
 #include "platform/portable/portable_registry.h"
 #include "platform/portable/portable_shell.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 #include "tests/unit/temp_folder.h"
+#include "values/errors.h"
 
 namespace vorna::testing {
 

@@ -21,7 +21,7 @@
 #include "platform/portable/shell_link_file.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "builtins/function_table.h"
+#include "script/function_table.h"
 
 #include "builtins/function_families.h"
 

@@ -1,11 +1,11 @@
 // The expression, term and factor levels of the evaluator.
-#include "values/evaluator.h"
+#include "script/evaluator.h"
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/operators.h"
 #include "values/value.h"
 

@@ -1,19 +1,18 @@
 // ExecuteLine: one program line, split into statements at ":" and each
 // dispatched by its first word.
-#include "statements/dispatcher.h"
+#include "script/line_executor.h"
 
 #include <optional>
 
 #include "script/activation.h"
 #include "script/debug_stepping.h"
 #include "script/error_handling.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "script/line_executor.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 

@@ -1,4 +1,4 @@
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -69,9 +69,13 @@ const ErrorRow kErrorTable[] = {
 
 }  // namespace
 
-void Raise(errorNumbers number) { throw number; }
+void Raise(errorNumbers number) {
+  throw number;
+}
 
-void RaiseText(const char* text) { throw InternalError{text}; }
+void RaiseText(const char* text) {
+  throw InternalError{text};
+}
 
 const char* MessageOf(int32_t code) {
   for (const ErrorRow* row = kErrorTable; row->code != 0; ++row) {

@@ -1,4 +1,4 @@
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 

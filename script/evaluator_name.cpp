@@ -3,15 +3,15 @@
 // receiving type.
 #include <cstring>
 
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "values/evaluator.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
