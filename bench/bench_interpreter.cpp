@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "host/startup/language_setup.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
 #include "script/program.h"
@@ -64,6 +65,7 @@ void AddModule(vorna::Interpreter& interpreter, const char* text) {
 
 void Measure(const Script& script) {
   vorna::Interpreter interpreter;
+  vorna::RegisterKeywords(interpreter);
   AddModule(interpreter, script.text);
   interpreter.Initialise();
   vorna::Value result;

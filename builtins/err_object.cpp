@@ -1,9 +1,9 @@
 // The ERR object, which reads the interpreter's record of the last script
 // error, and the ERROR function, which names an error number.
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
 #include "script/activation.h"
 #include "script/error_record.h"
+#include "script/function_arguments.h"
 #include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
@@ -50,8 +50,8 @@ void Error(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterErrorFunctions(FunctionTable& table) {
-  table.handlers[kw::Err] = Err;
-  table.handlers[kw::Error] = Error;
+  table.Register(KeywordId::Err, Err);
+  table.Register(KeywordId::Error, Error);
 }
 
 }  // namespace vorna

@@ -24,9 +24,11 @@ void NotImplementedAfterDollar(Activation& activation, Value&) {
 }  // namespace
 
 void RegisterReservedFunctions(FunctionTable& table) {
-  for (int32_t id : {kw::Date, kw::Input, kw::Time}) table.handlers[id] = NotImplementedAfterDollar;
-  for (int32_t id : {kw::FileAttr, kw::Loc, kw::Seek, kw::Spc, kw::Strig, kw::Tab}) {
-    table.handlers[id] = NotImplemented;
+  for (KeywordId id : {KeywordId::Date, KeywordId::Input, KeywordId::Time})
+    table.Register(id, NotImplementedAfterDollar);
+  for (KeywordId id :
+       {KeywordId::FileAttr, KeywordId::Loc, KeywordId::Spc, KeywordId::Strig, KeywordId::Tab}) {
+    table.Register(id, NotImplemented);
   }
 }
 

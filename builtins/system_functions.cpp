@@ -1,12 +1,11 @@
 // The functions that reach the machine: the environment, a message box, a
-// started program and the registry.
+// started program.
 #include <string>
 
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "install/registry_access.h"
 #include "platform/platform.h"
 #include "script/activation.h"
+#include "script/function_arguments.h"
 #include "script/function_table.h"
 #include "script/keywords.h"
 #include "values/errors.h"
@@ -67,23 +66,12 @@ void Shell(Activation& activation, Value& result) {
   result.SetLong(static_cast<int32_t>(*process));
 }
 
-// REGISTRY(key, value): a value of an existing key as text.
-void Registry(Activation& activation, Value& result) {
-  OpenArguments(activation, DollarSuffix::NotAllowed);
-  std::string key = ReadTextArgument(activation);
-  NextArgument(activation);
-  std::string name = ReadTextArgument(activation);
-  CloseArguments(activation);
-  result.SetString(ReadRegistryText(key, name).c_str());
-}
-
 }  // namespace
 
 void RegisterSystemFunctions(FunctionTable& table) {
-  table.handlers[kw::Environ] = Environ;
-  table.handlers[kw::MsgBox] = MsgBox;
-  table.handlers[kw::Registry] = Registry;
-  table.handlers[kw::Shell] = Shell;
+  table.Register(KeywordId::Environ, Environ);
+  table.Register(KeywordId::MsgBox, MsgBox);
+  table.Register(KeywordId::Shell, Shell);
 }
 
 }  // namespace vorna

@@ -13,7 +13,9 @@
 
 #include "script/error_record.h"
 #include "script/file_table.h"
+#include "script/function_table.h"
 #include "script/stack_guard.h"
+#include "script/statement_table.h"
 #include "values/extension.h"
 #include "values/node_list.h"
 
@@ -98,6 +100,10 @@ class Interpreter : public Extension {
   NodeList& extensions() { return extensions_; }
   ErrorRecord& errorRecord() { return errorRecord_; }
   FileTable& files() { return files_; }
+  /// The statement handlers by keyword; empty until start-up registers them.
+  StatementTable& statements() { return statements_; }
+  /// The built-in functions by keyword; empty until start-up registers them.
+  FunctionTable& functions() { return functions_; }
   /// Always -1: the type word of the interpreter record.
   int32_t typeWord() const { return typeWord_; }
 
@@ -121,6 +127,8 @@ class Interpreter : public Extension {
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
+  StatementTable statements_;
+  FunctionTable functions_;
   StackGuard stackGuard_;
   int32_t callDepth_ = 0;
   std::vector<Activation*> live_;

@@ -58,13 +58,10 @@ StatementEnd RunStatement(Activation& activation) {
   const Keyword* keyword = activation.cursor().ReadKeyword();
   if (keyword == nullptr) return RunNonKeywordStatement(activation);
   // MSGBOX is listed first as a function, but it is a statement too.
-  if (keyword->klass != KeywordClass::Statement && keyword->id != kw::MsgBox) {
+  if (keyword->klass != KeywordClass::Statement && keyword->id != KeywordId::MsgBox) {
     Raise(errorNumbers::InvalidUseOfKeyword);
   }
-  StatementHandler handler = FindStatementHandler(keyword->id);
-  // A family that has not registered its statements yet.
-  if (handler == nullptr) Raise(errorNumbers::FunctionalityNotImplemented);
-  return handler(activation);
+  return activation.interpreter().statements().Run(keyword->id, activation);
 }
 
 }  // namespace

@@ -21,8 +21,4 @@ LineOutcome ExecuteLine(Activation& activation, const char* text);
 /// dispatcher does (IF runs the statements after THEN or ELSE this way).
 StatementEnd RunRestOfLine(Activation& activation);
 
-/// Runs a DIM statement whose keyword has been read (the global area's one
-/// declaration statement).
-void RunDimStatement(Activation& activation);
-
 }  // namespace vorna

@@ -83,7 +83,7 @@ bool StatementCursor::MatchWord(const char* word, Prefix prefix) {
   return true;
 }
 
-bool StatementCursor::MatchKeyword(int32_t id, Prefix prefix) {
+bool StatementCursor::MatchKeyword(KeywordId id, Prefix prefix) {
   const Keyword* keyword = FindKeywordById(id);
   return keyword != nullptr && MatchWord(keyword->name, prefix);
 }

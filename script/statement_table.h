@@ -1,12 +1,13 @@
-// The statement table: one handler per statement keyword id.
+// The statement table: one handler per statement keyword.
 //
-// Each statement family (control flow, declarations, input/output, system
-// statements) registers its handlers in its own registration function, so the
-// dispatcher knows nothing of the families and a family is added without
-// touching the others.
+// The table belongs to the interpreter and starts empty. The layers above the
+// engine fill it at start-up: the statement families register theirs, the
+// install services CREATELINK and SETREGISTRY. The line dispatcher therefore
+// knows none of them, and a keyword that would get a second handler stops the
+// registration.
 #pragma once
 
-#include <cstdint>
+#include "script/dispatch_table.h"
 
 namespace vorna {
 
@@ -23,25 +24,11 @@ enum class StatementEnd {
 /// its own operands from the activation's cursor and leaves the cursor after them.
 using StatementHandler = StatementEnd (*)(Activation& activation);
 
-/// Statement keyword ids run from 0 to 140 (CREATELINK 138, SETREGISTRY 140).
-constexpr int32_t kStatementTableSize = 141;
-
-struct StatementTable {
-  /// nullptr where an id has no handler.
-  StatementHandler handlers[kStatementTableSize] = {};
+class StatementTable : public DispatchTable<StatementHandler, KeywordClass::Statement> {
+ public:
+  /// Runs the handler of id; a keyword without one raises "Functionality Not
+  /// Implemented".
+  StatementEnd Run(KeywordId id, Activation& activation) const;
 };
-
-/// The families' registration functions, each in its family's own source.
-void RegisterControlFlowStatements(StatementTable& table);
-void RegisterDeclarationStatements(StatementTable& table);
-void RegisterPrintStatements(StatementTable& table);
-void RegisterInputOutputStatements(StatementTable& table);
-void RegisterSystemStatements(StatementTable& table);
-
-/// The one table of the process, filled by every family on first use.
-const StatementTable& TheStatementTable();
-
-/// The handler registered for a statement keyword id, or nullptr.
-StatementHandler FindStatementHandler(int32_t id);
 
 }  // namespace vorna

@@ -11,7 +11,6 @@
 #include "script/host_output.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "script/line_executor.h"
 #include "script/variables.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -73,10 +72,6 @@ StatementEnd AlignedSet(Activation& activation, Alignment alignment) {
 }
 
 }  // namespace
-
-void RunDimStatement(Activation& activation) {
-  DimStatement(activation);
-}
 
 // dim -> DIM name clause { , name clause }
 StatementEnd DimStatement(Activation& activation) {

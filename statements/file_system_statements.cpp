@@ -29,7 +29,7 @@ StatementEnd RunKill(Activation& activation) {
 // name -> NAME old AS new
 StatementEnd RunName(Activation& activation) {
   std::string from = activation.ReadText();
-  if (!activation.cursor().MatchKeyword(kw::As, Prefix::NotAllowed)) {
+  if (!activation.cursor().MatchKeyword(KeywordId::As, Prefix::NotAllowed)) {
     Raise(errorNumbers::IllegalUse);
   }
   std::string to = activation.ReadText();

@@ -35,15 +35,15 @@ void RequireProgramMode(Activation& activation) {
 // on error -> ON ERROR (GOTO label | GOTO 0 | RESUME NEXT)
 StatementEnd OnErrorStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::GoTo, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::GoTo, Prefix::NotAllowed)) {
     NameBuffer label;
     cursor.ReadName(label);
     std::string target = label;
     activation.errorTarget = target == "0" ? "" : target.substr(0, kMaxErrorTargetLength);
     return StatementEnd::Advance;
   }
-  if (cursor.MatchKeyword(kw::Resume, Prefix::NotAllowed) &&
-      cursor.MatchKeyword(kw::Next, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Resume, Prefix::NotAllowed) &&
+      cursor.MatchKeyword(KeywordId::Next, Prefix::NotAllowed)) {
     activation.errorTarget = "*";
     return StatementEnd::Advance;
   }
@@ -90,12 +90,14 @@ StatementEnd ReturnStatement(Activation& activation) {
 // on -> ON ERROR ... | ON index (GOTO | GOSUB) label {, label}
 StatementEnd OnStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::Error, Prefix::NotAllowed)) return OnErrorStatement(activation);
+  if (cursor.MatchKeyword(KeywordId::Error, Prefix::NotAllowed))
+    return OnErrorStatement(activation);
   RequireProgramMode(activation);
   Value index;
   activation.ReadNumber(index, 1, kMaxOnIndex);
-  bool gosub = cursor.MatchKeyword(kw::GoSub, Prefix::NotAllowed);
-  if (!gosub && !cursor.MatchKeyword(kw::GoTo, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  bool gosub = cursor.MatchKeyword(KeywordId::GoSub, Prefix::NotAllowed);
+  if (!gosub && !cursor.MatchKeyword(KeywordId::GoTo, Prefix::NotAllowed))
+    Raise(errorNumbers::IllegalUse);
   std::string label = ReadNthLabel(cursor, index.AsLong());
   if (gosub) PushGosub(activation);
   JumpToLabel(activation, label.c_str());

@@ -20,7 +20,7 @@ constexpr int32_t kMaxRecordLength = 32767;
 // [LEN = length]: 1 when absent.
 int16_t ReadRecordLength(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (!cursor.MatchKeyword(kw::Len, Prefix::NotAllowed)) return 1;
+  if (!cursor.MatchKeyword(KeywordId::Len, Prefix::NotAllowed)) return 1;
   cursor.ExpectChar('=');
   Value length;
   activation.ReadNumber(length, 1, kMaxRecordLength);
@@ -33,7 +33,7 @@ StatementEnd OpenStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   std::string path = activation.ReadText();
   uint32_t flags = ReadOpenFlags(activation);
-  if (!cursor.MatchKeyword(kw::As, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  if (!cursor.MatchKeyword(KeywordId::As, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
   cursor.MatchChar('#');
   int32_t number = ReadFileNumber(activation);
   FileTable& table = activation.interpreter().files();

@@ -3,10 +3,9 @@
 #include <memory>
 
 #include "host/startup/command_line.h"
+#include "host/startup/language_setup.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
-#include "install/install_extensions.h"
-#include "install/install_object.h"
 #include "script/interpreter.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -45,9 +44,7 @@ void RunScriptEntry(const char* commandLine) {
     interpreter->connectedFlag = 1;
     interpreter->steppingFlag = 1;
   }
-  // The install object comes first, so its words are global names to every module.
-  RegisterInstallObject(*interpreter);
-  RegisterInstallExtensions(*interpreter);
+  RegisterLanguage(*interpreter);
   if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }

@@ -25,7 +25,7 @@ class ErrObjectTest : public EvaluatorTest {
   std::string ErrorText(const char* arguments) {
     activation_.MakeCurrent(arguments);
     Value result;
-    CallBuiltinFunction(kw::Error, activation_, result);
+    interpreter_.functions().Call(KeywordId::Error, activation_, result);
     return result.AsString();
   }
 };

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "host/startup/language_setup.h"
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
@@ -28,6 +29,8 @@ class FunctionInterpreter : public Interpreter {
 
 class EvaluatorTest : public ::testing::Test {
  protected:
+  EvaluatorTest() { RegisterKeywords(interpreter_); }
+
   /// Evaluates text into result and answers the text the evaluator left.
   std::string Evaluate(const char* text, Value& result) {
     activation_.MakeCurrent(text);

@@ -28,7 +28,7 @@ class FileStatementsTest : public testing::SandboxScriptTest {
       activation_.MakeCurrent(statement.c_str());
       const Keyword* keyword = activation_.cursor().ReadKeyword();
       if (keyword == nullptr) return -1;
-      StatementHandler handler = FindStatementHandler(keyword->id);
+      StatementHandler handler = interpreter_.statements().Find(keyword->id);
       if (handler == nullptr) return -2;
       handler(activation_);
     } catch (errorNumbers number) {

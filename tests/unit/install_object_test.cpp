@@ -9,6 +9,7 @@
 #include <functional>
 #include <thread>
 
+#include "host/startup/language_setup.h"
 #include "install/install_settings.h"
 #include "installdata/copy_state.h"
 #include "script/activation.h"
@@ -84,6 +85,7 @@ class InstallObjectTest : public ::testing::Test {
     platform::Platform machine = platform::Current();
     machine.interaction = &dialogs_;
     platform::SetPlatform(machine);
+    RegisterKeywords(interpreter_);
     RegisterInstallObject(interpreter_);
   }
   ~InstallObjectTest() override { SharedInstallSettings().Clear(); }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "host/startup/language_setup.h"
 #include "platform/platform.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
@@ -68,6 +69,7 @@ class ProgramTest : public ::testing::Test {
     machine.interaction = &interaction_;
     platform::SetPlatform(machine);
     interpreter_ = std::make_unique<Interpreter>();
+    RegisterKeywords(*interpreter_);
   }
   void TearDown() override {
     interpreter_.reset();

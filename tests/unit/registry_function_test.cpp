@@ -9,6 +9,8 @@ namespace {
 
 class RegistryFunctionTest : public testing::SandboxRegistryTest {
  protected:
+  RegistryFunctionTest() { RegisterKeywords(interpreter_); }
+
   std::string Read(const char* expression) {
     activation_.MakeCurrent(expression);
     Value result;

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/startup/language_setup.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_registry.h"
@@ -107,7 +108,9 @@ class SystemTest : public ::testing::Test {
       : saved_(platform::Current()),
         files_(temp_.path(), "C:\\SETUP.EXE"),
         registry_(temp_.path()),
-        shell_(files_.sandbox(), shellLog_) {}
+        shell_(files_.sandbox(), shellLog_) {
+    RegisterKeywords(interpreter_);
+  }
 
   void SetUp() override {
     ASSERT_FALSE(temp_.path().empty());
@@ -131,7 +134,7 @@ class SystemTest : public ::testing::Test {
     const Keyword* keyword = activation_.cursor().ReadKeyword();
     EXPECT_NE(keyword, nullptr) << text;
     if (keyword == nullptr) return "";
-    StatementHandler handler = FindStatementHandler(keyword->id);
+    StatementHandler handler = interpreter_.statements().Find(keyword->id);
     EXPECT_NE(handler, nullptr) << text;
     if (handler == nullptr) return "";
     EXPECT_EQ(handler(activation_), expectedEnd) << text;
