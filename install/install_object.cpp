@@ -35,13 +35,13 @@ void RunMember(Member member, Activation& activation, Value& result) {
       ReadAskLicence(activation, result);
       return;
     case Member::AskDrive:
-      result.SetBoolean(AskDrive() ? 1 : 0);
+      result.SetBoolean(AskDrive(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::AskPath:
-      result.SetBoolean(AskPath() ? 1 : 0);
+      result.SetBoolean(AskPath(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::CopyFiles:
-      result.SetBoolean(CopyFilesStep() ? 1 : 0);
+      result.SetBoolean(CopyFilesStep(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::SpecialFolder:
       ReadSpecialFolder(activation, result);
@@ -90,7 +90,7 @@ bool InstallObject::CallStatement(Activation& activation) {
       RunBackdrop(activation);
       return true;
     case static_cast<int32_t>(Statement::CalcSpace):
-      CalcSpace();
+      CalcSpace(activation.interpreter().machine());
       return true;
     default:
       return false;

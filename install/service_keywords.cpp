@@ -7,6 +7,7 @@
 #include "script/activation.h"
 #include "script/function_arguments.h"
 #include "script/function_table.h"
+#include "script/interpreter.h"
 #include "script/statement_table.h"
 #include "values/value.h"
 
@@ -26,7 +27,7 @@ StatementEnd CreateLinkStatement(Activation& activation) {
   std::string target = activation.ReadText();
   std::string linkFile = ReadNextText(activation);
   std::string description = ReadNextText(activation);
-  platform::Current().shell->CreateShortcut(target, linkFile, description);
+  activation.interpreter().machine().shell->CreateShortcut(target, linkFile, description);
   return StatementEnd::Continue;
 }
 
@@ -37,7 +38,7 @@ StatementEnd SetRegistryStatement(Activation& activation) {
   std::string keyPath = activation.ReadText();
   std::string valueName = ReadNextText(activation);
   std::string data = ReadNextText(activation);
-  WriteRegistryText(keyPath, valueName, data);
+  WriteRegistryText(*activation.interpreter().machine().registry, keyPath, valueName, data);
   return StatementEnd::Continue;
 }
 
@@ -48,7 +49,8 @@ void RegistryFunction(Activation& activation, Value& result) {
   NextArgument(activation);
   std::string name = ReadTextArgument(activation);
   CloseArguments(activation);
-  result.SetString(ReadRegistryText(key, name).c_str());
+  platform::Registry& registry = *activation.interpreter().machine().registry;
+  result.SetString(ReadRegistryText(registry, key, name).c_str());
 }
 
 }  // namespace

@@ -57,10 +57,11 @@ std::string ReadPath(RegistryKey& key, const char* valueName) {
 
 }  // namespace
 
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner) {
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner) {
   const FolderEntry* entry = FindFolder(UpperCase(name));
   std::string result;
-  RegistryKey key;
+  RegistryKey key(registry);
   if (owner == FolderOwner::AllUsers) {
     key.Open(kAllUsersShellFolders, KeyCreation::CreateMissing);
     if (entry && entry->allUsersValue) result = ReadPath(key, entry->allUsersValue);

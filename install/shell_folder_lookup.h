@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/registry.h"
+
 namespace vorna {
 
 /// Whose folder a lookup wants first.
@@ -24,6 +26,7 @@ constexpr size_t kFolderPathCapacity = 255;
 /// The path of the special folder a name (any letter case) stands for; the
 /// empty text for an unknown name or a folder the lists do not hold. The list
 /// keys are created when missing, as the shell itself would.
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner);
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner);
 
 }  // namespace vorna

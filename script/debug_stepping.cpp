@@ -86,7 +86,7 @@ std::optional<LineOutcome> ObeyDebugger(Activation& activation, const char** tex
   Interpreter& interpreter = activation.interpreter();
   SendLineReport(activation);
   for (;;) {
-    DebugMessage reply = ReceiveFromDebugger();
+    DebugMessage reply = ReceiveFromDebugger(interpreter);
     switch (reply.letter) {
       case debugReply::kGo:
         interpreter.steppingFlag = 0;

@@ -25,6 +25,10 @@ class Activation;
 class Module;
 class Value;
 
+namespace platform {
+struct Platform;
+}
+
 /// How many procedure calls may be active at once before a call fails with
 /// "Out of Memory". The native stack budget usually ends a runaway recursion
 /// earlier; this bound holds even where frames are small.
@@ -32,13 +36,16 @@ constexpr int32_t kMaxCallDepth = 100000;
 
 class Interpreter : public Extension {
  public:
-  /// An empty interpreter, published as the process-wide one.
-  Interpreter();
-  /// Unpublishes it; the lists destroy their nodes.
+  /// An empty interpreter that reaches the machine through machine, which
+  /// the host keeps alive for the interpreter's lifetime.
+  explicit Interpreter(platform::Platform& machine);
+  /// The lists destroy their nodes; an open console is closed last.
   ~Interpreter() override;
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
 
-  /// The process-wide interpreter, or nullptr outside a run.
-  static Interpreter* Current();
+  /// The platform the host handed in: every machine service of the run.
+  platform::Platform& machine() const { return machine_; }
 
   /// The first extension that knows the member word at the cursor reads it.
   bool GetMember(Activation& activation, Value& result) override;
@@ -119,6 +126,7 @@ class Interpreter : public Extension {
   uint64_t executedLines = 0;
 
  private:
+  platform::Platform& machine_;
   int32_t typeWord_ = -1;
   std::atomic<int32_t> stopFlag_{0};
   Activation* current_ = nullptr;

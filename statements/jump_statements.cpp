@@ -1,6 +1,7 @@
 // GOTO, GOSUB, RETURN, ON, RUN, LOAD, CALL, STOP and REM.
 #include <string>
 
+#include "platform/platform.h"
 #include "script/activation.h"
 #include "script/alias_guard.h"
 #include "script/control_stack.h"
@@ -123,7 +124,8 @@ StatementEnd LoadStatement(Activation& activation) {
   activation.cursor().SkipBlanks();
   EvaluateExpression(activation, name);
   if (name.type() != ValueType::STRING) Raise(errorNumbers::TypeMismatch);
-  LoadModule(activation.interpreter().modules(), name.AsString());
+  Interpreter& interpreter = activation.interpreter();
+  LoadModule(*interpreter.machine().files, interpreter.modules(), name.AsString());
   return StatementEnd::Continue;
 }
 

@@ -40,8 +40,8 @@ StatementEnd OpenStatement(Activation& activation) {
   if (FileInUse(table, number)) Raise(errorNumbers::FileHandleInUse);
   int16_t recordLength = ReadRecordLength(activation);
   OpenRequest request = MapOpenFlags(flags);
-  std::unique_ptr<platform::File> file =
-      platform::Current().files->Open(path, request.access, request.share, request.creation);
+  std::unique_ptr<platform::File> file = activation.interpreter().machine().files->Open(
+      path, request.access, request.share, request.creation);
   if (!file) Raise(errorNumbers::Disk);
   bool append = (flags & fileMode::Append) != 0;
   if (!file->Seek(0, append ? platform::SeekOrigin::End : platform::SeekOrigin::Begin)) {

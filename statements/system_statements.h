@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "platform/files.h"
 #include "script/statement_table.h"
 
 namespace vorna {
@@ -40,6 +41,6 @@ StatementEnd RunRandomize(Activation& activation);
 /// every backslash, then the whole path. Results are not looked at, so
 /// folders that exist already and failures pass silently. Unlike the copy's
 /// CreateFolderChain, only backslashes split the path, as MKDIR promises.
-void CreateFoldersAlong(const std::string& path);
+void CreateFoldersAlong(platform::FileSystem& files, const std::string& path);
 
 }  // namespace vorna

@@ -6,6 +6,7 @@
 #include "host/startup/language_setup.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "platform/installed_platform.h"
 #include "script/interpreter.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -34,7 +35,8 @@ void RunProgram(Interpreter& interpreter) {
 void RunScriptEntry(const char* commandLine) {
   // The interpreter lives as long as the run; leaving frees it with every
   // module, variable, open file and the console.
-  auto interpreter = std::make_unique<Interpreter>();
+  platform::Platform& machine = platform::Current();
+  auto interpreter = std::make_unique<Interpreter>(machine);
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);
@@ -45,7 +47,7 @@ void RunScriptEntry(const char* commandLine) {
     interpreter->steppingFlag = 1;
   }
   RegisterLanguage(*interpreter);
-  if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
+  if (!LoadStartupControl(machine, line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }
 

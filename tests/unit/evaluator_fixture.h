@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
@@ -18,6 +19,7 @@ namespace vorna::testing {
 /// An interpreter whose only user FUNCTION is F, which answers LONG 42.
 class FunctionInterpreter : public Interpreter {
  public:
+  FunctionInterpreter() : Interpreter(platform::Current()) {}
   bool CallFunction(Activation&, const char* name, Value& result) override {
     if (std::string(name) != "F") return false;
     ++calls;

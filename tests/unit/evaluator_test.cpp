@@ -5,6 +5,7 @@
 #include <string>
 
 #include "evaluator_fixture.h"
+#include "platform/installed_platform.h"
 #include "script/function_table.h"
 #include "script/keywords.h"
 #include "test_object.h"
@@ -229,7 +230,7 @@ void Answer17(Activation&, Value& result) {
 }
 
 TEST(FunctionTable, FunctionKeywordsDispatchByIdThroughTheInterpretersTable) {
-  Interpreter interpreter;
+  Interpreter interpreter(platform::Current());
   interpreter.functions().Register(KeywordId::Abs, Answer17);
   Activation activation(interpreter, nullptr);
   activation.MakeCurrent("ABS + 1");
@@ -315,6 +316,7 @@ TEST_F(EvaluatorTest, DeepNestingIsAnErrorNotACrash) {
 // F evaluates a deeply nested expression in an activation of its own.
 class NestingInterpreter : public Interpreter {
  public:
+  NestingInterpreter() : Interpreter(platform::Current()) {}
   bool CallFunction(Activation& caller, const char* name, Value& result) override {
     if (std::string(name) != "F") return false;
     Activation callee(*this, nullptr);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/installed_platform.h"
 #include "sandbox_script_fixture.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
@@ -181,7 +182,7 @@ TEST_F(FileStatementsTest, CloseAndReset) {
 TEST_F(FileStatementsTest, TheInterpreterClosesItsFilesWhenDestroyed) {
   WriteFile("A.TXT", "x");
   {
-    Interpreter interpreter;
+    Interpreter interpreter(platform::Current());
     Activation activation(interpreter, nullptr);
     activation.MakeCurrent("OPEN \"A.TXT\" FOR INPUT LOCK READ WRITE AS #7");
     activation.cursor().ReadKeyword();

@@ -12,6 +12,7 @@
 #include "host/startup/language_setup.h"
 #include "install/install_settings.h"
 #include "installdata/copy_state.h"
+#include "platform/installed_platform.h"
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
@@ -122,7 +123,7 @@ class InstallObjectTest : public ::testing::Test {
 
   testing::SandboxPlatform sandbox_;
   DialogInteraction dialogs_;
-  Interpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "script/interpreter.h"
 
 namespace vorna {
@@ -66,7 +67,7 @@ TEST(KeywordTable, LookupsAnswerNothingOutsideTheTable) {
 }
 
 TEST(KeywordHandlers, EveryStatementAndFunctionKeywordHasExactlyOneHandler) {
-  Interpreter interpreter;
+  Interpreter interpreter(platform::Current());
   // A keyword registered twice would throw here.
   ASSERT_NO_THROW(RegisterKeywords(interpreter));
   for (int row = 0; row < kKeywordCount; ++row) {

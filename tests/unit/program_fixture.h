@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
@@ -68,7 +69,7 @@ class ProgramTest : public ::testing::Test {
     machine.console = &console_;
     machine.interaction = &interaction_;
     platform::SetPlatform(machine);
-    interpreter_ = std::make_unique<Interpreter>();
+    interpreter_ = std::make_unique<Interpreter>(platform::Current());
     RegisterKeywords(*interpreter_);
   }
   void TearDown() override {

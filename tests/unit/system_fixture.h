@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_registry.h"
@@ -162,7 +163,7 @@ class SystemTest : public ::testing::Test {
   platform::PortableShell shell_;
   SystemRecorder system_;
   InteractionRecorder interaction_;
-  Interpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 
