@@ -1,5 +1,7 @@
 // The run-wide record of the script engine: modules, registered extensions,
-// global variables, the run's flags and the error record.
+// the statement and function tables, global variables, the run's flags, the
+// error record, and the platform its host handed it (the engine asks for no
+// machine service any other way).
 //
 // The interpreter is itself an extension: its member operations ask every
 // registered extension in registration order, so the evaluator and the
