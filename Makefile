@@ -17,9 +17,9 @@ linux linux-asan win32 fuzz: deps
 	cmake --preset $@ >/dev/null
 	cmake --build build/$@ -j $(JOBS)
 
-## Every test: unit tests on both Linux presets, script tests, the editor tests, Wine
-## end-to-end, a short fuzz run.
-test: unit-tests script-tests editor-tests e2e wine-services wine-fileset wine-numbers fuzz-run
+## Every test: unit tests on both Linux presets, script tests, the editor tests and the
+## packaging of the VS Code extension, Wine end-to-end, a short fuzz run.
+test: unit-tests script-tests editor-tests vsix e2e wine-services wine-fileset wine-numbers fuzz-run
 
 unit-tests: linux linux-asan
 	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
