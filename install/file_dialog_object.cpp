@@ -1,6 +1,7 @@
 #include "install/file_dialog_object.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "platform/platform.h"
 #include "script/activation.h"
@@ -109,6 +110,10 @@ bool FileDialogObject::ShowDialog(platform::Interaction& interaction, bool save)
   file_[kFileDialogTextSize - 1] = '\0';
   fileTitle_[kFileDialogTextSize - 1] = '\0';
   return chosen;
+}
+
+std::vector<const char*> FileDialogMemberWords() {
+  return std::vector<const char*>(std::begin(kReadMembers), std::end(kReadMembers));
 }
 
 std::unique_ptr<Value> MakeFileDialogObject() {

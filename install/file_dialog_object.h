@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/interaction.h"
 #include "values/script_object.h"
@@ -63,6 +64,9 @@ class FileDialogObject : public ScriptObject {
   char title_[kFileDialogTextSize] = {};
   char defaultExtension_[kFileDialogTextSize] = {};
 };
+
+/// The object's member words: the two methods, then the properties.
+std::vector<const char*> FileDialogMemberWords();
 
 /// A new OBJECT value holding a fresh file dialog object (DIM name AS STDFILE).
 std::unique_ptr<Value> MakeFileDialogObject();

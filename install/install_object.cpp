@@ -1,5 +1,6 @@
 #include "install/install_object.h"
 
+#include <iterator>
 #include <string>
 
 #include "install/ask_dialogs.h"
@@ -95,6 +96,14 @@ bool InstallObject::CallStatement(Activation& activation) {
     default:
       return false;
   }
+}
+
+InstallWordList InstallObjectWords() {
+  InstallWordList words;
+  words.fields.assign(std::begin(kFieldWords), std::end(kFieldWords));
+  words.members.assign(std::begin(kMemberWords), std::end(kMemberWords));
+  words.statements.assign(std::begin(kStatementWords), std::end(kStatementWords));
+  return words;
 }
 
 void RegisterInstallObject(Interpreter& interpreter) {

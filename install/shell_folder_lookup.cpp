@@ -57,6 +57,12 @@ std::string ReadPath(RegistryKey& key, const char* valueName) {
 
 }  // namespace
 
+std::vector<std::string> SpecialFolderNames() {
+  std::vector<std::string> names;
+  for (const FolderEntry& entry : kFolders) names.emplace_back(entry.name);
+  return names;
+}
+
 std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
                               FolderOwner owner) {
   const FolderEntry* entry = FindFolder(UpperCase(name));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -22,6 +23,9 @@ constexpr const char* kCurrentUserShellFolders =
 
 /// Longest folder path read, terminating zero included.
 constexpr size_t kFolderPathCapacity = 255;
+
+/// The folder names SPECIALFOLDER knows, upper-case, in table order.
+std::vector<std::string> SpecialFolderNames();
 
 /// The path of the special folder a name (any letter case) stands for; the
 /// empty text for an unknown name or a folder the lists do not hold. The list
