@@ -5,9 +5,10 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
-#include "values/evaluator.h"
-#include "values/member_words.h"
+#include "script/evaluator.h"
+#include "script/interpreter.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -58,7 +59,8 @@ bool FileDialogObject::GetMember(Activation& activation, Value& result) {
   int32_t member = MatchMemberWord(activation.cursor(), kReadMembers);
   if (member < 0) return false;
   if (member == kGetOpenName || member == kGetSaveName) {
-    result.SetBoolean(ShowDialog(member == kGetSaveName) ? 1 : 0);
+    platform::Interaction& interaction = *activation.interpreter().machine().interaction;
+    result.SetBoolean(ShowDialog(interaction, member == kGetSaveName) ? 1 : 0);
   } else if (member - kFirstReadProperty == kFlags) {
     result.SetLong(static_cast<int32_t>(record_.flags));
   } else {
@@ -100,9 +102,8 @@ void FileDialogObject::RebuildFilter() {
   }
 }
 
-bool FileDialogObject::ShowDialog(bool save) {
+bool FileDialogObject::ShowDialog(platform::Interaction& interaction, bool save) {
   RebuildFilter();
-  platform::Interaction& interaction = *platform::Current().interaction;
   bool chosen = save ? interaction.SaveFileDialog(record_) : interaction.OpenFileDialog(record_);
   // The dialog writes within the sizes the record gives; the texts stay
   // terminated whatever it left in them.

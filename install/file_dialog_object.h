@@ -45,8 +45,8 @@ class FileDialogObject : public ScriptObject {
   const char* dialogFilter() const { return dialogFilter_; }
 
  private:
-  /// Shows one of the two dialogs after rebuilding the filter list.
-  bool ShowDialog(bool save);
+  /// Shows one of the two dialogs through interaction after rebuilding the filter list.
+  bool ShowDialog(platform::Interaction& interaction, bool save);
   /// Copies FILTER into the dialog filter buffer as the dialog's pairs list:
   /// every "|" becomes a NUL and the list ends with two NULs.
   void RebuildFilter();

@@ -8,9 +8,9 @@
 #include "install/install_settings.h"
 #include "install/install_words.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
-#include "values/member_words.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -36,13 +36,13 @@ void RunMember(Member member, Activation& activation, Value& result) {
       ReadAskLicence(activation, result);
       return;
     case Member::AskDrive:
-      result.SetBoolean(AskDrive() ? 1 : 0);
+      result.SetBoolean(AskDrive(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::AskPath:
-      result.SetBoolean(AskPath() ? 1 : 0);
+      result.SetBoolean(AskPath(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::CopyFiles:
-      result.SetBoolean(CopyFilesStep() ? 1 : 0);
+      result.SetBoolean(CopyFilesStep(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::SpecialFolder:
       ReadSpecialFolder(activation, result);
@@ -91,7 +91,7 @@ bool InstallObject::CallStatement(Activation& activation) {
       RunBackdrop(activation);
       return true;
     case static_cast<int32_t>(Statement::CalcSpace):
-      CalcSpace();
+      CalcSpace(activation.interpreter().machine());
       return true;
     default:
       return false;

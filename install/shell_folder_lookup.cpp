@@ -63,10 +63,11 @@ std::vector<std::string> SpecialFolderNames() {
   return names;
 }
 
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner) {
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner) {
   const FolderEntry* entry = FindFolder(UpperCase(name));
   std::string result;
-  RegistryKey key;
+  RegistryKey key(registry);
   if (owner == FolderOwner::AllUsers) {
     key.Open(kAllUsersShellFolders, KeyCreation::CreateMissing);
     if (entry && entry->allUsersValue) result = ReadPath(key, entry->allUsersValue);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
+
 namespace vorna {
 
 /// Whose folder a lookup wants first.
@@ -28,6 +30,7 @@ std::vector<std::string> SpecialFolderNames();
 /// The path of the special folder a name (any letter case) stands for; the
 /// empty text for an unknown name or a folder the lists do not hold. The list
 /// keys are created when missing, as the shell itself would.
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner);
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner);
 
 }  // namespace vorna

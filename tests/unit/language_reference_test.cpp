@@ -12,8 +12,8 @@
 #include "install/file_dialog_object.h"
 #include "install/install_object.h"
 #include "install/shell_folder_lookup.h"
-#include "script/errors.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {

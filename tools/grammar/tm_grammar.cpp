@@ -43,7 +43,7 @@ std::string Named(const std::string& scope) {
   return Obj({{"name", Str(scope)}});
 }
 
-std::string KeywordName(int32_t id) {
+std::string KeywordName(KeywordId id) {
   return FindKeywordById(id)->name;
 }
 
@@ -79,7 +79,7 @@ std::string LabelRule() {
 
 // REM is a statement: the rest of the line, ":" included, is its comment.
 std::string RemCommentRule() {
-  return Obj({{"match", Str("(?i)(?<![\\w$.])" + KeywordName(kw::Rem) + "(?![\\w$]).*$")},
+  return Obj({{"match", Str("(?i)(?<![\\w$.])" + KeywordName(KeywordId::Rem) + "(?![\\w$]).*$")},
               {"name", Str("comment.line.rem.vorna")}});
 }
 
@@ -95,14 +95,14 @@ std::string StringRule() {
 }
 
 std::string ProcedureHeaderRule() {
-  std::string words = KeywordName(kw::Sub) + "|" + KeywordName(kw::Function);
+  std::string words = KeywordName(KeywordId::Sub) + "|" + KeywordName(KeywordId::Function);
   return Obj({{"match", Str("(?i)^\\s*(" + words + ")\\s+([A-Za-z_]\\w*)")},
               {"captures", Obj({{"1", Named("keyword.control.vorna")},
                                 {"2", Named("entity.name.function.vorna")}})}});
 }
 
 std::string JumpTargetRule() {
-  std::string words = KeywordName(kw::GoTo) + "|" + KeywordName(kw::GoSub);
+  std::string words = KeywordName(KeywordId::GoTo) + "|" + KeywordName(KeywordId::GoSub);
   return Obj({{"match", Str("(?i)(?<![\\w$.])(" + words + ")\\s+([A-Za-z0-9_]+)")},
               {"captures", Obj({{"1", Named("keyword.control.vorna")},
                                 {"2", Named("entity.name.label.vorna")}})}});
