@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 .PHONY: all linux linux-asan win32 win64 windows fuzz build test unit-tests script-tests e2e \
         fuzz-run wine-arch wine-services wine-fileset wine-numbers demo demo-wine bench format \
-        deps clean
+        deps clean grammar editor-deps editor-tests vsix
 
 all: build
 
@@ -17,8 +17,11 @@ linux linux-asan win32 win64 fuzz: deps
 	cmake --preset $@ >/dev/null
 	cmake --build build/$@ -j $(JOBS)
 
-## Every test: unit tests on both Linux presets, script tests, Wine end-to-end, a short fuzz run.
-test: unit-tests script-tests wine-arch e2e wine-services wine-fileset wine-numbers fuzz-run
+## Every test: unit tests on both Linux presets, script tests, the editor tests and the
+## packaging of the VS Code extension, the choice of Windows build for Wine, Wine
+## end-to-end, a short fuzz run.
+test: unit-tests script-tests editor-tests vsix wine-arch e2e wine-services wine-fileset \
+      wine-numbers fuzz-run
 
 # The Windows builds. The Wine suites run win32, the runtime that ships, or,
 # where Wine cannot start 32-bit programs, win64 under the 64-bit loader
@@ -58,6 +61,32 @@ e2e: windows linux
 
 fuzz-run: fuzz
 	@if [ -x tests/fuzz/run.sh ]; then tests/fuzz/run.sh build/fuzz; fi
+
+VSCODE := editors/vscode
+GRAMMAR := $(VSCODE)/syntaxes/vorna.tmLanguage.json
+
+## The editor grammar, printed from the keyword table (not kept in git).
+grammar: linux
+	@mkdir -p $(dir $(GRAMMAR))
+	build/linux/tools/grammar/vorna-grammar > $(GRAMMAR).tmp && mv $(GRAMMAR).tmp $(GRAMMAR)
+
+## The extension's npm packages, exactly as package-lock.json pins them.
+editor-deps: deps
+	@if [ ! -f $(VSCODE)/node_modules/.package-lock.json ] || \
+	    [ $(VSCODE)/package-lock.json -nt $(VSCODE)/node_modules/.package-lock.json ]; then \
+	  cd $(VSCODE) && npm ci --no-audit --no-fund --omit=optional; \
+	fi
+
+## The VS Code extension's tests: grammar scopes, folding, problem matcher, tasks.
+editor-tests: grammar editor-deps
+	cd $(VSCODE) && VORNA_BUILD=$(CURDIR)/build/linux npm test
+
+## The VS Code extension, packaged as build/vorna-script.vsix.
+vsix: grammar editor-deps
+	cd $(VSCODE) && npx vsce package --no-dependencies --allow-missing-repository --skip-license \
+	  --out $(CURDIR)/build/vorna-script.vsix
+	@unzip -l build/vorna-script.vsix | grep -q extension/syntaxes/vorna.tmLanguage.json || \
+	  { echo "vsix: the grammar is missing from build/vorna-script.vsix" >&2; exit 1; }
 
 ## Packs the sample product behind vorna.exe and runs it in the sandbox.
 demo: linux win32

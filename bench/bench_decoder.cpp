@@ -27,6 +27,7 @@
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "tools/pack/authoring/fileset_writer.h"
@@ -140,7 +141,7 @@ bool OpenSet(FileSetStream& stream) {
 
 // Decodes every record with the runtime's decoder; seconds, or -1 on a failure.
 double TimeOurs(std::vector<uint64_t>* endings) {
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   if (!OpenSet(stream)) return -1;
   HuffmanDecoder decoder;
   NullOutput output;
@@ -156,7 +157,7 @@ double TimeOurs(std::vector<uint64_t>* endings) {
 }
 
 double TimeReference(std::vector<uint64_t>* endings) {
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   if (!OpenSet(stream)) return -1;
   std::FILE* sink = std::fopen("/dev/null", "wb");
   reference::ReferenceDecoder decoder;
@@ -191,7 +192,7 @@ double TimeGzip(const std::string& folder, const std::vector<PayloadPart>& parts
 
 double TimeExtraction(const std::string& root) {
   std::string folder = "C:\\Out";
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return -1;
   uint32_t total = ReadSetTotal(stream);
   CopyState state;
@@ -214,7 +215,8 @@ class VectorOutput : public DecodeOutput {
 // Decodes the set once more with both decoders, untimed, and compares every
 // file with the payload it came from.
 bool BothDecodersGive(const std::vector<PayloadPart>& parts) {
-  FileSetStream ours("C:\\SETUP.EXE"), theirs("C:\\SETUP.EXE");
+  FileSetStream ours(platform::Current(), "C:\\SETUP.EXE"),
+      theirs(platform::Current(), "C:\\SETUP.EXE");
   if (!OpenSet(ours) || !OpenSet(theirs)) return false;
   HuffmanDecoder decoder;
   reference::ReferenceDecoder reference;

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
 #include "script/program.h"
@@ -63,7 +65,8 @@ void AddModule(vorna::Interpreter& interpreter, const char* text) {
 }
 
 void Measure(const Script& script) {
-  vorna::Interpreter interpreter;
+  vorna::Interpreter interpreter(vorna::platform::Current());
+  vorna::RegisterKeywords(interpreter);
   AddModule(interpreter, script.text);
   interpreter.Initialise();
   vorna::Value result;

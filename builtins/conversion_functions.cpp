@@ -2,13 +2,13 @@
 // number from a text; CSTR, STRING, HEX and OCT write a number as text.
 #include <cstdio>
 
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 #include "values/decimal_text.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/value.h"
 
@@ -99,14 +99,14 @@ void Oct(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterConversionFunctions(FunctionTable& table) {
-  table.handlers[kw::CDbl] = CDbl;
-  table.handlers[kw::CInt] = CInt;
-  table.handlers[kw::CLng] = CLng;
-  table.handlers[kw::CStr] = CStr;
-  table.handlers[kw::Hex] = Hex;
-  table.handlers[kw::Oct] = Oct;
-  table.handlers[kw::String] = String;
-  table.handlers[kw::Val] = Val;
+  table.Register(KeywordId::CDbl, CDbl);
+  table.Register(KeywordId::CInt, CInt);
+  table.Register(KeywordId::CLng, CLng);
+  table.Register(KeywordId::CStr, CStr);
+  table.Register(KeywordId::Hex, Hex);
+  table.Register(KeywordId::Oct, Oct);
+  table.Register(KeywordId::String, String);
+  table.Register(KeywordId::Val, Val);
 }
 
 }  // namespace vorna

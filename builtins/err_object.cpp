@@ -1,13 +1,13 @@
 // The ERR object, which reads the interpreter's record of the last script
 // error, and the ERROR function, which names an error number.
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
 #include "script/error_record.h"
-#include "script/errors.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -50,8 +50,8 @@ void Error(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterErrorFunctions(FunctionTable& table) {
-  table.handlers[kw::Err] = Err;
-  table.handlers[kw::Error] = Error;
+  table.Register(KeywordId::Err, Err);
+  table.Register(KeywordId::Error, Error);
 }
 
 }  // namespace vorna

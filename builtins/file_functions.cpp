@@ -1,12 +1,12 @@
 // The functions that read the interpreter's file table.
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -37,8 +37,8 @@ void FreeFile(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterFileFunctions(FunctionTable& table) {
-  table.handlers[kw::Eof] = Eof;
-  table.handlers[kw::FreeFile] = FreeFile;
+  table.Register(KeywordId::Eof, Eof);
+  table.Register(KeywordId::FreeFile, FreeFile);
 }
 
 }  // namespace vorna

@@ -1,10 +1,14 @@
 // The families of the function library, each registering its handlers in the
-// one dispatch table by keyword id.
+// interpreter's function table by keyword id.
 #pragma once
 
 namespace vorna {
 
-struct FunctionTable;
+class FunctionTable;
+
+/// Registers the handlers of every family below; start-up calls it once for
+/// each interpreter.
+void RegisterBuiltinFunctions(FunctionTable& table);
 
 /// ASC, CHR, INSTR, LCASE, LEFT, LEN, LTRIM, MID, RIGHT, RTRIM, SPACE, UCASE.
 void RegisterTextFunctions(FunctionTable& table);
@@ -14,7 +18,7 @@ void RegisterNumberFunctions(FunctionTable& table);
 void RegisterConversionFunctions(FunctionTable& table);
 /// ERR with its members, and ERROR.
 void RegisterErrorFunctions(FunctionTable& table);
-/// ENVIRON, MSGBOX, REGISTRY, SHELL.
+/// ENVIRON, MSGBOX, SHELL.
 void RegisterSystemFunctions(FunctionTable& table);
 /// EOF, FREEFILE.
 void RegisterFileFunctions(FunctionTable& table);

@@ -3,13 +3,13 @@
 // infinity, SQR(-1) a NaN).
 #include <cmath>
 
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
-#include "builtins/random.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "script/random.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -101,18 +101,18 @@ void Rnd(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterNumberFunctions(FunctionTable& table) {
-  table.handlers[kw::Abs] = Abs;
-  table.handlers[kw::Atn] = Atn;
-  table.handlers[kw::Cos] = Cos;
-  table.handlers[kw::Exp] = Exp;
-  table.handlers[kw::Fix] = Fix;
-  table.handlers[kw::Int] = Int;
-  table.handlers[kw::Log] = Log;
-  table.handlers[kw::Rnd] = Rnd;
-  table.handlers[kw::Sgn] = Sgn;
-  table.handlers[kw::Sin] = Sin;
-  table.handlers[kw::Sqr] = Sqr;
-  table.handlers[kw::Tan] = Tan;
+  table.Register(KeywordId::Abs, Abs);
+  table.Register(KeywordId::Atn, Atn);
+  table.Register(KeywordId::Cos, Cos);
+  table.Register(KeywordId::Exp, Exp);
+  table.Register(KeywordId::Fix, Fix);
+  table.Register(KeywordId::Int, Int);
+  table.Register(KeywordId::Log, Log);
+  table.Register(KeywordId::Rnd, Rnd);
+  table.Register(KeywordId::Sgn, Sgn);
+  table.Register(KeywordId::Sin, Sin);
+  table.Register(KeywordId::Sqr, Sqr);
+  table.Register(KeywordId::Tan, Tan);
 }
 
 }  // namespace vorna

@@ -3,10 +3,10 @@
 // TIME take their optional "$" first. TAB means something only as a PRINT
 // item; in an expression it fails the same way rather than yield nothing.
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -24,9 +24,11 @@ void NotImplementedAfterDollar(Activation& activation, Value&) {
 }  // namespace
 
 void RegisterReservedFunctions(FunctionTable& table) {
-  for (int32_t id : {kw::Date, kw::Input, kw::Time}) table.handlers[id] = NotImplementedAfterDollar;
-  for (int32_t id : {kw::FileAttr, kw::Loc, kw::Seek, kw::Spc, kw::Strig, kw::Tab}) {
-    table.handlers[id] = NotImplemented;
+  for (KeywordId id : {KeywordId::Date, KeywordId::Input, KeywordId::Time})
+    table.Register(id, NotImplementedAfterDollar);
+  for (KeywordId id :
+       {KeywordId::FileAttr, KeywordId::Loc, KeywordId::Spc, KeywordId::Strig, KeywordId::Tab}) {
+    table.Register(id, NotImplemented);
   }
 }
 

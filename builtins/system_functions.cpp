@@ -1,15 +1,15 @@
 // The functions that reach the machine: the environment, a message box, a
-// started program and the registry.
+// started program.
 #include <string>
 
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
-#include "install/registry_access.h"
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
+#include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -25,7 +25,7 @@ constexpr int kShowStateOfStyle[] = {0, 1, 2, 3, 8, 7, 7};
 // ENVIRON[$](name): the variable's value, empty when it is not set.
 void Environ(Activation& activation, Value& result) {
   std::string name = ReadSingleTextArgument(activation, DollarSuffix::Allowed);
-  std::optional<std::string> value = platform::Current().system->Environment(name);
+  std::optional<std::string> value = activation.interpreter().machine().system->Environment(name);
   result.SetString(value ? value->c_str() : "");
 }
 
@@ -33,7 +33,7 @@ void Environ(Activation& activation, Value& result) {
 void MsgBox(Activation& activation, Value& result) {
   OpenArguments(activation, DollarSuffix::NotAllowed);
   std::string text = ReadTextArgument(activation);
-  std::string caption = platform::Current().files->ProgramPath();
+  std::string caption = activation.interpreter().machine().files->ProgramPath();
   unsigned style = platform::mb::Ok;
   if (MoreArguments(activation)) {
     Value second;
@@ -46,8 +46,8 @@ void MsgBox(Activation& activation, Value& result) {
     }
   }
   CloseArguments(activation);
-  int button =
-      platform::Current().interaction->MessageBox(platform::Owner::Backdrop, text, caption, style);
+  int button = activation.interpreter().machine().interaction->MessageBox(platform::Owner::Backdrop,
+                                                                          text, caption, style);
   result.SetLong(button);
 }
 
@@ -62,28 +62,18 @@ void Shell(Activation& activation, Value& result) {
     showState = kShowStateOfStyle[style.AsLong()];
   }
   CloseArguments(activation);
-  std::optional<uint32_t> process = platform::Current().system->StartProcess(command, showState);
+  std::optional<uint32_t> process =
+      activation.interpreter().machine().system->StartProcess(command, showState);
   if (!process) Raise(errorNumbers::Disk);
   result.SetLong(static_cast<int32_t>(*process));
-}
-
-// REGISTRY(key, value): a value of an existing key as text.
-void Registry(Activation& activation, Value& result) {
-  OpenArguments(activation, DollarSuffix::NotAllowed);
-  std::string key = ReadTextArgument(activation);
-  NextArgument(activation);
-  std::string name = ReadTextArgument(activation);
-  CloseArguments(activation);
-  result.SetString(ReadRegistryText(key, name).c_str());
 }
 
 }  // namespace
 
 void RegisterSystemFunctions(FunctionTable& table) {
-  table.handlers[kw::Environ] = Environ;
-  table.handlers[kw::MsgBox] = MsgBox;
-  table.handlers[kw::Registry] = Registry;
-  table.handlers[kw::Shell] = Shell;
+  table.Register(KeywordId::Environ, Environ);
+  table.Register(KeywordId::MsgBox, MsgBox);
+  table.Register(KeywordId::Shell, Shell);
 }
 
 }  // namespace vorna

@@ -14,13 +14,13 @@
 //   "Illegal Value".
 #include <string>
 
-#include "builtins/arguments.h"
 #include "builtins/function_families.h"
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/function_arguments.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/value.h"
 
@@ -198,18 +198,18 @@ void InStr(Activation& activation, Value& result) {
 }  // namespace
 
 void RegisterTextFunctions(FunctionTable& table) {
-  table.handlers[kw::Asc] = Asc;
-  table.handlers[kw::Chr] = Chr;
-  table.handlers[kw::InStr] = InStr;
-  table.handlers[kw::LCase] = LCase;
-  table.handlers[kw::Left] = Left;
-  table.handlers[kw::Len] = Len;
-  table.handlers[kw::LTrim] = LTrim;
-  table.handlers[kw::Mid] = Mid;
-  table.handlers[kw::Right] = Right;
-  table.handlers[kw::RTrim] = RTrim;
-  table.handlers[kw::Space] = Space;
-  table.handlers[kw::UCase] = UCase;
+  table.Register(KeywordId::Asc, Asc);
+  table.Register(KeywordId::Chr, Chr);
+  table.Register(KeywordId::InStr, InStr);
+  table.Register(KeywordId::LCase, LCase);
+  table.Register(KeywordId::Left, Left);
+  table.Register(KeywordId::Len, Len);
+  table.Register(KeywordId::LTrim, LTrim);
+  table.Register(KeywordId::Mid, Mid);
+  table.Register(KeywordId::Right, Right);
+  table.Register(KeywordId::RTrim, RTrim);
+  table.Register(KeywordId::Space, Space);
+  table.Register(KeywordId::UCase, UCase);
 }
 
 }  // namespace vorna

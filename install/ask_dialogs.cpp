@@ -13,12 +13,8 @@ namespace vorna {
 
 namespace {
 
-platform::Interaction& Ui() {
-  return *platform::Current().interaction;
-}
-
-std::string ReadLicenceEntry(const std::string& entryName) {
-  ContainerReader reader;
+std::string ReadLicenceEntry(platform::FileSystem& files, const std::string& entryName) {
+  ContainerReader reader(files);
   if (!reader.OpenEntry(entryName.c_str(), "r")) return std::string();
   std::vector<char> buffer(kMaxLicenceLength);
   size_t got = reader.ReadBlock(buffer.data(), 1, buffer.size());
@@ -26,8 +22,8 @@ std::string ReadLicenceEntry(const std::string& entryName) {
   return std::string(buffer.data(), got < buffer.size() ? got : buffer.size());
 }
 
-platform::OkVerdict Refusal(platform::InstallString id) {
-  return platform::OkVerdict{false, Ui().MessageString(id)};
+platform::OkVerdict Refusal(platform::Platform& machine, platform::InstallString id) {
+  return platform::OkVerdict{false, machine.interaction->MessageString(id)};
 }
 
 }  // namespace
@@ -38,62 +34,65 @@ std::string FillTemplate(const std::string& pattern, const std::string& text) {
   return pattern.substr(0, at) + text + pattern.substr(at + 2);
 }
 
-bool AskLicence(const std::string& entryName) {
+bool AskLicence(platform::Platform& machine, const std::string& entryName) {
   InstallSettings& settings = SharedInstallSettings();
-  settings.SetLicenceText(ReadLicenceEntry(entryName));
+  settings.SetLicenceText(ReadLicenceEntry(*machine.files, entryName));
   platform::LicenceDialogRequest request{settings.LicenceText()};
-  return Ui().LicenceDialog(request) == platform::kDialogAccepted;
+  return machine.interaction->LicenceDialog(request) == platform::kDialogAccepted;
 }
 
-platform::DriveDialogRequest MakeDriveRequest() {
+platform::DriveDialogRequest MakeDriveRequest(platform::Platform& machine) {
   InstallSettings& settings = SharedInstallSettings();
   platform::DriveDialogRequest request;
   request.caption = settings.Get(InstallField::InstallName);
   request.programName = settings.Get(InstallField::ProgramName);
   request.copyright = settings.Get(InstallField::Copyright);
-  request.spaceNote = FillTemplate(Ui().MessageString(platform::InstallString::SpaceNote),
-                                   FormatSizeText(settings.setTotal()));
-  std::vector<DriveInfo> drives = ListInstallDrives();
+  request.spaceNote =
+      FillTemplate(machine.interaction->MessageString(platform::InstallString::SpaceNote),
+                   FormatSizeText(settings.setTotal()));
+  std::vector<DriveInfo> drives = ListInstallDrives(*machine.files);
   for (const DriveInfo& drive : drives) {
     request.drives.push_back(platform::DriveLine{drive.letter, DriveLineText(drive)});
   }
   request.preselected = PreselectedDrive(drives, settings.setTotal());
-  request.onOk = JudgeDrive;
+  request.onOk = [&machine](char letter) { return JudgeDrive(machine, letter); };
   return request;
 }
 
-platform::OkVerdict JudgeDrive(char letter) {
+platform::OkVerdict JudgeDrive(platform::Platform& machine, char letter) {
   InstallSettings& settings = SharedInstallSettings();
-  if (!HasRoomFor(DriveFreeSpace(letter), settings.setTotal())) {
-    return Refusal(platform::InstallString::NoSpace);
+  if (!HasRoomFor(DriveFreeSpace(*machine.files, letter), settings.setTotal())) {
+    return Refusal(machine, platform::InstallString::NoSpace);
   }
   std::string path = PathOnDrive(settings.Get(InstallField::InstallPath), letter);
   settings.Set(InstallField::InstallPath, path);  // same length, so it always fits
   return platform::OkVerdict{true, std::string()};
 }
 
-bool AskDrive() {
-  return Ui().DriveDialog(MakeDriveRequest()) == platform::kDialogAccepted;
+bool AskDrive(platform::Platform& machine) {
+  return machine.interaction->DriveDialog(MakeDriveRequest(machine)) == platform::kDialogAccepted;
 }
 
-platform::OkVerdict JudgePath(const std::string& text) {
+platform::OkVerdict JudgePath(platform::Platform& machine, const std::string& text) {
   InstallSettings& settings = SharedInstallSettings();
   if (!settings.Set(InstallField::InstallPath, text)) {
-    return Refusal(platform::InstallString::NoFolder);
+    return Refusal(machine, platform::InstallString::NoFolder);
   }
-  CreateFolderChain(text);
-  if (!FolderWriteTest(text)) return Refusal(platform::InstallString::NoFolder);
+  CreateFolderChain(*machine.files, text);
+  if (!FolderWriteTest(*machine.files, text)) {
+    return Refusal(machine, platform::InstallString::NoFolder);
+  }
   return platform::OkVerdict{true, std::string()};
 }
 
-bool AskPath() {
+bool AskPath(platform::Platform& machine) {
   InstallSettings& settings = SharedInstallSettings();
   platform::PathDialogRequest request;
   request.caption = settings.Get(InstallField::InstallName);
   request.path = settings.Get(InstallField::InstallPath);
   request.maxLength = kMaxFieldLength;
-  request.onOk = JudgePath;
-  return Ui().PathDialog(request) == platform::kDialogAccepted;
+  request.onOk = [&machine](const std::string& text) { return JudgePath(machine, text); };
+  return machine.interaction->PathDialog(request) == platform::kDialogAccepted;
 }
 
 }  // namespace vorna

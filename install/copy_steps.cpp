@@ -65,8 +65,8 @@ namespace {
 
 /// A stream over the program's own file, positioned at the set total; nullptr
 /// when there is no file set or the user cancelled the disk prompt.
-std::unique_ptr<FileSetStream> OpenFileSet() {
-  auto stream = std::make_unique<FileSetStream>(platform::Current().files->ProgramPath());
+std::unique_ptr<FileSetStream> OpenFileSet(platform::Platform& machine) {
+  auto stream = std::make_unique<FileSetStream>(machine, machine.files->ProgramPath());
   if (!stream->Open()) return nullptr;
   if (stream->Locate() != FileSetPlace::Found) {
     stream->Close();
@@ -77,15 +77,15 @@ std::unique_ptr<FileSetStream> OpenFileSet() {
 
 }  // namespace
 
-void CalcSpace() {
-  std::unique_ptr<FileSetStream> stream = OpenFileSet();
+void CalcSpace(platform::Platform& machine) {
+  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine);
   if (!stream) return;
   SharedInstallSettings().setSetTotal(ReadSetTotal(*stream));
   stream->Close();
 }
 
-bool CopyFilesStep() {
-  std::unique_ptr<FileSetStream> stream = OpenFileSet();
+bool CopyFilesStep(platform::Platform& machine) {
+  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine);
   if (!stream) return false;
   InstallSettings& settings = SharedInstallSettings();
   uint32_t total = ReadSetTotal(*stream);
@@ -96,7 +96,7 @@ bool CopyFilesStep() {
   settings.Set(InstallField::InstallPath, folder);
   InstallCopyJob job(*stream, folder, total, SharedCopyState());
   platform::ProgressDialogRequest request{settings.Get(InstallField::InstallName), &job};
-  int ended = platform::Current().interaction->ProgressDialog(request);
+  int ended = machine.interaction->ProgressDialog(request);
   CopyOutcome outcome = job.Finish();
   stream->Close();
   return ended == platform::kDialogAccepted && outcome.result == CopyResult::Success;

@@ -8,7 +8,7 @@
 
 #include "installdata/copy_files.h"
 #include "installdata/copy_worker.h"
-#include "platform/install_dialogs.h"
+#include "platform/platform.h"
 
 namespace vorna {
 
@@ -47,12 +47,12 @@ class InstallCopyJob : public platform::CopyJob {
 /// Reads the set total from the program's file set into the install
 /// settings; without a file set (or when the disk prompt was cancelled) the
 /// total keeps its value.
-void CalcSpace();
+void CalcSpace(platform::Platform& machine);
 
 /// Copies the file set into the install path with the progress dialog; true
 /// when the whole set was copied. Without a file set the answer is false and
 /// no dialog is shown; a quit, a damaged set or a file that could not be
 /// written answer false too.
-bool CopyFilesStep();
+bool CopyFilesStep(platform::Platform& machine);
 
 }  // namespace vorna

@@ -1,7 +1,6 @@
 #include "install/drive_choice.h"
 
 #include "install/size_text.h"
-#include "platform/platform.h"
 
 namespace vorna {
 
@@ -13,8 +12,7 @@ std::string RootOf(char letter) {
 
 }  // namespace
 
-std::vector<DriveInfo> ListInstallDrives() {
-  platform::FileSystem& files = *platform::Current().files;
+std::vector<DriveInfo> ListInstallDrives(platform::FileSystem& files) {
   std::vector<DriveInfo> drives;
   for (char letter = 'C'; letter <= 'Z'; ++letter) {
     std::string root = RootOf(letter);
@@ -24,15 +22,15 @@ std::vector<DriveInfo> ListInstallDrives() {
     drive.letter = letter;
     std::string label;
     if (files.VolumeLabel(root, &label)) drive.label = ShownLabel(label);
-    drive.freeBytes = DriveFreeSpace(letter);
+    drive.freeBytes = DriveFreeSpace(files, letter);
     drives.push_back(drive);
   }
   return drives;
 }
 
-uint64_t DriveFreeSpace(char letter) {
+uint64_t DriveFreeSpace(platform::FileSystem& files, char letter) {
   uint64_t bytes = 0;
-  if (!platform::Current().files->FreeSpace(RootOf(letter), &bytes)) return 0;
+  if (!files.FreeSpace(RootOf(letter), &bytes)) return 0;
   return bytes;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/files.h"
+
 namespace vorna {
 
 /// Bytes required on top of the set total.
@@ -26,10 +28,10 @@ struct DriveInfo {
 
 /// The drives C to Z that exist and are no CD-ROM drives, in letter order,
 /// each with its (fitting) label and free space (0 when it cannot be read).
-std::vector<DriveInfo> ListInstallDrives();
+std::vector<DriveInfo> ListInstallDrives(platform::FileSystem& files);
 
 /// The free space of the drive with that letter; 0 when it cannot be read.
-uint64_t DriveFreeSpace(char letter);
+uint64_t DriveFreeSpace(platform::FileSystem& files, char letter);
 
 /// The label as the dialog shows it: empty when longer than kMaxShownLabel.
 std::string ShownLabel(const std::string& label);

@@ -1,12 +1,14 @@
 #include "install/file_dialog_object.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
-#include "values/evaluator.h"
-#include "values/member_words.h"
+#include "script/evaluator.h"
+#include "script/interpreter.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -57,7 +59,8 @@ bool FileDialogObject::GetMember(Activation& activation, Value& result) {
   int32_t member = MatchMemberWord(activation.cursor(), kReadMembers);
   if (member < 0) return false;
   if (member == kGetOpenName || member == kGetSaveName) {
-    result.SetBoolean(ShowDialog(member == kGetSaveName) ? 1 : 0);
+    platform::Interaction& interaction = *activation.interpreter().machine().interaction;
+    result.SetBoolean(ShowDialog(interaction, member == kGetSaveName) ? 1 : 0);
   } else if (member - kFirstReadProperty == kFlags) {
     result.SetLong(static_cast<int32_t>(record_.flags));
   } else {
@@ -99,15 +102,18 @@ void FileDialogObject::RebuildFilter() {
   }
 }
 
-bool FileDialogObject::ShowDialog(bool save) {
+bool FileDialogObject::ShowDialog(platform::Interaction& interaction, bool save) {
   RebuildFilter();
-  platform::Interaction& interaction = *platform::Current().interaction;
   bool chosen = save ? interaction.SaveFileDialog(record_) : interaction.OpenFileDialog(record_);
   // The dialog writes within the sizes the record gives; the texts stay
   // terminated whatever it left in them.
   file_[kFileDialogTextSize - 1] = '\0';
   fileTitle_[kFileDialogTextSize - 1] = '\0';
   return chosen;
+}
+
+std::vector<const char*> FileDialogMemberWords() {
+  return std::vector<const char*>(std::begin(kReadMembers), std::end(kReadMembers));
 }
 
 std::unique_ptr<Value> MakeFileDialogObject() {

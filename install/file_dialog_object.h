@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "platform/interaction.h"
 #include "values/script_object.h"
@@ -44,8 +45,8 @@ class FileDialogObject : public ScriptObject {
   const char* dialogFilter() const { return dialogFilter_; }
 
  private:
-  /// Shows one of the two dialogs after rebuilding the filter list.
-  bool ShowDialog(bool save);
+  /// Shows one of the two dialogs through interaction after rebuilding the filter list.
+  bool ShowDialog(platform::Interaction& interaction, bool save);
   /// Copies FILTER into the dialog filter buffer as the dialog's pairs list:
   /// every "|" becomes a NUL and the list ends with two NULs.
   void RebuildFilter();
@@ -63,6 +64,9 @@ class FileDialogObject : public ScriptObject {
   char title_[kFileDialogTextSize] = {};
   char defaultExtension_[kFileDialogTextSize] = {};
 };
+
+/// The object's member words: the two methods, then the properties.
+std::vector<const char*> FileDialogMemberWords();
 
 /// A new OBJECT value holding a fresh file dialog object (DIM name AS STDFILE).
 std::unique_ptr<Value> MakeFileDialogObject();

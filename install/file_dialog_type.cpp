@@ -2,7 +2,7 @@
 
 #include "install/file_dialog_object.h"
 #include "script/activation.h"
-#include "values/member_words.h"
+#include "script/member_words.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -1,5 +1,6 @@
 #include "install/install_object.h"
 
+#include <iterator>
 #include <string>
 
 #include "install/ask_dialogs.h"
@@ -7,9 +8,9 @@
 #include "install/install_settings.h"
 #include "install/install_words.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
-#include "values/member_words.h"
+#include "script/member_words.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -35,13 +36,13 @@ void RunMember(Member member, Activation& activation, Value& result) {
       ReadAskLicence(activation, result);
       return;
     case Member::AskDrive:
-      result.SetBoolean(AskDrive() ? 1 : 0);
+      result.SetBoolean(AskDrive(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::AskPath:
-      result.SetBoolean(AskPath() ? 1 : 0);
+      result.SetBoolean(AskPath(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::CopyFiles:
-      result.SetBoolean(CopyFilesStep() ? 1 : 0);
+      result.SetBoolean(CopyFilesStep(activation.interpreter().machine()) ? 1 : 0);
       return;
     case Member::SpecialFolder:
       ReadSpecialFolder(activation, result);
@@ -90,11 +91,19 @@ bool InstallObject::CallStatement(Activation& activation) {
       RunBackdrop(activation);
       return true;
     case static_cast<int32_t>(Statement::CalcSpace):
-      CalcSpace();
+      CalcSpace(activation.interpreter().machine());
       return true;
     default:
       return false;
   }
+}
+
+InstallWordList InstallObjectWords() {
+  InstallWordList words;
+  words.fields.assign(std::begin(kFieldWords), std::end(kFieldWords));
+  words.members.assign(std::begin(kMemberWords), std::end(kMemberWords));
+  words.statements.assign(std::begin(kStatementWords), std::end(kStatementWords));
+  return words;
 }
 
 void RegisterInstallObject(Interpreter& interpreter) {

@@ -7,6 +7,8 @@
 // statement. A script variable can therefore never shadow one of these words.
 #pragma once
 
+#include <vector>
+
 #include "values/extension.h"
 
 namespace vorna {
@@ -27,6 +29,17 @@ class InstallObject : public Extension {
   /// Runs a statement member: BACKDROP expression, CALCSPACE.
   bool CallStatement(Activation& activation) override;
 };
+
+/// The install object's words, grouped by how a script uses them; the
+/// language reference and the editor grammar are made from these lists.
+struct InstallWordList {
+  std::vector<const char*> fields;      // read and assigned: PROGRAMNAME = "Tool"
+  std::vector<const char*> members;     // read in expressions: IF ASKDRIVE THEN
+  std::vector<const char*> statements;  // used as statements: CALCSPACE
+};
+
+/// Every word of the install object, each group in the order it is tried.
+InstallWordList InstallObjectWords();
 
 /// Creates the install object and registers it with the interpreter; start-up
 /// does this before any other extension, so its words come first.

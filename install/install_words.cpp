@@ -5,7 +5,8 @@
 #include "install/shell_folder_lookup.h"
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "values/evaluator.h"
+#include "script/evaluator.h"
+#include "script/interpreter.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -23,7 +24,7 @@ void ReadAskLicence(Activation& activation, Value& result) {
   cursor.ExpectChar('(');
   std::string entry = activation.ReadText();
   cursor.ExpectChar(')');
-  result.SetBoolean(AskLicence(entry) ? 1 : 0);
+  result.SetBoolean(AskLicence(activation.interpreter().machine(), entry) ? 1 : 0);
 }
 
 // specialfolder -> "(" name ["," allUsers] ")"
@@ -39,7 +40,8 @@ void ReadSpecialFolder(Activation& activation, Value& result) {
     owner = allUsers.AsBoolean() ? FolderOwner::AllUsers : FolderOwner::CurrentUser;
   }
   cursor.ExpectChar(')');
-  result.SetString(SpecialFolderPath(name, owner).c_str());
+  platform::Registry& registry = *activation.interpreter().machine().registry;
+  result.SetString(SpecialFolderPath(registry, name, owner).c_str());
 }
 
 // dircat -> "(" folder "," name ")"
@@ -61,7 +63,8 @@ void ReadRegSvr32(Activation& activation, Value& result) {
   cursor.ExpectChar(',');
   std::string mode = activation.ReadText();
   cursor.ExpectChar(')');
-  result.SetBoolean(RegisterLibrary(library, LibraryActionFromMode(mode)) ? 1 : 0);
+  platform::Shell& shell = *activation.interpreter().machine().shell;
+  result.SetBoolean(RegisterLibrary(shell, library, LibraryActionFromMode(mode)) ? 1 : 0);
 }
 
 // backdrop -> expression
@@ -69,7 +72,7 @@ void RunBackdrop(Activation& activation) {
   activation.cursor().SkipBlanks();
   Value visible;
   EvaluateExpression(activation, visible);
-  platform::Current().interaction->ShowBackdrop(visible.AsBoolean() != 0);
+  activation.interpreter().machine().interaction->ShowBackdrop(visible.AsBoolean() != 0);
 }
 
 }  // namespace vorna

@@ -9,8 +9,9 @@ platform::LibraryAction LibraryActionFromMode(const std::string& mode) {
   return registers ? platform::LibraryAction::Register : platform::LibraryAction::Unregister;
 }
 
-bool RegisterLibrary(const std::string& path, platform::LibraryAction action) {
-  return platform::Current().shell->RegisterLibrary(path, action);
+bool RegisterLibrary(platform::Shell& shell, const std::string& path,
+                     platform::LibraryAction action) {
+  return shell.RegisterLibrary(path, action);
 }
 
 }  // namespace vorna

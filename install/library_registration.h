@@ -13,6 +13,7 @@ platform::LibraryAction LibraryActionFromMode(const std::string& mode);
 
 /// Loads the library and runs its (un)registration entry point; false when it
 /// cannot be loaded, lacks the entry point or reports failure. Never raises.
-bool RegisterLibrary(const std::string& path, platform::LibraryAction action);
+bool RegisterLibrary(platform::Shell& shell, const std::string& path,
+                     platform::LibraryAction action);
 
 }  // namespace vorna

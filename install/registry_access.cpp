@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "install/registry_key.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 
-std::string ReadRegistryText(const std::string& keyPath, const std::string& valueName) {
-  RegistryKey key;
+std::string ReadRegistryText(platform::Registry& registry, const std::string& keyPath,
+                             const std::string& valueName) {
+  RegistryKey key(registry);
   if (!key.Open(keyPath, KeyCreation::OpenExisting)) Raise(errorNumbers::IllegalUse);
   std::vector<char> buffer(kRegistryReadCapacity, '\0');
   int32_t got =
@@ -22,9 +23,9 @@ std::string ReadRegistryText(const std::string& keyPath, const std::string& valu
   return std::string(buffer.begin(), end);
 }
 
-void WriteRegistryText(const std::string& keyPath, const std::string& valueName,
-                       const std::string& text) {
-  RegistryKey key;
+void WriteRegistryText(platform::Registry& registry, const std::string& keyPath,
+                       const std::string& valueName, const std::string& text) {
+  RegistryKey key(registry);
   if (!key.Open(keyPath, KeyCreation::CreateMissing)) Raise(errorNumbers::IllegalUse);
   if (!key.SetText(valueName, text)) Raise(errorNumbers::Disk);
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "platform/registry.h"
+
 namespace vorna {
 
 /// Largest value the REGISTRY function reads, terminating zero included.
@@ -12,12 +14,13 @@ constexpr size_t kRegistryReadCapacity = 4096;
 /// Reads a value as text from an existing key (the REGISTRY function). Raises
 /// "Illegal Use" when the key cannot be opened, the value cannot be read or it
 /// holds no bytes at all.
-std::string ReadRegistryText(const std::string& keyPath, const std::string& valueName);
+std::string ReadRegistryText(platform::Registry& registry, const std::string& keyPath,
+                             const std::string& valueName);
 
 /// Writes text as a REG_SZ value, creating the key path as needed (SETREGISTRY);
 /// an empty name writes the default value. Raises "Illegal Use" when the key
 /// cannot be opened or created and "Disk" when the value cannot be written.
-void WriteRegistryText(const std::string& keyPath, const std::string& valueName,
-                       const std::string& text);
+void WriteRegistryText(platform::Registry& registry, const std::string& keyPath,
+                       const std::string& valueName, const std::string& text);
 
 }  // namespace vorna

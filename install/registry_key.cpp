@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "install/registry_path.h"
-#include "platform/platform.h"
 
 namespace vorna {
 
@@ -15,10 +14,6 @@ using platform::KeyHandle;
 using platform::kKeyReadWrite;
 using platform::kRegSuccess;
 using platform::RegType;
-
-platform::Registry& Machine() {
-  return *platform::Current().registry;
-}
 
 }  // namespace
 
@@ -33,30 +28,29 @@ bool RegistryKey::Open(const std::string& path, KeyCreation creation) {
   KeyHandle root = platform::RootHandle(keyPath.root);
   if (creation == KeyCreation::CreateMissing) CreateSegments(root, keyPath.subkey);
   KeyHandle opened = 0;
-  status_ = Machine().OpenKey(root, keyPath.subkey, kKeyReadWrite, &opened);
+  status_ = registry_.OpenKey(root, keyPath.subkey, kKeyReadWrite, &opened);
   if (status_ != kRegSuccess) return false;
   key_ = opened;
   return true;
 }
 
 void RegistryKey::CreateSegments(KeyHandle root, const std::string& subkey) {
-  platform::Registry& registry = Machine();
   KeyHandle current = root;
   for (const std::string& segment : SubkeySegments(subkey)) {
     KeyHandle next = 0;
-    status_ = registry.OpenKey(current, segment, kKeyReadWrite, &next);
-    if (status_ != kRegSuccess) status_ = registry.CreateKey(current, segment, &next);
+    status_ = registry_.OpenKey(current, segment, kKeyReadWrite, &next);
+    if (status_ != kRegSuccess) status_ = registry_.CreateKey(current, segment, &next);
     if (status_ != kRegSuccess) break;
-    registry.CloseKey(current);
+    registry_.CloseKey(current);
     current = next;
   }
   // Also when the walk stopped part-way: the key reached so far is still open.
-  registry.CloseKey(current);
+  registry_.CloseKey(current);
 }
 
 bool RegistryKey::Close() {
   if (!key_) return true;
-  status_ = Machine().CloseKey(*key_);
+  status_ = registry_.CloseKey(*key_);
   key_.reset();
   return status_ == kRegSuccess;
 }
@@ -66,7 +60,7 @@ int32_t RegistryKey::QueryValue(const std::string& name, void* buffer, RegType* 
   if (!key_) return 0;
   RegType kind = RegType::None;
   uint32_t got = size;
-  status_ = Machine().QueryValue(*key_, name, &kind, buffer, &got);
+  status_ = registry_.QueryValue(*key_, name, &kind, buffer, &got);
   if (status_ != kRegSuccess) return -1;
   if (type) *type = kind;
   status_ = static_cast<int32_t>(got);
@@ -88,7 +82,7 @@ std::optional<std::string> RegistryKey::QueryText(const std::string& name, size_
 
 bool RegistryKey::SetValue(const std::string& name, const void* data, RegType type, uint32_t size) {
   if (!key_) return false;
-  status_ = Machine().SetValue(*key_, name, type, data, size);
+  status_ = registry_.SetValue(*key_, name, type, data, size);
   return status_ == kRegSuccess;
 }
 

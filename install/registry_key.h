@@ -20,7 +20,8 @@ enum class KeyCreation { OpenExisting, CreateMissing };
 
 class RegistryKey {
  public:
-  RegistryKey() = default;
+  /// A key object that reaches the keys through registry.
+  explicit RegistryKey(platform::Registry& registry) : registry_(registry) {}
   ~RegistryKey();
   RegistryKey(const RegistryKey&) = delete;
   RegistryKey& operator=(const RegistryKey&) = delete;
@@ -50,6 +51,7 @@ class RegistryKey {
   /// Opens or creates each segment of subkey in turn, closing every key it opened.
   void CreateSegments(platform::KeyHandle root, const std::string& subkey);
 
+  platform::Registry& registry_;
   int32_t status_ = 0;
   std::optional<platform::KeyHandle> key_;
 };

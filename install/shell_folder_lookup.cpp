@@ -57,10 +57,17 @@ std::string ReadPath(RegistryKey& key, const char* valueName) {
 
 }  // namespace
 
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner) {
+std::vector<std::string> SpecialFolderNames() {
+  std::vector<std::string> names;
+  for (const FolderEntry& entry : kFolders) names.emplace_back(entry.name);
+  return names;
+}
+
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner) {
   const FolderEntry* entry = FindFolder(UpperCase(name));
   std::string result;
-  RegistryKey key;
+  RegistryKey key(registry);
   if (owner == FolderOwner::AllUsers) {
     key.Open(kAllUsersShellFolders, KeyCreation::CreateMissing);
     if (entry && entry->allUsersValue) result = ReadPath(key, entry->allUsersValue);

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "platform/registry.h"
 
 namespace vorna {
 
@@ -21,9 +24,13 @@ constexpr const char* kCurrentUserShellFolders =
 /// Longest folder path read, terminating zero included.
 constexpr size_t kFolderPathCapacity = 255;
 
+/// The folder names SPECIALFOLDER knows, upper-case, in table order.
+std::vector<std::string> SpecialFolderNames();
+
 /// The path of the special folder a name (any letter case) stands for; the
 /// empty text for an unknown name or a folder the lists do not hold. The list
 /// keys are created when missing, as the shell itself would.
-std::string SpecialFolderPath(const std::string& name, FolderOwner owner);
+std::string SpecialFolderPath(platform::Registry& registry, const std::string& name,
+                              FolderOwner owner);
 
 }  // namespace vorna

@@ -6,7 +6,7 @@
 #include "installdata/plain_entry_file.h"
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
-#include "platform/platform.h"
+#include "platform/files.h"
 
 namespace vorna {
 
@@ -38,12 +38,12 @@ int ReadEntryByte(BufferedFile& file, uint64_t base) {
 
 }  // namespace
 
-ContainerReader::ContainerReader() {
-  platform::FileSystem* files = platform::Current().files;
-  if (files) OpenContainer(files->ProgramPath());
+ContainerReader::ContainerReader(platform::FileSystem& files) : files_(files) {
+  OpenContainer(files_.ProgramPath());
 }
 
-ContainerReader::ContainerReader(const char* installDataPath) {
+ContainerReader::ContainerReader(platform::FileSystem& files, const char* installDataPath)
+    : files_(files) {
   OpenContainer(installDataPath);
 }
 
@@ -52,9 +52,7 @@ ContainerReader::~ContainerReader() {
 }
 
 void ContainerReader::OpenContainer(const std::string& path) {
-  platform::FileSystem* files = platform::Current().files;
-  if (!files) return;
-  std::unique_ptr<platform::File> file = files->Open(
+  std::unique_ptr<platform::File> file = files_.Open(
       path, platform::Access::Read, platform::Share::Read, platform::Creation::OpenExisting);
   Trailer trailer;
   uint64_t size = 0;
@@ -74,9 +72,8 @@ bool ContainerReader::OpenEntry(const char* name, const char* mode) {
 }
 
 bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
-  platform::FileSystem* files = platform::Current().files;
-  if (!files || !IsReadMode(mode) || name[0] == '\0') return false;
-  std::unique_ptr<platform::File> file = files->Open(
+  if (!IsReadMode(mode) || name[0] == '\0') return false;
+  std::unique_ptr<platform::File> file = files_.Open(
       name, platform::Access::Read, platform::Share::ReadWrite, platform::Creation::OpenExisting);
   if (!file) return false;
   TextMode textMode = std::strchr(mode, 'b') ? TextMode::Binary : TextMode::Text;

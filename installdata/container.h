@@ -33,11 +33,12 @@ class PlainEntryFile;
 /// Belongs to the thread that created it.
 class ContainerReader {
  public:
-  /// Opens the install data file and reads its trailer; without the file or
-  /// the trailer's magic the reader works with plain files only.
-  ContainerReader();
+  /// Opens the install data file (the program's own file) of files and reads
+  /// its trailer; without the file or the trailer's magic the reader works
+  /// with plain files only. files outlives the reader.
+  explicit ContainerReader(platform::FileSystem& files);
   /// The same over another install data file (the packer and the tests).
-  explicit ContainerReader(const char* installDataPath);
+  ContainerReader(platform::FileSystem& files, const char* installDataPath);
   ~ContainerReader();
   ContainerReader(const ContainerReader&) = delete;
   ContainerReader& operator=(const ContainerReader&) = delete;
@@ -73,6 +74,7 @@ class ContainerReader {
   bool ReadRecord(uint8_t* record);
   char* ReadContainerLine(char* buffer, size_t limit);
 
+  platform::FileSystem& files_;
   std::unique_ptr<BufferedFile> container_;
   std::unique_ptr<PlainEntryFile> plain_;
   uint64_t base_ = 0;

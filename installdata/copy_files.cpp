@@ -57,7 +57,7 @@ class Copier {
         total_(total),
         state_(state),
         control_(control),
-        files_(*platform::Current().files) {}
+        files_(*stream.machine().files) {}
 
   CopyOutcome Run();
 
@@ -129,7 +129,7 @@ bool Copier::CopyRecord(const RecordHeader& header) {
   if (verdict != NameVerdict::Accepted) return Refuse(header, DescribeVerdict(verdict));
   if (path.size() > kPathLimit) return Refuse(header, "a path too long");
   size_t separator = LastSeparator(path);
-  if (separator != std::string::npos) CreateFolderChain(path.substr(0, separator));
+  if (separator != std::string::npos) CreateFolderChain(files_, path.substr(0, separator));
   bool done =
       KeepExisting(path, header.times.lastWrite) ? Consume(header, path) : WriteNew(path, header);
   if (!done) return false;

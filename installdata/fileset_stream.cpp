@@ -29,8 +29,7 @@ uint64_t BigEndian64(const uint8_t* bytes) {
 }
 
 // Asks for the install disk; true when the user wants another try.
-bool AskForDisk() {
-  platform::Platform& machine = platform::Current();
+bool AskForDisk(const platform::Platform& machine) {
   if (machine.system) machine.system->Beep(kExclamationBeep);
   if (!machine.interaction) return false;
   int answer = machine.interaction->MessageBox(platform::Owner::None, kDiskNeededText,
@@ -38,8 +37,7 @@ bool AskForDisk() {
   return answer == platform::id::Ok;
 }
 
-void ShowDiskError() {
-  platform::Platform& machine = platform::Current();
+void ShowDiskError(const platform::Platform& machine) {
   if (machine.interaction) {
     machine.interaction->MessageBox(platform::Owner::None, kDiskErrorText, kDiskErrorCaption,
                                     platform::mb::Ok);
@@ -48,20 +46,21 @@ void ShowDiskError() {
 
 }  // namespace
 
-FileSetStream::FileSetStream(std::string path) : path_(std::move(path)) {}
+FileSetStream::FileSetStream(const platform::Platform& machine, std::string path)
+    : machine_(machine), path_(std::move(path)) {}
 
 bool FileSetStream::Open() {
   Close();
   bitMask_ = 128;
   bitStore_ = 0;
-  platform::FileSystem* files = platform::Current().files;
+  platform::FileSystem* files = machine_.files;
   while (true) {
     if (files) {
       file_ = files->Open(path_, platform::Access::Read, platform::Share::ReadWrite,
                           platform::Creation::OpenExisting);
     }
     if (file_) return true;
-    if (!AskForDisk()) return false;
+    if (!AskForDisk(machine_)) return false;
   }
 }
 
@@ -113,7 +112,7 @@ FileSetStream::Fill FileSetStream::Refill() {
   size_t got = 0;
   if (!file_->Read(buffer_.get() + keep, chunk_, &got)) {
     failed_ = true;
-    ShowDiskError();
+    ShowDiskError(machine_);
     return Fill::Error;
   }
   if (got == 0) {

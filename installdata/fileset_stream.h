@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
+#include "platform/platform.h"
 
 namespace vorna {
 
@@ -30,8 +30,13 @@ enum class FileSetPlace { Found, Absent, Damaged };
 
 class FileSetStream {
  public:
-  /// A stream over the install data file at path (the program's own file).
-  explicit FileSetStream(std::string path);
+  /// A stream over the install data file at path (the program's own file),
+  /// read through machine's file system; the disk prompts use its system and
+  /// interaction. machine outlives the stream.
+  FileSetStream(const platform::Platform& machine, std::string path);
+
+  /// The platform the stream reads through (the copy writes through it too).
+  const platform::Platform& machine() const { return machine_; }
 
   /// Opens the file, asking for the disk ("Disk Needed", OK / Cancel) while it
   /// cannot be opened; false when the user cancelled.
@@ -74,6 +79,7 @@ class FileSetStream {
   static constexpr size_t kFirstChunk = 64 * 1024;
   static constexpr size_t kLargestChunk = 1 << 20;
 
+  const platform::Platform& machine_;
   std::string path_;
   std::unique_ptr<platform::File> file_;
   std::unique_ptr<uint8_t[]> buffer_;

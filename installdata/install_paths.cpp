@@ -1,7 +1,5 @@
 #include "installdata/install_paths.h"
 
-#include "platform/platform.h"
-
 namespace vorna {
 
 namespace {
@@ -18,31 +16,27 @@ std::string WithTrailingSeparator(const std::string& folder) {
   return EndsWithSeparator(folder) ? folder : folder + "\\";
 }
 
-bool FolderWriteTest(const std::string& folder) {
-  platform::FileSystem* files = platform::Current().files;
-  if (!files) return false;
+bool FolderWriteTest(platform::FileSystem& files, const std::string& folder) {
   std::string base = folder;
   if (base.empty() || base.back() != '\\') base += '\\';
   base += "TEST";
   for (int attempt = 0; attempt < kProbeNames; ++attempt) {
     std::string probe = attempt == 0 ? base : base + "." + std::to_string(attempt);
-    auto file = files->Open(probe, platform::Access::Write, platform::Share::None,
-                            platform::Creation::CreateNew);
+    auto file = files.Open(probe, platform::Access::Write, platform::Share::None,
+                           platform::Creation::CreateNew);
     if (!file) continue;  // not writable, or a file of that name exists
     file.reset();
-    files->Delete(probe);
+    files.Delete(probe);
     return true;
   }
   return false;
 }
 
-bool CreateFolderChain(const std::string& path) {
-  platform::FileSystem* files = platform::Current().files;
-  if (!files) return false;
+bool CreateFolderChain(platform::FileSystem& files, const std::string& path) {
   for (size_t i = 0; i < path.size(); ++i) {
-    if (path[i] == '\\' || path[i] == '/') files->CreateFolder(path.substr(0, i));
+    if (path[i] == '\\' || path[i] == '/') files.CreateFolder(path.substr(0, i));
   }
-  return files->CreateFolder(path);
+  return files.CreateFolder(path);
 }
 
 }  // namespace vorna

@@ -4,16 +4,18 @@
 
 #include <string>
 
+#include "platform/files.h"
+
 namespace vorna {
 
 /// True when a file can be created in folder. The probe file is created only
 /// where no file of its name exists, so no file of the user's is ever replaced.
-bool FolderWriteTest(const std::string& folder);
+bool FolderWriteTest(platform::FileSystem& files, const std::string& folder);
 
 /// Creates every missing folder along path (failures on the way, such as an
 /// existing folder or a drive name, are ignored); answers whether the last
 /// folder, the whole path, was created.
-bool CreateFolderChain(const std::string& path);
+bool CreateFolderChain(platform::FileSystem& files, const std::string& path);
 
 /// folder with a backslash appended unless it already ends in "\" or "/".
 std::string WithTrailingSeparator(const std::string& folder);

@@ -1,8 +1,10 @@
 // The one door from the core to the machine.
 //
 // A host builds one Platform at start-up (Windows or the portable sandbox) and
-// installs it with SetPlatform; the core reaches every machine service through
-// Current(). Nothing in the core includes a system header.
+// hands it to the interpreter, which hands it on to whatever needs the
+// machine; the install data readers are given the file system they read.
+// Nothing in the core includes a system header, and nothing in the core asks
+// for a platform it was not given.
 #pragma once
 
 #include "platform/debug_channel.h"
@@ -24,10 +26,5 @@ struct Platform {
   /// The debugger connection; nullptr when the host has none.
   DebugChannel* debugChannel = nullptr;
 };
-
-/// The platform the host installed; valid for the whole run.
-Platform& Current();
-/// Installs the host's platform (called once, before any script work).
-void SetPlatform(const Platform& platform);
 
 }  // namespace vorna::platform

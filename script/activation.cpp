@@ -1,8 +1,8 @@
 #include "script/activation.h"
 
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

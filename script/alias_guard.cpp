@@ -1,8 +1,8 @@
 #include "script/alias_guard.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -4,9 +4,9 @@
 
 #include "script/activation.h"
 #include "script/debugger_connection.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/program.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -86,7 +86,7 @@ std::optional<LineOutcome> ObeyDebugger(Activation& activation, const char** tex
   Interpreter& interpreter = activation.interpreter();
   SendLineReport(activation);
   for (;;) {
-    DebugMessage reply = ReceiveFromDebugger();
+    DebugMessage reply = ReceiveFromDebugger(interpreter);
     switch (reply.letter) {
       case debugReply::kGo:
         interpreter.steppingFlag = 0;

@@ -9,14 +9,15 @@ namespace vorna {
 
 void SendToDebugger(Interpreter& interpreter, char letter, std::string_view text) {
   if (interpreter.connectedFlag == 0) return;
-  platform::DebugChannel* channel = platform::Current().debugChannel;
+  platform::DebugChannel* channel = interpreter.machine().debugChannel;
   // Without a channel the connection was never there: the first record fails.
-  if (channel == nullptr || !channel->Write(EncodeDebugRecord(letter, text))) LoseDebugger();
+  if (channel == nullptr || !channel->Write(EncodeDebugRecord(letter, text)))
+    LoseDebugger(interpreter);
 }
 
-DebugMessage ReceiveFromDebugger() {
-  platform::DebugChannel* channel = platform::Current().debugChannel;
-  if (channel == nullptr) LoseDebugger();
+DebugMessage ReceiveFromDebugger(Interpreter& interpreter) {
+  platform::DebugChannel* channel = interpreter.machine().debugChannel;
+  if (channel == nullptr) LoseDebugger(interpreter);
   platform::DebugRecordBytes record{};
   for (;;) {
     switch (channel->Read(record)) {
@@ -26,7 +27,7 @@ DebugMessage ReceiveFromDebugger() {
         continue;
       case platform::ChannelRead::Failed:
         // The debugger is gone: waiting on would wait for ever.
-        LoseDebugger();
+        LoseDebugger(interpreter);
     }
   }
 }
@@ -39,8 +40,8 @@ void SendDebugOutput(Interpreter& interpreter, const std::string& text) {
   if (!piece.empty()) SendToDebugger(interpreter, debugSend::kOutput, piece);
 }
 
-void LoseDebugger() {
-  platform::Platform& machine = platform::Current();
+void LoseDebugger(Interpreter& interpreter) {
+  platform::Platform& machine = interpreter.machine();
   if (machine.interaction != nullptr) {
     machine.interaction->MessageBox(platform::Owner::None, kLostDebuggerText, kLostDebuggerCaption,
                                     platform::mb::Ok);

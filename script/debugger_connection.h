@@ -21,7 +21,7 @@ void SendToDebugger(Interpreter& interpreter, char letter, std::string_view text
 
 /// Waits for the debugger's next record; reads that deliver nothing are
 /// repeated, and a read that fails ends the process (LoseDebugger).
-DebugMessage ReceiveFromDebugger();
+DebugMessage ReceiveFromDebugger(Interpreter& interpreter);
 
 /// Sends the script's output as an O record: cut to 254 characters, then at
 /// the first carriage return or line feed; nothing is sent when nothing is
@@ -30,6 +30,6 @@ void SendDebugOutput(Interpreter& interpreter, const std::string& text);
 
 /// Shows "Lost debugger connection." (caption "Error") and ends the process
 /// with exit code 0.
-[[noreturn]] void LoseDebugger();
+[[noreturn]] void LoseDebugger(Interpreter& interpreter);
 
 }  // namespace vorna

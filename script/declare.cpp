@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -31,23 +31,23 @@ int ReadBounds(Activation& activation, int32_t (&bounds)[kMaxBounds]) {
   return count;
 }
 
-std::unique_ptr<Value> ValueOfTypeWord(int32_t id) {
+std::unique_ptr<Value> ValueOfTypeWord(KeywordId id) {
   switch (id) {
-    case kw::String:
+    case KeywordId::String:
       return std::make_unique<Value>(ValueType::STRING);
-    case kw::Real:
+    case KeywordId::Real:
       return std::make_unique<Value>(ValueType::REAL);
-    case kw::Long:
+    case KeywordId::Long:
       return std::make_unique<Value>(ValueType::LONG);
-    case kw::Integer:
+    case KeywordId::Integer:
       return std::make_unique<Value>(ValueType::INTEGER);
-    case kw::Double:
+    case KeywordId::Double:
       return std::make_unique<Value>(ValueType::DOUBLE);
-    case kw::Byte:
+    case KeywordId::Byte:
       return std::make_unique<Value>(ValueType::BYTE);
-    case kw::Boolean:
+    case KeywordId::Boolean:
       return std::make_unique<Value>(ValueType::BOOLEAN);
-    case kw::Character:
+    case KeywordId::Character:
       return std::make_unique<Value>(ValueType::CHARACTER);
     default:
       Raise(errorNumbers::InvalidType);
@@ -69,7 +69,7 @@ std::unique_ptr<Value> Activation::Declare(const char* name) {
   cursor_.SkipBlanks();
   int boundCount = ReadBounds(*this, bounds);
   cursor_.SkipBlanks();
-  if (cursor_.current() == '\0' || !cursor_.MatchKeyword(kw::As, Prefix::NotAllowed)) {
+  if (cursor_.current() == '\0' || !cursor_.MatchKeyword(KeywordId::As, Prefix::NotAllowed)) {
     Raise(errorNumbers::ExpectedAsKeyword);
   }
   cursor_.SkipBlanks();

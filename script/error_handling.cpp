@@ -39,7 +39,7 @@ LineOutcome ShowErrorDialog(Activation& activation) {
   const ErrorRecord& record = interpreter.errorRecord();
   platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
                                interpreter.connectedFlag != 0};
-  platform::Interaction* interaction = platform::Current().interaction;
+  platform::Interaction* interaction = interpreter.machine().interaction;
   platform::ErrorAnswer answer =
       interaction ? interaction->ErrorDialog(report) : platform::ErrorAnswer::Failed;
   switch (answer) {

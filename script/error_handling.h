@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "script/errors.h"
 #include "script/line_executor.h"
+#include "values/errors.h"
 
 namespace vorna {
 

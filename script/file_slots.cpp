@@ -1,6 +1,6 @@
 #include "script/file_slots.h"
 
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 

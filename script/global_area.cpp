@@ -2,11 +2,11 @@
 // only declare (DIM) the module's global variables.
 #include "script/activation.h"
 #include "script/error_handling.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/line_executor.h"
 #include "script/program.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -25,13 +25,13 @@ LineOutcome ExecuteGlobalLine(Activation& activation, const char* text) {
     if (keyword == nullptr || keyword->klass != KeywordClass::Statement) {
       Raise(errorNumbers::NotDeclarativeInGlobalArea);
     }
-    if (keyword->id == kw::Function || keyword->id == kw::Sub) {
+    if (keyword->id == KeywordId::Function || keyword->id == KeywordId::Sub) {
       // The first procedure ends the global area.
       activation.currentLine = nullptr;
       return LineOutcome::Stay;
     }
-    if (keyword->id != kw::Dim) Raise(errorNumbers::NotDeclarativeInGlobalArea);
-    RunDimStatement(activation);
+    if (keyword->id != KeywordId::Dim) Raise(errorNumbers::NotDeclarativeInGlobalArea);
+    activation.interpreter().statements().Run(KeywordId::Dim, activation);
     cursor.SkipBlanks();
     if (cursor.current() != ':') return LineOutcome::Advance;
   }

@@ -10,7 +10,7 @@
 namespace vorna {
 
 void HostOutput(Interpreter& interpreter, const std::string& text) {
-  platform::Console* console = platform::Current().console;
+  platform::Console* console = interpreter.machine().console;
   if (interpreter.consoleFlag != 0 && console != nullptr) {
     console->Write(text);
     return;
@@ -30,14 +30,14 @@ void HostOutputFormat(Interpreter& interpreter, const char* format, ...) {
 }
 
 void OpenConsole(Interpreter& interpreter) {
-  platform::Console* console = platform::Current().console;
+  platform::Console* console = interpreter.machine().console;
   if (interpreter.consoleFlag != 0 || console == nullptr) return;
   console->Open();
   interpreter.consoleFlag = 1;
 }
 
 void CloseConsole(Interpreter& interpreter) {
-  platform::Console* console = platform::Current().console;
+  platform::Console* console = interpreter.machine().console;
   if (interpreter.consoleFlag == 0) return;
   interpreter.consoleFlag = 0;
   if (console != nullptr) console->Close();

@@ -4,15 +4,13 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/program.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
 
 namespace {
-
-std::atomic<Interpreter*> gCurrentInterpreter{nullptr};
 
 // Walks the extensions with a pointer of its own rather than the list's
 // cursor: a member may evaluate an expression that asks the extensions again.
@@ -26,26 +24,18 @@ bool AskEach(NodeList& extensions, Ask ask) {
 
 }  // namespace
 
-Interpreter::Interpreter() {
-  gCurrentInterpreter.store(this);
-}
+Interpreter::Interpreter(platform::Platform& machine) : machine_(machine) {}
 
 Interpreter::~Interpreter() {
-  Interpreter* self = this;
-  gCurrentInterpreter.compare_exchange_strong(self, nullptr);
   // Destruction order of the run: files, variables, modules, extensions,
   // and last the console.
   files_.CloseAll();
   globals_.Clear();
   modules_.Clear();
   extensions_.Clear();
-  platform::Console* console = platform::Current().console;
+  platform::Console* console = machine_.console;
   if (consoleFlag != 0 && console != nullptr) console->Close();
   consoleFlag = 0;
-}
-
-Interpreter* Interpreter::Current() {
-  return gCurrentInterpreter.load();
 }
 
 bool Interpreter::GetMember(Activation& activation, Value& result) {

@@ -1,5 +1,7 @@
 // The run-wide record of the script engine: modules, registered extensions,
-// global variables, the run's flags and the error record.
+// the statement and function tables, global variables, the run's flags, the
+// error record, and the platform its host handed it (the engine asks for no
+// machine service any other way).
 //
 // The interpreter is itself an extension: its member operations ask every
 // registered extension in registration order, so the evaluator and the
@@ -13,7 +15,9 @@
 
 #include "script/error_record.h"
 #include "script/file_table.h"
+#include "script/function_table.h"
 #include "script/stack_guard.h"
+#include "script/statement_table.h"
 #include "values/extension.h"
 #include "values/node_list.h"
 
@@ -23,6 +27,10 @@ class Activation;
 class Module;
 class Value;
 
+namespace platform {
+struct Platform;
+}
+
 /// How many procedure calls may be active at once before a call fails with
 /// "Out of Memory". The native stack budget usually ends a runaway recursion
 /// earlier; this bound holds even where frames are small.
@@ -30,13 +38,16 @@ constexpr int32_t kMaxCallDepth = 100000;
 
 class Interpreter : public Extension {
  public:
-  /// An empty interpreter, published as the process-wide one.
-  Interpreter();
-  /// Unpublishes it; the lists destroy their nodes.
+  /// An empty interpreter that reaches the machine through machine, which
+  /// the host keeps alive for the interpreter's lifetime.
+  explicit Interpreter(platform::Platform& machine);
+  /// The lists destroy their nodes; an open console is closed last.
   ~Interpreter() override;
+  Interpreter(const Interpreter&) = delete;
+  Interpreter& operator=(const Interpreter&) = delete;
 
-  /// The process-wide interpreter, or nullptr outside a run.
-  static Interpreter* Current();
+  /// The platform the host handed in: every machine service of the run.
+  platform::Platform& machine() const { return machine_; }
 
   /// The first extension that knows the member word at the cursor reads it.
   bool GetMember(Activation& activation, Value& result) override;
@@ -98,6 +109,10 @@ class Interpreter : public Extension {
   NodeList& extensions() { return extensions_; }
   ErrorRecord& errorRecord() { return errorRecord_; }
   FileTable& files() { return files_; }
+  /// The statement handlers by keyword; empty until start-up registers them.
+  StatementTable& statements() { return statements_; }
+  /// The built-in functions by keyword; empty until start-up registers them.
+  FunctionTable& functions() { return functions_; }
   /// Always -1: the type word of the interpreter record.
   int32_t typeWord() const { return typeWord_; }
 
@@ -113,6 +128,7 @@ class Interpreter : public Extension {
   uint64_t executedLines = 0;
 
  private:
+  platform::Platform& machine_;
   int32_t typeWord_ = -1;
   std::atomic<int32_t> stopFlag_{0};
   Activation* current_ = nullptr;
@@ -121,6 +137,8 @@ class Interpreter : public Extension {
   ErrorRecord errorRecord_;
   NodeList modules_;
   NodeList extensions_;
+  StatementTable statements_;
+  FunctionTable functions_;
   StackGuard stackGuard_;
   int32_t callDepth_ = 0;
   std::vector<Activation*> live_;

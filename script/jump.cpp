@@ -1,8 +1,8 @@
 #include "script/jump.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/program.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -1,10 +1,9 @@
-// The seam between the run loop and the statement dispatcher.
-//
-// The run loop of an activation hands each program line to the dispatcher,
-// and a module's global area runs its DIM statements; both live with the
-// statements, which register nothing here: these are plain functions that
-// the statement family defines.
+// The line dispatcher: the run loop of an activation hands each program line
+// to ExecuteLine, which splits it into statements at ":" and runs each by its
+// first word through the statement table.
 #pragma once
+
+#include "script/statement_table.h"
 
 namespace vorna {
 
@@ -18,8 +17,8 @@ enum class LineOutcome { Advance, Stay };
 /// statements are handled here (ON ERROR, the error dialog).
 LineOutcome ExecuteLine(Activation& activation, const char* text);
 
-/// Runs a DIM statement whose keyword has been read (the global area's one
-/// declaration statement).
-void RunDimStatement(Activation& activation);
+/// Runs the statements from the cursor to the end of the line, as the line
+/// dispatcher does (IF runs the statements after THEN or ELSE this way).
+StatementEnd RunRestOfLine(Activation& activation);
 
 }  // namespace vorna

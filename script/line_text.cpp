@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "script/char_class.h"
+#include "values/char_class.h"
 
 namespace vorna {
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "installdata/container.h"
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/keywords.h"
 #include "script/line_text.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -88,8 +88,8 @@ void AddLine(Module& module, const char* text, int32_t lineNumber) {
   module.appendTarget().Append(node);
 }
 
-void ReadModule(Module& module, const char* name) {
-  ContainerReader reader;
+void ReadModule(platform::FileSystem& files, Module& module, const char* name) {
+  ContainerReader reader(files);
   module.setAppendTarget(module.top());
   if (!reader.OpenEntry(name, "rb")) Raise(errorNumbers::FileNotFound);
   module.top().Clear();
@@ -107,13 +107,13 @@ void ReadModule(Module& module, const char* name) {
   reader.Close();
 }
 
-Module* LoadModule(NodeList& modules, const char* name) {
+Module* LoadModule(platform::FileSystem& files, NodeList& modules, const char* name) {
   if (std::strlen(name) > kMaxModuleNameLength) Raise(errorNumbers::FileNotFound);
   std::string upper(name);
   for (char& c : upper) c = ToUpper(c);
   if (NamedNode* loaded = modules.FindByName(upper.c_str())) return static_cast<Module*>(loaded);
   auto module = std::make_unique<Module>();
-  ReadModule(*module, upper.c_str());
+  ReadModule(files, *module, upper.c_str());
   module->SetName(upper.c_str());
   modules.Append(module.get());
   return module.release();

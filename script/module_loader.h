@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "platform/files.h"
 #include "script/program.h"
 #include "values/node_list.h"
 
@@ -13,14 +14,15 @@ namespace vorna {
 /// Longest line the loader keeps; longer physical lines are split.
 constexpr size_t kMaxProgramLineLength = 255;
 
-/// Loads the module of that name (any case) into modules unless a module of
-/// that name is there already; answers the module. Raises "File Not Found"
+/// Loads the module of that name (any case), read through files, into modules
+/// unless a module of that name is there already; answers the module. Raises "File Not Found"
 /// when the entry cannot be opened or the name is longer than 255 characters;
 /// the module is then not added. Errors of the module's lines pass through.
-Module* LoadModule(NodeList& modules, const char* name);
+Module* LoadModule(platform::FileSystem& files, NodeList& modules, const char* name);
 
-/// Reads the entry name into module, replacing its lines. Raises "File Not Found".
-void ReadModule(Module& module, const char* name);
+/// Reads the entry name, through files, into module, replacing its lines.
+/// Raises "File Not Found".
+void ReadModule(platform::FileSystem& files, Module& module, const char* name);
 
 /// Adds one source line (without its line end and comment) to module: takes
 /// off the label, opens a procedure at a SUB or FUNCTION header, and appends

@@ -4,14 +4,14 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/line_executor.h"
 #include "script/program.h"
-#include "values/evaluator.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -58,8 +58,8 @@ bool EndsParameterList(char c) {
 // declares the local that holds the function's result.
 void EnterProcedure(Activation& callee, Activation* caller, const char* calledName) {
   StatementCursor& cursor = callee.cursor();
-  if (!cursor.MatchKeyword(kw::Function, Prefix::NotAllowed) &&
-      !cursor.MatchKeyword(kw::Sub, Prefix::NotAllowed)) {
+  if (!cursor.MatchKeyword(KeywordId::Function, Prefix::NotAllowed) &&
+      !cursor.MatchKeyword(KeywordId::Sub, Prefix::NotAllowed)) {
     Raise(errorNumbers::FunctionProcedure);
   }
   if (caller == nullptr) return;
@@ -152,8 +152,8 @@ void Activation::BindParameters(Activation& caller) {
   StatementCursor& theirs = caller.cursor();
   own.SkipBlanks();
   while (!EndsParameterList(own.current())) {
-    bool byReference = own.MatchKeyword(kw::ByRef, Prefix::NotAllowed);
-    if (!byReference) own.MatchKeyword(kw::ByVal, Prefix::NotAllowed);
+    bool byReference = own.MatchKeyword(KeywordId::ByRef, Prefix::NotAllowed);
+    if (!byReference) own.MatchKeyword(KeywordId::ByVal, Prefix::NotAllowed);
     NameBuffer name;
     own.ReadName(name);
     std::unique_ptr<Value> parameter = DeclareParameter(*this, name);

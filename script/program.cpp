@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 

@@ -1,8 +1,8 @@
 #include "script/statement_cursor.h"
 
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/line_text.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -83,7 +83,7 @@ bool StatementCursor::MatchWord(const char* word, Prefix prefix) {
   return true;
 }
 
-bool StatementCursor::MatchKeyword(int32_t id, Prefix prefix) {
+bool StatementCursor::MatchKeyword(KeywordId id, Prefix prefix) {
   const Keyword* keyword = FindKeywordById(id);
   return keyword != nullptr && MatchWord(keyword->name, prefix);
 }

@@ -81,7 +81,7 @@ class StatementCursor {
   /// unless prefix is allowed, no letter or digit follows it.
   bool MatchWord(const char* word, Prefix prefix);
   /// MatchWord with the name of the first row that has id.
-  bool MatchKeyword(int32_t id, Prefix prefix);
+  bool MatchKeyword(KeywordId id, Prefix prefix);
   /// Reads a name and answers its keyword row, leaving the cursor behind it;
   /// when the name is no keyword the cursor goes back and nullptr is answered.
   const Keyword* ReadKeyword();

@@ -3,12 +3,12 @@
 #include <cstring>
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/program.h"
-#include "values/evaluator.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -28,8 +28,8 @@ size_t NextSeparator(const char* text) {
 // END SUB and END FUNCTION inside a skipped block mean that the block was
 // never closed. A bare END and END CASE are ordinary statements of the block.
 void RefuseProcedureEnd(StatementCursor& cursor) {
-  if (cursor.MatchKeyword(kw::Sub, Prefix::NotAllowed) ||
-      cursor.MatchKeyword(kw::Function, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Sub, Prefix::NotAllowed) ||
+      cursor.MatchKeyword(KeywordId::Function, Prefix::NotAllowed)) {
     Raise(errorNumbers::UnterminatedBlock);
   }
 }
@@ -37,10 +37,10 @@ void RefuseProcedureEnd(StatementCursor& cursor) {
 // END IF (or ENDIF) at the cursor, consumed; false for anything else. Other
 // forms of END are checked by RefuseProcedureEnd and passed over.
 bool MatchEndIf(StatementCursor& cursor) {
-  if (cursor.MatchKeyword(kw::EndIf, Prefix::NotAllowed)) return true;
-  if (!cursor.MatchKeyword(kw::End, Prefix::NotAllowed)) return false;
+  if (cursor.MatchKeyword(KeywordId::EndIf, Prefix::NotAllowed)) return true;
+  if (!cursor.MatchKeyword(KeywordId::End, Prefix::NotAllowed)) return false;
   cursor.SkipBlanks();
-  if (cursor.MatchKeyword(kw::If, Prefix::NotAllowed)) return true;
+  if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return true;
   RefuseProcedureEnd(cursor);
   return false;
 }
@@ -77,7 +77,7 @@ void LeaveOpenIf(Activation& activation) {
 }
 
 // block -> { statement } closer, where a statement may open a nested block
-void SkipBlock(Activation& activation, int32_t opener, int32_t closer) {
+void SkipBlock(Activation& activation, KeywordId opener, KeywordId closer) {
   activation.interpreter().CheckStack();
   StatementCursor& cursor = activation.cursor();
   // Block IFs opened and closed inside the skipped text; an END IF beyond
@@ -96,7 +96,8 @@ void SkipBlock(Activation& activation, int32_t opener, int32_t closer) {
       } else {
         LeaveOpenIf(activation);
       }
-    } else if (cursor.MatchKeyword(kw::If, Prefix::NotAllowed) && IsBlockIfHeader(cursor.rest())) {
+    } else if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed) &&
+               IsBlockIfHeader(cursor.rest())) {
       ++openIfs;
     }
     if (!NextStatementStart(activation)) return;
@@ -108,23 +109,24 @@ IfScanEnd SkipIfBranch(Activation& activation, bool stopAtElse) {
   StatementCursor& cursor = activation.cursor();
   for (;;) {
     cursor.SkipBlanks();
-    if (cursor.MatchKeyword(kw::If, Prefix::NotAllowed)) {
+    if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) {
       // The nested condition runs, so its side effects happen.
       Value condition;
       EvaluateExpression(activation, condition);
-      if (!cursor.MatchKeyword(kw::Then, Prefix::NotAllowed)) Raise(errorNumbers::IfWithoutThen);
+      if (!cursor.MatchKeyword(KeywordId::Then, Prefix::NotAllowed))
+        Raise(errorNumbers::IfWithoutThen);
       cursor.SkipBlanks();
       if (cursor.current() == '\0' && SkipIfBranch(activation, false) == IfScanEnd::Exhausted) {
         return IfScanEnd::Exhausted;
       }
     } else if (cursor.MatchWord("END", Prefix::Allowed)) {
       cursor.SkipBlanks();
-      if (cursor.MatchKeyword(kw::If, Prefix::NotAllowed)) return IfScanEnd::EndIf;
+      if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return IfScanEnd::EndIf;
       RefuseProcedureEnd(cursor);
-    } else if (stopAtElse && cursor.MatchKeyword(kw::Else, Prefix::NotAllowed)) {
+    } else if (stopAtElse && cursor.MatchKeyword(KeywordId::Else, Prefix::NotAllowed)) {
       ++activation.ifDepth;
       return IfScanEnd::Else;
-    } else if (stopAtElse && cursor.MatchKeyword(kw::ElseIf, Prefix::NotAllowed)) {
+    } else if (stopAtElse && cursor.MatchKeyword(KeywordId::ElseIf, Prefix::NotAllowed)) {
       return IfScanEnd::ElseIf;
     }
     if (!NextStatementStart(activation)) return IfScanEnd::Exhausted;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "script/keywords.h"
+
 namespace vorna {
 
 class Activation;
@@ -17,7 +19,7 @@ bool NextStatementStart(Activation& activation);
 /// Skips a FOR, WHILE or DO block from the cursor: nested blocks of the same
 /// opener are skipped whole; the cursor ends just after the matching closer
 /// keyword (or no line is current when there is none).
-void SkipBlock(Activation& activation, int32_t opener, int32_t closer);
+void SkipBlock(Activation& activation, KeywordId opener, KeywordId closer);
 
 /// Where an IF scan ended.
 enum class IfScanEnd { EndIf, Else, ElseIf, Exhausted };

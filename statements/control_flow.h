@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 

@@ -1,9 +1,10 @@
 #include <initializer_list>
 
-#include "script/errors.h"
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/control_flow.h"
-#include "statements/statement_table.h"
+#include "statements/statement_families.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -20,6 +21,13 @@ StatementEnd ProcedureHeaderStatement(Activation&) {
   return StatementEnd::Advance;
 }
 
+// RESUME is a statement row of the table, but a name lookup answers its
+// clause row first, so the dispatcher refuses it before it gets here; the
+// handler answers as that refusal does.
+StatementEnd ResumeStatement(Activation&) {
+  Raise(errorNumbers::InvalidUseOfKeyword);
+}
+
 // SYSTEM is accepted and does nothing.
 StatementEnd SystemStatement(Activation&) {
   return StatementEnd::Continue;
@@ -28,37 +36,38 @@ StatementEnd SystemStatement(Activation&) {
 }  // namespace
 
 void RegisterControlFlowStatements(StatementTable& table) {
-  StatementHandler* h = table.handlers;
-  h[kw::Call] = CallStatement;
-  h[kw::Case] = CaseStatement;
-  for (int32_t id : {kw::Cls, kw::Const, kw::Erase, kw::Lock, kw::Shared, kw::Static, kw::Type,
-                     kw::Unlock, kw::Width}) {
-    h[id] = NotImplementedStatement;
+  table.Register(KeywordId::Call, CallStatement);
+  table.Register(KeywordId::Case, CaseStatement);
+  for (KeywordId id :
+       {KeywordId::Cls, KeywordId::Const, KeywordId::Erase, KeywordId::Lock, KeywordId::Shared,
+        KeywordId::Static, KeywordId::Type, KeywordId::Unlock, KeywordId::Width}) {
+    table.Register(id, NotImplementedStatement);
   }
-  h[kw::Do] = DoStatement;
-  h[kw::Else] = ElseStatement;
-  h[kw::ElseIf] = ElseIfStatement;
-  h[kw::End] = EndStatement;
-  h[kw::EndIf] = EndIfStatement;
-  h[kw::Exit] = ExitStatement;
-  h[kw::For] = ForStatement;
-  h[kw::Function] = ProcedureHeaderStatement;
-  h[kw::Sub] = ProcedureHeaderStatement;
-  h[kw::System] = SystemStatement;
-  h[kw::GoSub] = GosubStatement;
-  h[kw::GoTo] = GotoStatement;
-  h[kw::If] = IfStatement;
-  h[kw::Load] = LoadStatement;
-  h[kw::Loop] = LoopStatement;
-  h[kw::Next] = NextStatement;
-  h[kw::On] = OnStatement;
-  h[kw::Rem] = RemStatement;
-  h[kw::Return] = ReturnStatement;
-  h[kw::Run] = RunStatement;
-  h[kw::Select] = SelectStatement;
-  h[kw::Stop] = StopStatement;
-  h[kw::Wend] = WendStatement;
-  h[kw::While] = WhileStatement;
+  table.Register(KeywordId::Do, DoStatement);
+  table.Register(KeywordId::Else, ElseStatement);
+  table.Register(KeywordId::ElseIf, ElseIfStatement);
+  table.Register(KeywordId::End, EndStatement);
+  table.Register(KeywordId::EndIf, EndIfStatement);
+  table.Register(KeywordId::Exit, ExitStatement);
+  table.Register(KeywordId::For, ForStatement);
+  table.Register(KeywordId::Function, ProcedureHeaderStatement);
+  table.Register(KeywordId::Sub, ProcedureHeaderStatement);
+  table.Register(KeywordId::System, SystemStatement);
+  table.Register(KeywordId::GoSub, GosubStatement);
+  table.Register(KeywordId::GoTo, GotoStatement);
+  table.Register(KeywordId::If, IfStatement);
+  table.Register(KeywordId::Load, LoadStatement);
+  table.Register(KeywordId::Loop, LoopStatement);
+  table.Register(KeywordId::Next, NextStatement);
+  table.Register(KeywordId::On, OnStatement);
+  table.Register(KeywordId::Rem, RemStatement);
+  table.Register(KeywordId::Resume, ResumeStatement);
+  table.Register(KeywordId::Return, ReturnStatement);
+  table.Register(KeywordId::Run, RunStatement);
+  table.Register(KeywordId::Select, SelectStatement);
+  table.Register(KeywordId::Stop, StopStatement);
+  table.Register(KeywordId::Wend, WendStatement);
+  table.Register(KeywordId::While, WhileStatement);
 }
 
 }  // namespace vorna

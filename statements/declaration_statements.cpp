@@ -7,14 +7,13 @@
 
 #include "script/activation.h"
 #include "script/alias_guard.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/host_output.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "script/line_executor.h"
-#include "values/evaluator.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -73,10 +72,6 @@ StatementEnd AlignedSet(Activation& activation, Alignment alignment) {
 }
 
 }  // namespace
-
-void RunDimStatement(Activation& activation) {
-  DimStatement(activation);
-}
 
 // dim -> DIM name clause { , name clause }
 StatementEnd DimStatement(Activation& activation) {

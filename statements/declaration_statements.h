@@ -1,7 +1,7 @@
 // The handlers of the declaration and assignment statements.
 #pragma once
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 

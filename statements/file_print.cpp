@@ -1,15 +1,15 @@
 // PRINT #n, and WRITE #n,: the print items written to a file, each line
-// ended with a carriage return and a line feed. The console form is the
-// print statement's own.
+// ended with a carriage return and a line feed. The print statement hands
+// its file form here once it has read the "#".
 #include <string>
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/print_statement.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -30,9 +30,8 @@ class FileSink : public PrintSink {
 
 }  // namespace
 
-StatementEnd FilePrintStatement(Activation& activation) {
+StatementEnd PrintToFile(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (!cursor.MatchChar('#')) return PrintStatement(activation);
   activation.outputColumn = 0;
   int32_t number = ReadOpenFileNumber(activation);
   cursor.ExpectChar(',');

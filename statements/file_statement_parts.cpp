@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 

@@ -3,7 +3,7 @@
 // a file or asks the user.
 #pragma once
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 
@@ -21,8 +21,9 @@ StatementEnd GetStatement(Activation& activation);
 StatementEnd PutStatement(Activation& activation);
 /// seek -> SEEK #n, position
 StatementEnd SeekStatement(Activation& activation);
-/// print -> (PRINT | WRITE) #n, items: to a file; without "#" the console form.
-StatementEnd FilePrintStatement(Activation& activation);
+/// The file form of PRINT and WRITE after its "#": n "," items, each line
+/// ended with a carriage return and a line feed.
+StatementEnd PrintToFile(Activation& activation);
 /// input -> INPUT #n, name {, name} | INPUT ["prompt",] name {, name}
 StatementEnd InputStatement(Activation& activation);
 

@@ -2,16 +2,17 @@
 // failure (except MKDIR's) is the script error "Disk".
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/interpreter.h"
 #include "script/keywords.h"
 #include "statements/system_statements.h"
+#include "values/errors.h"
 
 namespace vorna {
 
 namespace {
 
-platform::FileSystem& Files() {
-  return *platform::Current().files;
+platform::FileSystem& FilesOf(Activation& activation) {
+  return *activation.interpreter().machine().files;
 }
 
 void RequireSuccess(bool succeeded) {
@@ -22,43 +23,43 @@ void RequireSuccess(bool succeeded) {
 
 // kill -> KILL path
 StatementEnd RunKill(Activation& activation) {
-  RequireSuccess(Files().Delete(activation.ReadText()));
+  RequireSuccess(FilesOf(activation).Delete(activation.ReadText()));
   return StatementEnd::Continue;
 }
 
 // name -> NAME old AS new
 StatementEnd RunName(Activation& activation) {
   std::string from = activation.ReadText();
-  if (!activation.cursor().MatchKeyword(kw::As, Prefix::NotAllowed)) {
+  if (!activation.cursor().MatchKeyword(KeywordId::As, Prefix::NotAllowed)) {
     Raise(errorNumbers::IllegalUse);
   }
   std::string to = activation.ReadText();
-  RequireSuccess(Files().Move(from, to));
+  RequireSuccess(FilesOf(activation).Move(from, to));
   return StatementEnd::Continue;
 }
 
-void CreateFoldersAlong(const std::string& path) {
+void CreateFoldersAlong(platform::FileSystem& files, const std::string& path) {
   for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
-    Files().CreateFolder(path.substr(0, at));
+    files.CreateFolder(path.substr(0, at));
   }
-  Files().CreateFolder(path);
+  files.CreateFolder(path);
 }
 
 // mkdir -> MKDIR path
 StatementEnd RunMkDir(Activation& activation) {
-  CreateFoldersAlong(activation.ReadText());
+  CreateFoldersAlong(FilesOf(activation), activation.ReadText());
   return StatementEnd::Continue;
 }
 
 // rmdir -> RMDIR path
 StatementEnd RunRmDir(Activation& activation) {
-  RequireSuccess(Files().RemoveFolder(activation.ReadText()));
+  RequireSuccess(FilesOf(activation).RemoveFolder(activation.ReadText()));
   return StatementEnd::Continue;
 }
 
 // chdir -> CHDIR path
 StatementEnd RunChDir(Activation& activation) {
-  RequireSuccess(Files().SetCurrentFolder(activation.ReadText()));
+  RequireSuccess(FilesOf(activation).SetCurrentFolder(activation.ReadText()));
   return StatementEnd::Continue;
 }
 

@@ -2,16 +2,16 @@
 #include <cstring>
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/jump.h"
 #include "script/keywords.h"
+#include "script/line_executor.h"
 #include "script/line_text.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "statements/dispatcher.h"
-#include "values/evaluator.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -46,7 +46,7 @@ StatementEnd IfStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   Value condition;
   bool taken = EvaluateCondition(activation, condition);
-  if (!cursor.MatchKeyword(kw::Then, Prefix::NotAllowed)) Raise(errorNumbers::IfWithoutThen);
+  if (!cursor.MatchKeyword(KeywordId::Then, Prefix::NotAllowed)) Raise(errorNumbers::IfWithoutThen);
   cursor.SkipBlanks();
   bool blockForm = cursor.current() == '\0';
   if (taken) {
@@ -84,8 +84,8 @@ StatementEnd EndIfStatement(Activation& activation) {
 StatementEnd EndStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   cursor.SkipBlanks();
-  if (cursor.MatchKeyword(kw::If, Prefix::NotAllowed)) return EndIfStatement(activation);
-  if (cursor.MatchKeyword(kw::Case, Prefix::NotAllowed)) return EndCaseStatement(activation);
+  if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return EndIfStatement(activation);
+  if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) return EndCaseStatement(activation);
   if (activation.ifDepth != 0) Raise(errorNumbers::UnterminatedBlock);
   activation.currentLine = nullptr;
   if (cursor.current() == '\0') activation.interpreter().stopFlag() = 1;

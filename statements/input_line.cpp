@@ -1,8 +1,8 @@
 #include "statements/input_line.h"
 
-#include "script/char_class.h"
-#include "script/errors.h"
+#include "values/char_class.h"
 #include "values/decimal_text.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/value.h"
 

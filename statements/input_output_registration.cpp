@@ -1,22 +1,19 @@
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/file_statements.h"
-#include "statements/statement_table.h"
+#include "statements/statement_families.h"
 
 namespace vorna {
 
 // The file statements and INPUT.
 void RegisterInputOutputStatements(StatementTable& table) {
-  table.handlers[kw::Open] = OpenStatement;
-  table.handlers[kw::Close] = CloseStatement;
-  table.handlers[kw::Reset] = ResetStatement;
-  table.handlers[kw::Get] = GetStatement;
-  table.handlers[kw::Put] = PutStatement;
-  table.handlers[kw::Seek] = SeekStatement;
-  table.handlers[kw::Input] = InputStatement;
-  // Registered after the print statement's own handlers, which this one
-  // extends with the file form.
-  table.handlers[kw::Print] = FilePrintStatement;
-  table.handlers[kw::Write] = FilePrintStatement;
+  table.Register(KeywordId::Open, OpenStatement);
+  table.Register(KeywordId::Close, CloseStatement);
+  table.Register(KeywordId::Reset, ResetStatement);
+  table.Register(KeywordId::Get, GetStatement);
+  table.Register(KeywordId::Put, PutStatement);
+  table.Register(KeywordId::Seek, SeekStatement);
+  table.Register(KeywordId::Input, InputStatement);
 }
 
 }  // namespace vorna

@@ -1,12 +1,12 @@
 // INPUT: from a file ("#n,") line by line, otherwise from the user.
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/input_line.h"
 #include "statements/user_input.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

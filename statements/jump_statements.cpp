@@ -1,17 +1,18 @@
 // GOTO, GOSUB, RETURN, ON, RUN, LOAD, CALL, STOP and REM.
 #include <string>
 
+#include "platform/platform.h"
 #include "script/activation.h"
 #include "script/alias_guard.h"
 #include "script/control_stack.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/jump.h"
 #include "script/keywords.h"
 #include "script/module_loader.h"
 #include "script/program.h"
 #include "statements/control_flow.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -35,15 +36,15 @@ void RequireProgramMode(Activation& activation) {
 // on error -> ON ERROR (GOTO label | GOTO 0 | RESUME NEXT)
 StatementEnd OnErrorStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::GoTo, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::GoTo, Prefix::NotAllowed)) {
     NameBuffer label;
     cursor.ReadName(label);
     std::string target = label;
     activation.errorTarget = target == "0" ? "" : target.substr(0, kMaxErrorTargetLength);
     return StatementEnd::Advance;
   }
-  if (cursor.MatchKeyword(kw::Resume, Prefix::NotAllowed) &&
-      cursor.MatchKeyword(kw::Next, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Resume, Prefix::NotAllowed) &&
+      cursor.MatchKeyword(KeywordId::Next, Prefix::NotAllowed)) {
     activation.errorTarget = "*";
     return StatementEnd::Advance;
   }
@@ -90,12 +91,14 @@ StatementEnd ReturnStatement(Activation& activation) {
 // on -> ON ERROR ... | ON index (GOTO | GOSUB) label {, label}
 StatementEnd OnStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::Error, Prefix::NotAllowed)) return OnErrorStatement(activation);
+  if (cursor.MatchKeyword(KeywordId::Error, Prefix::NotAllowed))
+    return OnErrorStatement(activation);
   RequireProgramMode(activation);
   Value index;
   activation.ReadNumber(index, 1, kMaxOnIndex);
-  bool gosub = cursor.MatchKeyword(kw::GoSub, Prefix::NotAllowed);
-  if (!gosub && !cursor.MatchKeyword(kw::GoTo, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  bool gosub = cursor.MatchKeyword(KeywordId::GoSub, Prefix::NotAllowed);
+  if (!gosub && !cursor.MatchKeyword(KeywordId::GoTo, Prefix::NotAllowed))
+    Raise(errorNumbers::IllegalUse);
   std::string label = ReadNthLabel(cursor, index.AsLong());
   if (gosub) PushGosub(activation);
   JumpToLabel(activation, label.c_str());
@@ -121,7 +124,8 @@ StatementEnd LoadStatement(Activation& activation) {
   activation.cursor().SkipBlanks();
   EvaluateExpression(activation, name);
   if (name.type() != ValueType::STRING) Raise(errorNumbers::TypeMismatch);
-  LoadModule(activation.interpreter().modules(), name.AsString());
+  Interpreter& interpreter = activation.interpreter();
+  LoadModule(*interpreter.machine().files, interpreter.modules(), name.AsString());
   return StatementEnd::Continue;
 }
 

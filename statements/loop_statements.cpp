@@ -5,15 +5,15 @@
 
 #include "script/activation.h"
 #include "script/control_stack.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "script/program.h"
+#include "script/variables.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -46,8 +46,8 @@ ControlEntry* TopOfKind(Activation& activation, ControlKind kind) {
 bool ReadLoopCondition(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   bool until = false;
-  if (!cursor.MatchKeyword(kw::While, Prefix::NotAllowed)) {
-    if (!cursor.MatchKeyword(kw::Until, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  if (!cursor.MatchKeyword(KeywordId::While, Prefix::NotAllowed)) {
+    if (!cursor.MatchKeyword(KeywordId::Until, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
     until = true;
   }
   Value condition;
@@ -69,12 +69,13 @@ StatementEnd ForStatement(Activation& activation) {
   cursor.ReadName(name);
   cursor.ExpectChar('=');
   int32_t start = ReadLong(activation);
-  if (!cursor.MatchKeyword(kw::To, Prefix::NotAllowed)) Raise(errorNumbers::ForWithoutTo);
+  if (!cursor.MatchKeyword(KeywordId::To, Prefix::NotAllowed)) Raise(errorNumbers::ForWithoutTo);
   int32_t limit = ReadLong(activation);
-  int32_t step = cursor.MatchKeyword(kw::Step, Prefix::NotAllowed) ? ReadLong(activation) : 1;
+  int32_t step =
+      cursor.MatchKeyword(KeywordId::Step, Prefix::NotAllowed) ? ReadLong(activation) : 1;
   if (step == 0) Raise(errorNumbers::IllegalUse);
   if ((step < 0 && start < limit) || (step > 0 && start > limit)) {
-    SkipBlock(activation, kw::For, kw::Next);
+    SkipBlock(activation, KeywordId::For, KeywordId::Next);
     return StatementEnd::Continue;
   }
   Value* variable = LookupVariable(activation, name);
@@ -123,7 +124,7 @@ StatementEnd WhileStatement(Activation& activation) {
   size_t offset = cursor.Save();
   Value condition;
   if (!EvaluateCondition(activation, condition)) {
-    SkipBlock(activation, kw::While, kw::Wend);
+    SkipBlock(activation, KeywordId::While, KeywordId::Wend);
     return StatementEnd::Continue;
   }
   ControlEntry entry;
@@ -141,7 +142,7 @@ StatementEnd WendStatement(Activation& activation) {
   Value condition;
   if (EvaluateCondition(activation, condition)) return StatementEnd::Continue;
   activation.controlStack.Pop();
-  SkipBlock(activation, kw::While, kw::Wend);
+  SkipBlock(activation, KeywordId::While, KeywordId::Wend);
   return StatementEnd::Continue;
 }
 
@@ -152,7 +153,7 @@ StatementEnd DoStatement(Activation& activation) {
   size_t offset = cursor.Save();
   bool withoutCondition = AtStatementEnd(cursor);
   if (!withoutCondition && !ReadLoopCondition(activation)) {
-    SkipBlock(activation, kw::Do, kw::Loop);
+    SkipBlock(activation, KeywordId::Do, KeywordId::Loop);
     return StatementEnd::Continue;
   }
   ControlEntry entry;
@@ -177,7 +178,7 @@ StatementEnd LoopStatement(Activation& activation) {
     // EXIT DO, GOTO, RETURN, END or EXIT SUB/FUNCTION.
     if (doWithoutCondition || ReadLoopCondition(activation)) return StatementEnd::Continue;
     activation.controlStack.Pop();
-    SkipBlock(activation, kw::Do, kw::Loop);
+    SkipBlock(activation, KeywordId::Do, KeywordId::Loop);
     return StatementEnd::Continue;
   }
   if (!doWithoutCondition) Raise(errorNumbers::IllegalUse);
@@ -194,19 +195,19 @@ StatementEnd ExitStatement(Activation& activation) {
   const Keyword* keyword = activation.cursor().ReadKeyword();
   if (keyword == nullptr) Raise(errorNumbers::IllegalUse);
   switch (keyword->id) {
-    case kw::For:
+    case KeywordId::For:
       if (TopOfKind(activation, ControlKind::For) == nullptr) Raise(errorNumbers::IllegalUse);
       activation.controlStack.Pop();
-      SkipBlock(activation, kw::For, kw::Next);
+      SkipBlock(activation, KeywordId::For, KeywordId::Next);
       return StatementEnd::Advance;
-    case kw::Do:
+    case KeywordId::Do:
       // EXIT DO leaves the loop like EXIT FOR.
       if (TopOfKind(activation, ControlKind::Do) == nullptr) Raise(errorNumbers::IllegalUse);
       activation.controlStack.Pop();
-      SkipBlock(activation, kw::Do, kw::Loop);
+      SkipBlock(activation, KeywordId::Do, KeywordId::Loop);
       return StatementEnd::Advance;
-    case kw::Sub:
-    case kw::Function:
+    case KeywordId::Sub:
+    case KeywordId::Function:
       activation.currentLine = nullptr;
       return StatementEnd::Stay;
     default:

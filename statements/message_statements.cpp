@@ -3,8 +3,9 @@
 
 #include "platform/platform.h"
 #include "script/activation.h"
+#include "script/evaluator.h"
+#include "script/interpreter.h"
 #include "statements/system_statements.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -35,15 +36,16 @@ StatementEnd RunMsgBox(Activation& activation) {
       caption = second.AsString();
     }
   } else {
-    caption = platform::Current().files->ProgramPath();
+    caption = activation.interpreter().machine().files->ProgramPath();
   }
-  platform::Current().interaction->MessageBox(platform::Owner::Backdrop, text, caption, style);
+  activation.interpreter().machine().interaction->MessageBox(platform::Owner::Backdrop, text,
+                                                             caption, style);
   return StatementEnd::Continue;
 }
 
 // beep -> BEEP
-StatementEnd RunBeep(Activation&) {
-  platform::Current().system->Beep(kSimpleBeep);
+StatementEnd RunBeep(Activation& activation) {
+  activation.interpreter().machine().system->Beep(kSimpleBeep);
   return StatementEnd::Continue;
 }
 

@@ -1,13 +1,13 @@
 // OPEN, CLOSE and RESET.
 #include "platform/platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/open_flags.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -20,7 +20,7 @@ constexpr int32_t kMaxRecordLength = 32767;
 // [LEN = length]: 1 when absent.
 int16_t ReadRecordLength(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (!cursor.MatchKeyword(kw::Len, Prefix::NotAllowed)) return 1;
+  if (!cursor.MatchKeyword(KeywordId::Len, Prefix::NotAllowed)) return 1;
   cursor.ExpectChar('=');
   Value length;
   activation.ReadNumber(length, 1, kMaxRecordLength);
@@ -33,15 +33,15 @@ StatementEnd OpenStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   std::string path = activation.ReadText();
   uint32_t flags = ReadOpenFlags(activation);
-  if (!cursor.MatchKeyword(kw::As, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  if (!cursor.MatchKeyword(KeywordId::As, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
   cursor.MatchChar('#');
   int32_t number = ReadFileNumber(activation);
   FileTable& table = activation.interpreter().files();
   if (FileInUse(table, number)) Raise(errorNumbers::FileHandleInUse);
   int16_t recordLength = ReadRecordLength(activation);
   OpenRequest request = MapOpenFlags(flags);
-  std::unique_ptr<platform::File> file =
-      platform::Current().files->Open(path, request.access, request.share, request.creation);
+  std::unique_ptr<platform::File> file = activation.interpreter().machine().files->Open(
+      path, request.access, request.share, request.creation);
   if (!file) Raise(errorNumbers::Disk);
   bool append = (flags & fileMode::Append) != 0;
   if (!file->Seek(0, append ? platform::SeekOrigin::End : platform::SeekOrigin::Begin)) {

@@ -1,9 +1,9 @@
 #include "statements/open_flags.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
+#include "values/errors.h"
 
 namespace vorna {
 
@@ -20,15 +20,15 @@ const Keyword& RequireKeyword(StatementCursor& cursor) {
 // FOR mode
 uint32_t ReadModeClause(StatementCursor& cursor) {
   switch (RequireKeyword(cursor).id) {
-    case kw::Append:
+    case KeywordId::Append:
       return fileMode::Append;
-    case kw::Binary:
+    case KeywordId::Binary:
       return fileMode::Binary;
-    case kw::Input:
+    case KeywordId::Input:
       return fileMode::Input;
-    case kw::Output:
+    case KeywordId::Output:
       return fileMode::Output;
-    case kw::Random:
+    case KeywordId::Random:
       return fileMode::Random;
     default:
       Raise(errorNumbers::InvalidUseOfKeyword);
@@ -37,21 +37,21 @@ uint32_t ReadModeClause(StatementCursor& cursor) {
 
 // ACCESS READ | ACCESS WRITE | ACCESS READ WRITE; another keyword grants nothing.
 uint32_t ReadAccessClause(StatementCursor& cursor) {
-  int32_t id = RequireKeyword(cursor).id;
-  if (id == kw::Read) {
-    bool alsoWrite = cursor.MatchKeyword(kw::Write, Prefix::NotAllowed);
+  KeywordId id = RequireKeyword(cursor).id;
+  if (id == KeywordId::Read) {
+    bool alsoWrite = cursor.MatchKeyword(KeywordId::Write, Prefix::NotAllowed);
     return fileMode::AccessRead | (alsoWrite ? fileMode::AccessWrite : 0);
   }
-  return id == kw::Write ? fileMode::AccessWrite : 0;
+  return id == KeywordId::Write ? fileMode::AccessWrite : 0;
 }
 
 // LOCK READ | LOCK WRITE | LOCK READ WRITE
 uint32_t ReadLockClause(StatementCursor& cursor) {
-  if (cursor.MatchKeyword(kw::Read, Prefix::NotAllowed)) {
-    bool alsoWrite = cursor.MatchKeyword(kw::Write, Prefix::NotAllowed);
+  if (cursor.MatchKeyword(KeywordId::Read, Prefix::NotAllowed)) {
+    bool alsoWrite = cursor.MatchKeyword(KeywordId::Write, Prefix::NotAllowed);
     return fileMode::LockRead | (alsoWrite ? fileMode::LockWrite : 0);
   }
-  return cursor.MatchKeyword(kw::Write, Prefix::NotAllowed) ? fileMode::LockWrite : 0;
+  return cursor.MatchKeyword(KeywordId::Write, Prefix::NotAllowed) ? fileMode::LockWrite : 0;
 }
 
 }  // namespace
@@ -59,11 +59,11 @@ uint32_t ReadLockClause(StatementCursor& cursor) {
 uint32_t ReadOpenFlags(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   uint32_t flags = 0;
-  if (cursor.MatchKeyword(kw::For, Prefix::NotAllowed)) flags |= ReadModeClause(cursor);
-  if (cursor.MatchKeyword(kw::Access, Prefix::NotAllowed)) flags |= ReadAccessClause(cursor);
-  if (cursor.MatchKeyword(kw::Shared, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::For, Prefix::NotAllowed)) flags |= ReadModeClause(cursor);
+  if (cursor.MatchKeyword(KeywordId::Access, Prefix::NotAllowed)) flags |= ReadAccessClause(cursor);
+  if (cursor.MatchKeyword(KeywordId::Shared, Prefix::NotAllowed)) {
     flags |= fileMode::Shared;
-  } else if (cursor.MatchKeyword(kw::Lock, Prefix::NotAllowed)) {
+  } else if (cursor.MatchKeyword(KeywordId::Lock, Prefix::NotAllowed)) {
     flags |= ReadLockClause(cursor);
   } else {
     flags |= fileMode::Shared;

@@ -1,14 +1,14 @@
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/print_statement.h"
-#include "statements/statement_table.h"
+#include "statements/statement_families.h"
 
 namespace vorna {
 
-// PRINT and WRITE to the host output; the file statements extend them with
-// the "#n," form through PrintToFileHandler.
+// PRINT and WRITE, one statement: to the host output, or with "#n," to a file.
 void RegisterPrintStatements(StatementTable& table) {
-  table.handlers[kw::Print] = PrintStatement;
-  table.handlers[kw::Write] = PrintStatement;
+  table.Register(KeywordId::Print, PrintStatement);
+  table.Register(KeywordId::Write, PrintStatement);
 }
 
 }  // namespace vorna

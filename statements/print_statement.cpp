@@ -1,11 +1,12 @@
 #include "statements/print_statement.h"
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/host_output.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "values/evaluator.h"
+#include "statements/file_statements.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -60,7 +61,7 @@ void PrintTab(Activation& activation, PrintSink& sink) {
 
 void PrintItem(Activation& activation, PrintSink& sink) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::Tab, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Tab, Prefix::NotAllowed)) {
     PrintTab(activation, sink);
     return;
   }
@@ -89,7 +90,7 @@ void PrintItems(Activation& activation, PrintSink& sink) {
 }
 
 StatementEnd PrintStatement(Activation& activation) {
-  if (activation.cursor().MatchChar('#')) Raise(errorNumbers::FunctionalityNotImplemented);
+  if (activation.cursor().MatchChar('#')) return PrintToFile(activation);
   HostOutputSink sink(activation.interpreter());
   PrintItems(activation, sink);
   return StatementEnd::Continue;

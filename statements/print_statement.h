@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 
@@ -25,11 +25,8 @@ class PrintSink {
 /// output column from 0, and the line end unless a ";" ends the statement.
 void PrintItems(Activation& activation, PrintSink& sink);
 
-/// print -> (PRINT | WRITE) [item {; item} [;]] to the host output routine.
-/// The "#number," form is not implemented here: the file statements register
-/// their own PRINT and WRITE handler (after this one), which reads the file
-/// number and calls PrintItems with a file sink, and hands the console form
-/// back to PrintStatement.
+/// print -> (PRINT | WRITE) ["#" n ","] [item {; item} [;]]: to the host
+/// output routine, or with "#" to an open file (PrintToFile).
 StatementEnd PrintStatement(Activation& activation);
 
 }  // namespace vorna

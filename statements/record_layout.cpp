@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -2,12 +2,12 @@
 #include <string>
 
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/file_slots.h"
 #include "script/interpreter.h"
 #include "statements/file_statement_parts.h"
 #include "statements/file_statements.h"
 #include "statements/record_layout.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

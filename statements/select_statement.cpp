@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/line_executor.h"
 #include "statements/block_scanner.h"
 #include "statements/control_flow.h"
-#include "statements/dispatcher.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/operators.h"
 #include "values/value.h"
 
@@ -32,11 +32,11 @@ class SelectValueScope {
 // END CASE at the cursor, consumed; END SUB and END FUNCTION are refused as
 // an unterminated block. Other forms of END are passed over.
 bool MatchEndCase(StatementCursor& cursor) {
-  if (!cursor.MatchKeyword(kw::End, Prefix::NotAllowed)) return false;
+  if (!cursor.MatchKeyword(KeywordId::End, Prefix::NotAllowed)) return false;
   cursor.SkipBlanks();
-  if (cursor.MatchKeyword(kw::Case, Prefix::NotAllowed)) return true;
-  if (cursor.MatchKeyword(kw::Sub, Prefix::NotAllowed) ||
-      cursor.MatchKeyword(kw::Function, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) return true;
+  if (cursor.MatchKeyword(KeywordId::Sub, Prefix::NotAllowed) ||
+      cursor.MatchKeyword(KeywordId::Function, Prefix::NotAllowed)) {
     Raise(errorNumbers::UnterminatedBlock);
   }
   return false;
@@ -49,7 +49,7 @@ void SkipToEndCase(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   for (;;) {
     cursor.SkipBlanks();
-    if (cursor.MatchKeyword(kw::Select, Prefix::NotAllowed)) {
+    if (cursor.MatchKeyword(KeywordId::Select, Prefix::NotAllowed)) {
       SkipToEndCase(activation);
       if (activation.currentLine == nullptr) return;
     } else if (MatchEndCase(cursor)) {
@@ -67,7 +67,7 @@ bool ItemMatches(Activation& activation, const Value& selector) {
   Value first;
   if (rest[0] == 'I' && rest[1] == 'S') return EvaluateCondition(activation, first);
   EvaluateExpression(activation, first);
-  if (!cursor.MatchKeyword(kw::To, Prefix::NotAllowed)) return Equal(selector, first);
+  if (!cursor.MatchKeyword(KeywordId::To, Prefix::NotAllowed)) return Equal(selector, first);
   Value last;
   cursor.SkipBlanks();
   EvaluateExpression(activation, last);
@@ -77,7 +77,7 @@ bool ItemMatches(Activation& activation, const Value& selector) {
 // case -> CASE ELSE | CASE item { , item }; every item is tested in turn.
 bool ClauseMatches(Activation& activation, const Value& selector) {
   StatementCursor& cursor = activation.cursor();
-  if (cursor.MatchKeyword(kw::Else, Prefix::NotAllowed)) return true;
+  if (cursor.MatchKeyword(KeywordId::Else, Prefix::NotAllowed)) return true;
   do {
     if (ItemMatches(activation, selector)) return true;
   } while (cursor.MatchChar(','));
@@ -97,7 +97,7 @@ StatementEnd EnterBranch(Activation& activation) {
 // select -> SELECT CASE selector
 StatementEnd SelectStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
-  if (!cursor.MatchKeyword(kw::Case, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
+  if (!cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) Raise(errorNumbers::IllegalUse);
   auto selector = std::make_unique<Value>();
   cursor.SkipBlanks();
   EvaluateExpression(activation, *selector);
@@ -107,12 +107,12 @@ StatementEnd SelectStatement(Activation& activation) {
   for (;;) {
     if (!NextStatementStart(activation)) return StatementEnd::Advance;
     cursor.SkipBlanks();
-    if (cursor.MatchKeyword(kw::Select, Prefix::NotAllowed)) {
+    if (cursor.MatchKeyword(KeywordId::Select, Prefix::NotAllowed)) {
       SkipToEndCase(activation);
       if (activation.currentLine == nullptr) return StatementEnd::Advance;
     } else if (MatchEndCase(cursor)) {
       return StatementEnd::Continue;
-    } else if (cursor.MatchKeyword(kw::Case, Prefix::NotAllowed)) {
+    } else if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) {
       if (ClauseMatches(activation, *activation.selectValue())) return EnterBranch(activation);
     }
   }

@@ -1,21 +1,20 @@
 #include "script/keywords.h"
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
+#include "statements/statement_families.h"
 #include "statements/system_statements.h"
 
 namespace vorna {
 
 void RegisterSystemStatements(StatementTable& table) {
-  table.handlers[kw::Kill] = RunKill;
-  table.handlers[kw::Name] = RunName;
-  table.handlers[kw::MkDir] = RunMkDir;
-  table.handlers[kw::RmDir] = RunRmDir;
-  table.handlers[kw::ChDir] = RunChDir;
-  table.handlers[kw::MsgBox] = RunMsgBox;
-  table.handlers[kw::Beep] = RunBeep;
-  table.handlers[kw::Sleep] = RunSleep;
-  table.handlers[kw::Randomize] = RunRandomize;
-  table.handlers[kw::CreateLink] = RunCreateLink;
-  table.handlers[kw::SetRegistry] = RunSetRegistry;
+  table.Register(KeywordId::Kill, RunKill);
+  table.Register(KeywordId::Name, RunName);
+  table.Register(KeywordId::MkDir, RunMkDir);
+  table.Register(KeywordId::RmDir, RunRmDir);
+  table.Register(KeywordId::ChDir, RunChDir);
+  table.Register(KeywordId::MsgBox, RunMsgBox);
+  table.Register(KeywordId::Beep, RunBeep);
+  table.Register(KeywordId::Sleep, RunSleep);
+  table.Register(KeywordId::Randomize, RunRandomize);
 }
 
 }  // namespace vorna

@@ -1,5 +1,6 @@
 // The statements that act on the machine rather than on the script: files and
-// folders, message boxes and beeps, time, shortcuts and the registry.
+// folders, message boxes and beeps, time. (Shortcuts and the registry are the
+// install services' own statements.)
 //
 // Each handler is called with the cursor after its keyword, parses its own
 // operands and leaves the cursor after them. Only the failures named with each
@@ -8,7 +9,8 @@
 
 #include <string>
 
-#include "statements/statement_table.h"
+#include "platform/files.h"
+#include "script/statement_table.h"
 
 namespace vorna {
 
@@ -35,18 +37,10 @@ StatementEnd RunSleep(Activation& activation);
 /// word, and ends the line unless a ":" follows the word at once.
 StatementEnd RunRandomize(Activation& activation);
 
-/// CREATELINK target, linkfile, description: writes a shell shortcut; its
-/// result is not looked at.
-StatementEnd RunCreateLink(Activation& activation);
-/// SETREGISTRY keypath, valuename, data: writes a text value, creating the
-/// key path; "Illegal Use" when the key cannot be opened, "Disk" when the
-/// value cannot be written.
-StatementEnd RunSetRegistry(Activation& activation);
-
 /// Creates each folder along path, from the outermost in: the path up to
 /// every backslash, then the whole path. Results are not looked at, so
 /// folders that exist already and failures pass silently. Unlike the copy's
 /// CreateFolderChain, only backslashes split the path, as MKDIR promises.
-void CreateFoldersAlong(const std::string& path);
+void CreateFoldersAlong(platform::FileSystem& files, const std::string& path);
 
 }  // namespace vorna

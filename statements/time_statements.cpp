@@ -1,7 +1,8 @@
 // SLEEP and RANDOMIZE: waiting and the seed of the random numbers.
-#include "builtins/random.h"
 #include "platform/platform.h"
 #include "script/activation.h"
+#include "script/interpreter.h"
+#include "script/random.h"
 #include "statements/system_statements.h"
 #include "values/value.h"
 
@@ -12,8 +13,9 @@ StatementEnd RunSleep(Activation& activation) {
   Value milliseconds;
   activation.ReadNumber(milliseconds, 0, 0);
   int32_t count = milliseconds.AsLong();
+  platform::System& system = *activation.interpreter().machine().system;
   // A negative count would reach the system as a wait without end.
-  if (count > 0) platform::Current().system->Sleep(static_cast<uint32_t>(count));
+  if (count > 0) system.Sleep(static_cast<uint32_t>(count));
   return StatementEnd::Continue;
 }
 
@@ -21,7 +23,7 @@ StatementEnd RunSleep(Activation& activation) {
 // The seed is always the time in whole seconds: nothing after the word is
 // read, so the line goes on only when a ":" follows the word at once.
 StatementEnd RunRandomize(Activation& activation) {
-  SeedRandom(static_cast<uint32_t>(platform::Current().system->Now()));
+  SeedRandom(static_cast<uint32_t>(activation.interpreter().machine().system->Now()));
   if (activation.cursor().current() != ':') return StatementEnd::Advance;
   return StatementEnd::Continue;
 }

@@ -19,9 +19,9 @@ std::optional<std::string> ReadConsoleAnswer(platform::Console& console) {
 }  // namespace
 
 std::optional<std::string> AskUser(Interpreter& interpreter, const std::string& prompt) {
-  platform::Console* console = platform::Current().console;
+  platform::Console* console = interpreter.machine().console;
   if (interpreter.consoleFlag != 0 && console != nullptr) return ReadConsoleAnswer(*console);
-  return platform::Current().interaction->InputDialog(prompt);
+  return interpreter.machine().interaction->InputDialog(prompt);
 }
 
 }  // namespace vorna

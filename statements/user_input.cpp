@@ -5,9 +5,9 @@
 #include "script/activation.h"
 #include "script/host_output.h"
 #include "script/interpreter.h"
+#include "script/variables.h"
 #include "statements/user_answer.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 

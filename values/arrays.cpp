@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <new>
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "script/char_class.h"
+#include "values/char_class.h"
 
 namespace vorna {
 

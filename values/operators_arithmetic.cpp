@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/operators.h"
 

@@ -2,7 +2,7 @@
 // read; nothing is promoted and neither operand changes.
 #include <cstring>
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/operators.h"
 

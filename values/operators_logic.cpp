@@ -1,6 +1,6 @@
 // NOT, AND, OR and MOD: the operators the evaluator applies to its
 // accumulated left value in place.
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/operators.h"
 
 namespace vorna {

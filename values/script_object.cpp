@@ -1,6 +1,6 @@
 #include "values/script_object.h"
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -1,7 +1,7 @@
 // Construction, release and aliasing of values: who owns which storage.
 #include "values/value.h"
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 
 namespace vorna {

@@ -2,7 +2,7 @@
 // conversion between the script types happens here.
 #include <cstring>
 
-#include "script/errors.h"
+#include "values/errors.h"
 #include "values/numeric_conversion.h"
 #include "values/script_object.h"
 #include "values/value.h"

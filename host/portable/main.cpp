@@ -17,6 +17,7 @@
 #include "host/portable/sandbox_setup.h"
 #include "host/startup/script_entry.h"
 #include "installdata/scramble.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/answer_source.h"
 #include "platform/portable/fd_debug_channel.h"

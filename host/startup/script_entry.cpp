@@ -3,12 +3,12 @@
 #include <memory>
 
 #include "host/startup/command_line.h"
+#include "host/startup/language_setup.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
-#include "install/install_extensions.h"
-#include "install/install_object.h"
-#include "script/errors.h"
+#include "platform/installed_platform.h"
 #include "script/interpreter.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -35,7 +35,8 @@ void RunProgram(Interpreter& interpreter) {
 void RunScriptEntry(const char* commandLine) {
   // The interpreter lives as long as the run; leaving frees it with every
   // module, variable, open file and the console.
-  auto interpreter = std::make_unique<Interpreter>();
+  platform::Platform& machine = platform::Current();
+  auto interpreter = std::make_unique<Interpreter>(machine);
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);
@@ -45,10 +46,8 @@ void RunScriptEntry(const char* commandLine) {
     interpreter->connectedFlag = 1;
     interpreter->steppingFlag = 1;
   }
-  // The install object comes first, so its words are global names to every module.
-  RegisterInstallObject(*interpreter);
-  RegisterInstallExtensions(*interpreter);
-  if (!LoadStartupControl(line.fileName, interpreter->modules())) return;
+  RegisterLanguage(*interpreter);
+  if (!LoadStartupControl(machine, line.fileName, interpreter->modules())) return;
   RunProgram(*interpreter);
 }
 

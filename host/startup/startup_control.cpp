@@ -6,17 +6,17 @@
 #include "installdata/container.h"
 #include "installdata/scramble.h"
 #include "platform/platform.h"
-#include "script/errors.h"
 #include "script/module_loader.h"
+#include "values/errors.h"
 
 namespace vorna {
 
 namespace {
 
 /// Loads one module; on a script error shows the start-up message naming it.
-bool LoadNamedModule(NodeList& modules, const char* name) {
+bool LoadNamedModule(platform::FileSystem& files, NodeList& modules, const char* name) {
   try {
-    LoadModule(modules, name);
+    LoadModule(files, modules, name);
     return true;
   } catch (errorNumbers number) {
     const char* message = MessageOf(static_cast<int32_t>(number));
@@ -33,12 +33,13 @@ std::string ModuleLoadFailureText(const std::string& moduleName, const std::stri
   return "Cannot load module " + moduleName + ": " + reason + ".";
 }
 
-bool LoadStartupControl(const std::string& fileName, NodeList& modules) {
-  ContainerReader reader;
+bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
+                        NodeList& modules) {
+  ContainerReader reader(*machine.files);
   SetContainerKey(kInstallerKey);
   if (!reader.OpenEntry(fileName.c_str(), "r")) {
     ShowFileNotFound(fileName);
-    platform::Current().system->ExitProcess(0);
+    machine.system->ExitProcess(0);
   }
   // The reader writes up to two bytes past the line limit.
   char line[kControlLineLimit + 2];
@@ -46,7 +47,7 @@ bool LoadStartupControl(const std::string& fileName, NodeList& modules) {
   while (loaded && !reader.AtEndOfEntry()) {
     if (reader.ReadLine(line, kControlLineLimit) == nullptr) break;
     line[std::strcspn(line, "\r\n")] = '\0';
-    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(modules, line);
+    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(*machine.files, modules, line);
   }
   reader.Close();
   return loaded;

@@ -1,5 +1,6 @@
 #include "host/startup/startup_message.h"
 
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 
 namespace vorna {

@@ -1,5 +1,6 @@
 #include "host/win32/win32_platform.h"
 
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/win32/win32_console.h"
 #include "platform/win32/win32_debug_channel.h"

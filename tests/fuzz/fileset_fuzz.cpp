@@ -17,6 +17,7 @@
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 
 namespace {
@@ -181,7 +182,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A', 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
   files.image.insert(files.image.end(), trailer, trailer + 16);
 
-  FileSetStream stream(kImage);
+  FileSetStream stream(platform::Current(), kImage);
   if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return 0;
   uint32_t total = ReadSetTotal(stream);
   CopyState state;

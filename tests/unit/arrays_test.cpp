@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "script/errors.h"
 #include "test_object.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -9,6 +9,7 @@
 
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
+#include "platform/installed_platform.h"
 #include "scratch_folder.h"
 #include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/authoring/container_writer.h"
@@ -97,7 +98,7 @@ TEST_F(ContainerTest, RoundTripThroughTheWriter) {
       {"BINARY.DAT", BytesOf(Binary(777))},
   };
   UseImage(BuildImage(entries, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.hasContainer());
   for (const ContainerEntry& entry : entries) {
     ASSERT_TRUE(reader.OpenEntry(entry.name.c_str(), "rb")) << entry.name;
@@ -118,7 +119,7 @@ TEST_F(ContainerTest, RoundTripThroughTheWriter) {
 
 TEST_F(ContainerTest, NamesAreFoundWhateverTheirCase) {
   UseImage(BuildImage({{"Startup.Ctl", BytesOf("A")}, {"LICENSE", BytesOf("B")}}, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("startup.ctl", "r"));
   EXPECT_EQ(ReadAllBytes(reader), "A");
   ASSERT_TRUE(reader.OpenEntry("license", "rb"));
@@ -132,7 +133,7 @@ TEST_F(ContainerTest, KeyOfLengthZeroStoresBytesAsTheyAre) {
   std::string imageText(image.begin(), image.end());
   EXPECT_NE(imageText.find("visible text"), std::string::npos);
   UseImage(image);
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("PLAIN", "rb"));
   EXPECT_EQ(ReadAllBytes(reader), "visible text");
 }
@@ -140,7 +141,7 @@ TEST_F(ContainerTest, KeyOfLengthZeroStoresBytesAsTheyAre) {
 TEST_F(ContainerTest, KeyInstalledAfterTheReaderIsUsedForTheEntry) {
   UseImage(BuildImage({{"STARTUP.CTL", BytesOf("X")}}, kInstallerKey));
   ClearContainerKey();
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   SetContainerKey("507-194463820XYZ", 13);  // length 13: the installer's key
   ASSERT_TRUE(reader.OpenEntry("STARTUP.CTL", "r"));
   EXPECT_EQ(ReadAllBytes(reader), "X");
@@ -149,8 +150,8 @@ TEST_F(ContainerTest, KeyInstalledAfterTheReaderIsUsedForTheEntry) {
 TEST_F(ContainerTest, ReadersAgreeWhateverWayTheyRead) {
   const std::string data = Binary(100);
   UseImage(BuildImage({{"FIRST", BytesOf("1234567")}, {"DATA", BytesOf(data)}}, kInstallerKey));
-  ContainerReader byBytes;
-  ContainerReader mixed;
+  ContainerReader byBytes(*platform::Current().files);
+  ContainerReader mixed(*platform::Current().files);
   ASSERT_TRUE(byBytes.OpenEntry("DATA", "rb"));
   ASSERT_TRUE(mixed.OpenEntry("DATA", "rb"));
   EXPECT_EQ(ReadAllBytes(byBytes), data);
@@ -165,7 +166,7 @@ TEST_F(ContainerTest, ReadersAgreeWhateverWayTheyRead) {
 
 TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
   UseImage(BuildImage({{"EMPTY", {}}, {"NEXT", BytesOf("N")}}, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("EMPTY", "rb"));
   EXPECT_TRUE(reader.AtEndOfEntry());
   EXPECT_EQ(reader.ReadByte(), -1);
@@ -181,7 +182,7 @@ TEST_F(ContainerTest, NameOf32CharactersFallsBackToAPlainFile) {
   const std::string name31(31, 'N');
   UseImage(BuildImage({{name31, BytesOf("in the container")}}, kInstallerKey));
   folder_.Write(name32, "on disk");
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry(name31.c_str(), "rb"));
   EXPECT_EQ(ReadAllBytes(reader), "in the container");
   ASSERT_TRUE(reader.OpenEntry(name32.c_str(), "rb"));
@@ -192,7 +193,7 @@ TEST_F(ContainerTest, NameOf32CharactersFallsBackToAPlainFile) {
 TEST_F(ContainerTest, WithoutMagicEveryNameIsAPlainFile) {
   UseImage(BytesOf(kStub + std::string(40, 'x')));
   folder_.Write("STARTUP.CTL", "INSTALL\r\n");
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   EXPECT_FALSE(reader.hasContainer());
   ASSERT_TRUE(reader.OpenEntry("STARTUP.CTL", "r"));
   EXPECT_EQ(ReadAllBytes(reader), "INSTALL\n");  // text mode drops the CR before LF
@@ -204,10 +205,10 @@ TEST_F(ContainerTest, WithoutMagicEveryNameIsAPlainFile) {
 
 TEST_F(ContainerTest, MissingOrTinyProgramFileMeansNoContainer) {
   UseImage(BytesOf("VORNA"));  // shorter than a trailer
-  EXPECT_FALSE(ContainerReader().hasContainer());
+  EXPECT_FALSE(ContainerReader(*platform::Current().files).hasContainer());
   files_.reset();
   files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), "/nonexistent/SETUP.EXE");
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   EXPECT_FALSE(reader.hasContainer());
   EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "r"));
 }
@@ -215,20 +216,20 @@ TEST_F(ContainerTest, MissingOrTinyProgramFileMeansNoContainer) {
 TEST_F(ContainerTest, TheFirstRecordOfANameWins) {
   UseImage(BuildRawImage({{1, "TWICE", "1"}, {1, "twice", "2"}, {kEndRecordMarker, "", ""}},
                          kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("Twice", "rb"));
   EXPECT_EQ(ReadAllBytes(reader), "1");
 }
 
 TEST_F(ContainerTest, TheEndRecordIsNeverAnEntry) {
   UseImage(BuildImage({{"A", BytesOf("a")}}, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   EXPECT_FALSE(reader.OpenEntry("", "rb"));
   EXPECT_TRUE(reader.AtEndOfEntry());
   EXPECT_EQ(reader.ReadByte(), -1);
   // Nor is anything behind it.
   UseImage(BuildRawImage({{kEndRecordMarker, "", ""}, {1, "AFTER", "z"}}, kInstallerKey));
-  ContainerReader second;
+  ContainerReader second(*platform::Current().files);
   EXPECT_FALSE(second.OpenEntry("AFTER", "rb"));
 }
 
@@ -236,21 +237,21 @@ TEST_F(ContainerTest, ARecordRunningPastTheFileEndsTheWalk) {
   UseImage(BuildRawImage(
       {{2, "GOOD", "ok"}, {1000000, "BAD", "short"}, {1, "LATER", "x"}, {kEndRecordMarker, "", ""}},
       kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("GOOD", "rb"));
   EXPECT_EQ(ReadAllBytes(reader), "ok");
   EXPECT_FALSE(reader.OpenEntry("BAD", "rb"));
   EXPECT_FALSE(reader.OpenEntry("LATER", "rb"));
   // A directory without an end record and a name without terminator end it too.
   UseImage(BuildRawImage({{1, "ONLY", "1"}}, kInstallerKey));
-  EXPECT_FALSE(ContainerReader().OpenEntry("OTHER", "rb"));
+  EXPECT_FALSE(ContainerReader(*platform::Current().files).OpenEntry("OTHER", "rb"));
   UseImage(BuildRawImage({{1, std::string(32, 'L'), "1"}, {1, "B", "2"}}, kInstallerKey));
-  EXPECT_FALSE(ContainerReader().OpenEntry("B", "rb"));
+  EXPECT_FALSE(ContainerReader(*platform::Current().files).OpenEntry("B", "rb"));
 }
 
 TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
   UseImage(BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")}}, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("LINES", "rb"));
   char line[20];
   std::vector<std::string> lines;
@@ -264,7 +265,7 @@ TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
 
 TEST_F(ContainerTest, ContainerLinesStopAfterLimitPlusOneBytes) {
   UseImage(BuildImage({{"LONG", BytesOf("0123456789")}}, kInstallerKey));
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("LONG", "rb"));
   char line[4 + 2];
   ASSERT_NE(reader.ReadLine(line, 4), nullptr);
@@ -277,7 +278,7 @@ TEST_F(ContainerTest, ContainerLinesStopAfterLimitPlusOneBytes) {
 TEST_F(ContainerTest, PlainFileLinesReadLikeTheCLibrary) {
   UseImage(BytesOf(kStub));
   folder_.Write("TEXT", "AB\r\nCDEFG\nH");
-  ContainerReader reader;
+  ContainerReader reader(*platform::Current().files);
   char line[10];
   ASSERT_TRUE(reader.OpenEntry("TEXT", "rb"));
   std::vector<std::string> lines;

@@ -9,6 +9,7 @@
 #include "installdata/copy_worker.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
+#include "platform/installed_platform.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 
@@ -81,7 +82,7 @@ class CopyFilesTest : public ::testing::Test {
  protected:
   CopyOutcome Copy(const Bytes& set, const std::string& folder = "C:\\Apps") {
     sandbox_.WriteImage(set);
-    FileSetStream stream("C:\\SETUP.EXE");
+    FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
     EXPECT_TRUE(stream.Open());
     EXPECT_EQ(stream.Locate(), FileSetPlace::Found);
     uint32_t total = ReadSetTotal(stream);
@@ -149,7 +150,7 @@ TEST_F(CopyFilesTest, TheCurrentFileTextNamesTheDestination) {
   } probe;
   probe.state = &state_;
   sandbox_.WriteImage(BuildSet({{"one.txt", "1"}, {"two\\2.txt", "2"}}));
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
   CopyFiles(stream, "C:\\Apps", ReadSetTotal(stream), state_, &probe);
@@ -284,7 +285,7 @@ TEST_F(CopyFilesTest, AWrongSizeFieldIsDamage) {
 
 TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
   sandbox_.WriteImage({}, 0);
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   EXPECT_EQ(stream.Locate(), FileSetPlace::Absent);
   CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", 0, state_);
@@ -318,7 +319,7 @@ TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
   std::string big(3 << 20, 'q');
   for (char& c : big) c = static_cast<char>((&c - big.data()) * 2654435761u >> 24);
   sandbox_.WriteImage(BuildSet({{"big.bin", big}, {"after.txt", "after"}}));
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
   uint32_t total = ReadSetTotal(stream);
@@ -336,7 +337,7 @@ class CopyWorkerTest : public CopyFilesTest {};
 
 TEST_F(CopyWorkerTest, RunsTheCopyOnItsOwnThread) {
   sandbox_.WriteImage(BuildSet({{"a.txt", "A"}, {"b\\c.txt", "C"}}));
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
   CopyWorker worker(state_);
@@ -353,7 +354,7 @@ TEST_F(CopyWorkerTest, PausesAndStopsAtSafePoints) {
   for (int i = 0; i < 100; ++i)
     records.push_back({"f" + std::to_string(i), std::string(50000, 'z')});
   sandbox_.WriteImage(BuildSet(records));
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
   CopyWorker worker(state_);

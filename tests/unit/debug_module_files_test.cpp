@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "installdata/scramble.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "temp_folder.h"
 #include "tools/debug/module_files.h"

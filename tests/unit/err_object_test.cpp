@@ -2,8 +2,8 @@
 // function's messages (called by id: expressions cannot reach it).
 #include <gtest/gtest.h>
 
-#include "builtins/function_table.h"
 #include "evaluator_fixture.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 
 namespace vorna {
@@ -25,7 +25,7 @@ class ErrObjectTest : public EvaluatorTest {
   std::string ErrorText(const char* arguments) {
     activation_.MakeCurrent(arguments);
     Value result;
-    CallBuiltinFunction(kw::Error, activation_, result);
+    interpreter_.functions().Call(KeywordId::Error, activation_, result);
     return result.AsString();
   }
 };

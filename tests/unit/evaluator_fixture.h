@@ -6,10 +6,12 @@
 #include <functional>
 #include <string>
 
+#include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna::testing {
@@ -17,6 +19,7 @@ namespace vorna::testing {
 /// An interpreter whose only user FUNCTION is F, which answers LONG 42.
 class FunctionInterpreter : public Interpreter {
  public:
+  FunctionInterpreter() : Interpreter(platform::Current()) {}
   bool CallFunction(Activation&, const char* name, Value& result) override {
     if (std::string(name) != "F") return false;
     ++calls;
@@ -28,6 +31,8 @@ class FunctionInterpreter : public Interpreter {
 
 class EvaluatorTest : public ::testing::Test {
  protected:
+  EvaluatorTest() { RegisterKeywords(interpreter_); }
+
   /// Evaluates text into result and answers the text the evaluator left.
   std::string Evaluate(const char* text, Value& result) {
     activation_.MakeCurrent(text);

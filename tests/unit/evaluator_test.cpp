@@ -4,8 +4,9 @@
 
 #include <string>
 
-#include "builtins/function_table.h"
 #include "evaluator_fixture.h"
+#include "platform/installed_platform.h"
+#include "script/function_table.h"
 #include "script/keywords.h"
 #include "test_object.h"
 
@@ -228,21 +229,20 @@ void Answer17(Activation&, Value& result) {
   result.SetLong(17);
 }
 
-TEST_F(EvaluatorTest, FunctionKeywordsDispatchByIdThroughOneTable) {
-  FunctionTable& table = BuiltinFunctionTable();
-  FunctionHandler saved = table.handlers[kw::Abs];
-  table.handlers[kw::Abs] = Answer17;
+TEST(FunctionTable, FunctionKeywordsDispatchByIdThroughTheInterpretersTable) {
+  Interpreter interpreter(platform::Current());
+  interpreter.functions().Register(KeywordId::Abs, Answer17);
+  Activation activation(interpreter, nullptr);
+  activation.MakeCurrent("ABS + 1");
   Value result;
-  std::string rest = Evaluate("ABS + 1", result);
-  table.handlers[kw::Abs] = saved;
-  EXPECT_EQ(rest, "");
+  EvaluateExpression(activation, result);
+  EXPECT_STREQ(activation.cursor().rest(), "");
   EXPECT_EQ(result.AsLong(), 18);
   // An id without a handler reads nothing and stores nothing.
-  ASSERT_EQ(table.handlers[kw::Access], nullptr);
   Value untouched(int32_t{9});
-  activation_.MakeCurrent("(3)");
-  CallBuiltinFunction(kw::Access, activation_, untouched);
-  EXPECT_EQ(std::string(activation_.cursor().rest()), "(3)");
+  activation.MakeCurrent("(3)");
+  interpreter.functions().Call(KeywordId::Len, activation, untouched);
+  EXPECT_STREQ(activation.cursor().rest(), "(3)");
   EXPECT_EQ(untouched.AsLong(), 9);
 }
 
@@ -316,6 +316,7 @@ TEST_F(EvaluatorTest, DeepNestingIsAnErrorNotACrash) {
 // F evaluates a deeply nested expression in an activation of its own.
 class NestingInterpreter : public Interpreter {
  public:
+  NestingInterpreter() : Interpreter(platform::Current()) {}
   bool CallFunction(Activation& caller, const char* name, Value& result) override {
     if (std::string(name) != "F") return false;
     Activation callee(*this, nullptr);

@@ -8,6 +8,7 @@
 
 #include <thread>
 
+#include "platform/installed_platform.h"
 #include "platform/portable/portable_system.h"
 #include "program_fixture.h"
 #include "script/debug_record.h"
@@ -94,7 +95,7 @@ void ReportToAClosedDebugger() {
   machine.interaction = &boxes;
   machine.debugChannel = &channel;
   SetPlatform(machine);
-  Interpreter interpreter;
+  Interpreter interpreter(platform::Current());
   interpreter.connectedFlag = 1;
   SendToDebugger(interpreter, 'F', "SETUP|1");
 }

@@ -10,8 +10,8 @@
 #include "install/file_dialog_type.h"
 #include "install/install_extensions.h"
 #include "install/install_object.h"
+#include "script/evaluator.h"
 #include "system_fixture.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {

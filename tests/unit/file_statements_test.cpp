@@ -7,11 +7,12 @@
 
 #include <string>
 
+#include "platform/installed_platform.h"
 #include "sandbox_script_fixture.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
+#include "script/statement_table.h"
 #include "statements/open_flags.h"
-#include "statements/statement_table.h"
 
 namespace vorna {
 namespace {
@@ -28,7 +29,7 @@ class FileStatementsTest : public testing::SandboxScriptTest {
       activation_.MakeCurrent(statement.c_str());
       const Keyword* keyword = activation_.cursor().ReadKeyword();
       if (keyword == nullptr) return -1;
-      StatementHandler handler = FindStatementHandler(keyword->id);
+      StatementHandler handler = interpreter_.statements().Find(keyword->id);
       if (handler == nullptr) return -2;
       handler(activation_);
     } catch (errorNumbers number) {
@@ -181,7 +182,7 @@ TEST_F(FileStatementsTest, CloseAndReset) {
 TEST_F(FileStatementsTest, TheInterpreterClosesItsFilesWhenDestroyed) {
   WriteFile("A.TXT", "x");
   {
-    Interpreter interpreter;
+    Interpreter interpreter(platform::Current());
     Activation activation(interpreter, nullptr);
     activation.MakeCurrent("OPEN \"A.TXT\" FOR INPUT LOCK READ WRITE AS #7");
     activation.cursor().ReadKeyword();

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "tests/unit/temp_folder.h"

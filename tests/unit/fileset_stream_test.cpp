@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "platform/installed_platform.h"
 #include "tests/unit/fileset_fixture.h"
 
 namespace vorna {
@@ -26,7 +27,7 @@ class FileSetStreamTest : public ::testing::Test {
   }
 
   SandboxPlatform sandbox_;
-  FileSetStream stream_{"C:\\SETUP.EXE"};
+  FileSetStream stream_{platform::Current(), "C:\\SETUP.EXE"};
 };
 
 TEST_F(FileSetStreamTest, AsksForTheDiskUntilCancelled) {
@@ -126,7 +127,7 @@ TEST_F(FileSetStreamTest, TheFastBitReaderContinuesExactlyWhereTheStreamWas) {
   for (uint8_t& byte : data) byte = static_cast<uint8_t>(random());
   // A second stream over the same data read only with the plain calls.
   OpenOver(data);
-  FileSetStream plain("C:\\SETUP.EXE");
+  FileSetStream plain(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(plain.Open());
   ASSERT_EQ(plain.Locate(), FileSetPlace::Found);
   uint8_t total[4];

@@ -1,11 +1,10 @@
 // SPECIALFOLDER as a word of the install object: its arguments and its result.
-#include "install/install_object.h"
-
 #include <gtest/gtest.h>
 
+#include "install/install_object.h"
+#include "script/evaluator.h"
 #include "system_fixture.h"
 #include "tests/unit/temp_folder.h"
-#include "values/evaluator.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -12,6 +12,7 @@
 #include "bench/reference_decoder.h"
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
+#include "platform/installed_platform.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/huffman_encoder.h"
 
@@ -78,7 +79,8 @@ class HuffmanDifferentialTest : public ::testing::Test {
     for (const Piece& piece : pieces)
       set.insert(set.end(), piece.encoded.begin(), piece.encoded.end());
     sandbox_.WriteImage(set);
-    FileSetStream ours("C:\\SETUP.EXE"), theirs("C:\\SETUP.EXE");
+    FileSetStream ours(platform::Current(), "C:\\SETUP.EXE"),
+        theirs(platform::Current(), "C:\\SETUP.EXE");
     for (FileSetStream* stream : {&ours, &theirs}) {
       ASSERT_TRUE(stream->Open());
       ASSERT_EQ(stream->Locate(), FileSetPlace::Found);

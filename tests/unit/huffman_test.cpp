@@ -7,6 +7,7 @@
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
 #include "installdata/huffman_model.h"
+#include "platform/installed_platform.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/huffman_encoder.h"
 
@@ -65,7 +66,7 @@ class HuffmanTest : public ::testing::Test {
     Bytes set = {0, 0, 0, 0};
     set.insert(set.end(), encoded.begin(), encoded.end());
     sandbox_.WriteImage(set);
-    FileSetStream stream("C:\\SETUP.EXE");
+    FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
     EXPECT_TRUE(stream.Open());
     EXPECT_EQ(stream.Locate(), FileSetPlace::Found);
     uint8_t total[4];
@@ -155,7 +156,7 @@ TEST_F(HuffmanTest, DecodeStopsAtTheEndOfTheData) {
   // which start another escape whose byte runs past the end: the decode must
   // stop at the first bit from past the end.
   testing::WriteHostFile(sandbox_.Host("SETUP.EXE"), std::string("\xA0\x80", 2));
-  FileSetStream stream("C:\\SETUP.EXE");
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
   ASSERT_TRUE(stream.Open());
   VectorOutput output;
   HuffmanDecoder decoder;

@@ -9,14 +9,16 @@
 #include <functional>
 #include <thread>
 
+#include "host/startup/language_setup.h"
 #include "install/install_settings.h"
 #include "installdata/copy_state.h"
+#include "platform/installed_platform.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -84,6 +86,7 @@ class InstallObjectTest : public ::testing::Test {
     platform::Platform machine = platform::Current();
     machine.interaction = &dialogs_;
     platform::SetPlatform(machine);
+    RegisterKeywords(interpreter_);
     RegisterInstallObject(interpreter_);
   }
   ~InstallObjectTest() override { SharedInstallSettings().Clear(); }
@@ -120,7 +123,7 @@ class InstallObjectTest : public ::testing::Test {
 
   testing::SandboxPlatform sandbox_;
   DialogInteraction dialogs_;
-  Interpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "installdata/record_names.h"
+#include "platform/installed_platform.h"
 #include "tests/unit/fileset_fixture.h"
 
 namespace vorna {
@@ -67,26 +68,27 @@ TEST(InstallPaths, TrailingSeparator) {
 
 TEST(InstallPaths, CreateFolderChainCreatesEveryMissingFolder) {
   testing::SandboxPlatform sandbox;
-  EXPECT_TRUE(CreateFolderChain("C:\\One\\Two\\Three"));
+  EXPECT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\One\\Two\\Three"));
   EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("One/Two/Three")));
-  EXPECT_FALSE(CreateFolderChain("C:\\One\\Two\\Three"));  // the last already exists
-  EXPECT_TRUE(CreateFolderChain("C:\\One\\Two\\Four"));
-  EXPECT_FALSE(CreateFolderChain("C:\\"));
+  EXPECT_FALSE(CreateFolderChain(*platform::Current().files,
+                                 "C:\\One\\Two\\Three"));  // the last already exists
+  EXPECT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\One\\Two\\Four"));
+  EXPECT_FALSE(CreateFolderChain(*platform::Current().files, "C:\\"));
 }
 
 TEST(InstallPaths, FolderWriteTestLeavesNoTraceAndReplacesNothing) {
   testing::SandboxPlatform sandbox;
-  ASSERT_TRUE(CreateFolderChain("C:\\Dest"));
+  ASSERT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\Dest"));
   testing::WriteHostFile(sandbox.Host("Dest/TEST"), "the user's own file");
-  EXPECT_TRUE(FolderWriteTest("C:\\Dest"));
-  EXPECT_TRUE(FolderWriteTest("C:\\Dest\\"));
+  EXPECT_TRUE(FolderWriteTest(*platform::Current().files, "C:\\Dest"));
+  EXPECT_TRUE(FolderWriteTest(*platform::Current().files, "C:\\Dest\\"));
   EXPECT_EQ(testing::ReadHostFile(sandbox.Host("Dest/TEST")), "the user's own file");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sandbox.Host("Dest")),
                           std::filesystem::directory_iterator()),
             1);
-  EXPECT_FALSE(FolderWriteTest("C:\\Missing"));
+  EXPECT_FALSE(FolderWriteTest(*platform::Current().files, "C:\\Missing"));
   sandbox.files.faults().FailFrom(platform::FaultKind::Open, 1);
-  EXPECT_FALSE(FolderWriteTest("C:\\Dest"));
+  EXPECT_FALSE(FolderWriteTest(*platform::Current().files, "C:\\Dest"));
 }
 
 }  // namespace

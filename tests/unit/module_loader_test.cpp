@@ -7,9 +7,10 @@
 #include <vector>
 
 #include "installdata/scramble.h"
+#include "platform/installed_platform.h"
 #include "scratch_folder.h"
-#include "script/errors.h"
 #include "tools/pack/authoring/container_writer.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {
@@ -120,7 +121,7 @@ TEST_F(LoaderTest, ReadsLinesWithNumbersCommentsAndProcedures) {
                 "  print \"It's\" ' done\r\n"
                 "END SUB\r\n");
   NodeList modules;
-  Module* module = LoadModule(modules, "install");
+  Module* module = LoadModule(*platform::Current().files, modules, "install");
   ASSERT_NE(module, nullptr);
   EXPECT_STREQ(module->name(), "INSTALL");
   EXPECT_EQ(module->nameField(), "INSTALL");
@@ -133,41 +134,44 @@ TEST_F(LoaderTest, ReadsLinesWithNumbersCommentsAndProcedures) {
 TEST_F(LoaderTest, TheSameModuleIsLoadedOnce) {
   folder_.Write("SETUP.BAS", "SUB MAIN\r\n");
   NodeList modules;
-  Module* first = LoadModule(modules, "SETUP.BAS");
-  EXPECT_EQ(LoadModule(modules, "setup.bas"), first);
+  Module* first = LoadModule(*platform::Current().files, modules, "SETUP.BAS");
+  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "setup.bas"), first);
   EXPECT_EQ(modules.count(), 1);
 }
 
 TEST_F(LoaderTest, AMissingModuleRaisesFileNotFoundAndIsNotAdded) {
   NodeList modules;
-  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, "MISSING"); }), 46);
-  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, std::string(256, 'M').c_str()); }), 46);
+  EXPECT_EQ(ErrorOf([&] { LoadModule(*platform::Current().files, modules, "MISSING"); }), 46);
+  EXPECT_EQ(ErrorOf([&] {
+              LoadModule(*platform::Current().files, modules, std::string(256, 'M').c_str());
+            }),
+            46);
   EXPECT_EQ(modules.count(), 0);
   Module module;
   EXPECT_EQ(module.nameField(), "<NONE>");
-  EXPECT_EQ(ErrorOf([&] { ReadModule(module, "MISSING"); }), 46);
+  EXPECT_EQ(ErrorOf([&] { ReadModule(*platform::Current().files, module, "MISSING"); }), 46);
   EXPECT_EQ(module.nameField(), "<NONE>");
 }
 
 TEST_F(LoaderTest, ErrorsWhileLoadingLeaveNoModuleBehind) {
   folder_.Write("DUP", "SUB A\r\nSUB A\r\n");
   NodeList modules;
-  EXPECT_EQ(ErrorOf([&] { LoadModule(modules, "DUP"); }), 1);
+  EXPECT_EQ(ErrorOf([&] { LoadModule(*platform::Current().files, modules, "DUP"); }), 1);
   EXPECT_EQ(modules.count(), 0);
 }
 
 TEST_F(LoaderTest, CommentsAndBlankLinesOnlyGiveAnEmptyModule) {
   folder_.Write("QUIET", "' one\r\n\r\n   ' two\r\n\t\r\n");
   NodeList modules;
-  EXPECT_EQ(LoadModule(modules, "QUIET")->top().count(), 0);
+  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "QUIET")->top().count(), 0);
 }
 
 TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
   folder_.Write("ONE", "SUB SHARED1\r\nSUB MAIN\r\n");
   folder_.Write("TWO", "SUB MAIN\r\nSUB ONLYTWO\r\n");
   NodeList modules;
-  Module* one = LoadModule(modules, "ONE");
-  Module* two = LoadModule(modules, "TWO");
+  Module* one = LoadModule(*platform::Current().files, modules, "ONE");
+  Module* two = LoadModule(*platform::Current().files, modules, "TWO");
   EXPECT_EQ(FindProcedureInModules(modules, "main").module, one);
   ProcedureRef onlyTwo = FindProcedureInModules(modules, "ONLYTWO");
   EXPECT_EQ(onlyTwo.module, two);
@@ -182,7 +186,7 @@ TEST_F(LoaderTest, LongPlainFileLinesAreSplitWithoutLoss) {
   const std::string line(300, 'A');
   folder_.Write("LONG", line + "\r\nB\r\n");
   NodeList modules;
-  Module* module = LoadModule(modules, "LONG");
+  Module* module = LoadModule(*platform::Current().files, modules, "LONG");
   EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(254, 'A') + "|0",
                                             "-|" + std::string(46, 'A') + "|1", "-|B|2"}));
 }
@@ -200,7 +204,7 @@ TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
   testing::ScopedFileSystem files(folder_.path(), image);
   SetContainerKey(kInstallerKey);
   NodeList modules;
-  Module* module = LoadModule(modules, "long");
+  Module* module = LoadModule(*platform::Current().files, modules, "long");
   ClearContainerKey();
   EXPECT_EQ(Describe(module->top()),
             (Lines{"-|" + line.substr(0, 255) + "|0", "-|" + line.substr(256) + "|1", "-|B|2"}));

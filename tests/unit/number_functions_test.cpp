@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "builtins/random.h"
 #include "evaluator_fixture.h"
+#include "script/random.h"
 
 namespace vorna {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {

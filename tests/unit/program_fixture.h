@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/module_loader.h"
 #include "script/program.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna::testing {
@@ -67,7 +69,8 @@ class ProgramTest : public ::testing::Test {
     machine.console = &console_;
     machine.interaction = &interaction_;
     platform::SetPlatform(machine);
-    interpreter_ = std::make_unique<Interpreter>();
+    interpreter_ = std::make_unique<Interpreter>(platform::Current());
+    RegisterKeywords(*interpreter_);
   }
   void TearDown() override {
     interpreter_.reset();

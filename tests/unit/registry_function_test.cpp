@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "evaluator_fixture.h"
+#include "platform/installed_platform.h"
 #include "registry_test_support.h"
 
 namespace vorna {
@@ -9,6 +10,8 @@ namespace {
 
 class RegistryFunctionTest : public testing::SandboxRegistryTest {
  protected:
+  RegistryFunctionTest() { RegisterKeywords(interpreter_); }
+
   std::string Read(const char* expression) {
     activation_.MakeCurrent(expression);
     Value result;
@@ -24,7 +27,7 @@ class RegistryFunctionTest : public testing::SandboxRegistryTest {
     return 0;
   }
 
-  Interpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 

@@ -5,8 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "install/registry_access.h"
+#include "platform/installed_platform.h"
 #include "registry_test_support.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {
@@ -29,13 +30,13 @@ class RegistryKeyTest : public testing::SandboxRegistryTest {
 };
 
 TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
-  RegistryKey key;
+  RegistryKey key(*platform::Current().registry);
   EXPECT_FALSE(key.Open("HKEY_CURRENT_USER\\Software\\A\\B\\C", KeyCreation::OpenExisting));
   EXPECT_FALSE(key.isOpen());
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\Software\\A\\B\\C", KeyCreation::CreateMissing));
   EXPECT_EQ(registry_.OpenKeyCount(), 1u) << "only the opened key stays open";
   EXPECT_NE(FileText().find("[HKEY_CURRENT_USER\\Software\\A\\B\\C]"), std::string::npos);
-  RegistryKey other;
+  RegistryKey other(*platform::Current().registry);
   EXPECT_TRUE(other.Open("hkey_current_user\\SOFTWARE\\a\\b\\c", KeyCreation::OpenExisting));
   EXPECT_TRUE(key.Close());
   EXPECT_FALSE(key.isOpen());
@@ -43,21 +44,23 @@ TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
 }
 
 TEST_F(RegistryKeyTest, APathWithoutRootIsUnderLocalMachineAndPrefixesNeedNoSeparator) {
-  WriteRegistryText("SOFTWARE\\X", "N", "machine");
-  WriteRegistryText("HKEY_USERSX\\Y", "N", "users");
-  EXPECT_EQ(ReadRegistryText("HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"), "machine");
-  EXPECT_EQ(ReadRegistryText("\\\\HKEY_USERS\\\\X\\Y", "N"), "users");
+  WriteRegistryText(*platform::Current().registry, "SOFTWARE\\X", "N", "machine");
+  WriteRegistryText(*platform::Current().registry, "HKEY_USERSX\\Y", "N", "users");
+  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"),
+            "machine");
+  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "\\\\HKEY_USERS\\\\X\\Y", "N"),
+            "users");
   EXPECT_NE(FileText().find("[HKEY_USERS\\X\\Y]\r\n\"N\"=\"users\""), std::string::npos);
 }
 
 TEST_F(RegistryKeyTest, OpeningAgainClosesTheKeyHeldBefore) {
-  RegistryKey key;
+  RegistryKey key(*platform::Current().registry);
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\One", KeyCreation::CreateMissing));
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\Two", KeyCreation::CreateMissing));
   EXPECT_EQ(registry_.OpenKeyCount(), 1u);
   EXPECT_FALSE(key.Open("", KeyCreation::CreateMissing));
   {
-    RegistryKey scoped;
+    RegistryKey scoped(*platform::Current().registry);
     ASSERT_TRUE(scoped.Open("HKEY_CURRENT_USER\\One", KeyCreation::OpenExisting));
     EXPECT_EQ(registry_.OpenKeyCount(), 2u);
   }
@@ -73,7 +76,7 @@ TEST_F(RegistryKeyTest, AFailedCreationPartWayLeavesNoKeyOpen) {
       PrepareFile("REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n");
       registry_.FailNth(call, n);
       {
-        RegistryKey key;
+        RegistryKey key(*platform::Current().registry);
         bool opened = key.Open(path, KeyCreation::CreateMissing);
         EXPECT_EQ(registry_.OpenKeyCount(), opened ? 1u : 0u) << static_cast<int>(call) << n;
       }
@@ -84,7 +87,7 @@ TEST_F(RegistryKeyTest, AFailedCreationPartWayLeavesNoKeyOpen) {
 }
 
 TEST_F(RegistryKeyTest, SetTextStoresTheTerminatingZero) {
-  RegistryKey key;
+  RegistryKey key(*platform::Current().registry);
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
   ASSERT_TRUE(key.SetText("Name", "abc"));
   char buffer[16] = {};
@@ -102,7 +105,7 @@ TEST_F(RegistryKeyTest, SetTextStoresTheTerminatingZero) {
 }
 
 TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
-  RegistryKey key;
+  RegistryKey key(*platform::Current().registry);
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
   std::string eight(8, 'x');
   ASSERT_TRUE(key.SetValue("Full", eight.data(), RegType::Sz, 8));
@@ -116,14 +119,22 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
 }
 
 TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
-  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "", "default");
-  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Path", "C:\\Program Files\\Vorna");
-  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", ""), "default");
-  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
-            "C:\\Program Files\\Vorna");
+  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "",
+                    "default");
+  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "Path",
+                    "C:\\Program Files\\Vorna");
+  EXPECT_EQ(
+      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", ""),
+      "default");
+  EXPECT_EQ(
+      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
+      "C:\\Program Files\\Vorna");
   EXPECT_NE(FileText().find("@=\"default\""), std::string::npos);
-  WriteRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Empty", "");
-  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\Software\\Vorna", "Empty"), "");
+  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "Empty",
+                    "");
+  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna",
+                             "Empty"),
+            "");
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
@@ -139,13 +150,25 @@ TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
       }() +
       "41\r\n");
   const int illegalUse = static_cast<int>(errorNumbers::IllegalUse);
-  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\Missing", "A"); }),
+  EXPECT_EQ(RaisedBy([] {
+              ReadRegistryText(*platform::Current().registry,
+                               "HKEY_CURRENT_USER\\Software\\Missing", "A");
+            }),
             illegalUse);
-  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Missing"); }),
+  EXPECT_EQ(RaisedBy([] {
+              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
+                               "Missing");
+            }),
             illegalUse);
-  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Nothing"); }),
+  EXPECT_EQ(RaisedBy([] {
+              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
+                               "Nothing");
+            }),
             illegalUse);
-  EXPECT_EQ(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\R", "Big"); }),
+  EXPECT_EQ(RaisedBy([] {
+              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
+                               "Big");
+            }),
             illegalUse);
   EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "the key is closed on the error path";
 }
@@ -153,14 +176,21 @@ TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
 TEST_F(RegistryKeyTest, WriteFailuresRaiseIllegalUseOrDisk) {
   registry_.FailNth(RegistryCall::Open, 1);
   registry_.FailNth(RegistryCall::Create, 1);
-  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }),
+  EXPECT_EQ(RaisedBy([] {
+              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
+            }),
             static_cast<int>(errorNumbers::IllegalUse));
   registry_.FailNth(RegistryCall::Set, 1);
-  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }),
+  EXPECT_EQ(RaisedBy([] {
+              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
+            }),
             static_cast<int>(errorNumbers::Disk));
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
-  EXPECT_EQ(RaisedBy([] { WriteRegistryText("HKEY_CURRENT_USER\\W", "N", "V"); }), 0);
-  EXPECT_EQ(ReadRegistryText("HKEY_CURRENT_USER\\W", "N"), "V");
+  EXPECT_EQ(RaisedBy([] {
+              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
+            }),
+            0);
+  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N"), "V");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_registry.h"
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "evaluator_fixture.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "temp_folder.h"

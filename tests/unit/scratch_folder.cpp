@@ -5,6 +5,8 @@
 #include <atomic>
 #include <fstream>
 
+#include "platform/installed_platform.h"
+
 namespace vorna::testing {
 
 namespace fs = std::filesystem;

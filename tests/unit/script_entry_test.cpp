@@ -13,6 +13,7 @@
 #include "host/portable/sandbox_setup.h"
 #include "host/startup/startup_control.h"
 #include "installdata/scramble.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/answer_source.h"
 #include "platform/portable/portable_files.h"
@@ -96,7 +97,7 @@ TEST_F(ScriptEntryTest, CommentsAndEmptyLinesAreSkippedAndNamesLoadOnce) {
   Write("INSTALL", "SUB MAIN\r\nEND SUB\r\n");
   Write("HELPERS", "SUB HELP\r\nEND SUB\r\n");
   NodeList modules;
-  ASSERT_TRUE(LoadStartupControl("STARTUP.CTL", modules));
+  ASSERT_TRUE(LoadStartupControl(platform::Current(), "STARTUP.CTL", modules));
   EXPECT_EQ(Names(modules), (std::vector<std::string>{"INSTALL", "HELPERS"}));
   EXPECT_EQ(transcript_.str(), "");
 }
@@ -128,7 +129,7 @@ TEST_F(ScriptEntryTest, AModuleThatCannotBeOpenedIsNamedAndEndsTheLoading) {
   Write("ONE", "SUB MAIN\nEND SUB\n");
   Write("TWO", "SUB OTHER\nEND SUB\n");
   NodeList modules;
-  EXPECT_FALSE(LoadStartupControl("STARTUP.CTL", modules));
+  EXPECT_FALSE(LoadStartupControl(platform::Current(), "STARTUP.CTL", modules));
   EXPECT_EQ(Names(modules), (std::vector<std::string>{"ONE"}));
   EXPECT_NE(transcript_.str().find("  Cannot load module NOWHERE: File Not Found.\n"),
             std::string::npos);
@@ -180,7 +181,7 @@ TEST_F(ScriptEntryTest, TheControlEntryAndModulesComeFromTheContainerFirst) {
   Write("STARTUP.CTL", "LOOSE\r\n");
   Write("LOOSE", "SUB MAIN\r\nEND SUB\r\n");
   NodeList modules;
-  ASSERT_TRUE(LoadStartupControl("startup.ctl", modules));
+  ASSERT_TRUE(LoadStartupControl(platform::Current(), "startup.ctl", modules));
   EXPECT_EQ(Names(modules), (std::vector<std::string>{"PACKED"}));
 }
 

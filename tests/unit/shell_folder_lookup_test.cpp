@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/installed_platform.h"
 #include "registry_test_support.h"
 
 namespace vorna {
@@ -42,41 +43,56 @@ class SpecialFoldersTest : public testing::SandboxRegistryTest {
 
 TEST_F(SpecialFoldersTest, NamesMatchInAnyLetterCase) {
   for (const char* name : {"Desktop", "DESKTOP", "desktop", "dEsKtOp"}) {
-    EXPECT_EQ(SpecialFolderPath(name, FolderOwner::AllUsers), "C:\\Me\\Desktop") << name;
-    EXPECT_EQ(SpecialFolderPath(name, FolderOwner::CurrentUser), "C:\\Me\\Desktop") << name;
+    EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, name, FolderOwner::AllUsers),
+              "C:\\Me\\Desktop")
+        << name;
+    EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, name, FolderOwner::CurrentUser),
+              "C:\\Me\\Desktop")
+        << name;
   }
-  EXPECT_EQ(SpecialFolderPath("start menu", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "start menu", FolderOwner::AllUsers),
+            "");
 }
 
 TEST_F(SpecialFoldersTest, AllUsersComesFirstOnlyForTheFourCommonFolders) {
-  EXPECT_EQ(SpecialFolderPath("PROGRAMS", FolderOwner::AllUsers), "C:\\All\\Programs");
-  EXPECT_EQ(SpecialFolderPath("PROGRAMS", FolderOwner::CurrentUser), "C:\\Me\\Programs");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "PROGRAMS", FolderOwner::AllUsers),
+            "C:\\All\\Programs");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "PROGRAMS", FolderOwner::CurrentUser),
+            "C:\\Me\\Programs");
   // An empty all-users value falls back to the user's own folder.
-  EXPECT_EQ(SpecialFolderPath("STARTUP", FolderOwner::AllUsers), "C:\\Me\\Startup");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "STARTUP", FolderOwner::AllUsers),
+            "C:\\Me\\Startup");
   // Other folders are never read from the all-users list, whatever it holds.
-  EXPECT_EQ(SpecialFolderPath("FONTS", FolderOwner::AllUsers), "C:\\Windows\\Fonts");
-  EXPECT_EQ(SpecialFolderPath("FONTS", FolderOwner::CurrentUser), "C:\\Windows\\Fonts");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "FONTS", FolderOwner::AllUsers),
+            "C:\\Windows\\Fonts");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "FONTS", FolderOwner::CurrentUser),
+            "C:\\Windows\\Fonts");
 }
 
 TEST_F(SpecialFoldersTest, HistoryReadsItsOwnValueAndRecientKeepsItsSpelling) {
-  EXPECT_EQ(SpecialFolderPath("HISTORY", FolderOwner::AllUsers), "C:\\Me\\History");
-  EXPECT_EQ(SpecialFolderPath("RECIENT", FolderOwner::AllUsers), "");
-  EXPECT_EQ(SpecialFolderPath("RECENT", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "HISTORY", FolderOwner::AllUsers),
+            "C:\\Me\\History");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "RECIENT", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "RECENT", FolderOwner::AllUsers), "");
   WriteRecient();
-  EXPECT_EQ(SpecialFolderPath("recient", FolderOwner::AllUsers), "C:\\Me\\Recient");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "recient", FolderOwner::AllUsers),
+            "C:\\Me\\Recient");
 }
 
 TEST_F(SpecialFoldersTest, UnknownNamesAndMissingValuesGiveTheEmptyText) {
-  EXPECT_EQ(SpecialFolderPath("MYFOLDER", FolderOwner::AllUsers), "");
-  EXPECT_EQ(SpecialFolderPath("MYFOLDER", FolderOwner::CurrentUser), "");
-  EXPECT_EQ(SpecialFolderPath("", FolderOwner::AllUsers), "");
-  EXPECT_EQ(SpecialFolderPath("APPDATA", FolderOwner::CurrentUser), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "MYFOLDER", FolderOwner::AllUsers),
+            "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "MYFOLDER", FolderOwner::CurrentUser),
+            "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "APPDATA", FolderOwner::CurrentUser),
+            "");
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
 TEST_F(SpecialFoldersTest, MissingListsAreCreatedAndGiveTheEmptyText) {
   PrepareFile("REGEDIT4\r\n\r\n");
-  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::AllUsers), "");
   std::string file = FileText();
   EXPECT_NE(file.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
                       "Explorer\\Shell Folders]"),
@@ -95,8 +111,10 @@ TEST_F(SpecialFoldersTest, PathsLongerThanTheBufferGiveTheEmptyText) {
               "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\"
               "Shell Folders]\r\n\"Cookies\"=\"" +
               fits + "\"\r\n\"Cache\"=\"" + tooLong + "\"\r\n");
-  EXPECT_EQ(SpecialFolderPath("COOKIES", FolderOwner::CurrentUser), fits);
-  EXPECT_EQ(SpecialFolderPath("CACHE", FolderOwner::CurrentUser), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "COOKIES", FolderOwner::CurrentUser),
+            fits);
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "CACHE", FolderOwner::CurrentUser),
+            "");
 }
 
 }  // namespace

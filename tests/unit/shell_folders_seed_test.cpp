@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "install/shell_folder_lookup.h"
+#include "platform/installed_platform.h"
 #include "registry_test_support.h"
 
 namespace vorna {
@@ -18,19 +19,21 @@ class ShellFoldersSeedTest : public testing::SandboxRegistryTest {
 
 TEST_F(ShellFoldersSeedTest, AFreshSandboxHasEveryListedFolder) {
   ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
-  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::AllUsers), "C:\\Users\\Public\\Desktop");
-  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::CurrentUser), "C:\\Users\\User\\Desktop");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::AllUsers),
+            "C:\\Users\\Public\\Desktop");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::CurrentUser),
+            "C:\\Users\\User\\Desktop");
   for (const char* name :
        {"PROGRAMS", "START MENU", "STARTUP", "APPDATA", "CACHE", "COOKIES", "FAVORITES", "FONTS",
         "HISTORY", "NETHOOD", "PERSONAL", "PRINTHOOD", "SENDTO", "TEMPLATES"}) {
     for (FolderOwner owner : {FolderOwner::AllUsers, FolderOwner::CurrentUser}) {
-      std::string path = SpecialFolderPath(name, owner);
+      std::string path = SpecialFolderPath(*platform::Current().registry, name, owner);
       ASSERT_FALSE(path.empty()) << name;
       EXPECT_TRUE(std::filesystem::is_directory(*sandbox_.ToHost(path))) << path;
     }
   }
   // The misspelt name reads a value no Windows machine holds.
-  EXPECT_EQ(SpecialFolderPath("RECIENT", FolderOwner::AllUsers), "");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "RECIENT", FolderOwner::AllUsers), "");
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
@@ -43,7 +46,8 @@ TEST_F(ShellFoldersSeedTest, ValuesAlreadyThereAreKept) {
   std::string once = FileText();
   ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
   EXPECT_EQ(FileText(), once) << "seeding twice changes nothing";
-  EXPECT_EQ(SpecialFolderPath("DESKTOP", FolderOwner::CurrentUser), "D:\\Mine");
+  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::CurrentUser),
+            "D:\\Mine");
   EXPECT_NE(once.find("\"Programs\"=hex:01"), std::string::npos);
 }
 

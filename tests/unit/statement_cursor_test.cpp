@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace vorna {
 namespace {
@@ -108,10 +108,10 @@ TEST(StatementCursor, MatchWordBoundaries) {
 
 TEST(StatementCursor, MatchKeywordUsesTheFirstRowOfTheId) {
   StatementCursor cursor = At("THEN X");
-  EXPECT_FALSE(cursor.MatchKeyword(kw::To, Prefix::NotAllowed));
-  EXPECT_TRUE(cursor.MatchKeyword(kw::Then, Prefix::NotAllowed));
-  EXPECT_FALSE(cursor.MatchKeyword(kEndOfTableId, Prefix::Allowed));
-  EXPECT_FALSE(cursor.MatchKeyword(-1, Prefix::Allowed));
+  EXPECT_FALSE(cursor.MatchKeyword(KeywordId::To, Prefix::NotAllowed));
+  EXPECT_TRUE(cursor.MatchKeyword(KeywordId::Then, Prefix::NotAllowed));
+  EXPECT_FALSE(cursor.MatchKeyword(KeywordId::EndOfTable, Prefix::Allowed));
+  EXPECT_FALSE(cursor.MatchKeyword(KeywordId{-1}, Prefix::Allowed));
   EXPECT_TRUE(cursor.MatchWord("X", Prefix::NotAllowed));
 }
 
@@ -124,7 +124,7 @@ TEST(StatementCursor, ReadKeywordRestoresTheCursorOnANonKeyword) {
   cursor.SetStatement(" print \"a\"");
   const Keyword* keyword = cursor.ReadKeyword();
   ASSERT_NE(keyword, nullptr);
-  EXPECT_EQ(keyword->id, kw::Print);
+  EXPECT_EQ(keyword->id, KeywordId::Print);
   EXPECT_EQ(cursor.current(), ' ');
 
   cursor.SetStatement("string$");

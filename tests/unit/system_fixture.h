@@ -13,15 +13,17 @@
 #include <string>
 #include <vector>
 
+#include "host/startup/language_setup.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_registry.h"
 #include "platform/portable/portable_shell.h"
 #include "script/activation.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
-#include "statements/statement_table.h"
+#include "script/statement_table.h"
 #include "tests/unit/temp_folder.h"
+#include "values/errors.h"
 
 namespace vorna::testing {
 
@@ -107,7 +109,9 @@ class SystemTest : public ::testing::Test {
       : saved_(platform::Current()),
         files_(temp_.path(), "C:\\SETUP.EXE"),
         registry_(temp_.path()),
-        shell_(files_.sandbox(), shellLog_) {}
+        shell_(files_.sandbox(), shellLog_) {
+    RegisterKeywords(interpreter_);
+  }
 
   void SetUp() override {
     ASSERT_FALSE(temp_.path().empty());
@@ -131,7 +135,7 @@ class SystemTest : public ::testing::Test {
     const Keyword* keyword = activation_.cursor().ReadKeyword();
     EXPECT_NE(keyword, nullptr) << text;
     if (keyword == nullptr) return "";
-    StatementHandler handler = FindStatementHandler(keyword->id);
+    StatementHandler handler = interpreter_.statements().Find(keyword->id);
     EXPECT_NE(handler, nullptr) << text;
     if (handler == nullptr) return "";
     EXPECT_EQ(handler(activation_), expectedEnd) << text;
@@ -159,7 +163,7 @@ class SystemTest : public ::testing::Test {
   platform::PortableShell shell_;
   SystemRecorder system_;
   InteractionRecorder interaction_;
-  Interpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 

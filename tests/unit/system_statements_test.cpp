@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "builtins/random.h"
 #include "platform/portable/shell_link_file.h"
+#include "script/random.h"
 #include "system_fixture.h"
 
 namespace vorna {

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "script/activation.h"
-#include "values/evaluator.h"
+#include "script/evaluator.h"
+#include "script/member_words.h"
 #include "values/extension.h"
-#include "values/member_words.h"
 #include "values/script_object.h"
 #include "values/value.h"
 

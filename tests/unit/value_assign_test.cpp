@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "script/errors.h"
 #include "test_object.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "script/errors.h"
 #include "test_object.h"
+#include "values/errors.h"
 #include "values/format_number.h"
 #include "values/value.h"
 

@@ -1,6 +1,6 @@
 // Variables: lookup order, implicit creation by assignment, assignment into
 // known variables, array elements and object members as targets.
-#include "values/variables.h"
+#include "script/variables.h"
 
 #include <gtest/gtest.h>
 

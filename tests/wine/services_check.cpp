@@ -17,11 +17,12 @@
 #include "install/registry_access.h"
 #include "install/registry_key.h"
 #include "install/shell_folder_lookup.h"
+#include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/shell_link_file.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
-#include "script/errors.h"
+#include "values/errors.h"
 
 namespace {
 
@@ -69,24 +70,32 @@ void CheckRegistry() {
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep\\Er");
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep");
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck");
-  RegistryKey key;
+  RegistryKey key(*platform::Current().registry);
   Check(!key.Open(path, KeyCreation::OpenExisting), "a missing key does not open without creation");
-  Check(RaisedBy([&] { WriteRegistryText(path, "Value", "written by services_check"); }) == 0,
+  Check(RaisedBy([&] {
+          WriteRegistryText(*platform::Current().registry, path, "Value",
+                            "written by services_check");
+        }) == 0,
         "a value is written below keys that did not exist");
-  Check(RaisedBy([&] { WriteRegistryText(path, "", "default"); }) == 0,
-        "the default value is written");
+  Check(
+      RaisedBy([&] { WriteRegistryText(*platform::Current().registry, path, "", "default"); }) == 0,
+      "the default value is written");
   std::string read;
-  RaisedBy([&] { read = ReadRegistryText(path, "VALUE"); });
+  RaisedBy([&] { read = ReadRegistryText(*platform::Current().registry, path, "VALUE"); });
   Check(read == "written by services_check", "the written value reads back", read);
   std::string prepared;
-  int error = RaisedBy(
-      [&] { prepared = ReadRegistryText("HKEY_CURRENT_USER\\Software\\VornaPrepared", "Value"); });
+  int error = RaisedBy([&] {
+    prepared = ReadRegistryText(*platform::Current().registry,
+                                "HKEY_CURRENT_USER\\Software\\VornaPrepared", "Value");
+  });
   Check(error == 0 && prepared == "prepared by reg add", "a value prepared with reg add is read",
         prepared);
-  Check(RaisedBy([] { ReadRegistryText("HKEY_CURRENT_USER\\Software\\VornaNoSuchKey", "V"); }) ==
-            static_cast<int>(errorNumbers::IllegalUse),
+  Check(RaisedBy([] {
+          ReadRegistryText(*platform::Current().registry,
+                           "HKEY_CURRENT_USER\\Software\\VornaNoSuchKey", "V");
+        }) == static_cast<int>(errorNumbers::IllegalUse),
         "a missing key raises Illegal Use");
-  Check(RaisedBy([&] { ReadRegistryText(path, "NoSuchValue"); }) ==
+  Check(RaisedBy([&] { ReadRegistryText(*platform::Current().registry, path, "NoSuchValue"); }) ==
             static_cast<int>(errorNumbers::IllegalUse),
         "a missing value raises Illegal Use");
 }
@@ -95,35 +104,41 @@ void CheckRegistration() {
   std::string folder = ProgramFolder() + "\\";
   std::string registering = folder + "registering_library.dll";
   const char* key = "HKEY_CURRENT_USER\\Software\\VornaTestLibrary";
-  Check(RegisterLibrary(registering, platform::LibraryAction::Register),
+  Check(RegisterLibrary(*platform::Current().shell, registering, platform::LibraryAction::Register),
         "a library registers itself");
   std::string value;
-  RaisedBy([&] { value = ReadRegistryText(key, "Registered"); });
+  RaisedBy([&] { value = ReadRegistryText(*platform::Current().registry, key, "Registered"); });
   Check(value == "yes", "its DllRegisterServer wrote its value", value);
   Check(GetModuleHandleA("registering_library.dll") == nullptr,
         "the library is unloaded afterwards");
-  Check(RegisterLibrary(registering, LibraryActionFromMode("unregister")),
-        "the library unregisters itself");
-  Check(RaisedBy([&] { ReadRegistryText(key, "Registered"); }) != 0,
+  Check(
+      RegisterLibrary(*platform::Current().shell, registering, LibraryActionFromMode("unregister")),
+      "the library unregisters itself");
+  Check(RaisedBy([&] { ReadRegistryText(*platform::Current().registry, key, "Registered"); }) != 0,
         "its DllUnregisterServer removed the value");
   std::string plain = folder + "plain_library.dll";
-  Check(!RegisterLibrary(plain, platform::LibraryAction::Register),
+  Check(!RegisterLibrary(*platform::Current().shell, plain, platform::LibraryAction::Register),
         "a library without DllRegisterServer fails");
   Check(GetModuleHandleA("plain_library.dll") == nullptr, "and is left unloaded");
-  Check(!RegisterLibrary(folder + "failing_library.dll", platform::LibraryAction::Register),
+  Check(!RegisterLibrary(*platform::Current().shell, folder + "failing_library.dll",
+                         platform::LibraryAction::Register),
         "a library reporting failure fails");
-  Check(!RegisterLibrary(folder + "no_such_library.dll", platform::LibraryAction::Register),
+  Check(!RegisterLibrary(*platform::Current().shell, folder + "no_such_library.dll",
+                         platform::LibraryAction::Register),
         "a missing library fails");
 }
 
 void CheckSpecialFolders() {
   char expected[MAX_PATH] = {};
   SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, expected);
-  std::string desktop = SpecialFolderPath("desktop", FolderOwner::CurrentUser);
+  std::string desktop =
+      SpecialFolderPath(*platform::Current().registry, "desktop", FolderOwner::CurrentUser);
   Check(!desktop.empty() && SameText(desktop, expected), "DESKTOP is the user's desktop folder",
         desktop + " / " + expected);
-  Check(SpecialFolderPath("MYFOLDER", FolderOwner::AllUsers).empty(), "an unknown name is empty");
-  std::string programs = SpecialFolderPath("PROGRAMS", FolderOwner::AllUsers);
+  Check(SpecialFolderPath(*platform::Current().registry, "MYFOLDER", FolderOwner::AllUsers).empty(),
+        "an unknown name is empty");
+  std::string programs =
+      SpecialFolderPath(*platform::Current().registry, "PROGRAMS", FolderOwner::AllUsers);
   Check(!programs.empty(), "PROGRAMS resolves for all users", programs);
 }
 

@@ -40,27 +40,22 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
   return text.str();
 }
 
-// The files the container reader needs, installed as the platform's.
+// The files the container reader needs.
 class ContainerAccess {
  public:
-  explicit ContainerAccess(const std::string& image) : saved_(platform::Current()) {
+  explicit ContainerAccess(const std::string& image) {
     // Every runtime's container is scrambled with the installer key.
     SetContainerKey(kInstallerKey);
-    machine_ = saved_;
 #ifdef _WIN32
     imagePath_ = std::filesystem::absolute(image).string();
-    machine_.files = &files_;
 #else
     std::string pattern = (std::filesystem::temp_directory_path() / "vorna-debug-XXXXXX").string();
     if (mkdtemp(pattern.data()) != nullptr) root_ = pattern;
     files_ = std::make_unique<platform::PortableFileSystem>(root_, image);
     imagePath_ = files_->ProgramPath();
-    machine_.files = files_.get();
 #endif
-    platform::SetPlatform(machine_);
   }
   ~ContainerAccess() {
-    platform::SetPlatform(saved_);
 #ifndef _WIN32
     files_.reset();
     std::error_code ignored;
@@ -70,7 +65,7 @@ class ContainerAccess {
 
   /// The entry's text when the container holds it.
   std::optional<std::string> Read(const std::string& module) {
-    ContainerReader reader(imagePath_.c_str());
+    ContainerReader reader(Files(), imagePath_.c_str());
     if (!reader.hasContainer() || !reader.OpenEntry(module.c_str(), "rb")) return std::nullopt;
     std::string text;
     for (int c = reader.ReadByte(); c >= 0; c = reader.ReadByte())
@@ -79,8 +74,14 @@ class ContainerAccess {
   }
 
  private:
-  platform::Platform saved_;
-  platform::Platform machine_;
+  platform::FileSystem& Files() {
+#ifdef _WIN32
+    return files_;
+#else
+    return *files_;
+#endif
+  }
+
   std::string imagePath_;
 #ifdef _WIN32
   platform::Win32FileSystem files_;

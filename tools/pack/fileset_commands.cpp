@@ -91,7 +91,7 @@ int WalkRecords(FileSetStream& stream, const RecordVisitor& visit) {
 
 void ListFileSet(const std::string& image) {
   ImagePlatform machine(image, "");
-  FileSetStream stream(machine.imagePath());
+  FileSetStream stream(machine.machine(), machine.imagePath());
   uint32_t total = OpenFileSet(stream, image);
   std::printf("file set: %lu bytes in all\n", static_cast<unsigned long>(total));
   size_t count = 0;
@@ -111,7 +111,7 @@ void VerifyCommand(const std::vector<std::string>& args) {
   if (options.positional.size() != 1) throw UsageError("verify needs exactly one image");
   const std::string& image = options.positional[0];
   ImagePlatform machine(image, "");
-  FileSetStream stream(machine.imagePath());
+  FileSetStream stream(machine.machine(), machine.imagePath());
   uint32_t total = OpenFileSet(stream, image);
   uint64_t sum = 0;
   size_t count = 0;
@@ -149,7 +149,7 @@ void ExtractCommand(const std::vector<std::string>& args) {
   std::filesystem::create_directories(folder, error);
   if (!std::filesystem::is_directory(folder)) throw PackError("cannot create '" + folder + "'");
   ImagePlatform machine(image, folder);
-  FileSetStream stream(machine.imagePath());
+  FileSetStream stream(machine.machine(), machine.imagePath());
   uint32_t total = OpenFileSet(stream, image);
 
   CopyState& state = SharedCopyState();

@@ -56,8 +56,8 @@ struct ImagePlatform::Parts {
 };
 
 ImagePlatform::ImagePlatform(const std::string& image, const std::string& outputFolder)
-    : parts_(std::make_unique<Parts>()), saved_(platform::Current()) {
-  platform::Platform machine;
+    : parts_(std::make_unique<Parts>()) {
+  platform::Platform& machine = machine_;
 #ifdef _WIN32
   machine.files = &parts_->files;
   imagePath_ = std::filesystem::absolute(image).string();
@@ -74,11 +74,9 @@ ImagePlatform::ImagePlatform(const std::string& image, const std::string& output
 #endif
   machine.interaction = &parts_->interaction;
   machine.system = &parts_->system;
-  platform::SetPlatform(machine);
 }
 
 ImagePlatform::~ImagePlatform() {
-  platform::SetPlatform(saved_);
 #ifndef _WIN32
   std::error_code ignored;
   parts_->files.reset();

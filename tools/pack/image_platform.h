@@ -14,8 +14,8 @@ namespace vorna::pack {
 
 class ImagePlatform {
  public:
-  /// Installs a platform that reads the host file image and writes below the
-  /// host folder outputFolder (empty when nothing is written).
+  /// A platform that reads the host file image and writes below the host
+  /// folder outputFolder (empty when nothing is written).
   ImagePlatform(const std::string& image, const std::string& outputFolder);
   ~ImagePlatform();
   ImagePlatform(const ImagePlatform&) = delete;
@@ -25,13 +25,15 @@ class ImagePlatform {
   const std::string& imagePath() const { return imagePath_; }
   /// The output folder's path as the platform names it.
   const std::string& outputFolder() const { return outputFolder_; }
+  /// The platform to hand to the install data readers.
+  const platform::Platform& machine() const { return machine_; }
 
  private:
   struct Parts;
   std::unique_ptr<Parts> parts_;
   std::string imagePath_;
   std::string outputFolder_;
-  platform::Platform saved_;
+  platform::Platform machine_;
 };
 
 }  // namespace vorna::pack

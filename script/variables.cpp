@@ -1,12 +1,12 @@
-#include "values/variables.h"
+#include "script/variables.h"
 
 #include <cstdint>
 #include <memory>
 
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
 #include "script/interpreter.h"
-#include "values/evaluator.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
 

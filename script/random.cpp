@@ -1,4 +1,4 @@
-#include "builtins/random.h"
+#include "script/random.h"
 
 namespace vorna {
 

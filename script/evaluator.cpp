@@ -1,11 +1,11 @@
 // The expression, term and factor levels of the evaluator.
-#include "values/evaluator.h"
+#include "script/evaluator.h"
 
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "values/char_class.h"
+#include "values/errors.h"
 #include "values/operators.h"
 #include "values/value.h"
 
@@ -22,7 +22,7 @@ Lead ReadLead(StatementCursor& cursor) {
   if (cursor.current() == '+' || cursor.current() == '-') {
     lead = cursor.Take() == '-' ? Lead::Minus : Lead::Plus;
   }
-  if (cursor.MatchKeyword(kw::Not, Prefix::NotAllowed)) lead = Lead::Not;
+  if (cursor.MatchKeyword(KeywordId::Not, Prefix::NotAllowed)) lead = Lead::Not;
   return lead;
 }
 
@@ -32,12 +32,12 @@ bool ApplyExpressionOperator(Activation& activation, Value& accumulator) {
   StatementCursor& cursor = activation.cursor();
   cursor.SkipBlanks();
   Value term;
-  if (cursor.MatchKeyword(kw::Or, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Or, Prefix::NotAllowed)) {
     EvaluateTerm(activation, term);
     Or(accumulator, term);
     return true;
   }
-  if (cursor.MatchKeyword(kw::And, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::And, Prefix::NotAllowed)) {
     EvaluateTerm(activation, term);
     And(accumulator, term);
     return true;
@@ -154,7 +154,7 @@ void EvaluateTerm(Activation& activation, Value& out) {
   cursor.SkipBlanks();
   EvaluateFactor(activation, out);
   cursor.SkipBlanks();
-  if (cursor.MatchKeyword(kw::Mod, Prefix::NotAllowed)) {
+  if (cursor.MatchKeyword(KeywordId::Mod, Prefix::NotAllowed)) {
     // One MOD ends the term: 7 MOD 3 * 2 leaves "* 2" to the caller.
     Value divisor;
     EvaluateFactor(activation, divisor);

@@ -1,8 +1,8 @@
 // Literals: quoted texts and decimal numbers. Kept apart from the recursive
 // levels so that the literal buffer never sits in their stack frames.
 #include "script/activation.h"
-#include "script/char_class.h"
-#include "values/evaluator.h"
+#include "script/evaluator.h"
+#include "values/char_class.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -3,15 +3,15 @@
 // receiving type.
 #include <cstring>
 
-#include "builtins/function_table.h"
 #include "script/activation.h"
-#include "script/errors.h"
+#include "script/evaluator.h"
+#include "script/function_table.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "values/evaluator.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -20,19 +20,19 @@ namespace {
 // TRUE, FALSE, IS and the built-in functions; any other keyword is no operand.
 void EvaluateKeyword(Activation& activation, const Keyword& keyword, Value& out) {
   if (keyword.klass == KeywordClass::Function) {
-    CallBuiltinFunction(keyword.id, activation, out);
+    activation.interpreter().functions().Call(keyword.id, activation, out);
     return;
   }
   if (keyword.klass == KeywordClass::Constant) {
-    if (keyword.id == kw::True) {
+    if (keyword.id == KeywordId::True) {
       out.SetBoolean(1);
       return;
     }
-    if (keyword.id == kw::False) {
+    if (keyword.id == KeywordId::False) {
       out.SetBoolean(0);
       return;
     }
-    if (keyword.id == kw::Is && activation.selectValue()) {
+    if (keyword.id == KeywordId::Is && activation.selectValue()) {
       Assign(out, *activation.selectValue());
       return;
     }

@@ -1,4 +1,4 @@
-#include "values/member_words.h"
+#include "script/member_words.h"
 
 #include "script/statement_cursor.h"
 

@@ -1,19 +1,18 @@
 // ExecuteLine: one program line, split into statements at ":" and each
 // dispatched by its first word.
-#include "statements/dispatcher.h"
+#include "script/line_executor.h"
 
 #include <optional>
 
 #include "script/activation.h"
 #include "script/debug_stepping.h"
 #include "script/error_handling.h"
-#include "script/errors.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
-#include "script/line_executor.h"
+#include "script/variables.h"
+#include "values/errors.h"
 #include "values/script_object.h"
 #include "values/value.h"
-#include "values/variables.h"
 
 namespace vorna {
 
@@ -59,13 +58,10 @@ StatementEnd RunStatement(Activation& activation) {
   const Keyword* keyword = activation.cursor().ReadKeyword();
   if (keyword == nullptr) return RunNonKeywordStatement(activation);
   // MSGBOX is listed first as a function, but it is a statement too.
-  if (keyword->klass != KeywordClass::Statement && keyword->id != kw::MsgBox) {
+  if (keyword->klass != KeywordClass::Statement && keyword->id != KeywordId::MsgBox) {
     Raise(errorNumbers::InvalidUseOfKeyword);
   }
-  StatementHandler handler = FindStatementHandler(keyword->id);
-  // A family that has not registered its statements yet.
-  if (handler == nullptr) Raise(errorNumbers::FunctionalityNotImplemented);
-  return handler(activation);
+  return activation.interpreter().statements().Run(keyword->id, activation);
 }
 
 }  // namespace

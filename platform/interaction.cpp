@@ -1,20 +1,4 @@
-#include "platform/platform.h"
-
-namespace vorna::platform {
-
-namespace {
-Platform installed;
-}
-
-Platform& Current() {
-  return installed;
-}
-
-void SetPlatform(const Platform& platform) {
-  installed = platform;
-}
-
-}  // namespace vorna::platform
+#include "platform/interaction.h"
 
 namespace vorna::platform {
 

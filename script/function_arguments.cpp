@@ -1,4 +1,4 @@
-#include "builtins/arguments.h"
+#include "script/function_arguments.h"
 
 #include "script/activation.h"
 #include "values/value.h"
