@@ -22,17 +22,18 @@ set(VORNA_STANDS_ON_platform/installed "platform")
 set(VORNA_STANDS_ON_platform/portable "platform")
 set(VORNA_STANDS_ON_platform/win32 "platform")
 set(VORNA_STANDS_ON_installdata "platform")
+set(VORNA_STANDS_ON_uninstall "installdata")
 set(VORNA_STANDS_ON_values "")
 set(VORNA_STANDS_ON_script "values;installdata")
 set(VORNA_STANDS_ON_statements "script")
 set(VORNA_STANDS_ON_builtins "script")
-set(VORNA_STANDS_ON_install "script")
+set(VORNA_STANDS_ON_install "script;uninstall")
 set(VORNA_STANDS_ON_host/startup "statements;builtins;install;platform/installed")
 
 # The floors whose sources are checked, and the floors whose sources may
 # include system headers (they are the machine's side of the platform).
 set(VORNA_FLOORS resources platform platform/installed platform/portable platform/win32
-    installdata values script statements builtins install host/startup)
+    installdata uninstall values script statements builtins install host/startup)
 set(VORNA_SYSTEM_FLOORS platform/portable platform/win32)
 
 # The library that holds a floor's code (none for the header-only resources).
@@ -41,6 +42,7 @@ set(VORNA_LIBRARY_platform/installed vorna_platform_installed)
 set(VORNA_LIBRARY_platform/portable vorna_platform_portable)
 set(VORNA_LIBRARY_platform/win32 vorna_platform_win32)
 set(VORNA_LIBRARY_installdata vorna_installdata)
+set(VORNA_LIBRARY_uninstall vorna_uninstall)
 set(VORNA_LIBRARY_values vorna_values)
 set(VORNA_LIBRARY_script vorna_script)
 set(VORNA_LIBRARY_statements vorna_statements)

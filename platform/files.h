@@ -57,6 +57,22 @@ class File {
 
 enum class DriveType { Unknown, NoRootDir, Removable, Fixed, Remote, CdRom, RamDisk };
 
+/// What stands at a path, the path itself looked at (a link is not followed).
+enum class PathKind {
+  Unknown,  // it could not be examined
+  Missing,  // nothing is there
+  File,
+  Folder,
+  Link,  // a symbolic link, junction or other reparse point, whatever it points at
+};
+
+/// A path's kind and, for a file, its size and last write time.
+struct PathFacts {
+  PathKind kind = PathKind::Unknown;
+  uint64_t size = 0;
+  FileTime lastWrite;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -78,6 +94,21 @@ class FileSystem {
   virtual DriveType GetDriveType(const std::string& root) = 0;
   virtual bool VolumeLabel(const std::string& root, std::string* label) = 0;
   virtual bool FreeSpace(const std::string& root, uint64_t* bytes) = 0;
+  /// What stands at path, without following a link at its last name. A file
+  /// system that cannot tell answers Unknown, and whatever relies on it then
+  /// leaves the path alone.
+  virtual PathFacts Inspect(const std::string& path);
+  /// Asks the system to delete the file when the machine next starts (a
+  /// running program's own file cannot be deleted before); false where that
+  /// cannot be arranged.
+  virtual bool DeleteAtRestart(const std::string& path);
 };
+
+inline PathFacts FileSystem::Inspect(const std::string&) {
+  return PathFacts{};
+}
+inline bool FileSystem::DeleteAtRestart(const std::string&) {
+  return false;
+}
 
 }  // namespace vorna::platform

@@ -73,6 +73,25 @@ class Registry {
                              uint32_t size) = 0;
   /// Closes an opened key; closing a root handle does nothing.
   virtual RegStatus CloseKey(KeyHandle key) = 0;
+  /// Deletes a value (empty name = the key's default value).
+  virtual RegStatus DeleteValue(KeyHandle key, const std::string& name);
+  /// Deletes the key subkey (one name) below parent, with its values; a key
+  /// that still has subkeys is not deleted.
+  virtual RegStatus DeleteKey(KeyHandle parent, const std::string& subkey);
+  /// Counts the subkeys and the values of an open key.
+  virtual RegStatus CountEntries(KeyHandle key, uint32_t* subkeys, uint32_t* values);
 };
+
+// A registry that cannot delete or count (a tool's) refuses, so that an
+// uninstall leaves its keys and values in place.
+inline RegStatus Registry::DeleteValue(KeyHandle, const std::string&) {
+  return kRegAccessDenied;
+}
+inline RegStatus Registry::DeleteKey(KeyHandle, const std::string&) {
+  return kRegAccessDenied;
+}
+inline RegStatus Registry::CountEntries(KeyHandle, uint32_t*, uint32_t*) {
+  return kRegAccessDenied;
+}
 
 }  // namespace vorna::platform

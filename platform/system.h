@@ -22,7 +22,25 @@ class System {
   virtual void DebugOutput(const std::string& text) = 0;
   /// Ends the process at once with the given exit code.
   [[noreturn]] virtual void ExitProcess(int code) = 0;
+  /// The folder for temporary files; nullopt on a system without one.
+  virtual std::optional<std::string> TemporaryFolder();
+  /// The id of this process (0 where processes have none).
+  virtual uint32_t ProcessId();
+  /// Waits until the process with that id has ended; false when it cannot
+  /// wait for it (no such process is then running either, or the system
+  /// starts none).
+  virtual bool WaitForProcess(uint32_t id);
 };
+
+inline std::optional<std::string> System::TemporaryFolder() {
+  return std::nullopt;
+}
+inline uint32_t System::ProcessId() {
+  return 0;
+}
+inline bool System::WaitForProcess(uint32_t) {
+  return false;
+}
 
 /// The text console that OPTION CONSOLE opens.
 class Console {

@@ -240,4 +240,25 @@ bool PortableFileSystem::FreeSpace(const std::string& root, uint64_t* bytes) {
   return true;
 }
 
+PathFacts PortableFileSystem::Inspect(const std::string& path) {
+  PathFacts facts;
+  std::optional<std::string> host = HostPath(path);
+  struct stat info;
+  if (!host) return facts;
+  if (lstat(host->c_str(), &info) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) facts.kind = PathKind::Missing;
+    return facts;
+  }
+  if (S_ISLNK(info.st_mode)) {
+    facts.kind = PathKind::Link;
+  } else if (S_ISDIR(info.st_mode)) {
+    facts.kind = PathKind::Folder;
+  } else if (S_ISREG(info.st_mode)) {
+    facts.kind = PathKind::File;
+    facts.size = static_cast<uint64_t>(info.st_size);
+    facts.lastWrite = FromTimespec(info.st_mtim);
+  }
+  return facts;
+}
+
 }  // namespace vorna::platform

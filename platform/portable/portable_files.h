@@ -51,6 +51,7 @@ class PortableFileSystem : public FileSystem {
   DriveType GetDriveType(const std::string& root) override;
   bool VolumeLabel(const std::string& root, std::string* label) override;
   bool FreeSpace(const std::string& root, uint64_t* bytes) override;
+  PathFacts Inspect(const std::string& path) override;
 
   /// The sandbox that maps the paths (its current folder is the process's).
   Sandbox& sandbox() { return sandbox_; }

@@ -1,6 +1,7 @@
 #include "platform/portable/portable_registry.h"
 
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -174,6 +175,47 @@ RegStatus PortableRegistry::SetValue(KeyHandle key, const std::string& name, Reg
 RegStatus PortableRegistry::CloseKey(KeyHandle key) {
   if (IsRootHandle(key)) return kRegSuccess;
   return open_.erase(key) == 1 ? kRegSuccess : kRegInvalidHandle;
+}
+
+RegStatus PortableRegistry::DeleteValue(KeyHandle key, const std::string& name) {
+  RegNode* node = NodeOf(key);
+  if (!node) return kRegInvalidHandle;
+  const RegValue* existing = node->Value(name);
+  if (!existing) return kRegFileNotFound;
+  if (!writable_) return kRegAccessDenied;
+  RegValue previous = *existing;
+  node->RemoveValue(name);
+  if (Save()) return kRegSuccess;
+  node->SetValue(std::move(previous));
+  return kRegWriteFault;
+}
+
+RegStatus PortableRegistry::DeleteKey(KeyHandle parent, const std::string& subkey) {
+  RegNode* node = NodeOf(parent);
+  if (!node) return kRegInvalidHandle;
+  if (subkey.empty() || subkey.find('\\') != std::string::npos) return kRegInvalidParameter;
+  RegNode* child = node->Child(subkey);
+  if (!child) return kRegFileNotFound;
+  if (!child->children().empty() || !writable_) return kRegAccessDenied;
+  std::string name = child->name();
+  std::map<std::string, RegValue> values = child->values();
+  for (auto it = open_.begin(); it != open_.end();) {
+    it = it->second == child ? open_.erase(it) : std::next(it);
+  }
+  node->RemoveChild(name);
+  if (Save()) return kRegSuccess;
+  // Put the key back as it was; the handles that went stale stay so.
+  RegNode* restored = node->AddChild(name);
+  for (auto& entry : values) restored->SetValue(std::move(entry.second));
+  return kRegWriteFault;
+}
+
+RegStatus PortableRegistry::CountEntries(KeyHandle key, uint32_t* subkeys, uint32_t* values) {
+  RegNode* node = NodeOf(key);
+  if (!node) return kRegInvalidHandle;
+  if (subkeys) *subkeys = static_cast<uint32_t>(node->children().size());
+  if (values) *values = static_cast<uint32_t>(node->values().size());
+  return kRegSuccess;
 }
 
 }  // namespace vorna::platform

@@ -43,6 +43,10 @@ class PortableRegistry : public Registry {
   RegStatus SetValue(KeyHandle key, const std::string& name, RegType type, const void* data,
                      uint32_t size) override;
   RegStatus CloseKey(KeyHandle key) override;
+  RegStatus DeleteValue(KeyHandle key, const std::string& name) override;
+  /// Handles still open on the deleted key go stale, as on Windows.
+  RegStatus DeleteKey(KeyHandle parent, const std::string& subkey) override;
+  RegStatus CountEntries(KeyHandle key, uint32_t* subkeys, uint32_t* values) override;
 
   /// Makes the nth call of that kind from now on fail (n counts from 1; 0 disarms).
   void FailNth(RegistryCall call, uint64_t n);

@@ -198,4 +198,29 @@ bool Win32FileSystem::FreeSpace(const std::string& root, uint64_t* bytes) {
   return true;
 }
 
+PathFacts Win32FileSystem::Inspect(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  PathFacts facts;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    DWORD error = GetLastError();
+    bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    facts.kind = missing ? PathKind::Missing : PathKind::Unknown;
+    return facts;
+  }
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+    facts.kind = PathKind::Link;
+  } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    facts.kind = PathKind::Folder;
+  } else {
+    facts.kind = PathKind::File;
+    facts.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    facts.lastWrite = FromFiletime(data.ftLastWriteTime);
+  }
+  return facts;
+}
+
+bool Win32FileSystem::DeleteAtRestart(const std::string& path) {
+  return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
+}
+
 }  // namespace vorna::platform

@@ -29,6 +29,10 @@ class Win32FileSystem : public FileSystem {
   DriveType GetDriveType(const std::string& root) override;
   bool VolumeLabel(const std::string& root, std::string* label) override;
   bool FreeSpace(const std::string& root, uint64_t* bytes) override;
+  /// GetFileAttributesExA, which reports a link itself rather than its target.
+  PathFacts Inspect(const std::string& path) override;
+  /// MoveFileExA with MOVEFILE_DELAY_UNTIL_REBOOT (administrators only).
+  bool DeleteAtRestart(const std::string& path) override;
 };
 
 }  // namespace vorna::platform

@@ -67,4 +67,33 @@ RegStatus Win32Registry::CloseKey(KeyHandle key) {
   return RegCloseKey(ToHkey(key));
 }
 
+RegStatus Win32Registry::DeleteValue(KeyHandle key, const std::string& name) {
+  return RegDeleteValueA(ToHkey(key), name.c_str());
+}
+
+RegStatus Win32Registry::DeleteKey(KeyHandle parent, const std::string& subkey) {
+  // RegDeleteKeyA removes a key with subkeys on some systems; the interface
+  // promises it never does.
+  HKEY key = nullptr;
+  LONG status = RegOpenKeyExA(ToHkey(parent), subkey.c_str(), 0, KEY_READ, &key);
+  if (status != ERROR_SUCCESS) return status;
+  DWORD subkeys = 0;
+  status = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  if (status != ERROR_SUCCESS) return status;
+  if (subkeys != 0) return ERROR_ACCESS_DENIED;
+  return RegDeleteKeyA(ToHkey(parent), subkey.c_str());
+}
+
+RegStatus Win32Registry::CountEntries(KeyHandle key, uint32_t* subkeys, uint32_t* values) {
+  DWORD keyCount = 0;
+  DWORD valueCount = 0;
+  LONG status = RegQueryInfoKeyA(ToHkey(key), nullptr, nullptr, nullptr, &keyCount, nullptr,
+                                 nullptr, &valueCount, nullptr, nullptr, nullptr, nullptr);
+  if (subkeys) *subkeys = keyCount;
+  if (values) *values = valueCount;
+  return status;
+}
+
 }  // namespace vorna::platform

@@ -15,6 +15,9 @@ class Win32Registry : public Registry {
   RegStatus SetValue(KeyHandle key, const std::string& name, RegType type, const void* data,
                      uint32_t size) override;
   RegStatus CloseKey(KeyHandle key) override;
+  RegStatus DeleteValue(KeyHandle key, const std::string& name) override;
+  RegStatus DeleteKey(KeyHandle parent, const std::string& subkey) override;
+  RegStatus CountEntries(KeyHandle key, uint32_t* subkeys, uint32_t* values) override;
 };
 
 }  // namespace vorna::platform

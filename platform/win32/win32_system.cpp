@@ -57,4 +57,25 @@ void Win32System::ExitProcess(int code) {
   ::ExitProcess(static_cast<UINT>(code));
 }
 
+std::optional<std::string> Win32System::TemporaryFolder() {
+  char buffer[MAX_PATH + 1];
+  DWORD length = GetTempPathA(sizeof buffer, buffer);
+  if (length == 0 || length >= sizeof buffer) return std::nullopt;
+  std::string folder(buffer, length);
+  if (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
+uint32_t Win32System::ProcessId() {
+  return static_cast<uint32_t>(GetCurrentProcessId());
+}
+
+bool Win32System::WaitForProcess(uint32_t id) {
+  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+  if (process == nullptr) return false;
+  DWORD waited = WaitForSingleObject(process, INFINITE);
+  CloseHandle(process);
+  return waited == WAIT_OBJECT_0;
+}
+
 }  // namespace vorna::platform

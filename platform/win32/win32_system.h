@@ -14,6 +14,10 @@ class Win32System : public System {
   void Beep(unsigned type) override;
   void DebugOutput(const std::string& text) override;
   [[noreturn]] void ExitProcess(int code) override;
+  /// GetTempPathA, without its trailing backslash.
+  std::optional<std::string> TemporaryFolder() override;
+  uint32_t ProcessId() override;
+  bool WaitForProcess(uint32_t id) override;
 };
 
 }  // namespace vorna::platform

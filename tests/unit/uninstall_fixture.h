@@ -1,0 +1,169 @@
+// A sandbox machine for the uninstall tests, with an install that tells a
+// record writer about each change it makes, as the runtime's events do.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/portable/portable_files.h"
+#include "platform/portable/portable_registry.h"
+#include "platform/portable/portable_shell.h"
+#include "platform/portable/portable_system.h"
+#include "platform/portable/shell_folders_seed.h"
+#include "temp_folder.h"
+#include "uninstall/record_writer.h"
+#include "uninstall/removal.h"
+
+namespace vorna::testing {
+
+constexpr const char* kHello = "C:\\Program Files\\Hello";
+constexpr const char* kRecordFile = "C:\\Program Files\\Hello\\UNINSTALL.DAT";
+constexpr const char* kHelloKey =
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hello";
+constexpr const char* kDesktopLink = "C:\\Users\\User\\Desktop\\Hello.lnk";
+
+/// A fresh sandbox with the shell folders of a new machine, and the
+/// install's and the uninstall's steps on it.
+class UninstallSandbox {
+ public:
+  UninstallSandbox()
+      : files_(folder_.path(), "C:\\SETUP.EXE"),
+        registry_(folder_.path()),
+        system_(stderr),
+        shell_(files_.sandbox(), diagnostics_) {
+    std::string error;
+    EXPECT_TRUE(registry_.Load(&error)) << error;
+    EXPECT_TRUE(platform::SeedShellFolders(registry_, files_.sandbox()));
+    machine_.files = &files_;
+    machine_.registry = &registry_;
+    machine_.system = &system_;
+    machine_.shell = &shell_;
+    writer_ = std::make_unique<RecordWriter>(machine_);
+  }
+
+  /// Creates a folder and notes it.
+  void MakeFolder(const std::string& path) {
+    ASSERT_TRUE(files_.CreateFolder(path)) << path;
+    Note(EntryKind::Folder, path);
+  }
+  /// Writes a file with a last write time of its own and notes it, new or replaced.
+  void WriteFile(const std::string& path, const std::string& text, uint64_t time = 1) {
+    bool existed = files_.Inspect(path).kind != platform::PathKind::Missing;
+    auto file = files_.Open(path, platform::Access::Write, platform::Share::None,
+                            platform::Creation::CreateAlways);
+    ASSERT_TRUE(file && file->Write(text.data(), text.size())) << path;
+    platform::FileTime when{132000000000000000ULL + time * 10000000ULL};
+    ASSERT_TRUE(file->SetTimes({when, when, when}));
+    file.reset();
+    RecordEntry entry = Entry(EntryKind::File, path);
+    entry.origin = existed ? FileOrigin::Replaced : FileOrigin::New;
+    entry.size = text.size();
+    entry.lastWrite = when;
+    writer_->Note(entry);
+  }
+  /// Makes a shortcut and notes it.
+  void MakeShortcut(const std::string& target, const std::string& link) {
+    ASSERT_GE(shell_.CreateShortcut(target, link, "test"), 0) << link;
+    Note(EntryKind::Shortcut, link);
+  }
+  /// Writes a registry value, creating (and noting) the keys missing on the way.
+  void WriteValue(const std::string& keyName, const std::string& name, const std::string& data) {
+    RecordKey key = *ParseRecordKey(keyName);
+    platform::KeyHandle current = platform::RootHandle(key.root);
+    RecordKey reached{key.root, {}};
+    for (const std::string& segment : key.segments) {
+      reached.segments.push_back(segment);
+      platform::KeyHandle next = 0;
+      if (registry_.OpenKey(current, segment, platform::kKeyReadWrite, &next) != 0) {
+        ASSERT_EQ(registry_.CreateKey(current, segment, &next), 0);
+        Note(EntryKind::Key, reached.Text());
+      }
+      registry_.CloseKey(current);
+      current = next;
+    }
+    ASSERT_EQ(registry_.SetValue(current, name, platform::RegType::Sz, data.c_str(),
+                                 static_cast<uint32_t>(data.size() + 1)),
+              0);
+    registry_.CloseKey(current);
+    RecordEntry entry = Entry(EntryKind::Value, keyName);
+    entry.valueName = name;
+    writer_->Note(entry);
+  }
+  void Note(EntryKind kind, const std::string& name) { writer_->Note(Entry(kind, name)); }
+  static RecordEntry Entry(EntryKind kind, const std::string& name) {
+    RecordEntry entry;
+    entry.kind = kind;
+    entry.name = name;
+    return entry;
+  }
+
+  /// The sample product's install: folders, files, shortcuts, registry, record.
+  void InstallHello(const std::string& readme = "Hello\r\n") {
+    MakeFolder("C:\\Program Files");
+    MakeFolder(kHello);
+    WriteFile(std::string(kHello) + "\\README.TXT", readme);
+    MakeFolder(std::string(kHello) + "\\docs");
+    WriteFile(std::string(kHello) + "\\docs\\CHANGES.TXT", "1.0\r\n");
+    WriteFile(std::string(kHello) + "\\UNINSTALL.EXE", "MZ runtime");
+    ASSERT_TRUE(writer_->Start(kRecordFile, "Hello")) << writer_->failure();
+    MakeShortcut(std::string(kHello) + "\\README.TXT", kDesktopLink);
+    WriteValue(kHelloKey, "DisplayName", "Hello");
+    WriteValue("HKEY_CURRENT_USER\\Software\\Hello", "Greeting", "Hi");
+  }
+
+  /// Every file below the root with its content, and the registry's text.
+  std::string Snapshot() const {
+    std::ostringstream text;
+    std::map<std::string, std::string> entries;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder_.path())) {
+      std::string name = item.path().string().substr(folder_.path().size());
+      entries[name] = item.is_regular_file() ? ReadHostFile(item.path().string()) : "<folder>";
+    }
+    for (const auto& [name, content] : entries) text << name << " = " << content << "\n";
+    return text.str();
+  }
+
+  /// Reads the record and runs the removal on it over machine (this
+  /// sandbox's unless given); the steps it reported.
+  RemovalOutcome Uninstall(std::vector<RemovalStep>* steps = nullptr,
+                           const std::string& own = "A:\\SETUP.EXE",
+                           const platform::Platform* machine = nullptr) {
+    std::string text = ReadHostFile(Host(kRecordFile));
+    RecordProblem problem;
+    std::optional<InstallRecord> record = ParseRecord(text, &problem);
+    EXPECT_TRUE(record) << problem.line << ": " << problem.reason;
+    if (!record) return {RemovalEnd::Failed, "unreadable"};
+    RecordRemoval removal(machine ? *machine : machine_, *ParseRecordPath(kRecordFile), *record,
+                          [steps](const RemovalStep& step) {
+                            if (steps) steps->push_back(step);
+                          });
+    return removal.Run(own);
+  }
+
+  /// The host path of a sandbox path on drive C.
+  std::string Host(const std::string& windowsPath) const {
+    std::string host = folder_.path() + "/C" + windowsPath.substr(2);
+    for (char& c : host) c = c == '\\' ? '/' : c;
+    return host;
+  }
+
+  TempFolder folder_;
+  std::ostringstream diagnostics_;
+  platform::PortableFileSystem files_;
+  platform::PortableRegistry registry_;
+  platform::PortableSystem system_;
+  platform::PortableShell shell_;
+  platform::Platform machine_;
+  std::unique_ptr<RecordWriter> writer_;
+};
+
+class UninstallTest : public ::testing::Test, public UninstallSandbox {};
+
+}  // namespace vorna::testing
