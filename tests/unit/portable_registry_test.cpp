@@ -258,6 +258,29 @@ TEST_F(PortableRegistryTest, AFailedSaveUndoesTheChangeAndKeepsTheOldFile) {
   EXPECT_EQ(nowhere.OpenKeyCount(), 0u);
 }
 
+TEST_F(PortableRegistryTest, DeletionsTakeOnlyEmptyKeysStaleTheirHandlesAndUndoAFailedSave) {
+  KeyHandle hello = Create(kUser, "Software\\Hello\\Settings");
+  SetText(hello, "Colour", "blue");
+  KeyHandle software = Create(kUser, "Software");
+  KeyHandle parent = 0;
+  ASSERT_EQ(Open(kUser, "Software\\Hello", &parent), kRegSuccess);
+  EXPECT_EQ(registry_.DeleteKey(software, "Hello"), kRegAccessDenied) << "it has a subkey";
+  uint32_t subkeys = 9, values = 9;
+  EXPECT_EQ(registry_.CountEntries(hello, &subkeys, &values), kRegSuccess);
+  EXPECT_EQ(subkeys, 0u);
+  EXPECT_EQ(values, 1u);
+  registry_.FailNth(RegistryCall::Save, 1);
+  EXPECT_EQ(registry_.DeleteValue(hello, "colour"), kRegWriteFault);
+  EXPECT_EQ(registry_.DeleteValue(hello, "colour"), kRegSuccess);
+  EXPECT_EQ(registry_.DeleteValue(hello, "colour"), kRegFileNotFound);
+  registry_.FailNth(RegistryCall::Save, 1);
+  EXPECT_EQ(registry_.DeleteKey(parent, "SETTINGS"), kRegWriteFault);
+  EXPECT_EQ(registry_.DeleteKey(parent, "SETTINGS"), kRegSuccess);
+  EXPECT_EQ(registry_.CountEntries(hello, &subkeys, &values), kRegInvalidHandle);
+  EXPECT_EQ(Reload()->OpenKey(kUser, "Software\\Hello\\Settings", kKeyReadWrite, &parent),
+            kRegFileNotFound);
+}
+
 TEST_F(PortableRegistryTest, QueryFollowsTheWindowsBufferRules) {
   KeyHandle key = Create(kUser, "Q");
   ASSERT_EQ(SetText(key, "V", "12345"), kRegSuccess);
