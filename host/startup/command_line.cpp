@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "host/startup/uninstall_arguments.h"
+
 namespace vorna {
 
 namespace {
@@ -36,6 +38,9 @@ const char* ReadSwitch(const char* p, CommandLine* line) {
     case 'S':
       line->startupSwitch = StartupSwitch::Source;
       break;
+    case 'U':
+      line->startupSwitch = StartupSwitch::Uninstall;
+      break;
     default:
       line->startupSwitch = StartupSwitch::Invalid;
       line->refusal = InvalidSwitchText(p);
@@ -52,6 +57,10 @@ CommandLine ParseCommandLine(const char* text) {
   if (*p == '-' || *p == '/') {
     p = ReadSwitch(p + 1, &line);
     if (!line.refusal.empty()) return line;
+    if (line.startupSwitch == StartupSwitch::Uninstall) {
+      ReadUninstallArguments(p, &line);
+      return line;
+    }
   }
   p = SkipBlanks(p);
   line.fileName = *p == '\0' ? kDefaultStartupFile : p;

@@ -2,20 +2,24 @@
 //
 // The text is what follows the program name. Only the first switch counts; a
 // second one is simply part of the file name, so "-d -s" runs the file "-s".
+// An uninstall names its record instead of a start-up file: -U "RECORD"
+// (uninstall_arguments.h).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vorna {
 
 /// The switch given on the command line, if any.
 enum class StartupSwitch {
-  None,     // no switch: just run the start-up file
-  Help,     // "-?" or "-H": show that there are no arguments, run nothing
-  Debug,    // "-D": run under the debugger connection
-  Source,   // "-S": accepted, no further effect
-  Invalid,  // any other letter: refused, run nothing
+  None,       // no switch: just run the start-up file
+  Help,       // "-?" or "-H": show that there are no arguments, run nothing
+  Debug,      // "-D": run under the debugger connection
+  Source,     // "-S": accepted, no further effect
+  Uninstall,  // "-U RECORD": remove what the install record lists (no script runs)
+  Invalid,    // any other letter: refused, run nothing
 };
 
 /// What the command line asks for.
@@ -25,6 +29,10 @@ struct CommandLine {
   std::string fileName;
   /// When not empty, the run is refused: the start-up message to show instead.
   std::string refusal;
+  /// The install record of an uninstall (-U).
+  std::string uninstallRecord;
+  /// The process an uninstall's copy waits for before it finishes (-U ... -W ID); 0 for none.
+  uint32_t waitForProcess = 0;
 };
 
 /// The start-up file name used when the command line names none.

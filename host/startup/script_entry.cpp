@@ -6,6 +6,7 @@
 #include "host/startup/language_setup.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "host/startup/uninstall_run.h"
 #include "platform/installed_platform.h"
 #include "script/interpreter.h"
 #include "values/errors.h"
@@ -40,6 +41,10 @@ void RunScriptEntry(const char* commandLine) {
   CommandLine line = ParseCommandLine(commandLine);
   if (!line.refusal.empty()) {
     ShowStartupMessage(line.refusal);
+    return;
+  }
+  if (line.startupSwitch == StartupSwitch::Uninstall) {
+    RunUninstall(machine, line);
     return;
   }
   if (line.startupSwitch == StartupSwitch::Debug) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "host/startup/uninstall_arguments.h"
+
 namespace vorna {
 namespace {
 
@@ -92,6 +94,31 @@ TEST(CommandLineTest, LongerNamesAreRefused) {
 
   CommandLine huge = ParseCommandLine(("-d" + std::string(100000, 'b')).c_str());
   EXPECT_NE(huge.refusal, "");
+}
+
+}  // namespace
+}  // namespace vorna
+
+namespace vorna {
+namespace {
+
+TEST(CommandLineTest, AnUninstallNamesItsRecordAndItsCopyTheProcessItWaitsFor) {
+  CommandLine line = ParseCommandLine(" /u \"C:\\Program Files\\Hello\\UNINSTALL.DAT\"");
+  EXPECT_EQ(line.startupSwitch, StartupSwitch::Uninstall);
+  EXPECT_EQ(line.uninstallRecord, "C:\\Program Files\\Hello\\UNINSTALL.DAT");
+  EXPECT_EQ(line.refusal, "");
+  line = ParseCommandLine("-U C:\\Apps\\UNINSTALL.DAT -w 4242");
+  EXPECT_EQ(line.uninstallRecord, "C:\\Apps\\UNINSTALL.DAT");
+  EXPECT_EQ(line.waitForProcess, 4242u);
+}
+
+TEST(CommandLineTest, AnUninstallWithoutAWholeRecordNameIsRefused) {
+  EXPECT_EQ(ParseCommandLine("-U").refusal, kNoRecordText);
+  EXPECT_EQ(ParseCommandLine("-U \"C:\\Apps\\UNINSTALL.DAT").refusal, kUnclosedRecordText);
+  EXPECT_EQ(ParseCommandLine("-U C:\\Apps\\UNINSTALL.DAT extra").refusal,
+            "Unexpected text after the uninstall record: extra.");
+  EXPECT_NE(ParseCommandLine("-U C:\\UNINSTALL.DAT -W").refusal, "");
+  EXPECT_NE(ParseCommandLine("-U C:\\UNINSTALL.DAT -W 0").refusal, "");
 }
 
 }  // namespace
