@@ -20,6 +20,19 @@ std::string Cut(const std::string& text, size_t limit) {
 
 constexpr const char* kResumeNextTarget = "*";
 
+/// The module's line number (from 1) of the activation's current line; 0 when none.
+int32_t CurrentLineNumber(const Activation& activation) {
+  return activation.currentLine ? activation.currentLine->lineNumber() + 1 : 0;
+}
+
+/// Reports a script error that nothing in the script took.
+void ReportScriptError(Activation& activation, const ErrorRecord& record) {
+  platform::Emit(
+      activation.interpreter().machine(),
+      platform::event::ScriptError{record.module, record.procedure, CurrentLineNumber(activation),
+                                   record.statement, record.message});
+}
+
 }  // namespace
 
 void RecordError(Activation& activation, int32_t number) {
@@ -39,11 +52,14 @@ LineOutcome ShowErrorDialog(Activation& activation) {
   const ErrorRecord& record = interpreter.errorRecord();
   platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
                                interpreter.connectedFlag != 0};
+  ReportScriptError(activation, record);
   platform::Interaction* interaction = interpreter.machine().interaction;
   platform::ErrorAnswer answer =
       interaction ? interaction->ErrorDialog(report) : platform::ErrorAnswer::Failed;
   switch (answer) {
     case platform::ErrorAnswer::Abort:
+      platform::Emit(interpreter.machine(),
+                     platform::event::RunFailed{"a script error was answered with Abort"});
       interpreter.stopFlag() = 1;
       return LineOutcome::Advance;
     case platform::ErrorAnswer::Retry:
@@ -77,6 +93,13 @@ void ReportTextError(Activation& activation, const char* text) {
   Interpreter& interpreter = activation.interpreter();
   HostOutputFormat(interpreter, "?%s ERROR:\n", text);
   HostOutputFormat(interpreter, "%s\n", activation.cursor().text().c_str());
+  ErrorRecord record{text, activation.cursor().text(),
+                     activation.module ? std::string(activation.module->nameField())
+                                       : std::string(kGlobalProcedureName),
+                     activation.procedureName, 0};
+  ReportScriptError(activation, record);
+  platform::Emit(interpreter.machine(),
+                 platform::event::RunFailed{std::string("internal error: ") + text});
   activation.currentLine = nullptr;
 }
 

@@ -2,8 +2,10 @@
 //
 // The interpreter runs on the main thread. Message boxes and dialogs become
 // questions on standard error, answered from the answers file, the terminal
-// or the default button. The exit code is 0 like the runtime's; 2 means the
-// runner itself was misused (bad option, unreadable or unfitting answers).
+// or the default button. The exit code tells how the run ended: 0 success,
+// 1 failed, 3 cancelled (the runtime's 0, 1603 and 1602 in 8 bits); 2 means
+// the runner itself was misused (bad option, unreadable or unfitting answers).
+// When the run ends, a report of what it did is printed on standard error.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,6 +15,7 @@
 #include <iostream>
 #include <string>
 
+#include "host/portable/run_report.h"
 #include "host/portable/runner_options.h"
 #include "host/portable/sandbox_setup.h"
 #include "host/startup/script_entry.h"
@@ -147,16 +150,21 @@ int main(int argc, char** argv) {
   machine.interaction = &interaction;
   machine.registry = &registry;
   machine.shell = &shell;
+  vorna::platform::InstallEvents events;
+  vorna::RunReport report(std::cerr);
+  events.Attach(report);
+  machine.events = &events;
   vorna::platform::SetPlatform(machine);
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunScriptEntry(options.commandLine.c_str());
+  vorna::RunHost host{vorna::kSandboxExitCodes};
+  int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {
     std::fprintf(stderr, "vorna-run: %zu answers were not used\n", source.unusedAnswers());
   }
   std::fflush(stdout);
   root.Finish();
-  return 0;
+  return exitCode;
 }

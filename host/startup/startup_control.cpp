@@ -14,15 +14,15 @@ namespace vorna {
 namespace {
 
 /// Loads one module; on a script error shows the start-up message naming it.
-bool LoadNamedModule(platform::FileSystem& files, NodeList& modules, const char* name) {
+bool LoadNamedModule(const platform::Platform& machine, NodeList& modules, const char* name) {
   try {
-    LoadModule(files, modules, name);
+    LoadModule(*machine.files, modules, name);
     return true;
   } catch (errorNumbers number) {
     const char* message = MessageOf(static_cast<int32_t>(number));
-    ShowStartupMessage(ModuleLoadFailureText(name, message != nullptr ? message : "Error"));
+    FailStartup(machine, ModuleLoadFailureText(name, message != nullptr ? message : "Error"));
   } catch (const InternalError& error) {
-    ShowStartupMessage(ModuleLoadFailureText(name, error.text));
+    FailStartup(machine, ModuleLoadFailureText(name, error.text));
   }
   return false;
 }
@@ -33,13 +33,14 @@ std::string ModuleLoadFailureText(const std::string& moduleName, const std::stri
   return "Cannot load module " + moduleName + ": " + reason + ".";
 }
 
-bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
+bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
                         NodeList& modules) {
   ContainerReader reader(*machine.files);
   SetContainerKey(kInstallerKey);
   if (!reader.OpenEntry(fileName.c_str(), "r")) {
-    ShowFileNotFound(fileName);
-    machine.system->ExitProcess(0);
+    ShowFileNotFound(machine, fileName);
+    platform::Emit(machine, platform::event::RunFailed{"no start-up control entry " + fileName});
+    return false;
   }
   // The reader writes up to two bytes past the line limit.
   char line[kControlLineLimit + 2];
@@ -47,7 +48,7 @@ bool LoadStartupControl(platform::Platform& machine, const std::string& fileName
   while (loaded && !reader.AtEndOfEntry()) {
     if (reader.ReadLine(line, kControlLineLimit) == nullptr) break;
     line[std::strcspn(line, "\r\n")] = '\0';
-    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(*machine.files, modules, line);
+    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(machine, modules, line);
   }
   reader.Close();
   return loaded;

@@ -13,11 +13,11 @@ namespace vorna {
 constexpr size_t kControlLineLimit = 80;
 
 /// Loads every module the control entry fileName names into modules, reading
-/// through machine's file system.
-/// A missing entry shows the "File Not Found" box and ends the process with
-/// exit code 0. Answers false when a module could not be loaded; the start-up
-/// message has then named it and the run must end.
-bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
+/// through machine's file system. Answers false, with the run reported as
+/// failed, when the entry is missing (after the "File Not Found" box) or a
+/// module could not be loaded (after the start-up message naming it); the
+/// run must then end.
+bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
                         NodeList& modules);
 
 /// The start-up message for a module that failed to load.

@@ -75,8 +75,8 @@ case_script_error_dialog() {
   fi
   if ! code=$(wait_exit "$name" 10); then
     problem=${problem:-"the process did not end after Abort"}
-  elif [ "$code" != 0 ]; then
-    problem=${problem:-"exit code $code"}
+  elif [ "$code" != "$EXIT_FAILED" ]; then
+    problem=${problem:-"exit code $code after Abort, expected $EXIT_FAILED (1603)"}
   fi
   if [ -z "$problem" ]; then
     [ "$(dialog_text_count "$name" 10 SETUP)" = 3 ] || problem="module SETUP not shown three times"
@@ -91,7 +91,7 @@ case_script_error_dialog() {
   if [ -n "$problem" ]; then
     fail "$name" "$problem (see $OUT/$name.log)"
   else
-    pass "$name (Retry showed the line again, Ignore went on, Abort ended with 0)"
+    pass "$name (Retry showed the line again, Ignore went on, Abort ended the run as failed)"
   fi
   settle "$name"
 }

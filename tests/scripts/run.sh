@@ -13,8 +13,10 @@
 #   ' registry: LINE   a line of the sandbox registry file the run starts with
 #                      (after the REGEDIT4 header; the run then gets a root
 #                      of its own)
+#   ' exit: N          the exit code the run ends with (0 when not given)
 # A script passes when its standard output is exactly the expected lines,
-# every stderr text appears, the exit code is 0 and no sanitizer reported.
+# every stderr text appears, the exit code is the expected one and no
+# sanitizer reported.
 # FILTER, when given, runs only the scripts whose path contains it.
 set -u
 
@@ -55,8 +57,9 @@ run_one() {
   local status=0
   (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$out" 2>"$err") ||
     status=$?
-  local problems=()
-  [ "$status" -eq 0 ] || problems+=("exit code $status")
+  local problems=() expected_status
+  expected_status=$(directive exit "$script" | tail -n1)
+  [ "$status" -eq "${expected_status:-0}" ] || problems+=("exit code $status")
   if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
     problems+=("output differs")
   fi

@@ -1,6 +1,7 @@
 ' Retry in a global area makes the start-up fail: CAN'T EXECUTE PROGRAM.
 ' answers: error Retry
 ' answers: msgbox OK
+' exit: 1
 ' stderr: procedure: <GLOBAL>
 ' stderr: message: Expected AS Keyword Error
 ' stderr: CAN'T EXECUTE PROGRAM

@@ -2,6 +2,7 @@
 ' RUN starts over, and the global area fails this time (Retry).
 ' answers: error Ignore
 ' answers: error Retry
+' exit: 1
 ' stderr: answer: Retry (answers file line 2)
 PRINT "global area fails"
 
