@@ -31,14 +31,22 @@ void RecordError(Activation& activation, int32_t number) {
   record.module = activation.module ? Cut(activation.module->nameField(), kMaxErrorTextLength)
                                     : std::string(kGlobalProcedureName);
   record.procedure = Cut(activation.procedureName, kMaxErrorTextLength);
+  record.line = activation.currentLine ? activation.currentLine->lineNumber() + 1 : 0;
+}
+
+std::string ErrorPlace(const ErrorRecord& record) {
+  if (record.line <= 0) return record.module;
+  return record.module + ", line " + std::to_string(record.line);
 }
 
 LineOutcome ShowErrorDialog(Activation& activation) {
   Interpreter& interpreter = activation.interpreter();
   activation.setSelectValue(nullptr);
   const ErrorRecord& record = interpreter.errorRecord();
-  platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
-                               interpreter.connectedFlag != 0};
+  // The dialog's module field names the line too: the statement text alone
+  // does not say which of several alike lines failed.
+  platform::ErrorReport report{ErrorPlace(record), record.procedure, record.message,
+                               record.statement, interpreter.connectedFlag != 0};
   platform::Interaction* interaction = interpreter.machine().interaction;
   platform::ErrorAnswer answer =
       interaction ? interaction->ErrorDialog(report) : platform::ErrorAnswer::Failed;

@@ -81,14 +81,19 @@ StatementEnd EndIfStatement(Activation& activation) {
 }
 
 // end -> END [IF | CASE | SUB | FUNCTION | ...]; a bare END ends the program.
+// A bare END ends the program from inside a block IF too: stopping needs no
+// balanced blocks, and "IF failed THEN ... END ... END IF" is how scripts
+// give up. Returning from the procedure with a block IF still open is
+// refused: it means that a branch was left by GOTO or lacks its END IF.
 StatementEnd EndStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   cursor.SkipBlanks();
   if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return EndIfStatement(activation);
   if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) return EndCaseStatement(activation);
-  if (activation.ifDepth != 0) Raise(errorNumbers::UnterminatedBlock);
+  const bool endsProgram = cursor.current() == '\0';
+  if (activation.ifDepth != 0 && !endsProgram) Raise(errorNumbers::UnterminatedBlock);
   activation.currentLine = nullptr;
-  if (cursor.current() == '\0') activation.interpreter().stopFlag() = 1;
+  if (endsProgram) activation.interpreter().stopFlag() = 1;
   return StatementEnd::Stay;
 }
 

@@ -1,6 +1,7 @@
 #include "host/startup/startup_control.h"
 
 #include <cstring>
+#include <string>
 
 #include "host/startup/startup_message.h"
 #include "installdata/container.h"
@@ -13,14 +14,21 @@ namespace vorna {
 
 namespace {
 
-/// Loads one module; on a script error shows the start-up message naming it.
+/// Loads one module; on a script error shows the start-up message naming it
+/// and, for an error of one of its lines, the line.
 bool LoadNamedModule(platform::FileSystem& files, NodeList& modules, const char* name) {
+  int32_t failedLine = -1;
   try {
-    LoadModule(files, modules, name);
+    LoadModule(files, modules, name, [&failedLine](errorNumbers number, int32_t line, int32_t) {
+      failedLine = line;
+      throw number;
+    });
     return true;
   } catch (errorNumbers number) {
     const char* message = MessageOf(static_cast<int32_t>(number));
-    ShowStartupMessage(ModuleLoadFailureText(name, message != nullptr ? message : "Error"));
+    std::string reason = message != nullptr ? message : "Error";
+    if (failedLine >= 0) reason += " in line " + std::to_string(failedLine + 1);
+    ShowStartupMessage(ModuleLoadFailureText(name, reason));
   } catch (const InternalError& error) {
     ShowStartupMessage(ModuleLoadFailureText(name, error.text));
   }

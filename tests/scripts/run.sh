@@ -4,7 +4,9 @@
 #   tests/scripts/run.sh BUILD_DIR [FILTER]
 #
 # Each tests/scripts/<feature>/*.bas is one program (its own module, named by
-# a STARTUP.CTL the runner writes). Expectations stand in the script as
+# a STARTUP.CTL the runner writes); the files of a folder beside it named
+# like it with ".files" (e.g. line_numbers.files/) are copied next to it, for
+# modules it LOADs and files it reads. Expectations stand in the script as
 # comments (the apostrophe comment of a line's first statement):
 #   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
 #                      is an empty line)
@@ -42,6 +44,7 @@ run_one() {
   local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
   rm -rf "$case_dir" && mkdir -p "$case_dir"
   cp "$script" "$case_dir/TEST.BAS"
+  if [ -d "${script%.bas}.files" ]; then cp "${script%.bas}.files"/* "$case_dir"/; fi
   printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
   directive answers "$script" > "$work/answers"
   directive expect "$script" > "$expected"
