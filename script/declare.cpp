@@ -1,11 +1,11 @@
 // The declaration clause shared by DIM, REDIM, parameters and function
 // results, and the assignment statement.
-#include <cstring>
 #include <memory>
 
 #include "script/activation.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/line_text.h"
 #include "script/variables.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -82,35 +82,8 @@ std::unique_ptr<Value> Activation::Declare(const char* name) {
   return value;
 }
 
-namespace {
-
-// The character after the ")" that closes the "(" at open (literals and
-// nested parentheses passed over); the end of the text when none does.
-const char* SkipParentheses(const char* open) {
-  int depth = 0;
-  bool inLiteral = false;
-  for (const char* at = open; *at != '\0'; ++at) {
-    if (*at == '"') inLiteral = !inLiteral;
-    if (inLiteral) continue;
-    if (*at == '(') ++depth;
-    if (*at == ')' && --depth == 0) return at + 1;
-  }
-  return open + std::strlen(open);
-}
-
-}  // namespace
-
-// The target ends at the first blank or "="; the indices of an array element
-// written straight after its name belong to it, blanks and all, so that
-// A(I + 1) = 5 assigns like A(I+1) = 5.
 bool Activation::AssignmentTest() const {
-  const char* at = cursor_.rest();
-  while (*at != '\0' && *at != ' ' && *at != '\t' && *at != '=') {
-    at = *at == '(' ? SkipParentheses(at) : at + 1;
-  }
-  if (*at == '\0') return false;
-  while (*at == ' ' || *at == '\t') ++at;
-  return *at == '=';
+  return IsAssignmentText(cursor_.rest());
 }
 
 void Activation::ImplicitAssignment() {

@@ -105,10 +105,14 @@ void ReadModule(platform::FileSystem& files, Module& module, const char* name,
   // the number of its physical line and where in it the piece starts.
   int32_t lineNumber = 0;
   int32_t pieceStart = 0;
+  bool afterCarriageReturn = false;
   while (!reader.AtEndOfEntry()) {
     if (reader.ReadLine(buffer, kMaxProgramLineLength) == nullptr) break;
     const int32_t pieceLength = static_cast<int32_t>(std::strlen(buffer));
-    const bool endsLine = buffer[std::strcspn(buffer, "\r\n")] != '\0';
+    // A plain-file read can stop between the CR and the LF of one line end.
+    const bool tailOfLineEnd = afterCarriageReturn && std::strcmp(buffer, "\n") == 0;
+    const bool endsLine = !tailOfLineEnd && buffer[std::strcspn(buffer, "\r\n")] != '\0';
+    afterCarriageReturn = pieceLength > 0 && buffer[pieceLength - 1] == '\r';
     buffer[kMaxProgramLineLength] = '\0';
     buffer[std::strcspn(buffer, "\r\n")] = '\0';
     if (char* comment = FindComment(buffer, '\'')) *comment = '\0';

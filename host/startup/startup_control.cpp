@@ -41,24 +41,35 @@ std::string ModuleLoadFailureText(const std::string& moduleName, const std::stri
   return "Cannot load module " + moduleName + ": " + reason + ".";
 }
 
-bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
-                        NodeList& modules) {
-  ContainerReader reader(*machine.files);
+std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem& files,
+                                                           const std::string& fileName) {
+  ContainerReader reader(files);
   SetContainerKey(kInstallerKey);
-  if (!reader.OpenEntry(fileName.c_str(), "r")) {
-    ShowFileNotFound(fileName);
-    machine.system->ExitProcess(0);
-  }
+  if (!reader.OpenEntry(fileName.c_str(), "r")) return std::nullopt;
   // The reader writes up to two bytes past the line limit.
   char line[kControlLineLimit + 2];
-  bool loaded = true;
-  while (loaded && !reader.AtEndOfEntry()) {
+  std::vector<ControlLine> names;
+  for (int32_t lineNumber = 0; !reader.AtEndOfEntry(); ++lineNumber) {
     if (reader.ReadLine(line, kControlLineLimit) == nullptr) break;
     line[std::strcspn(line, "\r\n")] = '\0';
-    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(*machine.files, modules, line);
+    if (line[0] != '\0' && line[0] != '~') names.push_back({line, lineNumber});
   }
   reader.Close();
-  return loaded;
+  return names;
+}
+
+bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
+                        NodeList& modules) {
+  std::optional<std::vector<ControlLine>> names = ReadStartupControl(*machine.files, fileName);
+  if (!names) {
+    ShowFileNotFound(fileName);
+    machine.system->ExitProcess(0);
+    return false;
+  }
+  for (const ControlLine& line : *names) {
+    if (!LoadNamedModule(*machine.files, modules, line.name.c_str())) return false;
+  }
+  return true;
 }
 
 }  // namespace vorna

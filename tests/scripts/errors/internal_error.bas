@@ -3,6 +3,7 @@
 ' answers: error Ignore
 ' answers: error Retry
 ' stderr: answer: Retry (answers file line 2)
+' check: error: only DIM may stand before the first SUB or FUNCTION: this raises error 25, and Ignore skips the module's later DIMs
 PRINT "global area fails"
 
 SUB MAIN
