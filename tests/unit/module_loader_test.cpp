@@ -213,6 +213,14 @@ TEST_F(LoaderTest, LongPlainFileLinesAreSplitWithoutLoss) {
   EXPECT_EQ(static_cast<ProgramLine*>(module->top().head()->next())->column(), 254);
 }
 
+TEST_F(LoaderTest, AReadThatStopsBetweenCarriageReturnAndLineFeedEndsOneLine) {
+  // 253 characters and the CR fill one plain-file read; the LF comes alone.
+  folder_.Write("EDGE", std::string(253, 'A') + "\r\nB\r\n");
+  NodeList modules;
+  Module* module = LoadModule(*platform::Current().files, modules, "EDGE");
+  EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(253, 'A') + "|0", "-|B|1"}));
+}
+
 TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
   std::string line;
   for (int i = 0; i < 300; ++i) line += static_cast<char>('A' + i % 26);

@@ -166,11 +166,14 @@ void StatementChecker::CheckElseIf(size_t start) {
   if (cursor_.current() != '\0') FailHere("ELSEIF must end its line after THEN");
 }
 
-// for -> FOR name = start TO limit [STEP step]
+// for -> FOR name = start TO limit [STEP step]; the block is open even when
+// the header fails, so that its NEXT is not reported too.
 void StatementChecker::CheckFor(size_t start) {
+  OpenBlockHere(BlockKind::For, start);
   cursor_.SkipBlanks();
   std::string variable = ReadName();
   if (variable.empty() || !IsLetter(variable[0])) FailHere("expected the loop variable");
+  region_.blocks.back().variable = variable;
   ExpectChar('=', "expected '=' after the loop variable");
   CheckExpression();
   if (!cursor_.MatchKeyword(KeywordId::To, Prefix::NotAllowed)) {
@@ -186,8 +189,6 @@ void StatementChecker::CheckFor(size_t start) {
       Fail(step, "a STEP of 0 raises Illegal Use");
     }
   }
-  OpenBlockHere(BlockKind::For, start);
-  region_.blocks.back().variable = variable;
 }
 
 // next -> NEXT [name]; the name is not read: the innermost FOR counts
@@ -206,6 +207,9 @@ void StatementChecker::CheckNext(size_t start) {
 
 // do -> DO [WHILE | UNTIL condition];  loop -> LOOP [WHILE | UNTIL condition]
 void StatementChecker::CheckDoOrLoop(KeywordId id, size_t start) {
+  if (id == KeywordId::Do) OpenBlockHere(BlockKind::Do, start);
+  std::optional<OpenBlock> loop;
+  if (id == KeywordId::Loop) loop = CloseBlock(BlockKind::Do, "LOOP", start);
   bool condition = false;
   if (cursor_.MatchKeyword(KeywordId::While, Prefix::NotAllowed) ||
       cursor_.MatchKeyword(KeywordId::Until, Prefix::NotAllowed)) {
@@ -215,11 +219,9 @@ void StatementChecker::CheckDoOrLoop(KeywordId id, size_t start) {
     FailHere("expected WHILE or UNTIL");
   }
   if (id == KeywordId::Do) {
-    OpenBlockHere(BlockKind::Do, start);
     region_.blocks.back().doCondition = condition;
     return;
   }
-  std::optional<OpenBlock> loop = CloseBlock(BlockKind::Do, "LOOP", start);
   if (loop && loop->doCondition && condition) {
     Report(Severity::Error, start,
            "conditions on both DO (line " + std::to_string(loop->line) +
@@ -229,15 +231,15 @@ void StatementChecker::CheckDoOrLoop(KeywordId id, size_t start) {
 
 // while -> WHILE condition
 void StatementChecker::CheckWhile(size_t start) {
-  CheckExpression();
   OpenBlockHere(BlockKind::While, start);
+  CheckExpression();
 }
 
 // select -> SELECT CASE value
 void StatementChecker::CheckSelect(size_t start) {
+  OpenBlockHere(BlockKind::Select, start);
   ExpectKeyword(KeywordId::Case, "expected CASE (SELECT CASE value)");
   CheckExpression();
-  OpenBlockHere(BlockKind::Select, start);
 }
 
 // case -> CASE ELSE | CASE item { , item }
@@ -275,6 +277,11 @@ void StatementChecker::CheckEnd(size_t start) {
   } else if (cursor_.MatchKeyword(KeywordId::Function, Prefix::NotAllowed)) {
     CheckProcedureEnd("END FUNCTION", start);
   } else if (cursor_.MatchKeyword(KeywordId::Select, Prefix::NotAllowed)) {
+    // Taken as the END CASE it was meant to be, so that the blocks after it
+    // are read as the author wrote them.
+    if (OpenBlock* block = InnermostOf(BlockKind::Select)) {
+      region_.blocks.resize(static_cast<size_t>(block - region_.blocks.data()));
+    }
     Fail(start,
          "END SELECT does not close SELECT CASE: write END CASE (END SELECT returns from the "
          "procedure)");
@@ -282,6 +289,7 @@ void StatementChecker::CheckEnd(size_t start) {
     Report(Severity::Warning, start,
            "END with more after it on its line returns from the procedure instead of ending "
            "the program");
+    cursor_.ClearStatement();
   } else if (cursor_.current() != '\0') {
     Fail(start, std::string("END ") + cursor_.rest() +
                     " is no statement: END alone ends the program, END SUB returns");
@@ -298,11 +306,10 @@ void StatementChecker::CheckProcedureEnd(const char* ending, size_t start) {
                region_.procedure->name + " ends with " + ending);
   }
   if (nesting_ == Nesting::Line) {
-    if (!region_.blocks.empty()) {
-      const OpenBlock& inner = region_.blocks.back();
+    for (auto block = region_.blocks.rbegin(); block != region_.blocks.rend(); ++block) {
       Report(Severity::Error, start,
-             std::string(ending) + " with " + Describe(inner) + " still open (missing " +
-                 CloserWord(inner.kind) + "?)");
+             std::string(ending) + " with " + Describe(*block) + " still open (missing " +
+                 CloserWord(block->kind) + "?)");
     }
     region_.blocks.clear();
     return;

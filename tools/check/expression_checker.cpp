@@ -97,9 +97,12 @@ void StatementChecker::CheckFactor() {
   } else if (c == '+' || c == '-') {
     const char after = cursor_.rest()[1];
     if (!IsDigit(after) && after != '.') {
-      Fail(start, std::string("a sign inside an expression belongs to a number only: here it "
-                              "reads as 0 (write (") +
-                      c + "...) or 0 " + c + " ...)");
+      std::string operand(1, c);
+      for (const char* at = cursor_.rest() + 1; IsLetterOrDigit(*at) || *at == '_'; ++at) {
+        operand += *at;
+      }
+      Fail(start, "a sign inside an expression belongs to a number only: " + operand +
+                      " reads as 0 here (write (" + operand + "))");
     }
     CheckNumberLiteral();
   } else if (c == '.' || IsDigit(c)) {
@@ -132,17 +135,23 @@ void StatementChecker::CheckNumberLiteral() {
 }
 
 void StatementChecker::CheckStringLiteral() {
-  LiteralBuffer literal;
-  cursor_.ReadStringLiteral(literal);
+  std::string ignored;
+  PeekLiteral(&ignored);
 }
 
 // A string literal at the cursor, read (the cursor then stands after it).
 bool StatementChecker::PeekLiteral(std::string* text) {
   cursor_.SkipBlanks();
   if (cursor_.current() != '"') return false;
+  const size_t start = cursor_.Save();
   LiteralBuffer literal;
-  size_t length = cursor_.ReadStringLiteral(literal);
-  text->assign(literal, length);
+  try {
+    size_t length = cursor_.ReadStringLiteral(literal);
+    text->assign(literal, length);
+  } catch (errorNumbers number) {
+    ReportScriptError(number, start);
+    throw Abandon{};
+  }
   return true;
 }
 
@@ -324,9 +333,12 @@ void StatementChecker::CheckProcedureCall(const ProcedureInfo& procedure, size_t
                     ", not " + std::to_string(given));
   }
   if (given > declared) {
+    const int extra = given - declared;
     Report(Severity::Warning, start,
-           "'" + procedure.name + "' takes " + ArgumentCountText(declared, declared) +
-               ": the other " + std::to_string(given - declared) + " are not read");
+           "'" + procedure.name + "' takes " + ArgumentCountText(declared, declared) + ": " +
+               (extra == 1 ? std::string("the extra argument is")
+                           : "the " + std::to_string(extra) + " extra arguments are") +
+               " not read");
   }
 }
 
@@ -367,6 +379,10 @@ bool StatementChecker::IsParameter(const std::string& name) const {
 }
 
 void StatementChecker::CheckIndices(const std::string& name, size_t start) {
+  if (!run_.index.IsArray(name) && !IsParameter(name) && assigning_) {
+    Fail(start, "'" + name + "' is no array: declare it first, as in DIM " + name +
+                    "(10) AS LONG");
+  }
   if (!run_.index.IsArray(name) && !IsParameter(name)) {
     std::vector<std::string> known;
     for (const FunctionShape& shape : FunctionShapes())

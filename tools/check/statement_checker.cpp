@@ -131,10 +131,18 @@ bool StatementChecker::IsAtStatementEnd() {
 // statement -> keyword-statement | assignment | member-statement | call
 void StatementChecker::CheckOneStatement() {
   size_t start = cursor_.Save();
+  if (cursor_.current() == '\'') {
+    Fail(start, "an apostrophe after ':' starts no comment: write REM");
+  }
   if (!IsLetter(cursor_.current())) {
     Fail(start, std::string("a statement cannot start with '") + cursor_.current() + "'");
   }
-  const Keyword* keyword = cursor_.ReadKeyword();
+  const Keyword* keyword = nullptr;
+  try {
+    keyword = cursor_.ReadKeyword();
+  } catch (errorNumbers) {
+    Fail(start, "name longer than 32 characters");
+  }
   if (keyword == nullptr) {
     CheckNonKeywordStatement(start);
   } else {
@@ -285,7 +293,11 @@ void StatementChecker::CheckAssignment(size_t start) {
 
 void StatementChecker::CheckAssignmentTarget(const std::string& name, size_t start) {
   cursor_.SkipBlanks();
-  if (cursor_.current() == '(') CheckIndices(name, start);
+  if (cursor_.current() == '(') {
+    assigning_ = true;
+    CheckIndices(name, start);
+    assigning_ = false;
+  }
   cursor_.SkipBlanks();
   if (cursor_.current() == '.') CheckMember(name, start, MemberUse::Write);
 }
@@ -300,7 +312,12 @@ void StatementChecker::CheckGlobalLine() {
     if (cursor_.current() == '\0') return;
     const size_t start = cursor_.Save();
     try {
-      const Keyword* keyword = cursor_.ReadKeyword();
+      const Keyword* keyword = nullptr;
+      try {
+        keyword = cursor_.ReadKeyword();
+      } catch (errorNumbers) {
+        Fail(start, "name longer than 32 characters");
+      }
       if (keyword && keyword->id == KeywordId::Rem) {
         Fail(start,
              "REM is no comment before the first SUB or FUNCTION: write an apostrophe "

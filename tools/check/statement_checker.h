@@ -166,6 +166,8 @@ class StatementChecker {
   Nesting nesting_;
   StatementCursor cursor_;
   bool inCaseItem_ = false;
+  // The indices being read belong to the target of an assignment.
+  bool assigning_ = false;
   // A then-part cut short before the letters ELSE: at runtime more follows.
   bool elseFollows_ = false;
 };

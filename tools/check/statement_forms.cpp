@@ -357,7 +357,9 @@ void StatementChecker::CheckPrint() {
 
 // set -> (LSET | RSET) name = expression
 void StatementChecker::CheckSet() {
-  if (ReadName().empty()) FailHere("expected the name of a variable");
+  cursor_.SkipBlanks();
+  if (!IsLetter(cursor_.current())) FailHere("expected the name of a variable");
+  ReadName();
   ExpectChar('=', "expected '='");
   CheckExpression();
 }
@@ -434,9 +436,14 @@ void StatementChecker::ExpectChar(char c, const std::string& message) {
 std::string StatementChecker::ReadName() {
   cursor_.SkipBlanks();
   if (cursor_.current() == ':') return std::string();
+  const size_t start = cursor_.Save();
   NameBuffer name;
-  size_t length = cursor_.ReadName(name);
-  return std::string(name, length);
+  try {
+    size_t length = cursor_.ReadName(name);
+    return std::string(name, length);
+  } catch (errorNumbers) {
+    Fail(start, "name longer than 32 characters");
+  }
 }
 
 }  // namespace vorna::check
