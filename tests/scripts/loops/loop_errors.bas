@@ -16,7 +16,7 @@ SUB MAIN
   OPTION CONSOLE TRUE
   FOR I = 1 TO 3 STEP 0 ' check: error: a STEP of 0 raises Illegal Use
   FOR I = 1 UPTO 3 ' check: error: expected TO (FOR I = 1 TO 10)
-  NEXT ' check: error: NEXT without FOR
+  NEXT
   WEND ' check: error: WEND without WHILE
   LOOP ' check: error: LOOP without DO
   X = TRUE
@@ -24,4 +24,4 @@ SUB MAIN
     X = FALSE
   LOOP WHILE X ' check: error: conditions on both DO (line 23) and LOOP raise Illegal Use
   PRINT "done" ' expect: done
-END SUB
+END SUB ' check: error: END SUB with the FOR of line 17 still open (missing NEXT?)
