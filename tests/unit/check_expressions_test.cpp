@@ -144,6 +144,19 @@ TEST(CheckExpressions, EachMistakeIsNamedWhereItStands) {
        "  SHOW = F.TITLE\n"
        "END FUNCTION\n",
        {}},
+      {"a closing parenthesis too many",
+       "SUB MAIN\n"
+       "  PRINT LEN(\"A\"))\n"
+       "END SUB\n",
+       {"2:17: error: ')' without its '('"}},
+      {"arguments without parentheses in an expression",
+       "SUB MAIN\n"
+       "  X = TWICE 3 + 1\n"
+       "  Y = TWICE\n"
+       "END SUB\n"
+       "FUNCTION TWICE(N)\n"
+       "END FUNCTION\n",
+       {"3:7: error: 'TWICE' takes 1 argument, not 0"}},
   });
 }
 

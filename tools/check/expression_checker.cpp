@@ -317,8 +317,12 @@ void StatementChecker::CheckProcedureCall(const ProcedureInfo& procedure, size_t
                                           bool statement) {
   cursor_.SkipBlanks();
   const bool list = cursor_.MatchChar('(');
+  const int declared = static_cast<int>(procedure.parameters.size());
+  // Without parentheses a statement's arguments run to its end; in an
+  // expression the parameters take what follows all the same.
+  const bool bare = (statement || declared > 0) && !IsAtStatementEnd();
   int given = 0;
-  if (list || (statement && !IsAtStatementEnd())) {
+  if (list || bare) {
     cursor_.SkipBlanks();
     if (!(list && cursor_.current() == ')')) {
       do {
@@ -327,7 +331,6 @@ void StatementChecker::CheckProcedureCall(const ProcedureInfo& procedure, size_t
     }
     if (list && !cursor_.MatchChar(')')) FailHere("expected ',' or ')'");
   }
-  const int declared = static_cast<int>(procedure.parameters.size());
   if (given < declared) {
     Fail(start, "'" + procedure.name + "' takes " + ArgumentCountText(declared, declared) +
                     ", not " + std::to_string(given));

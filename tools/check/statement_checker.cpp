@@ -190,6 +190,7 @@ void StatementChecker::CheckStatementEnd(const Keyword* keyword) {
     cursor_.ClearStatement();
     return;
   }
+  if (cursor_.current() == ')') Fail(here, "')' without its '('");
   bool print = keyword && (keyword->id == KeywordId::Print || keyword->id == KeywordId::Write);
   if (print && cursor_.current() == ',') {
     Report(Severity::Warning, here,
