@@ -55,6 +55,12 @@ TEST(CheckEntries, ModulesThatLoadNamesAreCheckedAndTheirProceduresCalled) {
                                 "'FROB'"}));
 }
 
+TEST(CheckEntries, AModuleLoadedByAComputedNameMayDefineWhatTheCheckCannotSee) {
+  EXPECT_EQ(CheckScript("SUB MAIN\n  M = \"MORE.BAS\"\n  LOAD M\n  INMORE\nEND SUB\n"),
+            std::vector<std::string>{"4:3: warning: unknown statement or procedure 'INMORE', "
+                                     "unless a module LOADed by a computed name defines it"});
+}
+
 TEST(CheckEntries, ALicenceMustBeThereForAskLicence) {
   const char* script = "SUB MAIN\n  N = \"LICENSE.TXT\"\n  IF ASKLICENSE(N) THEN BEEP\nEND SUB\n";
   EXPECT_EQ(CheckScript(script),
@@ -94,6 +100,26 @@ TEST(CheckEntries, APackedImageIsCheckedFromItsContainer) {
   EXPECT_EQ(check::FormatDiagnostic(found.list()[0]),
             "SETUP.BAS:3:1: error: END SUB with the IF of line 2 still open (missing END IF?)");
   EXPECT_THROW(check::ReadImageEntries(folder.Write("PLAIN.TXT", "no image")), std::runtime_error);
+}
+
+TEST(CheckEntries, DiagnosticsReadAsCompilersWriteThem) {
+  check::Diagnostics diagnostics;
+  diagnostics.Add({"B.BAS", 2, 5, check::Severity::Warning, "second file"});
+  diagnostics.Add({"A.BAS", 9, 0, check::Severity::Error, "whole line"});
+  diagnostics.Add({"B.BAS", 1, 3, check::Severity::Error, "first line"});
+  diagnostics.Sort();
+  std::vector<std::string> texts;
+  for (const check::Diagnostic& diagnostic : diagnostics.list()) {
+    texts.push_back(check::FormatDiagnostic(diagnostic));
+  }
+  EXPECT_EQ(texts, (std::vector<std::string>{"B.BAS:1:3: error: first line",
+                                             "B.BAS:2:5: warning: second file",
+                                             "A.BAS:9:1: error: whole line"}));
+  EXPECT_EQ(check::Summary(diagnostics), "2 errors, 1 warning");
+  EXPECT_EQ(check::Summary(check::Diagnostics()), "no problems");
+  // The caret stands under the column, past tabs as the line shows them.
+  EXPECT_EQ(check::CaretLines("\tIF X THEN", 5), "    \tIF X THEN\n    \t   ^\n");
+  EXPECT_EQ(check::CaretLines("PRINT", 0), "");
 }
 
 // The products of the tree are correct programs; the two fixtures that show

@@ -50,6 +50,9 @@ class CheckRun {
   std::vector<std::unique_ptr<ModuleSource>> sources;
   /// Module names given as literals to LOAD, in the order met.
   std::vector<std::string> loadedByName;
+  /// Some LOAD computes its module's name: procedures the check cannot see
+  /// may come from it.
+  bool loadsComputedName = false;
   /// Notes where ASKLICENSE is given an entry name that is no literal (the
   /// first place is kept).
   void NoteComputedLicence(const std::string& file, int line, int column);

@@ -383,8 +383,7 @@ bool StatementChecker::IsParameter(const std::string& name) const {
 
 void StatementChecker::CheckIndices(const std::string& name, size_t start) {
   if (!run_.index.IsArray(name) && !IsParameter(name) && assigning_) {
-    Fail(start, "'" + name + "' is no array: declare it first, as in DIM " + name +
-                    "(10) AS LONG");
+    Fail(start, "'" + name + "' is no array: declare it first, as in DIM " + name + "(10) AS LONG");
   }
   if (!run_.index.IsArray(name) && !IsParameter(name)) {
     std::vector<std::string> known;

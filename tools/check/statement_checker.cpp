@@ -248,7 +248,15 @@ void StatementChecker::CheckNamedCall(const std::string& name, size_t start) {
                       "as in IF " + name + " = FALSE THEN END");
     }
   }
-  Fail(start, "unknown statement or procedure '" + name + "'" + DidYouMean(name, StatementWords()));
+  const std::string unknown =
+      "unknown statement or procedure '" + name + "'" + DidYouMean(name, StatementWords());
+  if (run_.loadsComputedName) {
+    Report(Severity::Warning, start,
+           unknown + ", unless a module LOADed by a computed name " + "defines it");
+    cursor_.ClearStatement();
+    return;
+  }
+  Fail(start, unknown);
 }
 
 std::vector<std::string> StatementChecker::StatementWords() const {

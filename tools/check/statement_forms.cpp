@@ -250,6 +250,7 @@ void StatementChecker::CheckLoad() {
     }
   }
   cursor_.Restore(start);
+  if (run_.pass == Pass::Gather && cursor_.current() != '"') run_.loadsComputedName = true;
   CheckExpression();
 }
 
