@@ -81,19 +81,20 @@ StatementEnd EndIfStatement(Activation& activation) {
 }
 
 // end -> END [IF | CASE | SUB | FUNCTION | ...]; a bare END ends the program.
-// A bare END ends the program from inside a block IF too: stopping needs no
-// balanced blocks, and "IF failed THEN ... END ... END IF" is how scripts
-// give up. Returning from the procedure with a block IF still open is
-// refused: it means that a branch was left by GOTO or lacks its END IF.
+//
+// A bare END ends the program wherever it stands, also inside a block IF:
+// stopping from inside an IF is what END is most used for, and no block is
+// left open when nothing runs after it. END SUB and END FUNCTION inside a
+// block IF that is still open mean the IF was never closed.
 StatementEnd EndStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   cursor.SkipBlanks();
   if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return EndIfStatement(activation);
   if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) return EndCaseStatement(activation);
-  const bool endsProgram = cursor.current() == '\0';
-  if (activation.ifDepth != 0 && !endsProgram) Raise(errorNumbers::UnterminatedBlock);
+  bool bare = cursor.current() == '\0';
+  if (!bare && activation.ifDepth != 0) Raise(errorNumbers::UnterminatedBlock);
   activation.currentLine = nullptr;
-  if (endsProgram) activation.interpreter().stopFlag() = 1;
+  if (bare) activation.interpreter().stopFlag() = 1;
   return StatementEnd::Stay;
 }
 

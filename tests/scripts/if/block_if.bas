@@ -42,13 +42,6 @@ SUB MAIN
   ' expect: yes
   ' Depth is balanced, so END SUB works after the blocks.
   NESTED 5 ' expect: five
-  ' A bare END inside a block IF ends the program (no "Unterminated Block").
-  ON ERROR GOTO NOTENDED
-  IF TRUE THEN
-    END
-  END IF
-NOTENDED:
-  PRINT "END raised "; ERR.DESCRIPTION
 END SUB
 
 SUB NESTED(N AS LONG)
