@@ -3,14 +3,44 @@
 // argument counts and the "$" its shape says, as the evaluator runs it.
 #include "builtins/function_shapes.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 
+#include "host/startup/language_setup.h"
+#include "platform/platform.h"
+#include "script/activation.h"
 #include "script/evaluator.h"
-#include "system_fixture.h"
+#include "script/interpreter.h"
+#include "tools/check/entry_set.h"
+#include "values/errors.h"
 #include "values/value.h"
 
 namespace vorna::testing {
 namespace {
+
+// A machine with no files, whose user presses OK and whose programs never
+// start: the functions that reach them run without anyone there.
+class QuietSystem : public platform::System {
+ public:
+  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
+  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
+  void Sleep(uint32_t) override {}
+  int64_t Now() override { return 0; }
+  void Beep(unsigned) override {}
+  void DebugOutput(const std::string&) override {}
+  [[noreturn]] void ExitProcess(int) override { std::abort(); }
+};
+
+class PressingOk : public platform::Interaction {
+ public:
+  int MessageBox(platform::Owner, const std::string&, const std::string&, unsigned) override {
+    return platform::id::Ok;
+  }
+  platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
+    return platform::ErrorAnswer::Abort;
+  }
+};
 
 // A call is refused by its punctuation ("Illegal Use") or by a missing
 // argument ("Syntax").
@@ -35,9 +65,15 @@ std::string Call(const std::string& name, bool dollar, int count, unsigned kinds
   return text + ")";
 }
 
-// On a whole sandbox machine: the functions reach the system and the user.
-class FunctionShapeTest : public SystemTest {
+class FunctionShapeTest : public ::testing::Test {
  protected:
+  FunctionShapeTest() {
+    machine_.files = &files_;
+    machine_.system = &system_;
+    machine_.interaction = &interaction_;
+    RegisterKeywords(interpreter_);
+  }
+
   /// The script error the expression raises, or 0.
   int ErrorOf(const std::string& text) {
     try {
@@ -49,6 +85,7 @@ class FunctionShapeTest : public SystemTest {
     }
     return 0;
   }
+
   // True when some choice of number and text arguments gets past the punctuation.
   bool Accepts(const std::string& name, bool dollar, int count) {
     for (unsigned kinds = 0; kinds < (1u << count); ++kinds) {
@@ -56,6 +93,14 @@ class FunctionShapeTest : public SystemTest {
     }
     return false;
   }
+
+  check::EntrySet noEntries_;
+  check::EntryFileSystem files_{noEntries_};
+  QuietSystem system_;
+  PressingOk interaction_;
+  platform::Platform machine_;
+  Interpreter interpreter_{machine_};
+  Activation activation_{interpreter_, nullptr};
 };
 
 TEST_F(FunctionShapeTest, EveryFunctionKeywordHasOneShape) {
