@@ -206,7 +206,7 @@ void StatementChecker::CheckStatementEnd(const Keyword* keyword) {
 // assignment | BACKDROP expression | CALCSPACE | name [arguments] | object.member
 void StatementChecker::CheckNonKeywordStatement(size_t start) {
   if (IsAssignmentText(cursor_.rest())) {
-    CheckAssignment(start);
+    CheckAssignment();
     return;
   }
   const InstallWordList words = InstallObjectWords();
@@ -270,7 +270,7 @@ std::vector<std::string> StatementChecker::StatementWords() const {
 }
 
 // assignment -> (field | name [indices] [. member]) = expression
-void StatementChecker::CheckAssignment(size_t start) {
+void StatementChecker::CheckAssignment() {
   cursor_.SkipBlanks();
   const InstallWordList words = InstallObjectWords();
   int32_t field = MatchMemberWord(cursor_, words.fields.data(), words.fields.size());
@@ -297,7 +297,6 @@ void StatementChecker::CheckAssignment(size_t start) {
   CheckAssignmentTarget(name, target);
   ExpectChar('=', "expected '='");
   CheckExpression();
-  (void)start;
 }
 
 void StatementChecker::CheckAssignmentTarget(const std::string& name, size_t start) {

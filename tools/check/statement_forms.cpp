@@ -75,7 +75,7 @@ void StatementChecker::CheckStatementForm(KeywordId id, size_t start) {
     case KeywordId::Input:
       return CheckInput();
     case KeywordId::Let:
-      return CheckAssignment(cursor_.Save());
+      return CheckAssignment();
     case KeywordId::Load:
       return CheckLoad();
     case KeywordId::LSet:
