@@ -161,6 +161,43 @@ TEST(CheckStatements, EachMistakeIsNamedWhereItStands) {
         "25:1: error: END SUB with the FOR of line 15 still open (missing NEXT?)",
         "25:1: error: END SUB with the FOR of line 14 still open (missing NEXT?)",
         "25:1: error: END SUB with the FOR of line 13 still open (missing NEXT?)"}},
+      {"a statement that starts with no word",
+       "SUB MAIN\n"
+       "  (X) = 1\n"
+       "END SUB\n",
+       {"2:3: error: a statement cannot start with '('"}},
+      {"procedure headers",
+       "SUB MAIN\n"
+       "END SUB\n"
+       "SUB A(1)\n"
+       "END SUB\n"
+       "SUB B(X Y)\n"
+       "END SUB\n"
+       "FUNCTION C(X) AS LONG EXTRA\n"
+       "END FUNCTION\n"
+       "SUB D(X AS ANY)\n"
+       "END SUB\n",
+       {"3:8: error: expected the name of a parameter",
+        "5:9: error: expected AS and a type, as in DIM COUNT AS LONG",
+        "7:23: warning: text after the procedure header is ignored",
+        "9:12: error: 'ANY' is no type"}},
+      {"more operands",
+       "DIM T(2) AS LONG\n"
+       "SUB MAIN\n"
+       "  DIM\n"
+       "  DIM M(1, 2, 3, 4) AS LONG\n"
+       "  DIM N AS\n"
+       "  GET #1, , 5\n"
+       "  INPUT #1, 5\n"
+       "  PRINT TAB(1; \"x\"\n"
+       "  X = T(1, 2, 3, 4)\n"
+       "  LET = 5\n"
+       "END SUB\n",
+       {"3:6: error: expected the name of a variable", "4:20: error: an array has 1 to 3 bounds",
+        "5:11: error: expected a type after AS", "6:13: error: expected the variable to read into",
+        "7:13: error: expected the name of a variable", "8:14: error: expected ')'",
+        "9:7: error: an element of 'T' has 1 to 3 indices",
+        "10:7: error: expected the name of a variable"}},
   });
 }
 

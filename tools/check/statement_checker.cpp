@@ -75,9 +75,6 @@ void StatementChecker::ReportScriptError(errorNumbers number, size_t position) {
     case errorNumbers::VariableNameTooLong:
       Report(Severity::Error, position, "name longer than 32 characters");
       return;
-    case errorNumbers::StringTooLong:
-      Report(Severity::Error, position, "string literal longer than 2047 characters");
-      return;
     default:
       Report(Severity::Error, position,
              std::string("the statement fails here: ") + MessageOf(static_cast<int32_t>(number)) +
@@ -361,9 +358,8 @@ ProcedureInfo StatementChecker::ReadHeader(const std::string& module) {
     cursor_.SkipBlanks();
     if (cursor_.MatchChar('(')) ReadParameters(procedure);
     cursor_.SkipBlanks();
-    if (cursor_.MatchKeyword(KeywordId::As, Prefix::NotAllowed)) {
-      CheckType();
-    } else if (!IsAtStatementEnd()) {
+    if (cursor_.MatchKeyword(KeywordId::As, Prefix::NotAllowed)) CheckType();
+    if (!IsAtStatementEnd()) {
       Report(Severity::Warning, cursor_.Save(), "text after the procedure header is ignored");
     }
   } catch (Abandon) {

@@ -206,8 +206,8 @@ void StatementChecker::CheckRecordStatement(KeywordId id) {
   if (id == KeywordId::Put) return CheckExpression();
   cursor_.SkipBlanks();
   size_t start = cursor_.Save();
+  if (!IsLetter(cursor_.current())) FailHere("expected the variable to read into");
   std::string name = ReadName();
-  if (name.empty()) FailHere("expected the variable to read into");
   cursor_.SkipBlanks();
   if (cursor_.current() == '(') CheckIndices(name, start);
 }
