@@ -31,7 +31,8 @@ check() {
 has() { grep -qF -- "$1" "$2"; }
 lacks() { ! grep -qF -- "$1" "$2"; }
 
-printf 'MZ a stand-in for the runtime\n' >"$SCRATCH/stub.exe"
+# A stand-in for the runtime: the MZ and PE headers vorna-pack looks for.
+{ printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$SCRATCH/stub.exe"
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$HELLO/scripts" --files "$HELLO/payload" \
   --out "$SCRATCH/hello-setup.exe" >/dev/null 2>&1 || { echo "FAIL packing"; exit 1; }
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$HELLO/scripts" \
