@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
@@ -24,6 +25,9 @@ using platform::Share;
 constexpr char kPartSuffix[] = ".vorna-part";
 constexpr size_t kPathLimit = 259;  // the longest path a Windows program can open
 constexpr char kReadErrorReason[] = "the install disk could not be read";
+constexpr char kKeptReason[] = "the file on disk is as new as the packed one or newer";
+constexpr char kCannotCreateReason[] = "the file cannot be created";
+constexpr char kCannotReplaceReason[] = "the file on disk cannot be replaced (in use?)";
 
 // Passes blocks on, and lets the copy pause or stop between them.
 class ControlledOutput : public DecodeOutput {
@@ -57,16 +61,22 @@ class Copier {
         total_(total),
         state_(state),
         control_(control),
-        files_(*stream.machine().files) {}
+        machine_(stream.machine()),
+        files_(*machine_.files) {}
 
   CopyOutcome Run();
 
  private:
   bool CopyRecord(const RecordHeader& header);
   bool Refuse(const RecordHeader& header, const std::string& reason);
-  bool KeepExisting(const std::string& path, platform::FileTime recordWrite);
-  bool WriteNew(const std::string& path, const RecordHeader& header);
-  bool Replace(const std::string& part, const std::string& path);
+  void NotWritten(const std::string& path, const std::string& reason);
+  /// The file on disk at path, when there is one and its times can be read.
+  std::optional<platform::FileTimes> ExistingTimes(const std::string& path);
+  /// Whether a record reached its destination; CopyEnds when the copy cannot go on.
+  enum class Written { Yes, No, CopyEnds };
+  bool Keep(const RecordHeader& header, const std::string& path);
+  Written WriteNew(const std::string& path, const RecordHeader& header);
+  Written Replace(const std::string& part, const std::string& path);
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
   void RestoreTimes(const std::string& path, const platform::FileTimes& times);
@@ -78,6 +88,7 @@ class Copier {
   uint32_t total_;
   CopyState& state_;
   CopyControl* control_;
+  const platform::Platform& machine_;
   platform::FileSystem& files_;
   HuffmanDecoder decoder_;
   OverlappedWriter writer_;
@@ -129,25 +140,45 @@ bool Copier::CopyRecord(const RecordHeader& header) {
   if (verdict != NameVerdict::Accepted) return Refuse(header, DescribeVerdict(verdict));
   if (path.size() > kPathLimit) return Refuse(header, "a path too long");
   size_t separator = LastSeparator(path);
-  if (separator != std::string::npos) CreateFolderChain(files_, path.substr(0, separator));
-  bool done =
-      KeepExisting(path, header.times.lastWrite) ? Consume(header, path) : WriteNew(path, header);
-  if (!done) return false;
+  if (separator != std::string::npos) CreateFolderChain(machine_, path.substr(0, separator));
+  std::optional<platform::FileTimes> existing = ExistingTimes(path);
+  if (existing && !(existing->lastWrite < header.times.lastWrite)) return Keep(header, path);
+  Written written = WriteNew(path, header);
+  if (written == Written::CopyEnds) return false;
   RestoreTimes(path, header.times);
+  if (written == Written::Yes) {
+    platform::FileChange change =
+        existing ? platform::FileChange::Replaced : platform::FileChange::New;
+    platform::Emit(machine_,
+                   platform::event::FileWritten{path, change, header.size, header.times.lastWrite});
+  }
+  return true;
+}
+
+bool Copier::Keep(const RecordHeader& header, const std::string& path) {
+  if (!Consume(header, path)) return false;
+  RestoreTimes(path, header.times);
+  platform::Emit(machine_, platform::event::FileKept{path, kKeptReason});
   return true;
 }
 
 bool Copier::Refuse(const RecordHeader& header, const std::string& reason) {
   outcome_.refused.push_back(header.name + ": " + reason);
+  platform::Emit(machine_, platform::event::FileRefused{header.name, reason});
   return Consume(header, folder_ + header.name);
 }
 
-bool Copier::KeepExisting(const std::string& path, platform::FileTime recordWrite) {
+void Copier::NotWritten(const std::string& path, const std::string& reason) {
+  outcome_.notWritten.push_back(path);
+  platform::Emit(machine_, platform::event::FileNotWritten{path, reason});
+}
+
+std::optional<platform::FileTimes> Copier::ExistingTimes(const std::string& path) {
   std::unique_ptr<File> existing =
       files_.Open(path, Access::Read, Share::None, Creation::OpenExisting);
   platform::FileTimes times;
-  if (!existing || !existing->GetTimes(&times)) return false;
-  return !(times.lastWrite < recordWrite);
+  if (!existing || !existing->GetTimes(&times)) return std::nullopt;
+  return times;
 }
 
 bool Copier::Consume(const RecordHeader& header, const std::string& path) {
@@ -155,7 +186,7 @@ bool Copier::Consume(const RecordHeader& header, const std::string& path) {
   return DecodeInto(sink.get(), header, path);
 }
 
-bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
+Copier::Written Copier::WriteNew(const std::string& path, const RecordHeader& header) {
   std::string part = path + kPartSuffix;
   bool direct = false;
   std::unique_ptr<File> output =
@@ -165,25 +196,24 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
     output = files_.Open(path, Access::Write, Share::None, Creation::CreateAlways);
   }
   if (!output) {
-    outcome_.notWritten.push_back(path);
-    return Consume(header, path);
+    NotWritten(path, kCannotCreateReason);
+    return Consume(header, path) ? Written::No : Written::CopyEnds;
   }
   bool decoded = DecodeInto(output.get(), header, path);
   output.reset();
   if (!decoded) {
     files_.Delete(direct ? path : part);
-    return false;
+    return Written::CopyEnds;
   }
-  return direct || Replace(part, path);
+  return direct ? Written::Yes : Replace(part, path);
 }
 
-bool Copier::Replace(const std::string& part, const std::string& path) {
+Copier::Written Copier::Replace(const std::string& part, const std::string& path) {
   files_.Delete(path);  // fails when there is none, or when it is locked
-  if (!files_.Move(part, path)) {
-    files_.Delete(part);
-    outcome_.notWritten.push_back(path);
-  }
-  return true;
+  if (files_.Move(part, path)) return Written::Yes;
+  files_.Delete(part);
+  NotWritten(path, kCannotReplaceReason);
+  return Written::No;
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {

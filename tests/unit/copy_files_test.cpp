@@ -78,8 +78,27 @@ FileTimes HostTimes(platform::FileSystem& files, const std::string& path) {
   return times;
 }
 
+/// The events the run reports while it lives, in order.
+struct RecordedEvents : platform::InstallEventSink {
+  RecordedEvents() {
+    source.Attach(*this);
+    platform::Current().events = &source;
+  }
+  ~RecordedEvents() override { platform::Current().events = nullptr; }
+  void Receive(const platform::InstallEvent& event) override { list.push_back(event); }
+
+  platform::InstallEvents source;
+  std::vector<platform::InstallEvent> list;
+};
+
 class CopyFilesTest : public ::testing::Test {
  protected:
+  void SetWriteTime(const std::string& path, uint64_t write) {
+    auto file = sandbox_.files.Open(path, platform::Access::ReadWrite, platform::Share::None,
+                                    platform::Creation::OpenExisting);
+    ASSERT_TRUE(file &&
+                file->SetTimes(FileTimes{FileTime{write}, FileTime{write}, FileTime{write}}));
+  }
   CopyOutcome Copy(const Bytes& set, const std::string& folder = "C:\\Apps") {
     sandbox_.WriteImage(set);
     FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
@@ -188,6 +207,43 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewer) {
             Times(k2010).lastWrite.ticks);
   EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\later.txt").creation.ticks,
             Times(k2010).creation.ticks);
+}
+
+// What the copy reports to the run's events: each record as written (new or
+// replacing an older file, with its size and time), kept, refused or not
+// written, and each folder it created.
+TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
+  WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
+  WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
+  SetWriteTime("C:\\Apps\\older.txt", k2000);
+  SetWriteTime("C:\\Apps\\later.txt", k2020);
+  RecordedEvents events;
+  sandbox_.files.faults().FailNth(platform::FaultKind::Move, 2);  // the new file's rename
+  Copy(BuildSet({{"older.txt", "packed"},
+                 {"later.txt", "packed"},
+                 {"sub\\new.txt", "twelve bytes", Times(k2020)},
+                 {"..\\out.txt", "refused"}}));
+  using namespace platform::event;
+  ASSERT_EQ(events.list.size(), 5u);
+  auto written = std::get<FileWritten>(events.list[0]);
+  EXPECT_EQ(written.path, "C:\\Apps\\older.txt");
+  EXPECT_EQ(written.change, platform::FileChange::Replaced);
+  EXPECT_EQ(written.size, 6u);
+  EXPECT_EQ(written.lastWrite.ticks, Times(k2010).lastWrite.ticks);
+  EXPECT_EQ(std::get<FileKept>(events.list[1]).path, "C:\\Apps\\later.txt");
+  EXPECT_EQ(std::get<FolderCreated>(events.list[2]).path, "C:\\Apps\\sub");
+  EXPECT_EQ(std::get<FileNotWritten>(events.list[3]).path, "C:\\Apps\\sub\\new.txt");
+  EXPECT_EQ(std::get<FileRefused>(events.list[4]).name, "..\\out.txt");
+}
+
+TEST_F(CopyFilesTest, ReportsANewFileAsNew) {
+  RecordedEvents events;
+  Copy(BuildSet({{"new.txt", "twelve bytes", Times(k2020)}}));
+  ASSERT_EQ(events.list.size(), 2u);  // the folder C:\Apps, then the file
+  auto written = std::get<platform::event::FileWritten>(events.list[1]);
+  EXPECT_EQ(written.change, platform::FileChange::New);
+  EXPECT_EQ(written.size, 12u);
+  EXPECT_EQ(written.lastWrite.ticks, Times(k2020).lastWrite.ticks);
 }
 
 TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {
