@@ -7,6 +7,7 @@
 #include "install/copy_steps.h"
 #include "install/install_settings.h"
 #include "install/install_words.h"
+#include "install/uninstaller_word.h"
 #include "script/activation.h"
 #include "script/interpreter.h"
 #include "script/member_words.h"
@@ -23,9 +24,18 @@ constexpr const char* kFieldWords[] = {"PROGRAMNAME", "INSTALLNAME", "COPYRIGHT"
 static_assert(sizeof kFieldWords / sizeof *kFieldWords == kInstallFieldCount);
 
 // The words of GetMember after the fields.
-enum class Member { AskLicense, AskDrive, AskPath, CopyFiles, SpecialFolder, DirCat, RegSvr32 };
-constexpr const char* kMemberWords[] = {"ASKLICENSE",    "ASKDRIVE", "ASKPATH", "COPYFILES",
-                                        "SPECIALFOLDER", "DIRCAT",   "REGSVR32"};
+enum class Member {
+  AskLicense,
+  AskDrive,
+  AskPath,
+  CopyFiles,
+  SpecialFolder,
+  DirCat,
+  RegSvr32,
+  Uninstaller
+};
+constexpr const char* kMemberWords[] = {"ASKLICENSE",    "ASKDRIVE", "ASKPATH",  "COPYFILES",
+                                        "SPECIALFOLDER", "DIRCAT",   "REGSVR32", "UNINSTALLER"};
 
 enum class Statement { Backdrop, CalcSpace };
 constexpr const char* kStatementWords[] = {"BACKDROP", "CALCSPACE"};
@@ -52,6 +62,9 @@ void RunMember(Member member, Activation& activation, Value& result) {
       return;
     case Member::RegSvr32:
       ReadRegSvr32(activation, result);
+      return;
+    case Member::Uninstaller:
+      ReadUninstaller(activation, result);
       return;
   }
 }

@@ -21,7 +21,7 @@ class InstallObject : public Extension {
  public:
   /// Reads a field or runs a member with a result: PROGRAMNAME, INSTALLNAME,
   /// COPYRIGHT, INSTALLPATH, VERSION, ASKLICENSE, ASKDRIVE, ASKPATH,
-  /// COPYFILES, SPECIALFOLDER, DIRCAT, REGSVR32, tried in that order.
+  /// COPYFILES, SPECIALFOLDER, DIRCAT, REGSVR32, UNINSTALLER, tried in that order.
   bool GetMember(Activation& activation, Value& result) override;
   /// Assigns a field: PROGRAMNAME, INSTALLNAME, COPYRIGHT, INSTALLPATH,
   /// VERSION, then "=" and a text of at most 63 characters.

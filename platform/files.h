@@ -96,7 +96,7 @@ class FileSystem {
   virtual bool FreeSpace(const std::string& root, uint64_t* bytes) = 0;
   /// What stands at path, without following a link at its last name. A file
   /// system that cannot tell answers Unknown, and whatever relies on it then
-  /// leaves the path alone.
+  /// leaves the path alone; one that wraps another must pass this on.
   virtual PathFacts Inspect(const std::string& path);
   /// Asks the system to delete the file when the machine next starts (a
   /// running program's own file cannot be deleted before); false where that

@@ -29,6 +29,8 @@ struct Platform;
 enum class FileChange { New, Replaced };
 /// How a copy of the file set ended.
 enum class CopyEnd { Completed, Failed, Stopped };
+/// What an uninstall step was about.
+enum class RemovalKind { File, Folder, Shortcut, RegistryKey, RegistryValue, Library };
 /// How a whole run ended, as the exit code tells it.
 enum class RunOutcome { Success, Cancelled, Failed };
 
@@ -114,6 +116,31 @@ struct LibraryRegistration {
   bool succeeded = false;
 };
 
+/// The script asked for an uninstaller: the record of the run's changes
+/// starts at record (beside the product), for the product named.
+struct UninstallRecordStarted {
+  std::string record;
+  std::string product;
+};
+
+/// An uninstall took a change of the install away (a library: unregistered it).
+struct Removed {
+  RemovalKind kind = RemovalKind::File;
+  std::string path;       // the path, or the registry key's full name
+  std::string valueName;  // a registry value's name
+};
+
+/// An uninstall left a change of the install in place: on purpose (it
+/// changed since, or something else lives there now), or because it could
+/// not be removed (failed).
+struct NotRemoved {
+  RemovalKind kind = RemovalKind::File;
+  std::string path;
+  std::string valueName;
+  std::string reason;
+  bool failed = false;
+};
+
 /// A script error that no ON ERROR took, as the error dialog shows it.
 /// line is the module's line number counted from 1, 0 when unknown.
 struct ScriptError {
@@ -161,9 +188,9 @@ using InstallEvent =
     std::variant<event::RunStarted, event::QuestionAnswered, event::QuestionUnanswered,
                  event::FileWritten, event::FileKept, event::FileRefused, event::FileNotWritten,
                  event::FolderCreated, event::RegistryKeyCreated, event::RegistryValueWritten,
-                 event::ShortcutMade, event::LibraryRegistration, event::ScriptError,
-                 event::CopyEnded, event::UserQuit, event::RunFailed, event::ConsoleOutput,
-                 event::RunEnded>;
+                 event::ShortcutMade, event::LibraryRegistration, event::UninstallRecordStarted,
+                 event::Removed, event::NotRemoved, event::ScriptError, event::CopyEnded,
+                 event::UserQuit, event::RunFailed, event::ConsoleOutput, event::RunEnded>;
 
 /// Where events go: a log, a report, a record. Receive is called for every
 /// event, one call at a time, on the thread that emitted it.

@@ -52,6 +52,8 @@ bool RecordWriter::Start(const std::string& recordFile, const std::string& produ
     failure_ = recordFile + " is not a full path";
     return false;
   }
+  // UNINSTALLER asked for twice: the record is going already.
+  if (SameName(path->Text(), recordFile_)) return Write();
   area_ = MachineArea(machine_, path->Parent());
   std::string refused = RefusedInstallFolder(area_);
   if (!refused.empty()) {

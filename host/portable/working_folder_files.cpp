@@ -72,4 +72,9 @@ bool WorkingFolderFiles::CreateFolder(const std::string& path) {
   return files_.CreateFolder(path);
 }
 
+platform::PathFacts WorkingFolderFiles::Inspect(const std::string& path) {
+  BringIn(path);
+  return files_.Inspect(path);
+}
+
 }  // namespace vorna

@@ -42,6 +42,8 @@ class WorkingFolderFiles : public platform::FileSystem {
   bool FreeSpace(const std::string& root, uint64_t* bytes) override {
     return files_.FreeSpace(root, bytes);
   }
+  platform::PathFacts Inspect(const std::string& path) override;
+  bool DeleteAtRestart(const std::string& path) override { return files_.DeleteAtRestart(path); }
 
   /// How many files have been brought in so far.
   size_t broughtIn() const { return broughtIn_; }

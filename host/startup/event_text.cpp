@@ -86,6 +86,47 @@ std::string Describe(const LibraryRegistration& e) {
   return std::string("library ") + (registers ? "registered: " : "unregistered: ") + e.path;
 }
 
+std::string Describe(const UninstallRecordStarted& e) {
+  return "uninstall record started: " + e.record + " for " + Quoted(e.product);
+}
+
+/// "file", "registry value", ...: what a removal was about.
+const char* RemovalWord(platform::RemovalKind kind) {
+  switch (kind) {
+    case platform::RemovalKind::File:
+      return "file";
+    case platform::RemovalKind::Folder:
+      return "folder";
+    case platform::RemovalKind::Shortcut:
+      return "shortcut";
+    case platform::RemovalKind::RegistryKey:
+      return "registry key";
+    case platform::RemovalKind::RegistryValue:
+      return "registry value";
+    case platform::RemovalKind::Library:
+      return "library";
+  }
+  return "item";
+}
+
+/// The path of a removal, with the value's name for a registry value.
+std::string RemovalTarget(platform::RemovalKind kind, const std::string& path,
+                          const std::string& valueName) {
+  if (kind != platform::RemovalKind::RegistryValue) return path;
+  return path + " " + Quoted(valueName.empty() ? "(default)" : valueName);
+}
+
+std::string Describe(const Removed& e) {
+  const char* done = e.kind == platform::RemovalKind::Library ? " unregistered: " : " removed: ";
+  return RemovalWord(e.kind) + std::string(done) + RemovalTarget(e.kind, e.path, e.valueName);
+}
+
+std::string Describe(const NotRemoved& e) {
+  const char* left = e.failed ? " not removed: " : " kept: ";
+  return RemovalWord(e.kind) + std::string(left) + RemovalTarget(e.kind, e.path, e.valueName) +
+         " (" + e.reason + ")";
+}
+
 std::string Describe(const ScriptError& e) {
   std::string line = e.line > 0 ? ", line " + std::to_string(e.line) : std::string();
   return "script error: " + e.message + " in module " + e.module + ", procedure " + e.procedure +

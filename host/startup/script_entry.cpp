@@ -5,6 +5,7 @@
 #include "host/startup/command_line.h"
 #include "host/startup/install_log.h"
 #include "host/startup/language_setup.h"
+#include "host/startup/record_sink.h"
 #include "host/startup/reported_interaction.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
@@ -76,8 +77,11 @@ void RunCommandLine(platform::Platform& machine, const CommandLine& line) {
 }
 
 /// The log that VORNA_LOG names; nullptr when none is asked for. *failed is
-/// set when one is asked for but cannot be written.
-std::unique_ptr<InstallLog> OpenAskedLog(const platform::Platform& machine, bool* failed) {
+/// set when one is asked for but cannot be written. The copy that finishes
+/// an uninstall keeps none: the log is the uninstaller's, which it outlives.
+std::unique_ptr<InstallLog> OpenAskedLog(const platform::Platform& machine, const CommandLine& line,
+                                         bool* failed) {
+  if (line.waitForProcess != 0) return nullptr;
   std::optional<std::string> path = machine.system->Environment(kLogVariable);
   if (!path || path->empty()) return nullptr;
   std::unique_ptr<InstallLog> log = InstallLog::Create(machine, *path);
@@ -100,14 +104,21 @@ int RunScriptEntry(const char* commandLine, const RunHost& host) {
   ReportedInteraction questions(*machine.interaction, machine);
   machine.interaction = &questions;
 
+  CommandLine line = ParseCommandLine(commandLine);
   bool logFailed = false;
-  std::unique_ptr<InstallLog> log = OpenAskedLog(machine, &logFailed);
+  std::unique_ptr<InstallLog> log = OpenAskedLog(machine, line, &logFailed);
   std::unique_ptr<AttachedSink> logSink;
   if (log) logSink = std::make_unique<AttachedSink>(*machine.events, *log);
   platform::Emit(machine,
                  platform::event::RunStarted{kRuntimeVersion, commandLine ? commandLine : "",
                                              machine.files->ProgramPath()});
-  if (!logFailed) RunCommandLine(machine, ParseCommandLine(commandLine));
+  RecordSink record(machine);
+  AttachedSink recordSink(*machine.events, record);
+  if (!logFailed) RunCommandLine(machine, line);
+  // An install whose record could not be kept cannot be uninstalled cleanly.
+  if (!record.failure().empty()) {
+    platform::Emit(machine, platform::event::RunFailed{record.failure()});
+  }
   int exitCode = ExitCodeOf(outcome.outcome(), host.exitCodes);
   platform::Emit(machine, platform::event::RunEnded{outcome.outcome(), exitCode});
   return exitCode;

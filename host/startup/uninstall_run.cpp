@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "host/startup/uninstall_messages.h"
+#include "platform/install_events.h"
 #include "uninstall/record_loading.h"
 #include "uninstall/removal.h"
 #include "uninstall/self_removal.h"
@@ -43,13 +44,52 @@ RemovalStep ProblemStep(const std::string& name, const std::string& reason) {
 int Refuse(const platform::Platform& machine, const std::string& refusal) {
   machine.interaction->MessageBox(platform::Owner::None, refusal, kRefusalCaption,
                                   mb::Ok | mb::IconHand);
+  platform::Emit(machine, platform::event::RunFailed{refusal});
   return kUninstallFailed;
+}
+
+platform::RemovalKind KindOf(EntryKind kind) {
+  switch (kind) {
+    case EntryKind::Folder:
+      return platform::RemovalKind::Folder;
+    case EntryKind::Shortcut:
+      return platform::RemovalKind::Shortcut;
+    case EntryKind::Key:
+      return platform::RemovalKind::RegistryKey;
+    case EntryKind::Value:
+      return platform::RemovalKind::RegistryValue;
+    case EntryKind::Library:
+      return platform::RemovalKind::Library;
+    default:
+      return platform::RemovalKind::File;
+  }
+}
+
+/// Tells the run's events what a step did; a thing already gone is no news.
+void Report(const platform::Platform& machine, const RemovalStep& step) {
+  platform::RemovalKind kind = KindOf(step.kind);
+  switch (step.result) {
+    case RemovalResult::Removed:
+      platform::Emit(machine, platform::event::Removed{kind, step.name, step.valueName});
+      break;
+    case RemovalResult::Kept:
+    case RemovalResult::Failed:
+      platform::Emit(machine,
+                     platform::event::NotRemoved{kind, step.name, step.valueName, step.reason,
+                                                 step.result == RemovalResult::Failed});
+      break;
+    case RemovalResult::AlreadyGone:
+      break;
+  }
 }
 
 /// Removes what the record lists and hands the uninstaller's own file to a copy.
 RemovalEnd Remove(const platform::Platform& machine, const LoadedRecord& loaded, StepLists* lists) {
   RecordRemoval removal(machine, loaded.file, *loaded.record,
-                        [lists](const RemovalStep& step) { lists->Take(step); });
+                        [&machine, lists](const RemovalStep& step) {
+                          Report(machine, step);
+                          lists->Take(step);
+                        });
   std::string own = machine.files->ProgramPath();
   RemovalOutcome outcome = removal.Run(own);
   if (!outcome.problem.empty())
@@ -57,6 +97,7 @@ RemovalEnd Remove(const platform::Platform& machine, const LoadedRecord& loaded,
   if (outcome.end != RemovalEnd::OwnFileLeft) return outcome.end;
   if (HandOverToCopy(machine, loaded.file.Text())) return RemovalEnd::Finished;
   lists->remain.push_back(ProblemStep(own, "the uninstaller cannot remove itself"));
+  Report(machine, lists->remain.back());
   return RemovalEnd::Failed;
 }
 
@@ -70,12 +111,14 @@ int RunUserUninstall(const platform::Platform& machine, const CommandLine& line)
   platform::Interaction& ask = *machine.interaction;
   if (ask.MessageBox(platform::Owner::None, UninstallQuestion(product), caption, kYesNoQuestion) !=
       platform::id::Yes) {
+    platform::Emit(machine, platform::event::UserQuit{"uninstall"});
     return kUninstallDeclined;
   }
   StepLists lists;
   if (Remove(machine, loaded, &lists) == RemovalEnd::Failed) {
-    ask.MessageBox(platform::Owner::None, NotRemovedText(product, lists.remain), caption,
-                   mb::Ok | mb::IconExclamation);
+    std::string text = NotRemovedText(product, lists.remain);
+    ask.MessageBox(platform::Owner::None, text, caption, mb::Ok | mb::IconExclamation);
+    platform::Emit(machine, platform::event::RunFailed{text});
     return kUninstallFailed;
   }
   ask.MessageBox(platform::Owner::None, RemovedText(product, lists.kept), caption,
