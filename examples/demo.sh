@@ -2,6 +2,8 @@
 # Packs the sample product examples/hello into hello-setup.exe and installs it
 # unattended in the sandbox of vorna-run, then shows what the installation
 # did: the files with their sizes, the registry values and the shortcuts.
+# Then it uninstalls the product with the command line the install wrote
+# into the registry, and shows that the sandbox is as it was before.
 #
 #   examples/demo.sh [BUILD_LINUX_DIR [BUILD_WIN32_DIR]]
 set -euo pipefail
@@ -48,10 +50,22 @@ msgbox OK
 ANSWERS
 sed 's/^/    /' "$OUT/answers.txt"
 
-step "Install it in a fresh sandbox (the transcript of every question is on standard error)"
+# Every file and folder of the sandbox with its bytes, and the registry.
+snapshot() {
+  (cd "$SANDBOX" && find . -print0 | sort -z | while IFS= read -r -d '' item; do
+    if [ -f "$item" ]; then echo "$item $(md5sum <"$item" | cut -c1-32)"; else echo "$item/"; fi
+  done)
+}
+
 rm -rf "$SANDBOX"
 mkdir -p "$SANDBOX/C"
 cd "$OUT"
+# A run that only shows its help gives the sandbox its registry and shell
+# folders, as a fresh Windows machine has them: the state to come back to.
+"$RUN" --image hello-setup.exe --root "$SANDBOX" -- '-?' </dev/null >/dev/null 2>&1
+snapshot >"$OUT/before.txt"
+
+step "Install it in a fresh sandbox (the transcript of every question is on standard error)"
 show "$RUN" --image hello-setup.exe --root "$SANDBOX" --answers answers.txt
 echo "exit code $?"
 
@@ -73,3 +87,23 @@ echo "Shortcuts made:"
   target=$(strings -n 6 "$link" | grep -m1 -F 'C:\Program Files\Hello' || true)
   printf '    C:\\%s -> %s\n' "$(echo "${link#./}" | tr / '\\')" "$target"
 done)
+echo "The uninstall command line, in the registry for Apps & features:"
+tr -d '\r' <"$SANDBOX/registry.reg" | grep -F '"UninstallString"' | sed 's/^/    /'
+echo "The install record beside the product (C:\\Program Files\\Hello\\UNINSTALL.DAT):"
+tr -d '\r' <"$SANDBOX/C/Program Files/Hello/UNINSTALL.DAT" | sed 's/\t/  /g; s/^/    /'
+
+step "Uninstall it unattended, with the record the install wrote"
+printf 'msgbox Yes\nmsgbox OK\n' >"$OUT/uninstall-answers.txt"
+sed 's/^/    /' "$OUT/uninstall-answers.txt"
+show "$RUN" --image hello-setup.exe --root "$SANDBOX" --answers uninstall-answers.txt \
+  -- -U '"C:\Program Files\Hello\UNINSTALL.DAT"'
+echo "exit code $?"
+
+step "The sandbox after the uninstall, compared with the sandbox before the install"
+snapshot >"$OUT/after.txt"
+if diff -u "$OUT/before.txt" "$OUT/after.txt"; then
+  echo "identical: $(wc -l <"$OUT/before.txt") files and folders, the registry included"
+else
+  echo "demo: the uninstall left the sandbox changed" >&2
+  exit 1
+fi
