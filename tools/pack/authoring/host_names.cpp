@@ -11,19 +11,25 @@ namespace {
 
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
-// Control characters: the C0 range, DEL, and the bytes Windows-1252 leaves
-// unassigned, which stand for C1 controls (0x9D is a terminal's OSC).
-bool IsControl(unsigned char byte) {
+// Control characters of the install data's code page: the C0 range, DEL,
+// and the bytes Windows-1252 leaves unassigned, which stand for C1 controls
+// (0x9D is a terminal's OSC).
+bool IsAnsiControl(unsigned char byte) {
   return byte < 0x20 || byte == 0x7F || byte == 0x81 || byte == 0x8D || byte == 0x8F ||
          byte == 0x90 || byte == 0x9D;
 }
 
-// Host text with its C0 controls and DEL written as "\xHH".
-std::string EscapeHostControls(const std::string& text) {
+// Control characters of a host's UTF-8 text: the C0 range and DEL.
+[[maybe_unused]] bool IsHostControl(unsigned char byte) {
+  return byte < 0x20 || byte == 0x7F;
+}
+
+// text with every byte that isControl picks written as "\xHH".
+std::string EscapeControls(const std::string& text, bool (*isControl)(unsigned char)) {
   std::string escaped;
   for (char c : text) {
     unsigned char byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
+    if (isControl(byte)) {
       char code[8];
       std::snprintf(code, sizeof code, "\\x%02X", byte);
       escaped += code;
@@ -43,7 +49,7 @@ std::string SetNameOf(const std::string& hostName) {
   std::string problem;
   std::optional<std::string> name = platform::Utf8ToAnsi(hostName, &problem);
   if (!name) {
-    throw std::runtime_error(EscapeHostControls(hostName) +
+    throw std::runtime_error(EscapeControls(hostName, IsHostControl) +
                              ": Windows-1252 cannot hold this name (" + problem + ")");
   }
   return *name;
@@ -63,17 +69,7 @@ TextConversion ConvertTextEntry(const std::string& entryName, std::string& text)
 }
 
 std::string Printable(const std::string& setText) {
-  std::string escaped;
-  for (char c : setText) {
-    unsigned char byte = static_cast<unsigned char>(c);
-    if (IsControl(byte)) {
-      char code[8];
-      std::snprintf(code, sizeof code, "\\x%02X", byte);
-      escaped += code;
-    } else {
-      escaped += c;
-    }
-  }
+  std::string escaped = EscapeControls(setText, IsAnsiControl);
 #ifdef _WIN32
   return escaped;
 #else
