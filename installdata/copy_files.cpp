@@ -73,11 +73,14 @@ class Copier {
 
  private:
   void CopyRecord(const RecordHeader& header);
-  void Report(const RecordHeader& header, RecordFate fate, const std::string& reason = "");
   bool Refuse(const RecordHeader& header, const std::string& reason);
+  bool ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
+                 const std::string& reason = "");
   Existing Examine(const std::string& path, platform::FileTime recordWrite);
   void Place(const std::string& path, const RecordHeader& header);
   bool WriteNew(const std::string& path, const RecordHeader& header);
+  void PutInPlace(const std::string& temporary, const std::string& path, const RecordHeader& header,
+                  bool timed);
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
   void Advance(uint32_t size);
@@ -168,26 +171,25 @@ void Copier::Place(const std::string& path, const RecordHeader& header) {
     case Existing::AsNewOrNewer:
       // The file on disk may be the user's own edit: neither its content nor
       // its times change, so the next install keeps it as well.
-      if (Consume(header, path)) Report(header, RecordFate::Kept);
+      ConsumeAs(header, path, RecordFate::Kept);
       return;
     case Existing::Folder:
-      if (Consume(header, path)) Report(header, RecordFate::NotWritten, "a folder is in its place");
+      ConsumeAs(header, path, RecordFate::NotWritten, "a folder is in its place");
       return;
     case Existing::Unreadable:
-      if (Consume(header, path)) {
-        Report(header, RecordFate::NotWritten, "the file there could not be examined");
-      }
+      ConsumeAs(header, path, RecordFate::NotWritten, "the file there could not be examined");
       return;
   }
 }
 
-void Copier::Report(const RecordHeader& header, RecordFate fate, const std::string& reason) {
-  outcome_.reports.push_back(RecordReport{header.name, fate, reason});
+bool Copier::Refuse(const RecordHeader& header, const std::string& reason) {
+  return ConsumeAs(header, folder_ + header.name, RecordFate::Refused, reason);
 }
 
-bool Copier::Refuse(const RecordHeader& header, const std::string& reason) {
-  if (!Consume(header, folder_ + header.name)) return false;
-  Report(header, RecordFate::Refused, reason);
+bool Copier::ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
+                       const std::string& reason) {
+  if (!Consume(header, path)) return false;
+  outcome_.reports.push_back(RecordReport{header.name, fate, reason});
   return true;
 }
 
@@ -218,9 +220,8 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
   std::string temporary;
   std::unique_ptr<File> output = files_.CreateTemporary(folder, prefix, &temporary);
   if (!output) {
-    if (!Consume(header, path)) return false;
-    Report(header, RecordFate::NotWritten, "no temporary file could be created beside it");
-    return true;
+    return ConsumeAs(header, path, RecordFate::NotWritten,
+                     "no temporary file could be created beside it");
   }
   bool decoded = DecodeInto(output.get(), header, path);
   // The times go on before the file takes its place, so that it is never
@@ -231,19 +232,21 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
     files_.Delete(temporary);
     return false;
   }
+  PutInPlace(temporary, path, header, timed);
+  return true;
+}
+
+void Copier::PutInPlace(const std::string& temporary, const std::string& path,
+                        const RecordHeader& header, bool timed) {
   const char* problem = nullptr;
   if (!timed) {
     problem = "its times could not be set";
   } else if (!files_.Replace(temporary, path)) {
     problem = "the file there could not be replaced";
   }
-  if (problem == nullptr) {
-    Report(header, RecordFate::Written);
-    return true;
-  }
-  files_.Delete(temporary);
-  Report(header, RecordFate::NotWritten, problem);
-  return true;
+  if (problem) files_.Delete(temporary);
+  RecordFate fate = problem ? RecordFate::NotWritten : RecordFate::Written;
+  outcome_.reports.push_back(RecordReport{header.name, fate, problem ? problem : ""});
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {
