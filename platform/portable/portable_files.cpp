@@ -120,7 +120,11 @@ PortableFileSystem::PortableFileSystem(const std::string& root, const std::strin
   // The install disk shows the file by its Windows-1252 name.
   std::string name = std::filesystem::path(programPath).filename().string();
   programPath_ = "A:\\" + Utf8ToAnsi(name).value_or("SETUP.EXE");
-  programHostPath_ = std::filesystem::absolute(programPath, ignored).string();
+  // Resolved once here: the user named this file, and later opens follow no link.
+  programHostPath_ = std::filesystem::weakly_canonical(programPath, ignored).string();
+  if (programHostPath_.empty()) {
+    programHostPath_ = std::filesystem::absolute(programPath, ignored).string();
+  }
 }
 
 std::optional<std::string> PortableFileSystem::Reach(const std::string& path, Purpose purpose,
@@ -164,7 +168,10 @@ std::unique_ptr<File> PortableFileSystem::OpenHost(const std::string& host, Acce
   struct stat info;
   if (lstat(host.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode)) return nullptr;
-    if (flags & O_EXCL) return nullptr;
+    if (flags & O_EXCL) {
+      errno = EEXIST;
+      return nullptr;
+    }
     // Checked before the open, so that a refused CreateAlways truncates nothing.
     if (!table_->Allows(FileKey{info.st_dev, info.st_ino}, access, share)) return nullptr;
   }
