@@ -326,7 +326,7 @@ TEST_F(CopyFilesTest, FaultSweepLosesNoFileAndReportsEveryUnwrittenRecord) {
   };
   const std::vector<Destination> destinations = {
       {"old.txt", "the old version", k2000, "the new version"},
-      {"big.bin", "the old big file", k2000, std::string(600 * 1024, 'n')},  // several blocks
+      {"big.bin", "the old big file", k2000, std::string(300 * 1024, 'n')},  // three blocks
       {"sub\\new.txt", "", 0, "a new file"},
       {"kept.txt", "the user's newer file", k2020, "an older packed file"},
   };
