@@ -5,12 +5,17 @@
 # Without a display a private X server (Xvfb) is used.
 #
 #   examples/demo-wine.sh [BUILD_WIN32_DIR [BUILD_LINUX_DIR]]
+#
+# Where Wine cannot start 32-bit programs, the win64 build beside the win32
+# one is installed instead (tests/wine/wine_arch.sh).
 set -uo pipefail
 
 SOURCE=$(cd "$(dirname "$0")/.." && pwd)
-BUILD=$(cd "${1:-$SOURCE/build/win32}" && pwd)
 LINUX=$(cd "${2:-$SOURCE/build/linux}" && pwd)
 HERE="$SOURCE/tests/e2e"
+. "$SOURCE/tests/wine/wine_arch.sh"
+wine_select "${1:-$SOURCE/build/win32}" e2e/wineprefix || exit 1
+BUILD=$WIN_BUILD
 EXE="$BUILD/host/win32/vorna.exe"
 PACK="$LINUX/tools/pack/vorna-pack"
 OUT="$BUILD/demo-wine"
@@ -32,10 +37,10 @@ settle() {
   fi
 }
 
-for tool in wine xdotool import; do
+for tool in xdotool import; do
   command -v "$tool" >/dev/null || { echo "demo-wine: $tool is needed" >&2; exit 2; }
 done
-[ -f "$EXE" ] && [ -x "$PACK" ] || { echo "demo-wine: build win32 and linux first" >&2; exit 2; }
+[ -f "$EXE" ] && [ -x "$PACK" ] || { echo "demo-wine: build $(basename "$BUILD") and linux first" >&2; exit 2; }
 
 trap stop_all EXIT
 if [ -z "${DISPLAY:-}" ]; then

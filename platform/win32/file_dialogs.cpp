@@ -1,5 +1,6 @@
 // The Open and Save As common dialogs, given the file dialog object's record
-// as the 76-byte ANSI dialog record.
+// as the ANSI dialog record without its Windows 2000 extension (76 bytes on
+// 32-bit Windows).
 #include <cstddef>
 
 #include "platform/win32/win32_interaction.h"
@@ -10,14 +11,20 @@ namespace vorna::platform {
 
 namespace {
 
-static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == kFileDialogRecordSize,
+// The Windows record up to its template name, in this platform's own layout.
+// The object's record describes the 32-bit one; a 64-bit build (pointers of
+// eight bytes) passes the same fields in its wider record.
+constexpr DWORD kWindowsRecordSize = offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR);
+#ifndef _WIN64
+static_assert(kWindowsRecordSize == kFileDialogRecordSize,
               "the dialog record is the 76-byte ANSI form");
+#endif
 
 /// The Windows record for ours: the same fields, the program's instance, no
 /// custom data, hook or template.
 OPENFILENAMEA ToWindowsRecord(const FileDialogRecord& record) {
   OPENFILENAMEA dialog = {};
-  dialog.lStructSize = record.structSize;
+  dialog.lStructSize = kWindowsRecordSize;
   dialog.hwndOwner = record.owner == Owner::Backdrop ? BackdropWindow() : nullptr;
   dialog.hInstance = Instance();
   dialog.lpstrFilter = record.filter;

@@ -1,8 +1,9 @@
 # Helpers of the end-to-end tests: a private X server, a private Wine prefix,
 # and the runtime started, watched and closed through X.
 #
-# Sourced by run.sh, which sets BUILD (the win32 build folder), OUT (where
-# transcripts and screenshots go) and EXE (the runtime).
+# Sourced by run.sh, which sets BUILD (the Windows build folder), OUT (where
+# transcripts and screenshots go) and EXE (the runtime), and has chosen the
+# Wine prefix with wine_select (tests/wine/wine_arch.sh).
 
 XVFB_PID=
 E2E_PASSED=0
@@ -22,10 +23,9 @@ start_display() {
   export DISPLAY=":$(head -n1 "$fdfile")"
 }
 
-# Creates the Wine prefix under the build folder (about 20 s the first time).
+# Makes sure the chosen Wine prefix is there (about 20 s the first time).
 prepare_wine() {
-  export WINEPREFIX="$BUILD/e2e/wineprefix"
-  export WINEARCH=win32
+  : "${WINEPREFIX:?wine_select chooses the Wine prefix first}"
   export WINEDLLOVERRIDES="mscoree,mshtml="
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "e2e: creating the Wine prefix in $WINEPREFIX"

@@ -5,8 +5,11 @@
 #
 # Each case starts the runtime, finds its message box by title, checks the
 # box text (traced by Wine) and the debug output, saves a screenshot under
-# BUILD_WIN32_DIR/e2e/, closes the box with Enter and expects the process to
-# end by itself with exit code 0.
+# e2e/ of the build it runs, closes the box with Enter and expects the
+# process to end by itself with exit code 0. That is the win32 build, or the
+# win64 build beside it where Wine cannot start 32-bit programs
+# (tests/wine/wine_arch.sh); the checks of the shipped file itself always
+# read the win32 build's vorna.exe.
 set -uo pipefail
 
 if [ $# -ne 1 ]; then
@@ -15,7 +18,10 @@ if [ $# -ne 1 ]; then
 fi
 HERE=$(cd "$(dirname "$0")" && pwd)
 SOURCE=$(cd "$HERE/../.." && pwd)
-BUILD=$(cd "$1" && pwd)
+BUILD32=$(cd "$1" && pwd)
+. "$SOURCE/tests/wine/wine_arch.sh"
+wine_select "$BUILD32" e2e/wineprefix || exit 1
+BUILD=$WIN_BUILD
 EXE="$BUILD/host/win32/vorna.exe"
 PROBE="$BUILD/host/win32/error-dialog-probe.exe"
 OUT="$BUILD/e2e"
@@ -33,7 +39,7 @@ rm -rf "$OUT/work"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
-  echo "e2e: no runtime at $EXE (build the win32 preset first)" >&2
+  echo "e2e: no runtime at $EXE (build its preset first)" >&2
   exit 2
 fi
 
@@ -53,11 +59,12 @@ settle() {
   fi
 }
 
+# The shipped runtime, the win32 build's, whichever build the cases run.
 check_binary() {
-  local format dlls extra subsystem
-  subsystem=$(i686-w64-mingw32-objdump -p "$EXE" | grep '^Subsystem')
-  format=$(i686-w64-mingw32-objdump -f "$EXE" | grep -o 'file format [a-z0-9-]*')
-  dlls=$(i686-w64-mingw32-objdump -p "$EXE" | sed -n 's/.*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+  local format dlls extra subsystem exe="$BUILD32/host/win32/vorna.exe"
+  subsystem=$(i686-w64-mingw32-objdump -p "$exe" | grep '^Subsystem')
+  format=$(i686-w64-mingw32-objdump -f "$exe" | grep -o 'file format [a-z0-9-]*')
+  dlls=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   extra=$(echo "$dlls" | grep -v -x -E 'kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|ole32.dll|oleaut32.dll|advapi32.dll|shell32.dll|comdlg32.dll|comctl32.dll|uuid.dll' || true)
   if [ "$format" != "file format pei-i386" ]; then
     fail "binary" "not a 32-bit PE ($format)"

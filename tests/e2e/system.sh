@@ -4,6 +4,9 @@
 # read back with Wine's own tools (reg query, the shell's link object).
 #
 #   tests/e2e/system.sh BUILD_WIN32_DIR
+#
+# Runs the win32 build, or the win64 build beside it where Wine cannot start
+# 32-bit programs (tests/wine/wine_arch.sh).
 set -uo pipefail
 
 if [ $# -ne 1 ]; then
@@ -11,7 +14,10 @@ if [ $# -ne 1 ]; then
   exit 2
 fi
 HERE=$(cd "$(dirname "$0")" && pwd)
-BUILD=$(cd "$1" && pwd)
+. "$HERE/../wine/wine_arch.sh"
+# The Wine prefix is the one the other end-to-end tests use.
+wine_select "$1" e2e/wineprefix || exit 1
+BUILD=$WIN_BUILD
 EXE="$BUILD/host/win32/vorna.exe"
 PROBE="$BUILD/tests/wine/link_probe.exe"
 OUT="$BUILD/e2e-system"
@@ -22,7 +28,7 @@ rm -rf "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out "$OUT/work"
 trap stop_all EXIT
 
 for file in "$EXE" "$PROBE"; do
-  [ -f "$file" ] || { echo "e2e: no $file (build the win32 preset first)" >&2; exit 2; }
+  [ -f "$file" ] || { echo "e2e: no $file (build its preset first)" >&2; exit 2; }
 done
 
 work_folder() {
@@ -194,7 +200,6 @@ case_save_dialog() {
 }
 
 start_display || exit 1
-mkdir -p "$BUILD/e2e"  # the Wine prefix is the one the other end-to-end tests use
 prepare_wine
 with_retry case_services
 with_retry case_msgbox

@@ -6,18 +6,21 @@
 # planted link.
 #
 # Usage: tests/wine/fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]
+# Runs the win32 build, or the win64 build beside it where Wine cannot start
+# 32-bit programs (wine_arch.sh).
 set -uo pipefail
 
-win=$(cd "${1:?usage: fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/wine_arch.sh"
+wine_select "${1:?usage: fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]}" wineprefix || exit 1
+win=$WIN_BUILD
 linux=$(cd "${2:-$here/../../build/linux}" && pwd)
 pack_exe="$win/tools/pack/vorna-pack.exe"
 pack="$linux/tools/pack/vorna-pack"
 for tool in "$pack_exe" "$pack"; do
-  [ -f "$tool" ] || { echo "missing $tool: build the win32 and linux presets first" >&2; exit 2; }
+  [ -f "$tool" ] || { echo "missing $tool: build its preset first" >&2; exit 2; }
 done
 
-export WINEPREFIX="$win/wineprefix"
 export WINEDEBUG=-all
 export TZ=UTC  # the times below are written and read as UTC
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -4,16 +4,17 @@
 # bytes on disk.
 #
 # Usage: tests/wine/services.sh BUILD_WIN32_DIR
-# The Wine prefix lives under the build folder; creating it takes a while the
-# first time.
+# Runs the win32 build, or the win64 build beside it where Wine cannot start
+# 32-bit programs (wine_arch.sh). The Wine prefix lives under that build
+# folder; creating it takes a while the first time.
 set -uo pipefail
 
 build=${1:?usage: services.sh BUILD_WIN32_DIR}
-build=$(cd "$build" && pwd)
-check="$build/tests/wine/testdll/services_check.exe"
-[ -f "$check" ] || { echo "missing $check: build the win32 preset first" >&2; exit 2; }
+. "$(dirname "$0")/wine_arch.sh"
+wine_select "$build" wineprefix || exit 1
+check="$WIN_BUILD/tests/wine/testdll/services_check.exe"
+[ -f "$check" ] || { echo "missing $check: build its preset first" >&2; exit 2; }
 
-export WINEPREFIX="$build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no installer dialogs when the prefix is made
 passed=0
