@@ -22,6 +22,13 @@ std::string ReadLicenceEntry(platform::FileSystem& files, const std::string& ent
   return std::string(buffer.data(), got < buffer.size() ? got : buffer.size());
 }
 
+/// True when a dialog ended with OK; a dialog the user quit is reported.
+bool Accepted(platform::Platform& machine, int dialogEnded, const char* step) {
+  if (dialogEnded == platform::kDialogAccepted) return true;
+  platform::Emit(machine, platform::event::UserQuit{step});
+  return false;
+}
+
 platform::OkVerdict Refusal(platform::Platform& machine, platform::InstallString id) {
   return platform::OkVerdict{false, machine.interaction->MessageString(id)};
 }
@@ -38,7 +45,7 @@ bool AskLicence(platform::Platform& machine, const std::string& entryName) {
   InstallSettings& settings = SharedInstallSettings();
   settings.SetLicenceText(ReadLicenceEntry(*machine.files, entryName));
   platform::LicenceDialogRequest request{settings.LicenceText()};
-  return machine.interaction->LicenceDialog(request) == platform::kDialogAccepted;
+  return Accepted(machine, machine.interaction->LicenceDialog(request), "licence");
 }
 
 platform::DriveDialogRequest MakeDriveRequest(platform::Platform& machine) {
@@ -70,7 +77,7 @@ platform::OkVerdict JudgeDrive(platform::Platform& machine, char letter) {
 }
 
 bool AskDrive(platform::Platform& machine) {
-  return machine.interaction->DriveDialog(MakeDriveRequest(machine)) == platform::kDialogAccepted;
+  return Accepted(machine, machine.interaction->DriveDialog(MakeDriveRequest(machine)), "drive");
 }
 
 platform::OkVerdict JudgePath(platform::Platform& machine, const std::string& text) {
@@ -78,7 +85,7 @@ platform::OkVerdict JudgePath(platform::Platform& machine, const std::string& te
   if (!settings.Set(InstallField::InstallPath, text)) {
     return Refusal(machine, platform::InstallString::NoFolder);
   }
-  CreateFolderChain(*machine.files, text);
+  CreateFolderChain(machine, text);
   if (!FolderWriteTest(*machine.files, text)) {
     return Refusal(machine, platform::InstallString::NoFolder);
   }
@@ -92,7 +99,7 @@ bool AskPath(platform::Platform& machine) {
   request.path = settings.Get(InstallField::InstallPath);
   request.maxLength = kMaxFieldLength;
   request.onOk = [&machine](const std::string& text) { return JudgePath(machine, text); };
-  return machine.interaction->PathDialog(request) == platform::kDialogAccepted;
+  return Accepted(machine, machine.interaction->PathDialog(request), "path");
 }
 
 }  // namespace vorna

@@ -63,30 +63,64 @@ CopyOutcome InstallCopyJob::Finish() {
 
 namespace {
 
+/// Why a file set could not be opened.
+enum class FileSetOpen { Opened, Cancelled, Missing };
+
 /// A stream over the program's own file, positioned at the set total; nullptr
-/// when there is no file set or the user cancelled the disk prompt.
-std::unique_ptr<FileSetStream> OpenFileSet(platform::Platform& machine) {
+/// when there is no file set or the user cancelled the disk prompt (*why
+/// tells which).
+std::unique_ptr<FileSetStream> OpenFileSet(platform::Platform& machine, FileSetOpen* why) {
   auto stream = std::make_unique<FileSetStream>(machine, machine.files->ProgramPath());
+  *why = FileSetOpen::Cancelled;
   if (!stream->Open()) return nullptr;
+  *why = FileSetOpen::Missing;
   if (stream->Locate() != FileSetPlace::Found) {
     stream->Close();
     return nullptr;
   }
+  *why = FileSetOpen::Opened;
   return stream;
+}
+
+platform::event::CopyEnded CopyEndOf(const CopyOutcome& outcome, int dialogEnded) {
+  platform::event::CopyEnded ended{platform::CopyEnd::Completed, outcome.reason, outcome.records};
+  if (dialogEnded != platform::kDialogAccepted || outcome.result == CopyResult::Stopped) {
+    ended.result = platform::CopyEnd::Stopped;
+    if (ended.reason.empty()) ended.reason = "the user quit";
+  } else if (outcome.result == CopyResult::Failure) {
+    ended.result = platform::CopyEnd::Failed;
+  }
+  return ended;
+}
+
+/// Reports that COPYFILES found nothing to copy: a quit when the user
+/// cancelled the disk prompt, a failed copy when the image has no file set.
+void ReportNoFileSet(platform::Platform& machine, FileSetOpen why) {
+  if (why == FileSetOpen::Cancelled) {
+    platform::Emit(machine, platform::event::UserQuit{"disk"});
+  } else {
+    platform::Emit(
+        machine, platform::event::CopyEnded{platform::CopyEnd::Failed, "there is no file set", 0});
+  }
 }
 
 }  // namespace
 
 void CalcSpace(platform::Platform& machine) {
-  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine);
+  FileSetOpen why;
+  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine, &why);
   if (!stream) return;
   SharedInstallSettings().setSetTotal(ReadSetTotal(*stream));
   stream->Close();
 }
 
 bool CopyFilesStep(platform::Platform& machine) {
-  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine);
-  if (!stream) return false;
+  FileSetOpen why;
+  std::unique_ptr<FileSetStream> stream = OpenFileSet(machine, &why);
+  if (!stream) {
+    ReportNoFileSet(machine, why);
+    return false;
+  }
   InstallSettings& settings = SharedInstallSettings();
   uint32_t total = ReadSetTotal(*stream);
   settings.setSetTotal(total);
@@ -99,6 +133,9 @@ bool CopyFilesStep(platform::Platform& machine) {
   int ended = machine.interaction->ProgressDialog(request);
   CopyOutcome outcome = job.Finish();
   stream->Close();
+  if (ended != platform::kDialogAccepted)
+    platform::Emit(machine, platform::event::UserQuit{"copy"});
+  platform::Emit(machine, CopyEndOf(outcome, ended));
   return ended == platform::kDialogAccepted && outcome.result == CopyResult::Success;
 }
 

@@ -63,8 +63,8 @@ void ReadRegSvr32(Activation& activation, Value& result) {
   cursor.ExpectChar(',');
   std::string mode = activation.ReadText();
   cursor.ExpectChar(')');
-  platform::Shell& shell = *activation.interpreter().machine().shell;
-  result.SetBoolean(RegisterLibrary(shell, library, LibraryActionFromMode(mode)) ? 1 : 0);
+  platform::Platform& machine = activation.interpreter().machine();
+  result.SetBoolean(RegisterLibrary(machine, library, LibraryActionFromMode(mode)) ? 1 : 0);
 }
 
 // backdrop -> expression

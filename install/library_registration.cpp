@@ -9,9 +9,11 @@ platform::LibraryAction LibraryActionFromMode(const std::string& mode) {
   return registers ? platform::LibraryAction::Register : platform::LibraryAction::Unregister;
 }
 
-bool RegisterLibrary(platform::Shell& shell, const std::string& path,
+bool RegisterLibrary(const platform::Platform& machine, const std::string& path,
                      platform::LibraryAction action) {
-  return shell.RegisterLibrary(path, action);
+  bool succeeded = machine.shell->RegisterLibrary(path, action);
+  platform::Emit(machine, platform::event::LibraryRegistration{path, action, succeeded});
+  return succeeded;
 }
 
 }  // namespace vorna

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/shell.h"
+#include "platform/platform.h"
 
 namespace vorna {
 
@@ -11,9 +11,10 @@ namespace vorna {
 /// anything else (the empty text included) unregisters.
 platform::LibraryAction LibraryActionFromMode(const std::string& mode);
 
-/// Loads the library and runs its (un)registration entry point; false when it
+/// Loads the library and runs its (un)registration entry point through the
+/// machine's shell and reports what was asked and how it went; false when it
 /// cannot be loaded, lacks the entry point or reports failure. Never raises.
-bool RegisterLibrary(platform::Shell& shell, const std::string& path,
+bool RegisterLibrary(const platform::Platform& machine, const std::string& path,
                      platform::LibraryAction action);
 
 }  // namespace vorna

@@ -23,11 +23,16 @@ std::string ReadRegistryText(platform::Registry& registry, const std::string& ke
   return std::string(buffer.begin(), end);
 }
 
-void WriteRegistryText(platform::Registry& registry, const std::string& keyPath,
+void WriteRegistryText(const platform::Platform& machine, const std::string& keyPath,
                        const std::string& valueName, const std::string& text) {
-  RegistryKey key(registry);
-  if (!key.Open(keyPath, KeyCreation::CreateMissing)) Raise(errorNumbers::IllegalUse);
+  RegistryKey key(*machine.registry);
+  bool opened = key.Open(keyPath, KeyCreation::CreateMissing);
+  for (const std::string& created : key.createdKeys()) {
+    platform::Emit(machine, platform::event::RegistryKeyCreated{created});
+  }
+  if (!opened) Raise(errorNumbers::IllegalUse);
   if (!key.SetText(valueName, text)) Raise(errorNumbers::Disk);
+  platform::Emit(machine, platform::event::RegistryValueWritten{key.name(), valueName, text});
 }
 
 }  // namespace vorna

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/registry.h"
+#include "platform/platform.h"
 
 namespace vorna {
 
@@ -17,10 +17,12 @@ constexpr size_t kRegistryReadCapacity = 4096;
 std::string ReadRegistryText(platform::Registry& registry, const std::string& keyPath,
                              const std::string& valueName);
 
-/// Writes text as a REG_SZ value, creating the key path as needed (SETREGISTRY);
-/// an empty name writes the default value. Raises "Illegal Use" when the key
-/// cannot be opened or created and "Disk" when the value cannot be written.
-void WriteRegistryText(platform::Registry& registry, const std::string& keyPath,
+/// Writes text as a REG_SZ value through the machine's registry, creating the
+/// key path as needed (SETREGISTRY); an empty name writes the default value.
+/// The keys created and the value written are reported. Raises "Illegal Use"
+/// when the key cannot be opened or created and "Disk" when the value cannot
+/// be written.
+void WriteRegistryText(const platform::Platform& machine, const std::string& keyPath,
                        const std::string& valueName, const std::string& text);
 
 }  // namespace vorna

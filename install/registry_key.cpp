@@ -24,9 +24,11 @@ RegistryKey::~RegistryKey() {
 bool RegistryKey::Open(const std::string& path, KeyCreation creation) {
   if (path.empty()) return false;
   Close();
+  created_.clear();
   KeyPath keyPath = ScanKeyPath(path);
+  name_ = KeyName(keyPath.root, keyPath.subkey);
   KeyHandle root = platform::RootHandle(keyPath.root);
-  if (creation == KeyCreation::CreateMissing) CreateSegments(root, keyPath.subkey);
+  if (creation == KeyCreation::CreateMissing) CreateSegments(keyPath);
   KeyHandle opened = 0;
   status_ = registry_.OpenKey(root, keyPath.subkey, kKeyReadWrite, &opened);
   if (status_ != kRegSuccess) return false;
@@ -34,12 +36,17 @@ bool RegistryKey::Open(const std::string& path, KeyCreation creation) {
   return true;
 }
 
-void RegistryKey::CreateSegments(KeyHandle root, const std::string& subkey) {
-  KeyHandle current = root;
-  for (const std::string& segment : SubkeySegments(subkey)) {
+void RegistryKey::CreateSegments(const KeyPath& path) {
+  KeyHandle current = platform::RootHandle(path.root);
+  std::string reached;
+  for (const std::string& segment : SubkeySegments(path.subkey)) {
     KeyHandle next = 0;
+    reached += (reached.empty() ? "" : "\\") + segment;
     status_ = registry_.OpenKey(current, segment, kKeyReadWrite, &next);
-    if (status_ != kRegSuccess) status_ = registry_.CreateKey(current, segment, &next);
+    if (status_ != kRegSuccess) {
+      status_ = registry_.CreateKey(current, segment, &next);
+      if (status_ == kRegSuccess) created_.push_back(KeyName(path.root, reached));
+    }
     if (status_ != kRegSuccess) break;
     registry_.CloseKey(current);
     current = next;

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "install/registry_path.h"
 #include "platform/registry.h"
 
 namespace vorna {
@@ -43,17 +45,25 @@ class RegistryKey {
   /// Writes text as a REG_SZ value, its terminating zero included.
   bool SetText(const std::string& name, const std::string& text);
 
+  /// The keys that the last Open created, outermost first, each named with
+  /// its root ("HKEY_LOCAL_MACHINE\\Software\\Hello").
+  const std::vector<std::string>& createdKeys() const { return created_; }
+  /// The key the last Open reached, named with its root.
+  const std::string& name() const { return name_; }
+
   /// Result of the last registry call (0 for success), or the size last read.
   int32_t status() const { return status_; }
   bool isOpen() const { return key_.has_value(); }
 
  private:
   /// Opens or creates each segment of subkey in turn, closing every key it opened.
-  void CreateSegments(platform::KeyHandle root, const std::string& subkey);
+  void CreateSegments(const KeyPath& path);
 
   platform::Registry& registry_;
   int32_t status_ = 0;
   std::optional<platform::KeyHandle> key_;
+  std::string name_;
+  std::vector<std::string> created_;
 };
 
 }  // namespace vorna

@@ -58,6 +58,29 @@ KeyPath ScanKeyPath(const std::string& path) {
   return result;
 }
 
+std::string KeyName(RootKey root, const std::string& subkey) {
+  const char* rootName = "HKEY_LOCAL_MACHINE";
+  switch (root) {
+    case RootKey::ClassesRoot:
+      rootName = "HKEY_CLASSES_ROOT";
+      break;
+    case RootKey::CurrentUser:
+      rootName = "HKEY_CURRENT_USER";
+      break;
+    case RootKey::Users:
+      rootName = "HKEY_USERS";
+      break;
+    case RootKey::CurrentConfig:
+      rootName = "HKEY_CURRENT_CONFIG";
+      break;
+    case RootKey::LocalMachine:
+      break;
+  }
+  std::string name = rootName;
+  for (const std::string& segment : SubkeySegments(subkey)) name += "\\" + segment;
+  return name;
+}
+
 std::vector<std::string> SubkeySegments(const std::string& subkey) {
   std::vector<std::string> segments;
   size_t start = 0;

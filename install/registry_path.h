@@ -23,6 +23,10 @@ struct KeyPath {
 /// first carriage return or line feed.
 KeyPath ScanKeyPath(const std::string& path);
 
+/// The full name of a key: the root's name, then the subkey path
+/// ("HKEY_CURRENT_USER\\Software\\Hello"; the root's name alone for an empty subkey).
+std::string KeyName(platform::RootKey root, const std::string& subkey);
+
 /// The non-empty segments of a subkey path, in order from the root.
 std::vector<std::string> SubkeySegments(const std::string& subkey);
 

@@ -22,12 +22,15 @@ std::string ReadNextText(Activation& activation) {
 }
 
 // createlink -> CREATELINK target "," linkfile "," description
-// The shortcut's result is not looked at.
+// The script is not told how it went; a shortcut that was made is reported.
 StatementEnd CreateLinkStatement(Activation& activation) {
   std::string target = activation.ReadText();
   std::string linkFile = ReadNextText(activation);
   std::string description = ReadNextText(activation);
-  activation.interpreter().machine().shell->CreateShortcut(target, linkFile, description);
+  platform::Platform& machine = activation.interpreter().machine();
+  if (machine.shell->CreateShortcut(target, linkFile, description) >= platform::kHrOk) {
+    platform::Emit(machine, platform::event::ShortcutMade{linkFile, target});
+  }
   return StatementEnd::Continue;
 }
 
@@ -38,7 +41,7 @@ StatementEnd SetRegistryStatement(Activation& activation) {
   std::string keyPath = activation.ReadText();
   std::string valueName = ReadNextText(activation);
   std::string data = ReadNextText(activation);
-  WriteRegistryText(*activation.interpreter().machine().registry, keyPath, valueName, data);
+  WriteRegistryText(activation.interpreter().machine(), keyPath, valueName, data);
   return StatementEnd::Continue;
 }
 

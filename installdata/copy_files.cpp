@@ -11,6 +11,7 @@
 #include "installdata/overlapped_writer.h"
 #include "installdata/record_names.h"
 #include "platform/code_page.h"
+#include "platform/install_events.h"
 #include "platform/platform.h"
 
 namespace vorna {
@@ -25,6 +26,7 @@ using platform::Share;
 constexpr size_t kPathLimit = 259;  // the longest path a Windows program can open
 constexpr char kReadErrorReason[] = "the install disk could not be read";
 constexpr char kTemporaryStem[] = "~vorna-";
+constexpr char kKeptReason[] = "the file on disk is as new as the packed one or newer";
 
 // Passes blocks on, and lets the copy pause or stop between them.
 class ControlledOutput : public DecodeOutput {
@@ -67,7 +69,8 @@ class Copier {
         total_(total),
         state_(state),
         control_(control),
-        files_(*stream.machine().files) {}
+        machine_(stream.machine()),
+        files_(*machine_.files) {}
 
   CopyOutcome Run();
 
@@ -78,9 +81,11 @@ class Copier {
                  const std::string& reason = "");
   Existing Examine(const std::string& path, platform::FileTime recordWrite);
   void Place(const std::string& path, const RecordHeader& header);
-  bool WriteNew(const std::string& path, const RecordHeader& header);
+  bool WriteNew(const std::string& path, const RecordHeader& header, platform::FileChange change);
   void PutInPlace(const std::string& temporary, const std::string& path, const RecordHeader& header,
-                  bool timed);
+                  bool timed, platform::FileChange change);
+  void Report(const RecordHeader& header, const std::string& path, RecordFate fate,
+              const std::string& reason = "");
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
   void Advance(uint32_t size);
@@ -92,6 +97,7 @@ class Copier {
   uint32_t total_;
   CopyState& state_;
   CopyControl* control_;
+  const platform::Platform& machine_;
   platform::FileSystem& files_;
   HuffmanDecoder decoder_;
   OverlappedWriter writer_;
@@ -157,16 +163,18 @@ void Copier::CopyRecord(const RecordHeader& header) {
   } else if (!files_.IsLinkFree(folder_, header.name)) {
     Refuse(header, "a link or junction in its path");
   } else {
-    CreateFolderChain(files_, path.substr(0, LastSeparator(path)));
+    CreateFolderChain(machine_, path.substr(0, LastSeparator(path)));
     Place(path, header);
   }
 }
 
 void Copier::Place(const std::string& path, const RecordHeader& header) {
-  switch (Examine(path, header.times.lastWrite)) {
+  switch (Existing existing = Examine(path, header.times.lastWrite)) {
     case Existing::Missing:
     case Existing::Older:
-      WriteNew(path, header);
+      WriteNew(
+          path, header,
+          existing == Existing::Older ? platform::FileChange::Replaced : platform::FileChange::New);
       return;
     case Existing::AsNewOrNewer:
       // The file on disk may be the user's own edit: neither its content nor
@@ -189,8 +197,26 @@ bool Copier::Refuse(const RecordHeader& header, const std::string& reason) {
 bool Copier::ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
                        const std::string& reason) {
   if (!Consume(header, path)) return false;
-  outcome_.reports.push_back(RecordReport{header.name, fate, reason});
+  Report(header, path, fate, reason);
   return true;
+}
+
+void Copier::Report(const RecordHeader& header, const std::string& path, RecordFate fate,
+                    const std::string& reason) {
+  outcome_.reports.push_back(RecordReport{header.name, fate, reason});
+  switch (fate) {
+    case RecordFate::Written:  // told with its change by PutInPlace
+      return;
+    case RecordFate::Kept:
+      platform::Emit(machine_, platform::event::FileKept{path, kKeptReason});
+      return;
+    case RecordFate::Refused:
+      platform::Emit(machine_, platform::event::FileRefused{header.name, reason});
+      return;
+    case RecordFate::NotWritten:
+      platform::Emit(machine_, platform::event::FileNotWritten{path, reason});
+      return;
+  }
 }
 
 Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
@@ -212,7 +238,8 @@ bool Copier::Consume(const RecordHeader& header, const std::string& path) {
   return DecodeInto(sink.get(), header, path);
 }
 
-bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
+bool Copier::WriteNew(const std::string& path, const RecordHeader& header,
+                      platform::FileChange change) {
   size_t separator = LastSeparator(path);
   std::string folder = path.substr(0, separator + 1);
   std::string prefix = TemporaryPrefix(path.substr(separator + 1));
@@ -232,21 +259,26 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header) {
     files_.Delete(temporary);
     return false;
   }
-  PutInPlace(temporary, path, header, timed);
+  PutInPlace(temporary, path, header, timed, change);
   return true;
 }
 
 void Copier::PutInPlace(const std::string& temporary, const std::string& path,
-                        const RecordHeader& header, bool timed) {
+                        const RecordHeader& header, bool timed, platform::FileChange change) {
   const char* problem = nullptr;
   if (!timed) {
     problem = "its times could not be set";
   } else if (!files_.Replace(temporary, path)) {
     problem = "the file there could not be replaced";
   }
-  if (problem) files_.Delete(temporary);
-  RecordFate fate = problem ? RecordFate::NotWritten : RecordFate::Written;
-  outcome_.reports.push_back(RecordReport{header.name, fate, problem ? problem : ""});
+  if (problem) {
+    files_.Delete(temporary);
+    Report(header, path, RecordFate::NotWritten, problem);
+    return;
+  }
+  Report(header, path, RecordFate::Written);
+  platform::Emit(machine_,
+                 platform::event::FileWritten{path, change, header.size, header.times.lastWrite});
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {

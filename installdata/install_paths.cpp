@@ -32,11 +32,17 @@ bool FolderWriteTest(platform::FileSystem& files, const std::string& folder) {
   return false;
 }
 
-bool CreateFolderChain(platform::FileSystem& files, const std::string& path) {
+bool CreateReportedFolder(const platform::Platform& machine, const std::string& path) {
+  if (!machine.files->CreateFolder(path)) return false;
+  platform::Emit(machine, platform::event::FolderCreated{path});
+  return true;
+}
+
+bool CreateFolderChain(const platform::Platform& machine, const std::string& path) {
   for (size_t i = 0; i < path.size(); ++i) {
-    if (path[i] == '\\' || path[i] == '/') files.CreateFolder(path.substr(0, i));
+    if (path[i] == '\\' || path[i] == '/') CreateReportedFolder(machine, path.substr(0, i));
   }
-  return files.CreateFolder(path);
+  return CreateReportedFolder(machine, path);
 }
 
 }  // namespace vorna

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/files.h"
+#include "platform/platform.h"
 
 namespace vorna {
 
@@ -12,10 +12,14 @@ namespace vorna {
 /// where no file of its name exists, so no file of the user's is ever replaced.
 bool FolderWriteTest(platform::FileSystem& files, const std::string& folder);
 
-/// Creates every missing folder along path (failures on the way, such as an
-/// existing folder or a drive name, are ignored); answers whether the last
-/// folder, the whole path, was created.
-bool CreateFolderChain(platform::FileSystem& files, const std::string& path);
+/// Creates every missing folder along path through machine's file system
+/// (failures on the way, such as an existing folder or a drive name, are
+/// ignored) and reports each folder created; answers whether the last folder,
+/// the whole path, was created.
+bool CreateFolderChain(const platform::Platform& machine, const std::string& path);
+
+/// Creates one folder and reports it when it was created; answers whether it was.
+bool CreateReportedFolder(const platform::Platform& machine, const std::string& path);
 
 /// folder with a backslash appended unless it already ends in "\" or "/".
 std::string WithTrailingSeparator(const std::string& folder);

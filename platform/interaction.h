@@ -25,6 +25,20 @@ namespace id {
 constexpr int Ok = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7;
 }  // namespace id
 
+/// The kinds of question, by the word that names them in answers files and logs.
+namespace question {
+constexpr const char* kMessageBox = "msgbox";
+constexpr const char* kErrorDialog = "error";
+constexpr const char* kLicence = "license";
+constexpr const char* kDrive = "drive";
+constexpr const char* kPath = "path";
+constexpr const char* kQuit = "quit";
+constexpr const char* kProgress = "progress";
+constexpr const char* kInputDialog = "input";
+constexpr const char* kOpenFile = "open";
+constexpr const char* kSaveFile = "save";
+}  // namespace question
+
 /// Whose window owns a box: none (a start-up message) or the backdrop.
 enum class Owner { None, Backdrop };
 

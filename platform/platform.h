@@ -9,6 +9,7 @@
 
 #include "platform/debug_channel.h"
 #include "platform/files.h"
+#include "platform/install_events.h"
 #include "platform/interaction.h"
 #include "platform/registry.h"
 #include "platform/shell.h"
@@ -25,6 +26,8 @@ struct Platform {
   Shell* shell = nullptr;
   /// The debugger connection; nullptr when the host has none.
   DebugChannel* debugChannel = nullptr;
+  /// The run's event source (install_events.h); nullptr when nobody listens.
+  InstallEvents* events = nullptr;
 };
 
 }  // namespace vorna::platform

@@ -20,6 +20,13 @@ std::string Cut(const std::string& text, size_t limit) {
 
 constexpr const char* kResumeNextTarget = "*";
 
+/// Reports a script error that nothing in the script took.
+void ReportScriptError(Activation& activation, const ErrorRecord& record) {
+  platform::Emit(activation.interpreter().machine(),
+                 platform::event::ScriptError{record.module, record.procedure, record.line,
+                                              record.statement, record.message});
+}
+
 }  // namespace
 
 void RecordError(Activation& activation, int32_t number) {
@@ -31,19 +38,30 @@ void RecordError(Activation& activation, int32_t number) {
   record.module = activation.module ? Cut(activation.module->nameField(), kMaxErrorTextLength)
                                     : std::string(kGlobalProcedureName);
   record.procedure = Cut(activation.procedureName, kMaxErrorTextLength);
+  record.line = activation.currentLine ? activation.currentLine->lineNumber() + 1 : 0;
+}
+
+std::string ErrorPlace(const ErrorRecord& record) {
+  if (record.line <= 0) return record.module;
+  return record.module + ", line " + std::to_string(record.line);
 }
 
 LineOutcome ShowErrorDialog(Activation& activation) {
   Interpreter& interpreter = activation.interpreter();
   activation.setSelectValue(nullptr);
   const ErrorRecord& record = interpreter.errorRecord();
-  platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
-                               interpreter.connectedFlag != 0};
+  // The dialog's module field names the line too: the statement text alone
+  // does not say which of several alike lines failed.
+  platform::ErrorReport report{ErrorPlace(record), record.procedure, record.message,
+                               record.statement, interpreter.connectedFlag != 0};
+  ReportScriptError(activation, record);
   platform::Interaction* interaction = interpreter.machine().interaction;
   platform::ErrorAnswer answer =
       interaction ? interaction->ErrorDialog(report) : platform::ErrorAnswer::Failed;
   switch (answer) {
     case platform::ErrorAnswer::Abort:
+      platform::Emit(interpreter.machine(),
+                     platform::event::RunFailed{"a script error was answered with Abort"});
       interpreter.stopFlag() = 1;
       return LineOutcome::Advance;
     case platform::ErrorAnswer::Retry:
@@ -77,6 +95,13 @@ void ReportTextError(Activation& activation, const char* text) {
   Interpreter& interpreter = activation.interpreter();
   HostOutputFormat(interpreter, "?%s ERROR:\n", text);
   HostOutputFormat(interpreter, "%s\n", activation.cursor().text().c_str());
+  ErrorRecord record{text, activation.cursor().text(),
+                     activation.module ? std::string(activation.module->nameField())
+                                       : std::string(kGlobalProcedureName),
+                     activation.procedureName, 0};
+  ReportScriptError(activation, record);
+  platform::Emit(interpreter.machine(),
+                 platform::event::RunFailed{std::string("internal error: ") + text});
   activation.currentLine = nullptr;
 }
 

@@ -1,5 +1,6 @@
 // KILL, NAME, MKDIR, RMDIR and CHDIR: one file-system call each, whose
 // failure (except MKDIR's) is the script error "Disk".
+#include "installdata/install_paths.h"
 #include "platform/platform.h"
 #include "script/activation.h"
 #include "script/interpreter.h"
@@ -38,16 +39,16 @@ StatementEnd RunName(Activation& activation) {
   return StatementEnd::Continue;
 }
 
-void CreateFoldersAlong(platform::FileSystem& files, const std::string& path) {
+void CreateFoldersAlong(const platform::Platform& machine, const std::string& path) {
   for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
-    files.CreateFolder(path.substr(0, at));
+    CreateReportedFolder(machine, path.substr(0, at));
   }
-  files.CreateFolder(path);
+  CreateReportedFolder(machine, path);
 }
 
 // mkdir -> MKDIR path
 StatementEnd RunMkDir(Activation& activation) {
-  CreateFoldersAlong(FilesOf(activation), activation.ReadText());
+  CreateFoldersAlong(activation.interpreter().machine(), activation.ReadText());
   return StatementEnd::Continue;
 }
 

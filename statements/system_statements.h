@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "platform/files.h"
+#include "platform/platform.h"
 #include "script/statement_table.h"
 
 namespace vorna {
@@ -41,6 +41,7 @@ StatementEnd RunRandomize(Activation& activation);
 /// every backslash, then the whole path. Results are not looked at, so
 /// folders that exist already and failures pass silently. Unlike the copy's
 /// CreateFolderChain, only backslashes split the path, as MKDIR promises.
-void CreateFoldersAlong(platform::FileSystem& files, const std::string& path);
+/// Each folder created is reported to the machine's events.
+void CreateFoldersAlong(const platform::Platform& machine, const std::string& path);
 
 }  // namespace vorna

@@ -2,8 +2,10 @@
 //
 // The interpreter runs on the main thread. Message boxes and dialogs become
 // questions on standard error, answered from the answers file, the terminal
-// or the default button. The exit code is 0 like the runtime's; 2 means the
-// runner itself was misused (bad option, unreadable or unfitting answers).
+// or the default button. The exit code tells how the run ended: 0 success,
+// 1 failed, 3 cancelled (the runtime's 0, 1603 and 1602 in 8 bits); 2 means
+// the runner itself was misused (bad option, unreadable or unfitting answers).
+// When the run ends, a report of what it did is printed on standard error.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -13,8 +15,10 @@
 #include <iostream>
 #include <string>
 
+#include "host/portable/run_report.h"
 #include "host/portable/runner_options.h"
 #include "host/portable/sandbox_setup.h"
+#include "host/portable/working_folder_files.h"
 #include "host/startup/script_entry.h"
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
@@ -29,6 +33,7 @@
 #include "platform/portable/portable_system.h"
 #include "platform/portable/shell_folders_seed.h"
 #include "script/stack_guard.h"
+#include "vorna_version.h"
 
 namespace {
 
@@ -57,15 +62,12 @@ struct SandboxRoot {
   std::_Exit(kMisuse);
 }
 
-/// Chooses the root and, for a run from plain files, stages them on drive C.
-/// *root is filled in first, so that a failure can still remove a fresh root.
+/// Chooses the root and makes its drive C. *root is filled in first, so that
+/// a failure can still remove a fresh root.
 void PrepareSandbox(const vorna::RunnerOptions& options, SandboxRoot* root) {
   *root = SandboxRoot{options.root, options.root.empty(), options.keep};
   if (root->temporary) root->path = vorna::MakeTemporaryRoot();
   std::filesystem::create_directories(root->path + "/C");
-  if (options.image.empty()) {
-    vorna::CopyPlainFiles(std::filesystem::current_path().string(), root->path + "/C");
-  }
 }
 
 /// The install data file: the image given, else the runner itself (no container).
@@ -93,11 +95,17 @@ vorna::RunnerOptions ReadOptions(int argc, char** argv) {
   std::optional<vorna::RunnerOptions> options =
       vorna::ParseRunnerOptions(argc - 1, argv + 1, &error);
   if (!options) {
+    // The bad argument first, where it cannot scroll away behind the usage.
+    std::fprintf(stderr, "vorna-run: %s\n", error.c_str());
     std::fputs(vorna::kRunnerUsage, stderr);
-    Fail(error);
+    std::exit(kMisuse);
   }
   if (options->help) {
     std::fputs(vorna::kRunnerUsage, stdout);
+    std::exit(0);
+  }
+  if (options->version) {
+    std::printf("vorna-run %s\n", VORNA_VERSION);
     std::exit(0);
   }
   if (!options->image.empty() && !std::filesystem::is_regular_file(options->image)) {
@@ -120,6 +128,10 @@ int main(int argc, char** argv) {
   }
 
   vorna::platform::PortableFileSystem files(root.path, ProgramPath(options));
+  // A run from plain files sees the working folder's files in C:\.
+  vorna::WorkingFolderFiles workingFolder(
+      files, options.image.empty() ? std::filesystem::current_path().string() : std::string(),
+      root.path + "/C");
   vorna::platform::PortableSystem system;
   system.AtExit([&root] { root.Finish(); });
   vorna::platform::PortableRegistry registry(root.path);
@@ -141,22 +153,27 @@ int main(int argc, char** argv) {
     vorna::platform::IgnoreBrokenPipes();
     machine.debugChannel = &channel;
   }
-  machine.files = &files;
+  machine.files = &workingFolder;
   machine.system = &system;
   machine.console = &console;
   machine.interaction = &interaction;
   machine.registry = &registry;
   machine.shell = &shell;
+  vorna::platform::InstallEvents events;
+  vorna::RunReport report(std::cerr);
+  events.Attach(report);
+  machine.events = &events;
   vorna::platform::SetPlatform(machine);
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunScriptEntry(options.commandLine.c_str());
+  vorna::RunHost host{vorna::kSandboxExitCodes};
+  int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {
     std::fprintf(stderr, "vorna-run: %zu answers were not used\n", source.unusedAnswers());
   }
   std::fflush(stdout);
   root.Finish();
-  return 0;
+  return exitCode;
 }

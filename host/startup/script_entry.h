@@ -2,14 +2,27 @@
 // line to the end of the run.
 #pragma once
 
+#include "host/startup/run_outcome.h"
+
 namespace vorna {
 
 constexpr const char* kMainProcedure = "MAIN";
 constexpr const char* kMainNotFoundText = "Main function not found.";
+/// The runtime's version, as the install log's first line names it.
+constexpr const char* kRuntimeVersion = "0.1.0";
+
+/// What a host hands the script entry besides the platform it installed.
+struct RunHost {
+  /// The exit code of each outcome on this host.
+  ExitCodes exitCodes = kRuntimeExitCodes;
+};
 
 /// Reads the command line, loads the modules that the start-up control entry
-/// names and runs MAIN; returns when the run is over. Refusals and failures
-/// are shown as start-up messages.
-void RunScriptEntry(const char* commandLine);
+/// names and runs MAIN; returns when the run is over, with the exit code of
+/// its outcome. Refusals and failures are shown as start-up messages. Every
+/// event of the run goes to the installed platform's event source (one of
+/// the run's own when it has none), to the run's outcome and to the install
+/// log when VORNA_LOG names one.
+int RunScriptEntry(const char* commandLine, const RunHost& host = RunHost());
 
 }  // namespace vorna

@@ -1,6 +1,7 @@
 #include "host/startup/startup_control.h"
 
 #include <cstring>
+#include <string>
 
 #include "host/startup/startup_message.h"
 #include "installdata/container.h"
@@ -13,16 +14,24 @@ namespace vorna {
 
 namespace {
 
-/// Loads one module; on a script error shows the start-up message naming it.
-bool LoadNamedModule(platform::FileSystem& files, NodeList& modules, const char* name) {
+/// Loads one module; on a script error shows the start-up message naming it
+/// and, for an error of one of its lines, the line.
+bool LoadNamedModule(const platform::Platform& machine, NodeList& modules, const char* name) {
+  int32_t failedLine = -1;
   try {
-    LoadModule(files, modules, name);
+    LoadModule(*machine.files, modules, name,
+               [&failedLine](errorNumbers number, int32_t line, int32_t) {
+                 failedLine = line;
+                 throw number;
+               });
     return true;
   } catch (errorNumbers number) {
     const char* message = MessageOf(static_cast<int32_t>(number));
-    ShowStartupMessage(ModuleLoadFailureText(name, message != nullptr ? message : "Error"));
+    std::string reason = message != nullptr ? message : "Error";
+    if (failedLine >= 0) reason += " in line " + std::to_string(failedLine + 1);
+    FailStartup(machine, ModuleLoadFailureText(name, reason));
   } catch (const InternalError& error) {
-    ShowStartupMessage(ModuleLoadFailureText(name, error.text));
+    FailStartup(machine, ModuleLoadFailureText(name, error.text));
   }
   return false;
 }
@@ -33,24 +42,35 @@ std::string ModuleLoadFailureText(const std::string& moduleName, const std::stri
   return "Cannot load module " + moduleName + ": " + reason + ".";
 }
 
-bool LoadStartupControl(platform::Platform& machine, const std::string& fileName,
-                        NodeList& modules) {
-  ContainerReader reader(*machine.files);
+std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem& files,
+                                                           const std::string& fileName) {
+  ContainerReader reader(files);
   SetContainerKey(kInstallerKey);
-  if (!reader.OpenEntry(fileName.c_str(), "r")) {
-    ShowFileNotFound(fileName);
-    machine.system->ExitProcess(0);
-  }
+  if (!reader.OpenEntry(fileName.c_str(), "r")) return std::nullopt;
   // The reader writes up to two bytes past the line limit.
   char line[kControlLineLimit + 2];
-  bool loaded = true;
-  while (loaded && !reader.AtEndOfEntry()) {
+  std::vector<ControlLine> names;
+  for (int32_t lineNumber = 0; !reader.AtEndOfEntry(); ++lineNumber) {
     if (reader.ReadLine(line, kControlLineLimit) == nullptr) break;
     line[std::strcspn(line, "\r\n")] = '\0';
-    if (line[0] != '\0' && line[0] != '~') loaded = LoadNamedModule(*machine.files, modules, line);
+    if (line[0] != '\0' && line[0] != '~') names.push_back({line, lineNumber});
   }
   reader.Close();
-  return loaded;
+  return names;
+}
+
+bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
+                        NodeList& modules) {
+  std::optional<std::vector<ControlLine>> names = ReadStartupControl(*machine.files, fileName);
+  if (!names) {
+    ShowFileNotFound(machine, fileName);
+    platform::Emit(machine, platform::event::RunFailed{"no start-up control entry " + fileName});
+    return false;
+  }
+  for (const ControlLine& line : *names) {
+    if (!LoadNamedModule(machine, modules, line.name.c_str())) return false;
+  }
+  return true;
 }
 
 }  // namespace vorna

@@ -1,20 +1,21 @@
 #include "host/startup/startup_message.h"
 
-#include "platform/installed_platform.h"
-#include "platform/platform.h"
-
 namespace vorna {
 
-void ShowStartupMessage(const std::string& text) {
-  platform::Platform& machine = platform::Current();
+void ShowStartupMessage(const platform::Platform& machine, const std::string& text) {
   machine.system->DebugOutput(text);
   machine.interaction->MessageBox(platform::Owner::None, text, kStartupCaption,
                                   platform::mb::IconHand);
 }
 
-void ShowFileNotFound(const std::string& fileName) {
-  platform::Current().interaction->MessageBox(platform::Owner::None, fileName, kFileNotFoundCaption,
-                                              platform::mb::Ok);
+void ShowFileNotFound(const platform::Platform& machine, const std::string& fileName) {
+  machine.interaction->MessageBox(platform::Owner::None, fileName, kFileNotFoundCaption,
+                                  platform::mb::Ok);
+}
+
+void FailStartup(const platform::Platform& machine, const std::string& text) {
+  ShowStartupMessage(machine, text);
+  platform::Emit(machine, platform::event::RunFailed{text});
 }
 
 }  // namespace vorna

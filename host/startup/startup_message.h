@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/platform.h"
+
 namespace vorna {
 
 /// The caption of every start-up message.
@@ -12,9 +14,12 @@ constexpr const char* kFileNotFoundCaption = "File Not Found";
 
 /// Writes text to the system's debug output and shows it in a box with no
 /// owner, captioned "VORNA!", with the stop icon; returns once it is closed.
-void ShowStartupMessage(const std::string& text);
+void ShowStartupMessage(const platform::Platform& machine, const std::string& text);
 
 /// Shows the box that names a missing start-up file (no owner, OK, no icon).
-void ShowFileNotFound(const std::string& fileName);
+void ShowFileNotFound(const platform::Platform& machine, const std::string& fileName);
+
+/// Shows the start-up message and reports that the run failed for its reason.
+void FailStartup(const platform::Platform& machine, const std::string& text);
 
 }  // namespace vorna

@@ -24,11 +24,12 @@ ThreadStart threadStart;
 DWORD WINAPI InterpreterThread(LPVOID parameter) {
   const ThreadStart& start = *static_cast<const ThreadStart*>(parameter);
   CoInitialize(nullptr);
-  RunScriptEntry(start.commandLine);
+  int exitCode = RunScriptEntry(start.commandLine);
   CoUninitialize();
   // The run is over (MAIN returned, or nothing could run): the process must
-  // end rather than idle on with a hidden window, so the main thread is told.
-  PostThreadMessageA(start.mainThreadId, WM_QUIT, 0, 0);
+  // end rather than idle on with a hidden window, so the main thread is told,
+  // with the exit code as the quit message's code.
+  PostThreadMessageA(start.mainThreadId, WM_QUIT, static_cast<WPARAM>(exitCode), 0);
   return 0;
 }
 

@@ -7,7 +7,8 @@
 namespace vorna {
 
 /// Starts the script entry on a thread of its own with the command-line text;
-/// when it ends, the main thread (mainThreadId) gets the quit message.
+/// when it ends, the main thread (mainThreadId) gets the quit message with
+/// the run's exit code.
 /// Answers false when the thread cannot be created.
 bool StartInterpreterThread(const char* commandLine, DWORD mainThreadId);
 

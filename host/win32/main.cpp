@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "host/startup/run_outcome.h"
 #include "host/startup/stop_flag.h"
 #include "host/win32/backdrop_window.h"
 #include "host/win32/interpreter_thread.h"
@@ -19,15 +20,19 @@
 
 namespace {
 
-/// Pumps messages until the quit message arrives or a stop is requested.
-void RunMessageLoop() {
+/// Pumps messages until the quit message arrives or a stop is requested;
+/// answers the quit message's code, which the interpreter thread sets to the
+/// run's exit code.
+int RunMessageLoop() {
   MSG message;
   // GetMessageA answers 0 for the quit message and -1 on failure; both end the loop.
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  BOOL got;
+  while ((got = GetMessageA(&message, nullptr, 0, 0)) > 0) {
     if (vorna::StopRequested()) break;
     TranslateMessage(&message);
     DispatchMessageA(&message);
   }
+  return got == 0 ? static_cast<int>(message.wParam) : vorna::kRuntimeExitCodes.failed;
 }
 
 }  // namespace
@@ -45,7 +50,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine
   vorna::InstallWin32Platform();
   vorna::RegisterBackdropClass(instance);
   vorna::CreateBackdropWindow(instance);
-  if (vorna::StartInterpreterThread(commandLine, GetCurrentThreadId())) RunMessageLoop();
-  // The licence text buffer is freed here once the licence dialog exists.
-  return 0;
+  if (!vorna::StartInterpreterThread(commandLine, GetCurrentThreadId())) {
+    return vorna::kRuntimeExitCodes.failed;
+  }
+  return RunMessageLoop();
 }

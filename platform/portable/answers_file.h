@@ -16,26 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/interaction.h"
+
 namespace vorna::platform {
 
 /// A malformed answers file, or a line that does not fit the question asked.
 struct AnswersError : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
-
-/// The kinds of question, by the word that starts their lines.
-namespace question {
-constexpr const char* kMessageBox = "msgbox";
-constexpr const char* kErrorDialog = "error";
-constexpr const char* kLicence = "license";
-constexpr const char* kDrive = "drive";
-constexpr const char* kPath = "path";
-constexpr const char* kQuit = "quit";
-constexpr const char* kProgress = "progress";
-constexpr const char* kInputDialog = "input";
-constexpr const char* kOpenFile = "open";
-constexpr const char* kSaveFile = "save";
-}  // namespace question
 
 /// What a kind of question is called in a transcript ("message box"); nullptr if unknown.
 const char* DescribeQuestionKind(const std::string& kind);

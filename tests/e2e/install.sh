@@ -178,12 +178,13 @@ big_image() {
   echo "$image"
 }
 
-# case_install_cancel NAME ANSWER-KEYS RESULT: Cancel in the progress dialog
-# as soon as it shows, the quit question answered with ANSWER-KEYS, then the
-# result box must say RESULT. While the question is open the copy must not
-# advance.
+# case_install_cancel NAME ANSWER-KEYS RESULT EXIT: Cancel in the progress
+# dialog as soon as it shows, the quit question answered with ANSWER-KEYS,
+# then the result box must say RESULT and the setup end with EXIT (0 when the
+# copy went on, $EXIT_CANCELLED when the user quit). While the question is open the copy
+# must not advance.
 case_install_cancel() {
-  local name=$1 keys=$2 result=$3 image progress quit size1 size2 code target
+  local name=$1 keys=$2 result=$3 want=$4 image progress quit size1 size2 code target
   if ! image=$(big_image); then
     fail "$name" "vorna-pack build failed (see $OUT/big-image.pack)"
     return
@@ -218,8 +219,8 @@ case_install_cancel() {
         :
       elif ! box_text_seen "$name" "$result"; then
         fail "$name" "the result box does not say $result (see $OUT/$name.log)"
-      elif ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
-        fail "$name" "the setup did not end with exit code 0"
+      elif ! code=$(wait_exit "$name" 20) || [ "$code" != "$want" ]; then
+        fail "$name" "the setup did not end with exit code $want"
       elif [ "$result" = "COPYFILES TRUE" ] && ! diff -r -q "$OUT/work/big-payload" "$target" >/dev/null; then
         fail "$name" "the copy did not complete after No"
       elif [ "$result" = "COPYFILES FALSE" ] && [ -e "$target/PART12.BIN" ]; then

@@ -6,6 +6,10 @@
 # Wine prefix with wine_select (tests/wine/wine_arch.sh).
 
 XVFB_PID=
+# The runtime ends with 1603 when the run failed and 1602 when the user quit;
+# Wine hands a shell only the low 8 bits of a Windows exit code.
+EXIT_FAILED=$((1603 % 256))
+EXIT_CANCELLED=$((1602 % 256))
 E2E_PASSED=0
 E2E_FAILED=0
 
@@ -139,11 +143,12 @@ screenshot() {
   import -window root "$OUT/$1.png" 2>/dev/null
 }
 
-# expect_box CASE TITLE TEXT DEBUG-TOO: the common shape of a start-up case:
-# a box titled TITLE with TEXT shows up, gets its screenshot, is closed with
-# Enter, and the process then ends with exit code 0 within a few seconds.
+# expect_box CASE TITLE TEXT DEBUG-TOO [EXIT]: the common shape of a start-up
+# case: a box titled TITLE with TEXT shows up, gets its screenshot, is closed
+# with Enter, and the process then ends with exit code EXIT (0 by default)
+# within a few seconds.
 expect_box() {
-  local name=$1 title=$2 text=$3 debugToo=$4 id code started closed ended problem=
+  local name=$1 title=$2 text=$3 debugToo=$4 want=${5:-0} id code started closed ended problem=
   if ! id=$(wait_window "$title" 60); then
     fail "$name" "no window titled \"$title\" (see $OUT/$name.log)"
     return
@@ -171,8 +176,8 @@ expect_box() {
     return
   fi
   ended=$(date +%s%N)
-  if [ "$code" != 0 ]; then
-    fail "$name" "exit code $code"
+  if [ "$code" != "$want" ]; then
+    fail "$name" "exit code $code, expected $want"
   elif [ -n "$problem" ]; then
     fail "$name" "$problem"
   else

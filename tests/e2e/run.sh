@@ -77,13 +77,15 @@ check_binary() {
   fi
 }
 
+# case_box CASE FIXTURE TITLE TEXT DEBUG-TOO EXIT ARGS...: a start-up box,
+# after which the run ends with EXIT ($EXIT_FAILED for a start-up failure).
 case_box() {
-  local name=$1 fixture=$2 title=$3 text=$4 debugToo=$5
-  shift 5
+  local name=$1 fixture=$2 title=$3 text=$4 debugToo=$5 want=$6
+  shift 6
   local dir
   dir=$(work_folder "$name" "$fixture")
   run_runtime "$name" "$dir" "$@"
-  expect_box "$name" "$title" "$text" "$debugToo"
+  expect_box "$name" "$title" "$text" "$debugToo" "$want"
   settle "$name"
 }
 
@@ -96,8 +98,9 @@ case_packed_no_main() {
     return
   fi
   dir=$(work_folder "$name")
-  if ! "$PACK" build --stub "$EXE" --scripts "$HERE/fixtures/no-main" --out "$dir/setup.exe" \
-      >"$OUT/$name.pack" 2>&1; then
+  # The fixture fails the check on purpose: the setup must say so itself.
+  if ! "$PACK" build --no-check --stub "$EXE" --scripts "$HERE/fixtures/no-main" \
+      --out "$dir/setup.exe" >"$OUT/$name.pack" 2>&1; then
     fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
     return
   fi
@@ -107,7 +110,7 @@ case_packed_no_main() {
     WINEDEBUG=-all,+debugstr,+msgbox wine setup.exe >"$OUT/$name.out" 2>"$OUT/$name.log"
     echo $? >"$OUT/$name.rc"
   ) &
-  expect_box "$name" "VORNA!" "Main function not found." yes
+  expect_box "$name" "VORNA!" "Main function not found." yes "$EXIT_FAILED"
   settle "$name"
 }
 
@@ -152,12 +155,12 @@ case_error_dialog() {
 start_display || exit 1
 prepare_wine
 check_binary
-with_retry case_box invalid-switch "" "VORNA!" "Invalid command switch: x." yes -x
-with_retry case_box help "" "VORNA!" "No arguments available." yes /?
-with_retry case_box missing-startup "" "File Not Found" "STARTUP.CTL" no
-with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no /s setup2.ctl
-with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes
-with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes
+with_retry case_box invalid-switch "" "VORNA!" "Invalid command switch: x." yes "$EXIT_FAILED" -x
+with_retry case_box help "" "VORNA!" "No arguments available." yes 0 /?
+with_retry case_box missing-startup "" "File Not Found" "STARTUP.CTL" no "$EXIT_FAILED"
+with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no "$EXIT_FAILED" /s setup2.ctl
+with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes "$EXIT_FAILED"
+with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes "$EXIT_FAILED"
 with_retry case_packed_no_main
 with_retry case_error_dialog error-dialog-default "" 1 "Return"
 with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
@@ -168,8 +171,8 @@ with_retry case_script_files_registry
 with_retry case_script_input_dialog
 with_retry case_progman_conversation
 with_retry case_install_full
-with_retry case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE"
-with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE"
+with_retry case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE" 0
+with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EXIT_CANCELLED"
 with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client

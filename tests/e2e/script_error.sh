@@ -75,11 +75,14 @@ case_script_error_dialog() {
   fi
   if ! code=$(wait_exit "$name" 10); then
     problem=${problem:-"the process did not end after Abort"}
-  elif [ "$code" != 0 ]; then
-    problem=${problem:-"exit code $code"}
+  elif [ "$code" != "$EXIT_FAILED" ]; then
+    problem=${problem:-"exit code $code after Abort, expected $EXIT_FAILED (1603)"}
   fi
   if [ -z "$problem" ]; then
-    [ "$(dialog_text_count "$name" 10 SETUP)" = 3 ] || problem="module SETUP not shown three times"
+    [ "$(dialog_text_count "$name" 10 'SETUP, line 2')" = 2 ] ||
+      problem="module and line \"SETUP, line 2\" not shown twice (Retry)"
+    [ "$(dialog_text_count "$name" 10 'SETUP, line 3')" = 1 ] ||
+      problem="module and line \"SETUP, line 3\" not shown after Ignore"
     [ "$(dialog_text_count "$name" 11 MAIN)" = 3 ] || problem="procedure MAIN not shown three times"
     [ "$(dialog_text_count "$name" 12 'Type Mismatch Error')" = 3 ] ||
       problem="message \"Type Mismatch Error\" not shown three times"
@@ -91,7 +94,7 @@ case_script_error_dialog() {
   if [ -n "$problem" ]; then
     fail "$name" "$problem (see $OUT/$name.log)"
   else
-    pass "$name (Retry showed the line again, Ignore went on, Abort ended with 0)"
+    pass "$name (Retry showed the line again, Ignore went on, Abort ended the run as failed)"
   fi
   settle "$name"
 }

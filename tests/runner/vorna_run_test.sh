@@ -41,7 +41,7 @@ printf '~ comment\r\n\r\nsetup\r\n' >"$work/STARTUP.CTL"
 printf 'SUB INSTALL\r\nEND SUB\r\n' >"$work/SETUP"
 
 run "$work"
-check "plain files, no MAIN" [ "$code" = 0 ]
+check "plain files, no MAIN: a failed start-up" [ "$code" = 1 ]
 check "plain files, no MAIN: message" said "Main function not found."
 check "plain files, no MAIN: debug output" said "[debug] Main function not found."
 check "temporary sandbox removed" no_sandbox_left
@@ -51,7 +51,7 @@ run "$work"
 check "MAIN found: silent run" [ "$code" = 0 ] && check "MAIN found: no output" [ ! -s "$SCRATCH/err" ]
 
 run "$work" -- /s missing.ctl
-check "missing control entry: exit code 0" [ "$code" = 0 ]
+check "missing control entry: exit code 1" [ "$code" = 1 ]
 check "missing control entry: named" said "  missing.ctl"
 check "missing control entry: sandbox removed on exit" no_sandbox_left
 
@@ -59,7 +59,8 @@ printf '# first question\nmsgbox ok\nmsgbox OK\n' >"$SCRATCH/answers"
 run "$work" --answers "$SCRATCH/answers" -- -x
 check "answer taken from the file" said "answer: OK (answers file line 2)"
 check "unused answers noted" said "vorna-run: 1 answers were not used"
-check "answered run: exit code 0" [ "$code" = 0 ]
+check "refused switch: exit code 1" [ "$code" = 1 ]
+check "refused switch: reported" said "run failed: Invalid command switch: x."
 
 printf 'error Abort\n' >"$SCRATCH/answers"
 run "$work" --answers "$SCRATCH/answers" -- -x
@@ -79,6 +80,8 @@ check "missing image: exit code 2" [ "$code" = 2 ]
 run "$work" -x
 check "runtime switch without --: exit code 2" [ "$code" = 2 ]
 check "runtime switch without --: explained" said 'unknown argument "-x"'
+check "a bad option is named first" [ "$(head -1 "$SCRATCH/err")" = \
+  'vorna-run: unknown argument "-x" (the runtime'"'"'s own command line goes after "--")' ]
 
 run "$work" --keep
 kept=$(sed -n 's/^vorna-run: sandbox kept in //p' "$SCRATCH/err")
@@ -87,10 +90,27 @@ rm -rf "$kept"
 
 root="$SCRATCH/root"
 printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/SETUP"
+printf 'large' >"$work/BIG.DAT"
 run "$work" --root "$root"
 check "--root: staged files on drive C" [ -f "$root/C/STARTUP.CTL" ] && [ -f "$root/C/SETUP" ]
+check "--root: a file the script never names is not copied" [ ! -e "$root/C/BIG.DAT" ]
+rm "$work/BIG.DAT"
 check "--root: registry with the shell folders" grep -q "Shell Folders" "$root/registry.reg"
 check "--root: the working folder is untouched" [ "$(ls "$work")" = "$(printf 'STARTUP.CTL\nSETUP' | sort)" ]
+
+# The install log of an interactive run: VORNA_LOG names it (a path in the sandbox).
+printf 'SUB MAIN\r\n  MKDIR "C:\\Made"\r\nEND SUB\r\n' >"$work/SETUP"
+VORNA_LOG='C:\run.log' run "$work" --root "$root"
+log="$root/C/run.log"
+check "VORNA_LOG: the run succeeds" [ "$code" = 0 ]
+check "VORNA_LOG: stamped start line" grep -qE '^[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9:]{8} start: Vorna runtime ' "$log"
+check "VORNA_LOG: the folder made" grep -q ' folder created: C:\\Made'$'\r''$' "$log"
+check "VORNA_LOG: the exit code last" bash -c "tail -n1 '$log' | grep -q 'exit code 0 (success)'"
+rmdir "$root/C/Made"
+VORNA_LOG='Q:\nowhere\run.log' run "$work" --root "$root"
+check "VORNA_LOG unwritable: the run fails" [ "$code" = 1 ]
+check "VORNA_LOG unwritable: said why" said 'The install log Q:\nowhere\run.log cannot be written.'
+check "VORNA_LOG unwritable: nothing ran" [ ! -d "$root/C/Made" ]
 
 printf 'not a registry\n' >"$root/registry.reg"
 run "$work" --root "$root"

@@ -4,7 +4,9 @@
 #   tests/scripts/run.sh BUILD_DIR [FILTER]
 #
 # Each tests/scripts/<feature>/*.bas is one program (its own module, named by
-# a STARTUP.CTL the runner writes). Expectations stand in the script as
+# a STARTUP.CTL the runner writes); the files of a folder beside it named
+# like it with ".files" (e.g. line_numbers.files/) are copied next to it, for
+# modules it LOADs and files it reads. Expectations stand in the script as
 # comments (the apostrophe comment of a line's first statement):
 #   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
 #                      is an empty line)
@@ -13,9 +15,16 @@
 #   ' registry: LINE   a line of the sandbox registry file the run starts with
 #                      (after the REGEDIT4 header; the run then gets a root
 #                      of its own)
+#   ' exit: N          the exit code the run ends with (0 when not given)
+#   ' check: SEVERITY: MESSAGE
+#                      a diagnostic of "vorna-pack check" on this line (as a
+#                      line of its own: on the next line that is no comment),
+#                      for the lines written to fail on purpose
 # A script passes when its standard output is exactly the expected lines,
-# every stderr text appears, the exit code is 0 and no sanitizer reported;
-# the run fails when the runner itself (the scripts' install disk A:) changed.
+# every stderr text appears, the exit code is the expected one, no sanitizer
+# reported, and the checker reports exactly the diagnostics its "check" lines
+# expect; the run fails when the runner itself (the scripts' install disk A:)
+# changed.
 # FILTER, when given, runs only the scripts whose path contains it.
 set -u
 
@@ -23,7 +32,9 @@ build_dir=${1:?usage: run.sh BUILD_DIR [FILTER]}
 filter=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
+packer=$(cd "$build_dir" && pwd)/tools/pack/vorna-pack
 [ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
+[ -x "$packer" ] || { echo "run.sh: no vorna-pack in $build_dir" >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vorna-scripts.XXXXXX")
 trap 'rm -rf "$work"' EXIT
@@ -38,11 +49,40 @@ directive() {
   sed -n "s/^.*' $kind:\( \(.*\)\)\{0,1\}\r\{0,1\}\$/\2/p" "$file"
 }
 
+# "FILE:LINE|SEVERITY: MESSAGE" for each "' check:" line of a module FILE;
+# a directive on a line of its own belongs to the next line that is no comment.
+check_directives() {
+  local file=$1 name=$2
+  awk -v name="$name" '
+    { line = $0; sub(/\r$/, "", line) }
+    match(line, /\047 check: /) {
+      text = substr(line, RSTART + 9)
+      if (line ~ /^[ \t]*\047/) { pending[++count] = text; next }
+      print name ":" NR "|" text
+      next
+    }
+    line ~ /^[ \t]*(\047.*)?$/ { next }
+    { for (i = 1; i <= count; i++) print name ":" NR "|" pending[i]; count = 0 }
+  ' "$file"
+}
+
+# The checker's diagnostics of the case folder against the scripts' "check" lines.
+check_case() {
+  local case_dir=$1
+  (cd "$case_dir" && "$packer" check . 2>/dev/null) |
+    sed -n 's|^\./\([^:]*\):\([0-9]*\):[0-9]*: \(.*\)$|\1:\2\|\3|p' | sort >"$work/checked"
+  for module in "$case_dir"/*; do
+    case "$module" in *.BAS | *.bas) check_directives "$module" "$(basename "$module")" ;; esac
+  done | sort >"$work/check-expected"
+  diff -u --label expected --label checked "$work/check-expected" "$work/checked" >"$work/check-diff"
+}
+
 run_one() {
   local script=$1 name=$2
   local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
   rm -rf "$case_dir" && mkdir -p "$case_dir"
   cp "$script" "$case_dir/TEST.BAS"
+  if [ -d "${script%.bas}.files" ]; then cp "${script%.bas}.files"/* "$case_dir"/; fi
   printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
   directive answers "$script" > "$work/answers"
   directive expect "$script" > "$expected"
@@ -53,11 +93,14 @@ run_one() {
       > "$work/root/registry.reg"
     options+=(--root "$work/root")
   fi
+  local problems=()
+  check_case "$case_dir" || problems+=("checker diagnostics differ")
   local status=0
   (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$out" 2>"$err") ||
     status=$?
-  local problems=()
-  [ "$status" -eq 0 ] || problems+=("exit code $status")
+  local problems=() expected_status
+  expected_status=$(directive exit "$script" | tail -n1)
+  [ "$status" -eq "${expected_status:-0}" ] || problems+=("exit code $status")
   if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
     problems+=("output differs")
   fi
@@ -76,7 +119,7 @@ run_one() {
   failed=$((failed + 1))
   failures+=("$name")
   echo "FAIL $name: ${problems[*]}"
-  sed 's/^/    /' "$work/diff"
+  sed 's/^/    /' "$work/diff" "$work/check-diff"
   echo "    --- stderr ---"
   sed 's/^/    /' "$err" | head -40
 }

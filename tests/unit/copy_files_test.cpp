@@ -81,6 +81,19 @@ FileTimes HostTimes(platform::FileSystem& files, const std::string& path) {
   return times;
 }
 
+/// The events the run reports while it lives, in order.
+struct RecordedEvents : platform::InstallEventSink {
+  RecordedEvents() {
+    source.Attach(*this);
+    platform::Current().events = &source;
+  }
+  ~RecordedEvents() override { platform::Current().events = nullptr; }
+  void Receive(const platform::InstallEvent& event) override { list.push_back(event); }
+
+  platform::InstallEvents source;
+  std::vector<platform::InstallEvent> list;
+};
+
 class CopyFilesTest : public ::testing::Test {
  protected:
   CopyOutcome Copy(const Bytes& set, const std::string& folder = "C:\\Apps") {
@@ -209,6 +222,44 @@ TEST_F(CopyFilesTest, AReinstallKeepsTheUsersEditAndItsTime) {
     EXPECT_EQ(Installed("settings.ini"), "edited by the user") << run;
   }
 }
+
+// What the copy reports to the run's events: each record as written (new or
+// replacing an older file, with its size and time), kept, refused or not
+// written, and each folder it created.
+TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
+  WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
+  WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
+  Stamp("C:\\Apps\\older.txt", k2000);
+  Stamp("C:\\Apps\\later.txt", k2020);
+  RecordedEvents events;
+  sandbox_.files.faults().FailNth(platform::FaultKind::Replace, 2);  // the new file's
+  Copy(BuildSet({{"older.txt", "packed"},
+                 {"later.txt", "packed"},
+                 {"sub\\new.txt", "twelve bytes", Times(k2020)},
+                 {"..\\out.txt", "refused"}}));
+  using namespace platform::event;
+  ASSERT_EQ(events.list.size(), 5u);
+  auto written = std::get<FileWritten>(events.list[0]);
+  EXPECT_EQ(written.path, "C:\\Apps\\older.txt");
+  EXPECT_EQ(written.change, platform::FileChange::Replaced);
+  EXPECT_EQ(written.size, 6u);
+  EXPECT_EQ(written.lastWrite.ticks, Times(k2010).lastWrite.ticks);
+  EXPECT_EQ(std::get<FileKept>(events.list[1]).path, "C:\\Apps\\later.txt");
+  EXPECT_EQ(std::get<FolderCreated>(events.list[2]).path, "C:\\Apps\\sub");
+  EXPECT_EQ(std::get<FileNotWritten>(events.list[3]).path, "C:\\Apps\\sub\\new.txt");
+  EXPECT_EQ(std::get<FileRefused>(events.list[4]).name, "..\\out.txt");
+}
+
+TEST_F(CopyFilesTest, ReportsANewFileAsNew) {
+  RecordedEvents events;
+  Copy(BuildSet({{"new.txt", "twelve bytes", Times(k2020)}}));
+  ASSERT_EQ(events.list.size(), 2u);  // the folder C:\Apps, then the file
+  auto written = std::get<platform::event::FileWritten>(events.list[1]);
+  EXPECT_EQ(written.change, platform::FileChange::New);
+  EXPECT_EQ(written.size, 12u);
+  EXPECT_EQ(written.lastWrite.ticks, Times(k2020).lastWrite.ticks);
+}
+
 TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {
   Bytes set = BuildSet({{"a.txt", "A"}});
   Bytes more = BuildSet({{"b.txt", "B"}});

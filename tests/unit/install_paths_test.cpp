@@ -73,17 +73,17 @@ TEST(InstallPaths, TrailingSeparator) {
 
 TEST(InstallPaths, CreateFolderChainCreatesEveryMissingFolder) {
   testing::SandboxPlatform sandbox;
-  EXPECT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\One\\Two\\Three"));
+  EXPECT_TRUE(CreateFolderChain(platform::Current(), "C:\\One\\Two\\Three"));
   EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("One/Two/Three")));
-  EXPECT_FALSE(CreateFolderChain(*platform::Current().files,
+  EXPECT_FALSE(CreateFolderChain(platform::Current(),
                                  "C:\\One\\Two\\Three"));  // the last already exists
-  EXPECT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\One\\Two\\Four"));
-  EXPECT_FALSE(CreateFolderChain(*platform::Current().files, "C:\\"));
+  EXPECT_TRUE(CreateFolderChain(platform::Current(), "C:\\One\\Two\\Four"));
+  EXPECT_FALSE(CreateFolderChain(platform::Current(), "C:\\"));
 }
 
 TEST(InstallPaths, FolderWriteTestLeavesNoTraceAndReplacesNothing) {
   testing::SandboxPlatform sandbox;
-  ASSERT_TRUE(CreateFolderChain(*platform::Current().files, "C:\\Dest"));
+  ASSERT_TRUE(CreateFolderChain(platform::Current(), "C:\\Dest"));
   testing::WriteHostFile(sandbox.Host("Dest/TEST"), "the user's own file");
   EXPECT_TRUE(FolderWriteTest(*platform::Current().files, "C:\\Dest"));
   EXPECT_TRUE(FolderWriteTest(*platform::Current().files, "C:\\Dest\\"));

@@ -44,8 +44,8 @@ TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
 }
 
 TEST_F(RegistryKeyTest, APathWithoutRootIsUnderLocalMachineAndPrefixesNeedNoSeparator) {
-  WriteRegistryText(*platform::Current().registry, "SOFTWARE\\X", "N", "machine");
-  WriteRegistryText(*platform::Current().registry, "HKEY_USERSX\\Y", "N", "users");
+  WriteRegistryText(platform::Current(), "SOFTWARE\\X", "N", "machine");
+  WriteRegistryText(platform::Current(), "HKEY_USERSX\\Y", "N", "users");
   EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"),
             "machine");
   EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "\\\\HKEY_USERS\\\\X\\Y", "N"),
@@ -119,9 +119,8 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
 }
 
 TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
-  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "",
-                    "default");
-  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "Path",
+  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "", "default");
+  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Path",
                     "C:\\Program Files\\Vorna");
   EXPECT_EQ(
       ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", ""),
@@ -130,8 +129,7 @@ TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
       ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
       "C:\\Program Files\\Vorna");
   EXPECT_NE(FileText().find("@=\"default\""), std::string::npos);
-  WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "Empty",
-                    "");
+  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Empty", "");
   EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna",
                              "Empty"),
             "");
@@ -176,20 +174,17 @@ TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
 TEST_F(RegistryKeyTest, WriteFailuresRaiseIllegalUseOrDisk) {
   registry_.FailNth(RegistryCall::Open, 1);
   registry_.FailNth(RegistryCall::Create, 1);
-  EXPECT_EQ(RaisedBy([] {
-              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
-            }),
-            static_cast<int>(errorNumbers::IllegalUse));
+  EXPECT_EQ(
+      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
+      static_cast<int>(errorNumbers::IllegalUse));
   registry_.FailNth(RegistryCall::Set, 1);
-  EXPECT_EQ(RaisedBy([] {
-              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
-            }),
-            static_cast<int>(errorNumbers::Disk));
+  EXPECT_EQ(
+      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
+      static_cast<int>(errorNumbers::Disk));
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
-  EXPECT_EQ(RaisedBy([] {
-              WriteRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N", "V");
-            }),
-            0);
+  EXPECT_EQ(
+      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
+      0);
   EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N"), "V");
 }
 

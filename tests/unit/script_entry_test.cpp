@@ -56,19 +56,6 @@ class ScriptEntryTest : public testing::Test {
     platform::SetPlatform(machine);
   }
 
-  /// Runs the script entry with the questions written to standard error.
-  void RunWithTranscriptOnStandardError(const char* commandLine) {
-    files_ = std::make_unique<platform::PortableFileSystem>(root_, root_ + "/none.exe");
-    platform::AnswerSource source(platform::AnswersFile(), nullptr, std::cerr);
-    platform::PortableInteraction interaction(source, [](const std::string&) {});
-    platform::Platform machine;
-    machine.files = files_.get();
-    machine.system = &system_;
-    machine.interaction = &interaction;
-    platform::SetPlatform(machine);
-    RunScriptEntry(commandLine);
-  }
-
   void Write(const std::string& name, const std::string& text) {
     std::ofstream(root_ + "/C/" + name, std::ios::binary) << text;
   }
@@ -106,7 +93,7 @@ TEST_F(ScriptEntryTest, ARunWithMainShowsNothing) {
   Install();
   Write("STARTUP.CTL", "INSTALL\r\n");
   Write("install", "' the product\r\nSUB Main\r\n  PRINT \"hi\"\r\nEND SUB\r\n");
-  RunScriptEntry("");
+  EXPECT_EQ(RunScriptEntry(""), kRuntimeExitCodes.success);
   EXPECT_EQ(transcript_.str(), "");
 }
 
@@ -115,7 +102,7 @@ TEST_F(ScriptEntryTest, NoMainInAnyModuleIsAStartupMessage) {
   Write("setup2.ctl", "ONE\nTWO\n");
   Write("ONE", "SUB NOTMAIN\nEND SUB\n");
   Write("TWO", "DIM X AS INTEGER\n");
-  RunScriptEntry("/s setup2.ctl");
+  EXPECT_EQ(RunScriptEntry("/s setup2.ctl"), kRuntimeExitCodes.failed);
   EXPECT_EQ(transcript_.str(),
             "[message box] \"VORNA!\" (stop icon)\n"
             "  Main function not found.\n"
@@ -140,7 +127,7 @@ TEST_F(ScriptEntryTest, AModuleThatFailsToLoadIsNamedWithItsError) {
   Write("STARTUP.CTL", "BAD\n");
   Write("BAD", "SUB TWICE\nEND SUB\nSUB TWICE\nEND SUB\n");
   RunScriptEntry("");
-  EXPECT_NE(transcript_.str().find("Cannot load module BAD: Name Already Declared."),
+  EXPECT_NE(transcript_.str().find("Cannot load module BAD: Name Already Declared in line 3."),
             std::string::npos)
       << transcript_.str();
   // The run ends there: MAIN is not looked for.
@@ -149,8 +136,8 @@ TEST_F(ScriptEntryTest, AModuleThatFailsToLoadIsNamedWithItsError) {
 
 TEST_F(ScriptEntryTest, ARefusedCommandLineLoadsNothing) {
   Install();  // no STARTUP.CTL at all: loading would end the process
-  RunScriptEntry("-xyz a");
-  RunScriptEntry("-?");
+  EXPECT_EQ(RunScriptEntry("-xyz a"), kRuntimeExitCodes.failed);
+  EXPECT_EQ(RunScriptEntry("-?"), kRuntimeExitCodes.success);
   std::string text = transcript_.str();
   EXPECT_NE(text.find("  Invalid command switch: xyz a.\n"), std::string::npos);
   EXPECT_NE(text.find("  No arguments available.\n"), std::string::npos);
@@ -158,9 +145,14 @@ TEST_F(ScriptEntryTest, ARefusedCommandLineLoadsNothing) {
   EXPECT_NE(transcript_.str().find("longer than 255 characters"), std::string::npos);
 }
 
-TEST_F(ScriptEntryTest, AMissingControlEntryShowsItsNameAndEndsWithCodeZero) {
-  EXPECT_EXIT(RunWithTranscriptOnStandardError("-D setup2.ctl"), testing::ExitedWithCode(0),
-              "\\[message box\\] \"File Not Found\"\n  setup2.ctl\n");
+TEST_F(ScriptEntryTest, AMissingControlEntryShowsItsNameAndFails) {
+  Install();
+  EXPECT_EQ(RunScriptEntry("-D setup2.ctl"), kRuntimeExitCodes.failed);
+  EXPECT_EQ(transcript_.str(),
+            "[message box] \"File Not Found\"\n"
+            "  setup2.ctl\n"
+            "  buttons: OK\n"
+            "  answer: OK (default)\n");
 }
 
 TEST_F(ScriptEntryTest, TheControlEntryAndModulesComeFromTheContainerFirst) {

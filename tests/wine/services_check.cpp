@@ -52,6 +52,22 @@ bool SameText(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+/// The registry keys reported as created while it lives.
+struct CreatedKeys : platform::InstallEventSink {
+  CreatedKeys() {
+    source.Attach(*this);
+    platform::Current().events = &source;
+  }
+  ~CreatedKeys() override { platform::Current().events = nullptr; }
+  void Receive(const platform::InstallEvent& event) override {
+    if (auto* created = std::get_if<platform::event::RegistryKeyCreated>(&event)) {
+      keys.push_back(created->key);
+    }
+  }
+  platform::InstallEvents source;
+  std::vector<std::string> keys;
+};
+
 std::string ProgramFolder() {
   char path[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -72,14 +88,19 @@ void CheckRegistry() {
   RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck");
   RegistryKey key(*platform::Current().registry);
   Check(!key.Open(path, KeyCreation::OpenExisting), "a missing key does not open without creation");
+  CreatedKeys created;
   Check(RaisedBy([&] {
-          WriteRegistryText(*platform::Current().registry, path, "Value",
-                            "written by services_check");
+          WriteRegistryText(platform::Current(), path, "Value", "written by services_check");
         }) == 0,
         "a value is written below keys that did not exist");
-  Check(
-      RaisedBy([&] { WriteRegistryText(*platform::Current().registry, path, "", "default"); }) == 0,
-      "the default value is written");
+  Check(created.keys ==
+            std::vector<std::string>{"HKEY_CURRENT_USER\\Software\\VornaServicesCheck",
+                                     "HKEY_CURRENT_USER\\Software\\VornaServicesCheck\\Deep", path},
+        "the keys that did not exist are reported as created, outermost first");
+  created.keys.clear();
+  Check(RaisedBy([&] { WriteRegistryText(platform::Current(), path, "", "default"); }) == 0,
+        "the default value is written");
+  Check(created.keys.empty(), "keys that exist are not reported as created");
   std::string read;
   RaisedBy([&] { read = ReadRegistryText(*platform::Current().registry, path, "VALUE"); });
   Check(read == "written by services_check", "the written value reads back", read);
@@ -104,26 +125,25 @@ void CheckRegistration() {
   std::string folder = ProgramFolder() + "\\";
   std::string registering = folder + "registering_library.dll";
   const char* key = "HKEY_CURRENT_USER\\Software\\VornaTestLibrary";
-  Check(RegisterLibrary(*platform::Current().shell, registering, platform::LibraryAction::Register),
+  Check(RegisterLibrary(platform::Current(), registering, platform::LibraryAction::Register),
         "a library registers itself");
   std::string value;
   RaisedBy([&] { value = ReadRegistryText(*platform::Current().registry, key, "Registered"); });
   Check(value == "yes", "its DllRegisterServer wrote its value", value);
   Check(GetModuleHandleA("registering_library.dll") == nullptr,
         "the library is unloaded afterwards");
-  Check(
-      RegisterLibrary(*platform::Current().shell, registering, LibraryActionFromMode("unregister")),
-      "the library unregisters itself");
+  Check(RegisterLibrary(platform::Current(), registering, LibraryActionFromMode("unregister")),
+        "the library unregisters itself");
   Check(RaisedBy([&] { ReadRegistryText(*platform::Current().registry, key, "Registered"); }) != 0,
         "its DllUnregisterServer removed the value");
   std::string plain = folder + "plain_library.dll";
-  Check(!RegisterLibrary(*platform::Current().shell, plain, platform::LibraryAction::Register),
+  Check(!RegisterLibrary(platform::Current(), plain, platform::LibraryAction::Register),
         "a library without DllRegisterServer fails");
   Check(GetModuleHandleA("plain_library.dll") == nullptr, "and is left unloaded");
-  Check(!RegisterLibrary(*platform::Current().shell, folder + "failing_library.dll",
+  Check(!RegisterLibrary(platform::Current(), folder + "failing_library.dll",
                          platform::LibraryAction::Register),
         "a library reporting failure fails");
-  Check(!RegisterLibrary(*platform::Current().shell, folder + "no_such_library.dll",
+  Check(!RegisterLibrary(platform::Current(), folder + "no_such_library.dll",
                          platform::LibraryAction::Register),
         "a missing library fails");
 }

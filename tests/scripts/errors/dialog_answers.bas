@@ -2,6 +2,8 @@
 ' answers: error Retry
 ' answers: error Ignore
 ' answers: error Abort
+' exit: 1
+' stderr: run failed: a script error was answered with Abort
 ' stderr: module: TEST.BAS
 ' stderr: procedure: FAIL
 ' stderr: message: Type Mismatch Error

@@ -2,7 +2,9 @@
 ' RUN starts over, and the global area fails this time (Retry).
 ' answers: error Ignore
 ' answers: error Retry
+' exit: 1
 ' stderr: answer: Retry (answers file line 2)
+' check: error: only DIM may stand before the first SUB or FUNCTION: this raises error 25, and Ignore skips the module's later DIMs
 PRINT "global area fails"
 
 SUB MAIN

@@ -15,6 +15,8 @@
 ' answers: path OK C:\Apps\Hello
 ' answers: path Cancel
 ' answers: quit Yes
+' exit: 1
+' stderr: copy failed: there is no file set
 ' stderr: [licence dialog] "License Agreement"
 ' stderr: [quit question] "Vorna"
 ' stderr: If you quit now this process will not complete.  Are you sure?

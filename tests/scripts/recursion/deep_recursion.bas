@@ -1,6 +1,7 @@
 ' A runaway recursion ends with "Out of Memory" in the error dialog, not a
 ' crash; Ignore unwinds one call at a time... so the answer here is Abort.
 ' answers: error Abort
+' exit: 1
 ' stderr: message: Out of Memory Error
 ' stderr: procedure: DOWN
 SUB MAIN

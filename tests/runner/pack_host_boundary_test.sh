@@ -5,7 +5,7 @@
 # characters printed escaped; links planted in an extract's folder never
 # followed.
 #
-#   tests/runner/pack_test.sh PATH/TO/vorna-pack PATH/TO/vorna-run
+#   tests/runner/pack_host_boundary_test.sh PATH/TO/vorna-pack PATH/TO/vorna-run
 set -uo pipefail
 
 PACK=$(realpath "$1")
@@ -29,7 +29,7 @@ check() {
 has() { grep -qF -- "$1" "$2"; }
 lines() { [ "$(wc -l <"$2")" -eq "$1" ]; }
 
-printf 'MZ a stand-in for the runtime\n' >"$SCRATCH/stub.exe"
+{ printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$SCRATCH/stub.exe"
 mkdir -p "$SCRATCH/scripts" "$SCRATCH/payload/Dossier été"
 printf 'SETUP.BAS\r\n' >"$SCRATCH/scripts/STARTUP.CTL"
 cat >"$SCRATCH/scripts/SETUP.BAS" <<'SCRIPT'
@@ -74,6 +74,7 @@ check "... with one line naming it" bash -c \
   "tail -n1 '$SCRATCH/err' | grep -qx 'vorna-pack: 中文.txt: Windows-1252 cannot hold this name (the character U+4E2D)'"
 check "... and no image" [ ! -e "$SCRATCH/bad.exe" ]
 mkdir -p "$SCRATCH/bad-text"
+printf 'MAIN.BAS\r\n' >"$SCRATCH/bad-text/STARTUP.CTL"
 printf 'SUB MAIN\r\n  PRINT "→"\r\nEND SUB\r\n' >"$SCRATCH/bad-text/MAIN.BAS"
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/bad-text" --out "$SCRATCH/bad.exe" \
   >/dev/null 2>"$SCRATCH/err"
@@ -82,6 +83,7 @@ check "a script character Windows-1252 cannot hold fails the build" \
 
 # A name with terminal escapes is printed with them spelled out.
 mkdir -p "$SCRATCH/escapes"
+printf '%s\r\n' $'HIDE\e[2K.BAS' >"$SCRATCH/escapes/STARTUP.CTL"
 printf 'SUB MAIN\r\nEND SUB\r\n' >"$SCRATCH/escapes/"$'HIDE\e[2K.BAS'
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/escapes" --out "$SCRATCH/esc.exe" \
   >/dev/null 2>"$SCRATCH/err"
