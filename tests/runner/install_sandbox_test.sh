@@ -134,7 +134,7 @@ install copy-no 0 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK
 check "Cancel during the copy, No: the copy completes" same_payload
 check "Cancel during the copy, No: the script goes on" has 'Hello is installed in' "$SCRATCH/err"
 
-install copy-yes 1 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" \
+install copy-yes 3 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" \
   "progress Cancel" "quit Yes" "msgbox OK"
 check "Cancel during the copy, Yes: COPYFILES is FALSE" \
   has 'Hello was not installed completely.' "$SCRATCH/err"
