@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "installdata/copy_files.h"
+
 namespace vorna {
 
 namespace {
@@ -10,8 +12,10 @@ using platform::Access;
 using platform::Creation;
 using platform::Share;
 
-/// The new content is written here first, beside the file it replaces.
-constexpr const char* kNewSuffix = ".NEW";
+/// The folder that holds path, with its trailing separator.
+std::string FolderOf(const std::string& path) {
+  return path.substr(0, path.find_last_of("\\/") + 1);
+}
 
 bool WriteAll(platform::File& file, const std::string& text) {
   return file.Write(text.data(), text.size()) && file.Flush();
@@ -42,21 +46,22 @@ FileRead ReadWholeFile(platform::FileSystem& files, const std::string& path, uin
 
 bool ReplaceWholeFile(platform::FileSystem& files, const std::string& path,
                       const std::string& text) {
-  std::string part = path + kNewSuffix;
-  files.Delete(part);  // what an interrupted write left
-  std::unique_ptr<platform::File> file =
-      files.Open(part, Access::Write, Share::None, Creation::CreateNew);
+  std::string folder = FolderOf(path);
+  std::string prefix = TemporaryPrefix(path.substr(folder.size()));
+  files.DeleteStartingWith(folder, prefix);  // what an interrupted write left
+  std::string temporary;
+  std::unique_ptr<platform::File> file = files.CreateTemporary(folder, prefix, &temporary);
   if (!file) return false;
   bool written = WriteAll(*file, text);
   file.reset();
-  if (written) files.Delete(path);
-  if (written && files.Move(part, path)) return true;
-  files.Delete(part);
+  if (written && files.Replace(temporary, path)) return true;
+  files.Delete(temporary);
   return false;
 }
 
 bool DeleteWholeFile(platform::FileSystem& files, const std::string& path) {
-  files.Delete(path + kNewSuffix);
+  std::string folder = FolderOf(path);
+  files.DeleteStartingWith(folder, TemporaryPrefix(path.substr(folder.size())));
   return files.Delete(path) || files.Inspect(path).kind == platform::PathKind::Missing;
 }
 

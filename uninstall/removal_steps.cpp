@@ -24,21 +24,22 @@ StepVerdict Verdict(RemovalResult result, std::string reason = std::string()) {
   return StepVerdict{result, std::move(reason)};
 }
 
-/// True when every folder on the way to path is a plain folder (no link,
-/// no junction), so that removing path reaches nothing elsewhere.
+/// True when no folder on the way to path is a link or junction, by the rule
+/// the copy writes by, so that removing path reaches nothing elsewhere.
 bool ReachedWithoutLinks(platform::FileSystem& files, const RecordPath& path) {
-  RecordPath walk{path.drive, {}};
-  for (size_t i = 0; i + 1 < path.parts.size(); ++i) {
-    walk.parts.push_back(path.parts[i]);
-    if (files.Inspect(walk.Text()).kind != PathKind::Folder) return false;
-  }
-  return true;
+  RecordPath parent = path.Parent();
+  if (parent.parts.empty()) return true;
+  RecordPath root{path.drive, {}};
+  return files.IsLinkFree(root.Text(), parent.Text().substr(root.Text().size()));
 }
 
 /// The verdict on what stands at path when a step must not remove it;
 /// nullopt when it is of the kind wanted and reached without links.
 std::optional<StepVerdict> Examine(platform::FileSystem& files, const RecordPath& path,
                                    const platform::PathFacts& facts, PathKind wanted) {
+  if (facts.kind != PathKind::Missing && !ReachedWithoutLinks(files, path)) {
+    return Verdict(RemovalResult::Kept, "it is reached through a link");
+  }
   switch (facts.kind) {
     case PathKind::Missing:
       return Verdict(RemovalResult::AlreadyGone);
@@ -52,9 +53,6 @@ std::optional<StepVerdict> Examine(platform::FileSystem& files, const RecordPath
   if (facts.kind != wanted) {
     return Verdict(RemovalResult::Kept, wanted == PathKind::File ? "a folder stands in its place"
                                                                  : "a file stands in its place");
-  }
-  if (!ReachedWithoutLinks(files, path)) {
-    return Verdict(RemovalResult::Kept, "it is reached through a link");
   }
   return std::nullopt;
 }

@@ -140,7 +140,7 @@ int main(int argc, char** argv) {
   if (!vorna::platform::SeedShellFolders(registry, files.sandbox())) {
     Fail("cannot prepare the shell folders of the sandbox", &root);
   }
-  vorna::platform::PortableShell shell(files.sandbox(), std::cerr);
+  vorna::platform::PortableShell shell(files, std::cerr);
   vorna::platform::PortableConsole console;
   vorna::platform::AnswerSource source(std::move(answers), isatty(0) ? stdin : nullptr, std::cerr);
   vorna::platform::PortableInteraction interaction(

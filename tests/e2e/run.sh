@@ -35,6 +35,7 @@ rm -rf "$OUT/work"
 . "$HERE/install.sh"
 . "$HERE/script_files.sh"
 . "$HERE/debugger.sh"
+. "$HERE/hardening.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -175,6 +176,9 @@ with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EX
 with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client
+with_retry case_hardening_relative_library
+with_retry case_hardening_planted_library
+with_retry case_hardening_debugger_pipes
 
 
 echo "e2e: screenshots and logs in $OUT"

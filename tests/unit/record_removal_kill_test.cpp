@@ -72,6 +72,21 @@ class CountingFiles : public platform::FileSystem {
   bool Move(const std::string& from, const std::string& to) override {
     return inner_.Move(from, to);
   }
+  bool Replace(const std::string& from, const std::string& to) override {
+    return inner_.Replace(from, to);
+  }
+  std::unique_ptr<platform::File> CreateTemporary(const std::string& folder,
+                                                  const std::string& prefix,
+                                                  std::string* path) override {
+    return inner_.CreateTemporary(folder, prefix, path);
+  }
+  int DeleteStartingWith(const std::string& folder, const std::string& prefix) override {
+    return inner_.DeleteStartingWith(folder, prefix);
+  }
+  bool IsLinkFree(const std::string& folder, const std::string& relative) override {
+    return inner_.IsLinkFree(folder, relative);
+  }
+  bool Exists(const std::string& path) override { return inner_.Exists(path); }
   bool CreateFolder(const std::string& path) override { return inner_.CreateFolder(path); }
   bool RemoveFolder(const std::string& path) override {
     return counter_.Removal(path, [&] { return inner_.RemoveFolder(path); });

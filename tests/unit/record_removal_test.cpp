@@ -116,6 +116,9 @@ TEST_F(UninstallTest, LinksAreNeitherFollowedNorRemoved) {
   EXPECT_NE(std::find(kept.begin(), kept.end(),
                       "C:\\Program Files\\Hello\\docs: a link stands in its place"),
             kept.end());
+  EXPECT_NE(std::find(kept.begin(), kept.end(),
+                      "C:\\Program Files\\Hello\\docs\\CHANGES.TXT: it is reached through a link"),
+            kept.end());
 }
 
 TEST_F(UninstallTest, AShortcutFileThatIsNoLongerAShortcutStays) {

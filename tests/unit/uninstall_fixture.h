@@ -37,7 +37,7 @@ class UninstallSandbox {
       : files_(folder_.path(), "C:\\SETUP.EXE"),
         registry_(folder_.path()),
         system_(stderr),
-        shell_(files_.sandbox(), diagnostics_) {
+        shell_(files_, diagnostics_) {
     std::string error;
     EXPECT_TRUE(registry_.Load(&error)) << error;
     EXPECT_TRUE(platform::SeedShellFolders(registry_, files_.sandbox()));
