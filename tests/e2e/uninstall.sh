@@ -1,0 +1,226 @@
+#!/usr/bin/env bash
+# The sample product installed through its dialogs under Wine, then removed
+# through the UNINSTALL.EXE the install wrote, started with the command line
+# the install listed as its UninstallString: the prefix's files, registry and
+# shortcuts are as they were before the install, but for the file the test
+# changed in between (kept, and named in the closing message). The
+# uninstaller's own file goes through its copy in the temporary folder, and
+# the copy goes when Wine restarts.
+#
+#   tests/e2e/uninstall.sh BUILD_WIN32_DIR
+#
+# Runs the win32 build, or the win64 build beside it where Wine cannot start
+# 32-bit programs (tests/wine/wine_arch.sh; VORNA_WINE_ARCH forces it).
+set -uo pipefail
+
+if [ $# -ne 1 ]; then
+  echo "usage: $0 BUILD_WIN32_DIR" >&2
+  exit 2
+fi
+HERE=$(cd "$(dirname "$0")" && pwd)
+SOURCE=$(cd "$HERE/../.." && pwd)
+. "$SOURCE/tests/wine/wine_arch.sh"
+wine_select "$1" e2e/wineprefix || exit 1
+BUILD=$WIN_BUILD
+EXE="$BUILD/host/win32/vorna.exe"
+OUT="$BUILD/e2e-uninstall"
+PACK="${VORNA_PACK:-$SOURCE/build/linux/tools/pack/vorna-pack}"
+mkdir -p "$OUT"
+rm -rf "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out "$OUT"/*.txt "$OUT/work"
+
+. "$HERE/lib.sh"
+. "$HERE/install.sh"
+trap stop_all EXIT
+
+for file in "$EXE" "$PACK"; do
+  [ -f "$file" ] || { echo "e2e: no $file (build its preset first)" >&2; exit 2; }
+done
+
+work_folder() {
+  mkdir -p "$OUT/work/$1"
+  echo "$OUT/work/$1"
+}
+
+settle() {
+  if [ ! -s "$OUT/$1.rc" ]; then
+    WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
+    wait_exit "$1" 10 >/dev/null || true
+  fi
+}
+
+RECORD="$HELLO_DIR\\UNINSTALL.DAT"
+REMOVER="$HELLO_DIR\\UNINSTALL.EXE"
+PENDING='HKLM\System\CurrentControlSet\Control\Session Manager'
+
+# The files and folders of the prefix's drive C with their bytes, but for
+# Windows' own folder and the temporary folders, which Wine itself writes.
+snapshot_files() {
+  (cd "$WINEPREFIX/drive_c" && find . -path ./windows -prune -o -path '*/Temp' -prune -o \
+    -print0 | sort -z | while IFS= read -r -d '' item; do
+    if [ -f "$item" ]; then echo "$item $(md5sum <"$item" | cut -c1-32)"; else echo "$item/"; fi
+  done)
+}
+
+# The registry an install may touch: the programs' keys of the machine and of
+# the user, without Wine's own settings.
+snapshot_registry() {
+  local key
+  for key in 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' 'HKCU\Software'; do
+    WINEDEBUG=-all wine reg query "$key" /s 2>/dev/null | tr -d '\r' |
+      awk '/^HKEY_/ { skip = ($0 ~ /^HKEY_CURRENT_USER\\Software\\Wine/) } !skip'
+  done
+}
+
+# The uninstaller's copies in the temporary folders (none before a run).
+uninstaller_copies() {
+  find "$WINEPREFIX/drive_c" -ipath '*/temp/*' -iname 'VORNA-UNINSTALL-*.EXE' 2>/dev/null
+}
+
+install_hello() {
+  local name=$1 image=$2 code
+  run_setup "$name" "$image"
+  step "$name" "License Agreement" licence space &&
+    step "$name" "Hello Setup" drive space &&
+    step "$name" "Hello Setup" path "Tab space" &&
+    wait_progress_end "$name" &&
+    step "$name" "Hello Setup" done Return || return 1
+  if ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
+    fail "$name" "the setup did not end with exit code 0 (see $OUT/$name.log)"
+    return 1
+  fi
+}
+
+# Starts the command line the install listed, as the system would.
+run_uninstall_string() {
+  local name=$1 listed
+  listed=$(WINEDEBUG=-all wine reg query "$UNINSTALL_KEY" /v UninstallString 2>/dev/null |
+    tr -d '\r' | sed -n 's/^ *UninstallString *REG_SZ *//p')
+  if [ "$listed" != "\"$REMOVER\" -U \"$RECORD\"" ]; then
+    fail "$name" "the install lists the uninstall as: $listed"
+    return 1
+  fi
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$OUT" || exit 1
+    WINEDEBUG=-all,+msgbox wine "$REMOVER" -U "$RECORD" >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+}
+
+# Waits until the uninstaller's copy has removed the uninstaller's file.
+wait_removed() {
+  for _ in $(seq 1 150); do
+    [ -e "$(on_drive_c "$REMOVER")" ] || return 0
+    sleep 0.2
+  done
+  return 1
+}
+
+# The copy in the temporary folder ends by asking Windows to delete it at the
+# next restart (or by deleting it, where it can).
+copy_listed_for_restart() {
+  WINEDEBUG=-all wine reg query "$PENDING" /v PendingFileRenameOperations 2>/dev/null |
+    tr -d '\r' >"$OUT/pending.txt"
+  grep -qi 'VORNA-UNINSTALL-' "$OUT/pending.txt"
+}
+wait_copy_done() {
+  for _ in $(seq 1 30); do
+    if copy_listed_for_restart || [ -z "$(uninstaller_copies)" ]; then return 0; fi
+    sleep 1
+  done
+  return 1
+}
+
+# What is left of the install: only the file the test changed.
+check_left_as_before() {
+  local name=$1 installed readme
+  installed=$(on_drive_c "$HELLO_DIR")
+  readme="$installed/README.TXT"
+  snapshot_registry >"$OUT/registry-after.txt"
+  if ! grep -qx 'changed by the test' "$readme" 2>/dev/null; then
+    fail "$name" "the README.TXT the test changed is gone or not as the test left it"
+  elif [ "$(find "$installed" -mindepth 1 | wc -l)" != 1 ]; then
+    fail "$name" "more than the changed file is left: $(find "$installed" -mindepth 1 | tr '\n' ' ')"
+  elif ! diff "$OUT/registry-before.txt" "$OUT/registry-after.txt" >"$OUT/registry.diff"; then
+    fail "$name" "the registry is not as before (see $OUT/registry.diff)"
+  else
+    rm -rf "$installed"
+    rmdir "$(dirname "$installed")" 2>/dev/null
+    if ! snapshot_files | diff "$OUT/files-before.txt" - >"$OUT/files.diff"; then
+      fail "$name" "the files are not as before (see $OUT/files.diff)"
+    else
+      pass "$name (files, registry and shortcuts as before; the changed file kept)"
+    fi
+  fi
+}
+
+# The copy that finished the uninstall asked Windows to delete it at the
+# next restart, and a restart of Wine does.
+check_copy_goes_at_restart() {
+  local name=$1 copies
+  copies=$(uninstaller_copies)
+  if [ -z "$copies" ]; then
+    pass "$name (the uninstaller's copy is already gone)"
+    return
+  fi
+  WINEDEBUG=-all wineserver -k >/dev/null 2>&1
+  WINEDEBUG=-all wineserver -w >/dev/null 2>&1
+  WINEDEBUG=-all wineboot -r >/dev/null 2>&1
+  if [ -n "$(uninstaller_copies)" ]; then
+    fail "$name" "the copy $copies is still there after a restart"
+  else
+    pass "$name (the copy in the temporary folder went at the restart)"
+  fi
+}
+
+case_uninstall() {
+  local name=uninstall image code
+  if ! image=$(pack_product "$name-setup" "$HELLO/scripts" "$HELLO/payload"); then
+    fail "$name" "vorna-pack build failed (see $OUT/$name-setup.pack)"
+    return
+  fi
+  forget_hello
+  uninstaller_copies | while IFS= read -r copy; do rm -f "$copy"; done
+  snapshot_files >"$OUT/files-before.txt"
+  snapshot_registry >"$OUT/registry-before.txt"
+  wine_frames_windows
+  if ! install_hello "$name-install" "$image"; then
+    settle "$name-install"
+    wine_frames_restored
+    return
+  fi
+  if ! cmp -s -n "$(stat -c %s "$(on_drive_c "$REMOVER")")" "$image" "$(on_drive_c "$REMOVER")" ||
+    [ "$(stat -c %s "$(on_drive_c "$REMOVER")")" -ge "$(stat -c %s "$image")" ]; then
+    fail "$name" "UNINSTALL.EXE is not the setup's runtime without its install data"
+  fi
+  echo "changed by the test" >"$(on_drive_c "$HELLO_DIR\\README.TXT")"
+  if run_uninstall_string "$name"; then
+    if step "$name" "Hello Uninstall" question space &&
+      ! box_text_seen "$name" "Remove Hello and all of its components?"; then
+      fail "$name" "the question does not ask to remove Hello (see $OUT/$name.log)"
+    elif step "$name" "Hello Uninstall" removed Return; then
+      if ! box_text_seen "$name" 'Hello was removed. These were kept:\nC:\\Program Files\\Hello\\README.TXT (it changed after the install)'; then
+        fail "$name" "the closing message does not list the changed file (see $OUT/$name.log)"
+      elif ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
+        fail "$name" "the uninstaller did not end with exit code 0"
+      elif ! wait_removed; then
+        fail "$name" "UNINSTALL.EXE is still there"
+      elif ! wait_copy_done; then
+        fail "$name-self-removal" "the uninstaller's copy did not finish (see $OUT/pending.txt)"
+      else
+        check_left_as_before "$name"
+        check_copy_goes_at_restart "$name-self-removal"
+      fi
+    fi
+  fi
+  settle "$name"
+  wine_frames_restored
+}
+
+start_display || exit 1
+prepare_wine
+with_retry case_uninstall
+
+echo "e2e (uninstall): screenshots and logs in $OUT"
+echo "$E2E_PASSED passed, $E2E_FAILED failed"
+[ "$E2E_FAILED" -eq 0 ]
