@@ -83,7 +83,7 @@ install_hello() {
     step "$name" "Hello Setup" drive space &&
     step "$name" "Hello Setup" path "Tab space" &&
     wait_progress_end "$name" &&
-    step "$name" "Hello Setup" done Return || return 1
+    step "$name" "Hello Setup" "done" Return || return 1
   if ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
     fail "$name" "the setup did not end with exit code 0 (see $OUT/$name.log)"
     return 1
