@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the golden scripts through vorna-run and compares their console output.
+# Runs the golden scripts and compares their console output, on either host:
 #
-#   tests/scripts/run.sh BUILD_DIR [FILTER]
+#   tests/scripts/run.sh BUILD_DIR [FILTER]               through vorna-run
+#   tests/scripts/run.sh --wine BUILD_WIN32_DIR [FILTER]  through vorna.exe -A under Wine
 #
 # Each tests/scripts/<feature>/*.bas is one program (its own module, named by
 # a STARTUP.CTL the runner writes). Expectations stand in the script as
@@ -14,20 +15,47 @@
 #                      (after the REGEDIT4 header; the run then gets a root
 #                      of its own)
 #   ' exit: N          the exit code the run ends with (0 when not given)
+#   ' host: sandbox    what the script checks is the sandbox's own (its paths,
+#                      its shell folders, the programs it refuses to start):
+#                      it runs through vorna-run only
 # A script passes when its standard output is exactly the expected lines,
 # every stderr text appears, the exit code is the expected one and no
 # sanitizer reported.
 # FILTER, when given, runs only the scripts whose path contains it.
+#
+# Under Wine the runtime runs unattended (-A) with the answers as its answers
+# file; no window appears, and what the script prints is read from the
+# install log's "console:" lines. The exit codes 1 and 3 are the runtime's
+# 1603 and 1602 there, seen by the shell in their low 8 bits. The stderr
+# texts belong to vorna-run's transcript and are not looked for; a script
+# that starts from a sandbox registry of its own runs only in the sandbox.
 set -u
 
-build_dir=${1:?usage: run.sh BUILD_DIR [FILTER]}
+host=sandbox
+if [ "${1:-}" = "--wine" ]; then
+  host=wine
+  shift
+fi
+build_dir=${1:?usage: run.sh [--wine] BUILD_DIR [FILTER]}
 filter=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
-runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
-[ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/vorna-scripts.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+
+if [ "$host" = sandbox ]; then
+  runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
+  [ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
+else
+  . "$here/../wine/wine_arch.sh"
+  wine_select "$(cd "$build_dir" && pwd)" scripts/wineprefix || exit 2
+  runtime="$WIN_BUILD/host/win32/vorna.exe"
+  [ -f "$runtime" ] || { echo "run.sh: no vorna.exe in $WIN_BUILD" >&2; exit 2; }
+  OUT=$work
+  . "$here/../e2e/lib.sh"
+  trap 'stop_all; rm -rf "$work"' EXIT
+  start_display || exit 2
+  prepare_wine
+fi
 
 passed=0
 failed=0
@@ -39,14 +67,10 @@ directive() {
   sed -n "s/^.*' $kind:\( \(.*\)\)\{0,1\}\r\{0,1\}\$/\2/p" "$file"
 }
 
-run_one() {
-  local script=$1 name=$2
-  local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
-  rm -rf "$case_dir" && mkdir -p "$case_dir"
-  cp "$script" "$case_dir/TEST.BAS"
-  printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
+# run_in_sandbox SCRIPT: runs the case folder through vorna-run; sets status.
+run_in_sandbox() {
+  local script=$1 case_dir="$work/case"
   directive answers "$script" > "$work/answers"
-  directive expect "$script" > "$expected"
   local options=(--answers "$work/answers")
   if grep -q "' registry:" "$script"; then
     rm -rf "$work/root" && mkdir -p "$work/root"
@@ -54,18 +78,53 @@ run_one() {
       > "$work/root/registry.reg"
     options+=(--root "$work/root")
   fi
-  local status=0
-  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$out" 2>"$err") ||
+  status=0
+  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$work/out" 2>"$work/err") ||
     status=$?
+}
+
+# run_under_wine SCRIPT: runs the case folder through vorna.exe -A; sets
+# status (as vorna-run numbers it) and takes the output from the log.
+run_under_wine() {
+  local script=$1 case_dir="$work/case"
+  { printf 'log test.log\r\n'; directive answers "$script" | sed 's/$/\r/'; } > "$case_dir/answers.txt"
+  status=0
+  (cd "$case_dir" && WINEDEBUG=-all timeout 120 wine "$runtime" -A answers.txt </dev/null \
+    >/dev/null 2>"$work/err") || status=$?
+  case $status in
+    $((1603 % 256))) status=1 ;;
+    $((1602 % 256))) status=3 ;;
+  esac
+  tr -d '\r' < "$case_dir/test.log" 2>/dev/null | sed -n 's/^[0-9-]* [0-9:]* console: //p' > "$work/out"
+}
+
+run_one() {
+  local script=$1 name=$2
+  local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
+  if [ "$host" = wine ] && grep -q "' registry:" "$script"; then
+    echo "SKIP $name: starts from a sandbox registry of its own"
+    return
+  fi
+  if [ "$host" = wine ] && [ "$(directive host "$script")" = sandbox ]; then
+    echo "SKIP $name: checks the sandbox's own behaviour"
+    return
+  fi
+  rm -rf "$case_dir" && mkdir -p "$case_dir"
+  cp "$script" "$case_dir/TEST.BAS"
+  printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
+  directive expect "$script" > "$expected"
+  if [ "$host" = sandbox ]; then run_in_sandbox "$script"; else run_under_wine "$script"; fi
   local problems=() expected_status
   expected_status=$(directive exit "$script" | tail -n1)
   [ "$status" -eq "${expected_status:-0}" ] || problems+=("exit code $status")
   if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
     problems+=("output differs")
   fi
-  while IFS= read -r text; do
-    grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
-  done < <(directive stderr "$script")
+  if [ "$host" = sandbox ]; then
+    while IFS= read -r text; do
+      grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
+    done < <(directive stderr "$script")
+  fi
   # Every answer a script gives must be asked for.
   if grep -q 'answers were not used' "$err"; then problems+=("unused answers"); fi
   if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$err"; then
@@ -89,5 +148,5 @@ for script in "$here"/*/*.bas; do
   run_one "$script" "$name"
 done
 
-echo "$passed passed, $failed failed ($build_dir)"
+echo "$passed passed, $failed failed ($build_dir, $host)"
 [ "$failed" -eq 0 ]
