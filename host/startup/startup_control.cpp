@@ -37,6 +37,12 @@ bool LoadStartupControl(const platform::Platform& machine, const std::string& fi
                         NodeList& modules) {
   ContainerReader reader(*machine.files);
   SetContainerKey(kInstallerKey);
+  if (!reader.CheckDirectory()) {
+    ShowStartupMessage(machine, kDamagedSetupText);
+    platform::Emit(machine, platform::event::RunFailed{std::string(kDamagedSetupText) + " (" +
+                                                       reader.problem() + ")"});
+    return false;
+  }
   if (!reader.OpenEntry(fileName.c_str(), "r")) {
     ShowFileNotFound(machine, fileName);
     platform::Emit(machine, platform::event::RunFailed{"no start-up control entry " + fileName});

@@ -6,6 +6,7 @@
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/commands.h"
+#include "tools/pack/layout_check.h"
 #include "tools/pack/options.h"
 
 namespace vorna::pack {
@@ -25,6 +26,8 @@ void ListCommand(const std::vector<std::string>& args) {
   for (const authoring::DirectoryEntry& entry : directory.entries) {
     std::printf("%10lu  %s\n", static_cast<unsigned long>(entry.size), entry.name.c_str());
   }
+  std::string signature = DescribeSignature(path);
+  if (!signature.empty()) std::printf("%s\n", signature.c_str());
   std::printf("%zu entries; container at %lu; ", directory.entries.size(),
               static_cast<unsigned long>(directory.base));
   if (directory.fileSetOffset == 0) {
