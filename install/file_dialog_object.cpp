@@ -116,6 +116,10 @@ std::vector<const char*> FileDialogMemberWords() {
   return std::vector<const char*>(std::begin(kReadMembers), std::end(kReadMembers));
 }
 
+std::vector<const char*> FileDialogPropertyWords() {
+  return std::vector<const char*>(std::begin(kWriteMembers), std::end(kWriteMembers));
+}
+
 std::unique_ptr<Value> MakeFileDialogObject() {
   return std::make_unique<Value>(static_cast<ScriptObject*>(new FileDialogObject));
 }

@@ -67,6 +67,8 @@ class FileDialogObject : public ScriptObject {
 
 /// The object's member words: the two methods, then the properties.
 std::vector<const char*> FileDialogMemberWords();
+/// The member words that can be assigned: the properties.
+std::vector<const char*> FileDialogPropertyWords();
 
 /// A new OBJECT value holding a fresh file dialog object (DIM name AS STDFILE).
 std::unique_ptr<Value> MakeFileDialogObject();

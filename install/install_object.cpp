@@ -106,6 +106,13 @@ InstallWordList InstallObjectWords() {
   return words;
 }
 
+std::vector<MemberShape> InstallMemberShapes() {
+  return {{kMemberWords[static_cast<int>(Member::AskLicense)], 1, 1},
+          {kMemberWords[static_cast<int>(Member::SpecialFolder)], 1, 2},
+          {kMemberWords[static_cast<int>(Member::DirCat)], 2, 2},
+          {kMemberWords[static_cast<int>(Member::RegSvr32)], 2, 2}};
+}
+
 void RegisterInstallObject(Interpreter& interpreter) {
   interpreter.RegisterExtension(new InstallObject);
 }

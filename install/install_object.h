@@ -41,6 +41,17 @@ struct InstallWordList {
 /// Every word of the install object, each group in the order it is tried.
 InstallWordList InstallObjectWords();
 
+/// The argument list of a member read in an expression: WORD(a [, b]).
+struct MemberShape {
+  const char* word;
+  int minArguments;
+  int maxArguments;
+};
+
+/// The members that take a parenthesised argument list (ASKLICENSE(entry),
+/// DIRCAT(folder, name), ...); the other members take none.
+std::vector<MemberShape> InstallMemberShapes();
+
 /// Creates the install object and registers it with the interpreter; start-up
 /// does this before any other extension, so its words come first.
 void RegisterInstallObject(Interpreter& interpreter);

@@ -5,6 +5,7 @@
 #include "script/activation.h"
 #include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/line_text.h"
 #include "script/variables.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -82,11 +83,7 @@ std::unique_ptr<Value> Activation::Declare(const char* name) {
 }
 
 bool Activation::AssignmentTest() const {
-  const char* at = cursor_.rest();
-  while (*at != '\0' && *at != ' ' && *at != '\t' && *at != '=') ++at;
-  if (*at == '\0') return false;
-  while (*at == ' ' || *at == '\t') ++at;
-  return *at == '=';
+  return IsAssignmentText(cursor_.rest());
 }
 
 void Activation::ImplicitAssignment() {

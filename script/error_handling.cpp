@@ -20,17 +20,11 @@ std::string Cut(const std::string& text, size_t limit) {
 
 constexpr const char* kResumeNextTarget = "*";
 
-/// The module's line number (from 1) of the activation's current line; 0 when none.
-int32_t CurrentLineNumber(const Activation& activation) {
-  return activation.currentLine ? activation.currentLine->lineNumber() + 1 : 0;
-}
-
 /// Reports a script error that nothing in the script took.
 void ReportScriptError(Activation& activation, const ErrorRecord& record) {
-  platform::Emit(
-      activation.interpreter().machine(),
-      platform::event::ScriptError{record.module, record.procedure, CurrentLineNumber(activation),
-                                   record.statement, record.message});
+  platform::Emit(activation.interpreter().machine(),
+                 platform::event::ScriptError{record.module, record.procedure, record.line,
+                                              record.statement, record.message});
 }
 
 }  // namespace
@@ -44,14 +38,22 @@ void RecordError(Activation& activation, int32_t number) {
   record.module = activation.module ? Cut(activation.module->nameField(), kMaxErrorTextLength)
                                     : std::string(kGlobalProcedureName);
   record.procedure = Cut(activation.procedureName, kMaxErrorTextLength);
+  record.line = activation.currentLine ? activation.currentLine->lineNumber() + 1 : 0;
+}
+
+std::string ErrorPlace(const ErrorRecord& record) {
+  if (record.line <= 0) return record.module;
+  return record.module + ", line " + std::to_string(record.line);
 }
 
 LineOutcome ShowErrorDialog(Activation& activation) {
   Interpreter& interpreter = activation.interpreter();
   activation.setSelectValue(nullptr);
   const ErrorRecord& record = interpreter.errorRecord();
-  platform::ErrorReport report{record.module, record.procedure, record.message, record.statement,
-                               interpreter.connectedFlag != 0};
+  // The dialog's module field names the line too: the statement text alone
+  // does not say which of several alike lines failed.
+  platform::ErrorReport report{ErrorPlace(record), record.procedure, record.message,
+                               record.statement, interpreter.connectedFlag != 0};
   ReportScriptError(activation, record);
   platform::Interaction* interaction = interpreter.machine().interaction;
   platform::ErrorAnswer answer =

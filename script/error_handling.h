@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
+#include "script/error_record.h"
 #include "script/line_executor.h"
 #include "values/errors.h"
 
@@ -13,6 +15,10 @@ class Activation;
 
 /// Fills the interpreter's error record from the error and the failing activation.
 void RecordError(Activation& activation, int32_t number);
+
+/// Where an error happened, as people read it: "SETUP.BAS, line 12", or the
+/// module alone when the record names no line.
+std::string ErrorPlace(const ErrorRecord& record);
 
 /// Runs the error dialog for the recorded error and applies its answer:
 /// Abort stops the run (advance), Ignore advances, Retry stays, Debug turns

@@ -22,6 +22,9 @@ struct ErrorRecord {
   /// The activation's procedure name.
   std::string procedure;
   int32_t number = 0;
+  /// The failing line's number in its module's text, counted from 1; 0 when
+  /// no line was current.
+  int32_t line = 0;
 };
 
 }  // namespace vorna

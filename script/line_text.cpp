@@ -99,4 +99,34 @@ const char* StartsWithWord(const char* line, const char* word) {
   return line;
 }
 
+namespace {
+
+// The character after the ")" that closes the "(" at open (literals and
+// nested parentheses passed over); the end of the text when none does.
+const char* SkipParentheses(const char* open) {
+  int depth = 0;
+  bool inLiteral = false;
+  for (const char* at = open; *at != '\0'; ++at) {
+    if (*at == '"') inLiteral = !inLiteral;
+    if (inLiteral) continue;
+    if (*at == '(') ++depth;
+    if (*at == ')' && --depth == 0) return at + 1;
+  }
+  return open + std::strlen(open);
+}
+
+}  // namespace
+
+// The indices of an array element belong to the target, blanks and all, so
+// that A(I + 1) = 5 assigns like A(I+1) = 5.
+bool IsAssignmentText(const char* text) {
+  const char* at = text;
+  while (*at != '\0' && *at != ' ' && *at != '\t' && *at != '=') {
+    at = *at == '(' ? SkipParentheses(at) : at + 1;
+  }
+  if (*at == '\0') return false;
+  while (*at == ' ' || *at == '\t') ++at;
+  return *at == '=';
+}
+
 }  // namespace vorna

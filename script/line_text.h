@@ -23,6 +23,11 @@ char* FindComment(char* text, char c);
 /// against the word's first character again, so "AAB" holds no "AB".
 const char* FindWordOutsideLiterals(const char* text, const char* word);
 
+/// True when the statement text is an assignment: its target ends at the
+/// first blank or "=" (an element's indices written straight after the
+/// name belong to it, blanks and all), and "=" follows after blanks.
+bool IsAssignmentText(const char* text);
+
 /// line when its first word (from its first character up to a space, tab, CR
 /// or LF outside literals) equals word, both upper-cased; nullptr otherwise.
 /// A first word that runs to the end of the line does not count, nor does a

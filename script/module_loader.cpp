@@ -29,6 +29,10 @@ size_t LabelLength(const char* text) {
   return scan == colon ? static_cast<size_t>(colon - text) : 0;
 }
 
+int32_t OffsetIn(const std::string& line, const char* position) {
+  return static_cast<int32_t>(position - line.c_str());
+}
+
 bool IsKeyword(const std::string& name) {
   return FindKeywordByName(name.c_str()) != nullptr;
 }
@@ -51,13 +55,14 @@ bool ReadProcedureHeader(const char* text, std::string* name) {
   return true;
 }
 
-void OpenProcedure(Module& module, const std::string& name, const char* text, int32_t lineNumber) {
+void OpenProcedure(Module& module, const std::string& name, const char* text, int32_t lineNumber,
+                   int32_t column) {
   if (name.empty() || name.size() > kMaxProcedureNameLength || IsKeyword(name)) {
     Raise(errorNumbers::IllegalFunctionName);
   }
   const std::string nodeName = "~" + name;
   if (module.top().FindByName(nodeName.c_str())) Raise(errorNumbers::NameAlreadyDeclared);
-  auto* procedure = new ProgramLine(text, lineNumber);
+  auto* procedure = new ProgramLine(text, lineNumber, column);
   procedure->SetName(nodeName.c_str());
   module.top().Append(procedure);
   module.setAppendTarget(procedure->lines());
@@ -65,7 +70,7 @@ void OpenProcedure(Module& module, const std::string& name, const char* text, in
 
 }  // namespace
 
-void AddLine(Module& module, const char* text, int32_t lineNumber) {
+void AddLine(Module& module, const char* text, int32_t lineNumber, int32_t column) {
   std::string line(text);
   UpperCaseOutsideLiterals(line);
   std::string nodeName;
@@ -79,41 +84,62 @@ void AddLine(Module& module, const char* text, int32_t lineNumber) {
     body = SkipBlanks(body);
     std::string procedureName;
     if (ReadProcedureHeader(body, &procedureName)) {
-      OpenProcedure(module, procedureName, body, lineNumber);
+      OpenProcedure(module, procedureName, body, lineNumber, column + OffsetIn(line, body));
       nodeName = "~" + procedureName;
     }
   }
-  auto* node = new ProgramLine(body, lineNumber);
+  auto* node = new ProgramLine(body, lineNumber, column + OffsetIn(line, body));
   if (!nodeName.empty()) node->SetName(nodeName.c_str());
   module.appendTarget().Append(node);
 }
 
-void ReadModule(platform::FileSystem& files, Module& module, const char* name) {
+void ReadModule(platform::FileSystem& files, Module& module, const char* name,
+                const LineErrorHandler& onLineError) {
   ContainerReader reader(files);
   module.setAppendTarget(module.top());
   if (!reader.OpenEntry(name, "rb")) Raise(errorNumbers::FileNotFound);
   module.top().Clear();
   // The reader stores up to limit + 1 bytes and a terminator.
   char buffer[kMaxProgramLineLength + 2];
-  for (int32_t lineNumber = 0; !reader.AtEndOfEntry(); ++lineNumber) {
+  // A physical line longer than one read comes in pieces; every piece keeps
+  // the number of its physical line and where in it the piece starts.
+  int32_t lineNumber = 0;
+  int32_t pieceStart = 0;
+  bool afterCarriageReturn = false;
+  while (!reader.AtEndOfEntry()) {
     if (reader.ReadLine(buffer, kMaxProgramLineLength) == nullptr) break;
+    const int32_t pieceLength = static_cast<int32_t>(std::strlen(buffer));
+    // A plain-file read can stop between the CR and the LF of one line end.
+    const bool tailOfLineEnd = afterCarriageReturn && std::strcmp(buffer, "\n") == 0;
+    const bool endsLine = !tailOfLineEnd && buffer[std::strcspn(buffer, "\r\n")] != '\0';
+    afterCarriageReturn = pieceLength > 0 && buffer[pieceLength - 1] == '\r';
     buffer[kMaxProgramLineLength] = '\0';
     buffer[std::strcspn(buffer, "\r\n")] = '\0';
     if (char* comment = FindComment(buffer, '\'')) *comment = '\0';
     // Lines of blanks are as empty as empty lines: they add nothing.
-    if (*SkipBlanks(buffer) != '\0') AddLine(module, buffer, lineNumber);
+    if (*SkipBlanks(buffer) != '\0') {
+      try {
+        AddLine(module, buffer, lineNumber, pieceStart);
+      } catch (errorNumbers number) {
+        if (!onLineError) throw;
+        onLineError(number, lineNumber, pieceStart);
+      }
+    }
+    pieceStart = endsLine ? 0 : pieceStart + pieceLength;
+    if (endsLine) ++lineNumber;
   }
   module.setNameField(name);
   reader.Close();
 }
 
-Module* LoadModule(platform::FileSystem& files, NodeList& modules, const char* name) {
+Module* LoadModule(platform::FileSystem& files, NodeList& modules, const char* name,
+                   const LineErrorHandler& onLineError) {
   if (std::strlen(name) > kMaxModuleNameLength) Raise(errorNumbers::FileNotFound);
   std::string upper(name);
   for (char& c : upper) c = ToUpper(c);
   if (NamedNode* loaded = modules.FindByName(upper.c_str())) return static_cast<Module*>(loaded);
   auto module = std::make_unique<Module>();
-  ReadModule(files, *module, upper.c_str());
+  ReadModule(files, *module, upper.c_str(), onLineError);
   module->SetName(upper.c_str());
   modules.Append(module.get());
   return module.release();

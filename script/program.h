@@ -30,14 +30,18 @@ constexpr size_t kMaxProcedureNameLength = 32;
 /// One non-empty source line; a procedure node when its name starts with "~".
 class ProgramLine : public NamedNode {
  public:
-  ProgramLine(const char* text, int32_t lineNumber) : lineNumber_(lineNumber), text_(text) {}
+  ProgramLine(const char* text, int32_t lineNumber, int32_t column = 0)
+      : lineNumber_(lineNumber), column_(column), text_(text) {}
 
   /// Always kProgramLineTypeWord.
   int32_t typeWord() const { return typeWord_; }
   /// The procedure's lines, header first (used only by procedure nodes).
   NodeList& lines() { return lines_; }
-  /// Zero-based number of the physical line in the module's text.
+  /// Zero-based number of the physical line in the module's text; the
+  /// pieces of a line too long for one program line share its number.
   int32_t lineNumber() const { return lineNumber_; }
+  /// Zero-based column of the text's first character in its physical line.
+  int32_t column() const { return column_; }
   /// The line's text: upper-cased outside literals, no leading blanks, no label.
   const char* text() const { return text_.c_str(); }
   /// True for the node of a procedure in a module's top list or its header line.
@@ -47,6 +51,7 @@ class ProgramLine : public NamedNode {
   int32_t typeWord_ = kProgramLineTypeWord;
   NodeList lines_;
   int32_t lineNumber_;
+  int32_t column_;
   std::string text_;
 };
 

@@ -81,14 +81,20 @@ StatementEnd EndIfStatement(Activation& activation) {
 }
 
 // end -> END [IF | CASE | SUB | FUNCTION | ...]; a bare END ends the program.
+//
+// A bare END ends the program wherever it stands, also inside a block IF:
+// stopping from inside an IF is what END is most used for, and no block is
+// left open when nothing runs after it. END SUB and END FUNCTION inside a
+// block IF that is still open mean the IF was never closed.
 StatementEnd EndStatement(Activation& activation) {
   StatementCursor& cursor = activation.cursor();
   cursor.SkipBlanks();
   if (cursor.MatchKeyword(KeywordId::If, Prefix::NotAllowed)) return EndIfStatement(activation);
   if (cursor.MatchKeyword(KeywordId::Case, Prefix::NotAllowed)) return EndCaseStatement(activation);
-  if (activation.ifDepth != 0) Raise(errorNumbers::UnterminatedBlock);
+  bool bare = cursor.current() == '\0';
+  if (!bare && activation.ifDepth != 0) Raise(errorNumbers::UnterminatedBlock);
   activation.currentLine = nullptr;
-  if (cursor.current() == '\0') activation.interpreter().stopFlag() = 1;
+  if (bare) activation.interpreter().stopFlag() = 1;
   return StatementEnd::Stay;
 }
 

@@ -20,6 +20,7 @@
 #include "host/portable/run_report.h"
 #include "host/portable/runner_options.h"
 #include "host/portable/sandbox_setup.h"
+#include "host/portable/working_folder_files.h"
 #include "host/startup/script_entry.h"
 #include "installdata/scramble.h"
 #include "platform/answers/answer_source.h"
@@ -35,6 +36,7 @@
 #include "platform/portable/portable_system.h"
 #include "platform/portable/shell_folders_seed.h"
 #include "script/stack_guard.h"
+#include "vorna_version.h"
 
 namespace {
 
@@ -63,15 +65,12 @@ struct SandboxRoot {
   std::_Exit(kMisuse);
 }
 
-/// Chooses the root and, for a run from plain files, stages them on drive C.
-/// *root is filled in first, so that a failure can still remove a fresh root.
+/// Chooses the root and makes its drive C. *root is filled in first, so that
+/// a failure can still remove a fresh root.
 void PrepareSandbox(const vorna::RunnerOptions& options, SandboxRoot* root) {
   *root = SandboxRoot{options.root, options.root.empty(), options.keep};
   if (root->temporary) root->path = vorna::MakeTemporaryRoot();
   std::filesystem::create_directories(root->path + "/C");
-  if (options.image.empty()) {
-    vorna::CopyPlainFiles(std::filesystem::current_path().string(), root->path + "/C");
-  }
 }
 
 /// The install data file: the image given, else the runner itself (no container).
@@ -108,11 +107,17 @@ vorna::RunnerOptions ReadOptions(int argc, char** argv) {
   std::optional<vorna::RunnerOptions> options =
       vorna::ParseRunnerOptions(argc - 1, argv + 1, &error);
   if (!options) {
+    // The bad argument first, where it cannot scroll away behind the usage.
+    std::fprintf(stderr, "vorna-run: %s\n", error.c_str());
     std::fputs(vorna::kRunnerUsage, stderr);
-    Fail(error);
+    std::exit(kMisuse);
   }
   if (options->help) {
     std::fputs(vorna::kRunnerUsage, stdout);
+    std::exit(0);
+  }
+  if (options->version) {
+    std::printf("vorna-run %s\n", VORNA_VERSION);
     std::exit(0);
   }
   if (!options->image.empty() && !std::filesystem::is_regular_file(options->image)) {
@@ -135,6 +140,10 @@ int main(int argc, char** argv) {
   }
 
   vorna::platform::PortableFileSystem files(root.path, ProgramPath(options));
+  // A run from plain files sees the working folder's files in C:\.
+  vorna::WorkingFolderFiles workingFolder(
+      files, options.image.empty() ? std::filesystem::current_path().string() : std::string(),
+      root.path + "/C");
   vorna::platform::PortableSystem system;
   system.AtExit([&root] { root.Finish(); });
   vorna::platform::PortableRegistry registry(root.path);
@@ -161,7 +170,7 @@ int main(int argc, char** argv) {
     vorna::platform::IgnoreBrokenPipes();
     machine.debugChannel = &channel;
   }
-  machine.files = &files;
+  machine.files = &workingFolder;
   machine.system = &system;
   machine.console = &console;
   machine.interaction = &interaction;
@@ -175,7 +184,7 @@ int main(int argc, char** argv) {
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunHost host{vorna::kSandboxExitCodes, &std::cerr, answersLog};
+  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &std::cerr, answersLog};
   int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {

@@ -8,6 +8,7 @@ namespace vorna {
 const char* const kRunnerUsage =
     "usage: vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE]"
     " [--debug-fds R,W] [-- RUNTIME-COMMAND-LINE]\n"
+    "       vorna-run --version\n"
     "  --image FILE    install data file (a packed setup); without it the start-up\n"
     "                  control entry and the modules are plain files of the current folder\n"
     "  --root DIR      sandbox root (default: a fresh temporary folder)\n"
@@ -60,6 +61,8 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, const char* const* arg
     }
     if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0) {
       options.help = true;
+    } else if (std::strcmp(arg, "--version") == 0) {
+      options.version = true;
     } else if (std::strcmp(arg, "--keep") == 0) {
       options.keep = true;
     } else if (std::strcmp(arg, "--debug-fds") == 0) {

@@ -26,6 +26,8 @@ struct RunnerOptions {
   std::string commandLine;
   /// Only print the usage.
   bool help = false;
+  /// Only print the version.
+  bool version = false;
 };
 
 /// The usage text printed for --help and after an option error.

@@ -24,24 +24,6 @@ std::string MakeTemporaryRoot() {
   return name.data();
 }
 
-int CopyPlainFiles(const std::string& from, const std::string& to) {
-  fs::create_directories(to);
-  int copied = 0;
-  for (const fs::directory_entry& entry : fs::directory_iterator(from)) {
-    if (!entry.is_regular_file()) continue;
-    fs::path target = fs::path(to) / entry.path().filename();
-    std::error_code same;
-    if (fs::equivalent(entry.path(), target, same)) continue;
-    std::error_code error;
-    fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing, error);
-    if (error) {
-      throw std::runtime_error("cannot copy " + entry.path().string() + ": " + error.message());
-    }
-    ++copied;
-  }
-  return copied;
-}
-
 void RemoveTree(const std::string& folder) {
   std::error_code ignored;
   fs::remove_all(folder, ignored);

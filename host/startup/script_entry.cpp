@@ -123,7 +123,7 @@ int Run::Execute() {
   questions_ = std::make_unique<ReportedInteraction>(*machine_.interaction, machine_);
   machine_.interaction = questions_.get();
   bool logged = OpenLog();
-  platform::Emit(machine_, platform::event::RunStarted{kRuntimeVersion, commandLine_,
+  platform::Emit(machine_, platform::event::RunStarted{host_.version, commandLine_,
                                                        machine_.files->ProgramPath()});
   if (logged) RunCommandLine(machine_, line_);
   return End();

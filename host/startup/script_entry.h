@@ -11,13 +11,13 @@ namespace vorna {
 
 constexpr const char* kMainProcedure = "MAIN";
 constexpr const char* kMainNotFoundText = "Main function not found.";
-/// The runtime's version, as the install log's first line names it.
-constexpr const char* kRuntimeVersion = "0.1.0";
 
 /// What a host hands the script entry besides the platform it installed.
 struct RunHost {
   /// The exit code of each outcome on this host.
   ExitCodes exitCodes = kRuntimeExitCodes;
+  /// The runtime's version, as the install log's first line names it.
+  std::string version;
   /// Where an unattended run shows its questions and answers; nullptr for
   /// nowhere (the runtime: no window may appear).
   std::ostream* transcript = nullptr;

@@ -2,7 +2,10 @@
 // per line, in load order. Lines that begin with "~" are comments.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "values/node_list.h"
@@ -11,6 +14,18 @@ namespace vorna {
 
 /// Longest line read from the start-up control entry.
 constexpr size_t kControlLineLimit = 80;
+
+/// One module name of the start-up control entry, with its line (from 0).
+struct ControlLine {
+  std::string name;
+  int32_t lineNumber = 0;
+};
+
+/// The module names the control entry fileName lists, in order (empty lines
+/// and "~" lines left out), read through files; nullopt when the entry
+/// cannot be opened.
+std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem& files,
+                                                           const std::string& fileName);
 
 /// Loads every module the control entry fileName names into modules, reading
 /// through machine's file system. Answers false, with the run reported as

@@ -79,7 +79,10 @@ case_script_error_dialog() {
     problem=${problem:-"exit code $code after Abort, expected $EXIT_FAILED (1603)"}
   fi
   if [ -z "$problem" ]; then
-    [ "$(dialog_text_count "$name" 10 SETUP)" = 3 ] || problem="module SETUP not shown three times"
+    [ "$(dialog_text_count "$name" 10 'SETUP, line 2')" = 2 ] ||
+      problem="module and line \"SETUP, line 2\" not shown twice (Retry)"
+    [ "$(dialog_text_count "$name" 10 'SETUP, line 3')" = 1 ] ||
+      problem="module and line \"SETUP, line 3\" not shown after Ignore"
     [ "$(dialog_text_count "$name" 11 MAIN)" = 3 ] || problem="procedure MAIN not shown three times"
     [ "$(dialog_text_count "$name" 12 'Type Mismatch Error')" = 3 ] ||
       problem="message \"Type Mismatch Error\" not shown three times"

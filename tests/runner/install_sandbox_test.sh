@@ -31,7 +31,8 @@ check() {
 has() { grep -qF -- "$1" "$2"; }
 lacks() { ! grep -qF -- "$1" "$2"; }
 
-printf 'MZ a stand-in for the runtime\n' >"$SCRATCH/stub.exe"
+# A stand-in for the runtime: the MZ and PE headers vorna-pack looks for.
+{ printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$SCRATCH/stub.exe"
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$HELLO/scripts" --files "$HELLO/payload" \
   --out "$SCRATCH/hello-setup.exe" >/dev/null 2>&1 || { echo "FAIL packing"; exit 1; }
 "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$HELLO/scripts" \
@@ -133,7 +134,7 @@ install copy-no 0 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK
 check "Cancel during the copy, No: the copy completes" same_payload
 check "Cancel during the copy, No: the script goes on" has 'Hello is installed in' "$SCRATCH/err"
 
-install copy-yes 1 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" \
+install copy-yes 3 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" \
   "progress Cancel" "quit Yes" "msgbox OK"
 check "Cancel during the copy, Yes: COPYFILES is FALSE" \
   has 'Hello was not installed completely.' "$SCRATCH/err"

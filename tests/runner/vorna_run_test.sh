@@ -80,6 +80,8 @@ check "missing image: exit code 2" [ "$code" = 2 ]
 run "$work" -x
 check "runtime switch without --: exit code 2" [ "$code" = 2 ]
 check "runtime switch without --: explained" said 'unknown argument "-x"'
+check "a bad option is named first" [ "$(head -1 "$SCRATCH/err")" = \
+  'vorna-run: unknown argument "-x" (the runtime'"'"'s own command line goes after "--")' ]
 
 run "$work" --keep
 kept=$(sed -n 's/^vorna-run: sandbox kept in //p' "$SCRATCH/err")
@@ -88,8 +90,11 @@ rm -rf "$kept"
 
 root="$SCRATCH/root"
 printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/SETUP"
+printf 'large' >"$work/BIG.DAT"
 run "$work" --root "$root"
 check "--root: staged files on drive C" [ -f "$root/C/STARTUP.CTL" ] && [ -f "$root/C/SETUP" ]
+check "--root: a file the script never names is not copied" [ ! -e "$root/C/BIG.DAT" ]
+rm "$work/BIG.DAT"
 check "--root: registry with the shell folders" grep -q "Shell Folders" "$root/registry.reg"
 check "--root: the working folder is untouched" [ "$(ls "$work")" = "$(printf 'STARTUP.CTL\nSETUP' | sort)" ]
 

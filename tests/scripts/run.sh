@@ -5,7 +5,9 @@
 #   tests/scripts/run.sh --wine BUILD_WIN32_DIR [FILTER]  through vorna.exe -A under Wine
 #
 # Each tests/scripts/<feature>/*.bas is one program (its own module, named by
-# a STARTUP.CTL the runner writes). Expectations stand in the script as
+# a STARTUP.CTL the runner writes); the files of a folder beside it named
+# like it with ".files" (e.g. line_numbers.files/) are copied next to it, for
+# modules it LOADs and files it reads. Expectations stand in the script as
 # comments (the apostrophe comment of a line's first statement):
 #   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
 #                      is an empty line)
@@ -18,17 +20,23 @@
 #   ' host: sandbox    what the script checks is the sandbox's own (its paths,
 #                      its shell folders, the programs it refuses to start):
 #                      it runs through vorna-run only
+#   ' check: SEVERITY: MESSAGE
+#                      a diagnostic of "vorna-pack check" on this line (as a
+#                      line of its own: on the next line that is no comment),
+#                      for the lines written to fail on purpose
 # A script passes when its standard output is exactly the expected lines,
-# every stderr text appears, the exit code is the expected one and no
-# sanitizer reported.
+# every stderr text appears, the exit code is the expected one, no sanitizer
+# reported, and the checker reports exactly the diagnostics its "check" lines
+# expect.
 # FILTER, when given, runs only the scripts whose path contains it.
 #
 # Under Wine the runtime runs unattended (-A) with the answers as its answers
 # file; no window appears, and what the script prints is read from the
 # install log's "console:" lines. The exit codes 1 and 3 are the runtime's
 # 1603 and 1602 there, seen by the shell in their low 8 bits. The stderr
-# texts belong to vorna-run's transcript and are not looked for; a script
-# that starts from a sandbox registry of its own runs only in the sandbox.
+# texts belong to vorna-run's transcript and the checker is the sandbox
+# build's tool, so neither is looked at there; a script that starts from a
+# sandbox registry of its own runs only in the sandbox.
 set -u
 
 host=sandbox
@@ -44,7 +52,9 @@ trap 'rm -rf "$work"' EXIT
 
 if [ "$host" = sandbox ]; then
   runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
+  packer=$(cd "$build_dir" && pwd)/tools/pack/vorna-pack
   [ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
+  [ -x "$packer" ] || { echo "run.sh: no vorna-pack in $build_dir" >&2; exit 2; }
 else
   . "$here/../wine/wine_arch.sh"
   wine_select "$(cd "$build_dir" && pwd)" scripts/wineprefix || exit 2
@@ -65,6 +75,34 @@ failures=()
 directive() {
   local kind=$1 file=$2
   sed -n "s/^.*' $kind:\( \(.*\)\)\{0,1\}\r\{0,1\}\$/\2/p" "$file"
+}
+
+# "FILE:LINE|SEVERITY: MESSAGE" for each "' check:" line of a module FILE;
+# a directive on a line of its own belongs to the next line that is no comment.
+check_directives() {
+  local file=$1 name=$2
+  awk -v name="$name" '
+    { line = $0; sub(/\r$/, "", line) }
+    match(line, /\047 check: /) {
+      text = substr(line, RSTART + 9)
+      if (line ~ /^[ \t]*\047/) { pending[++count] = text; next }
+      print name ":" NR "|" text
+      next
+    }
+    line ~ /^[ \t]*(\047.*)?$/ { next }
+    { for (i = 1; i <= count; i++) print name ":" NR "|" pending[i]; count = 0 }
+  ' "$file"
+}
+
+# The checker's diagnostics of the case folder against the scripts' "check" lines.
+check_case() {
+  local case_dir=$1
+  (cd "$case_dir" && "$packer" check . 2>/dev/null) |
+    sed -n 's|^\./\([^:]*\):\([0-9]*\):[0-9]*: \(.*\)$|\1:\2\|\3|p' | sort >"$work/checked"
+  for module in "$case_dir"/*; do
+    case "$module" in *.BAS | *.bas) check_directives "$module" "$(basename "$module")" ;; esac
+  done | sort >"$work/check-expected"
+  diff -u --label expected --label checked "$work/check-expected" "$work/checked" >"$work/check-diff"
 }
 
 # run_in_sandbox SCRIPT: runs the case folder through vorna-run; sets status.
@@ -98,23 +136,34 @@ run_under_wine() {
   tr -d '\r' < "$case_dir/test.log" 2>/dev/null | sed -n 's/^[0-9-]* [0-9:]* console: //p' > "$work/out"
 }
 
+# Why a script does not run under Wine; the empty text when it does.
+sandbox_only() {
+  if grep -q "' registry:" "$1"; then echo "starts from a sandbox registry of its own"; fi
+  if [ "$(directive host "$1")" = sandbox ]; then echo "checks the sandbox's own behaviour"; fi
+}
+
 run_one() {
   local script=$1 name=$2
   local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
-  if [ "$host" = wine ] && grep -q "' registry:" "$script"; then
-    echo "SKIP $name: starts from a sandbox registry of its own"
-    return
-  fi
-  if [ "$host" = wine ] && [ "$(directive host "$script")" = sandbox ]; then
-    echo "SKIP $name: checks the sandbox's own behaviour"
+  local reason
+  reason=$(sandbox_only "$script" | head -n1)
+  if [ "$host" = wine ] && [ -n "$reason" ]; then
+    echo "SKIP $name: $reason"
     return
   fi
   rm -rf "$case_dir" && mkdir -p "$case_dir"
   cp "$script" "$case_dir/TEST.BAS"
+  if [ -d "${script%.bas}.files" ]; then cp "${script%.bas}.files"/* "$case_dir"/; fi
   printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
   directive expect "$script" > "$expected"
-  if [ "$host" = sandbox ]; then run_in_sandbox "$script"; else run_under_wine "$script"; fi
   local problems=() expected_status
+  : >"$work/check-diff"
+  if [ "$host" = sandbox ]; then
+    check_case "$case_dir" || problems+=("checker diagnostics differ")
+    run_in_sandbox "$script"
+  else
+    run_under_wine "$script"
+  fi
   expected_status=$(directive exit "$script" | tail -n1)
   [ "$status" -eq "${expected_status:-0}" ] || problems+=("exit code $status")
   if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
@@ -137,7 +186,7 @@ run_one() {
   failed=$((failed + 1))
   failures+=("$name")
   echo "FAIL $name: ${problems[*]}"
-  sed 's/^/    /' "$work/diff"
+  sed 's/^/    /' "$work/diff" "$work/check-diff"
   echo "    --- stderr ---"
   sed 's/^/    /' "$err" | head -40
 }

@@ -90,14 +90,15 @@ TEST_F(DebugClientTest, StepsShowTheStoppedLineWithItsSourceAndTheOutput) {
 
 TEST_F(DebugClientTest, ContinueWithoutBreakpointsGoesAndShowsAnErrorStopThenTheEnd) {
   runtime_.Queue("F SETUP|1");
-  runtime_.answers = {{"O 1", "E SETUP|2"}, {}};
+  runtime_.answers = {{"O 1", "E SETUP|2"}, {"W Type Mismatch Error"}, {}};
   EXPECT_EQ(Run({"continue", "continue", "step", "list"}),
             "at SETUP:2: A = 1\n"
-            "> continue\noutput: 1\nerror stop at SETUP:3: SHOW\n"
+            "> continue\noutput: 1\nerror stop at SETUP:3: SHOW\n  Type Mismatch Error\n"
             "> continue\nprogram ended\n"
             "> step\nthe program is not running\n"
             "> list\nthe program is not running\n");
-  EXPECT_EQ(runtime_.received, (Lines{"G", "G"}));
+  // An error stop asks for the error's message.
+  EXPECT_EQ(runtime_.received, (Lines{"G", "W ERR.DESCRIPTION", "G"}));
   EXPECT_FALSE(session_.running());
 }
 
@@ -119,9 +120,10 @@ TEST_F(DebugClientTest, ContinueStepsSilentlyToABreakpoint) {
 
 TEST_F(DebugClientTest, AnErrorStopEndsAContinueBeforeAnyBreakpoint) {
   runtime_.Queue("F SETUP|1");
-  runtime_.answers = {{"E SETUP|1"}};
+  runtime_.answers = {{"E SETUP|1"}, {"W Break Error"}};
   session_.AddBreakpoint({"LIB", 2});
-  EXPECT_EQ(Run({"continue"}), "at SETUP:2: A = 1\n> continue\nerror stop at SETUP:2: A = 1\n");
+  EXPECT_EQ(Run({"continue"}),
+            "at SETUP:2: A = 1\n> continue\nerror stop at SETUP:2: A = 1\n  Break Error\n");
 }
 
 TEST_F(DebugClientTest, PrintShowsTheValueOrTheFailure) {

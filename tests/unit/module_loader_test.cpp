@@ -50,6 +50,8 @@ TEST(AddLine, LabelsStartInTheFirstColumnAndHoldLettersAndDigits) {
   EXPECT_EQ(Describe(module.top()),
             (Lines{"START||0", "AGAIN2|X = 1|1", "-|INDENTED: X|2", "-|MY_LABEL: X = 1|3",
                    "-|PRINT \"a:b\"|4", "-|:X|5", "HERE|' NOTE|6"}));
+  // The text after a label starts after its colon and blanks.
+  EXPECT_EQ(static_cast<ProgramLine*>(module.top().head()->next())->column(), 8);
 }
 
 TEST(AddLine, ProcedureHeadersOpenTheirOwnLineList) {
@@ -70,6 +72,7 @@ TEST(AddLine, ProcedureHeadersOpenTheirOwnLineList) {
             (Lines{"~FOO|SUB FOO (A)|1", "-|X = A|2", "-|END SUB|3", "-|Y = 2|4"}));
   ProgramLine* bar = FindProcedure(module, "BAR");
   ASSERT_NE(bar, nullptr);
+  EXPECT_EQ(bar->column(), 2);
   EXPECT_EQ(Describe(bar->lines()), (Lines{"~BAR|FUNCTION\tBAR(B)|5", "-|FUNCTION|6"}));
   EXPECT_EQ(FindProcedure(module, "BA"), nullptr);
 }
@@ -160,6 +163,22 @@ TEST_F(LoaderTest, ErrorsWhileLoadingLeaveNoModuleBehind) {
   EXPECT_EQ(modules.count(), 0);
 }
 
+TEST_F(LoaderTest, ALineErrorHandlerHearsEveryFailingLineAndTheLoadGoesOn) {
+  folder_.Write("BAD", "SUB A\r\n  SUB A\r\nX = 1\r\nPRINT: Y\r\n");
+  NodeList modules;
+  std::vector<std::string> heard;
+  Module* module =
+      LoadModule(*platform::Current().files, modules, "BAD",
+                 [&](errorNumbers number, int32_t line, int32_t column) {
+                   heard.push_back(std::to_string(static_cast<int>(number)) + "@" +
+                                   std::to_string(line) + ":" + std::to_string(column));
+                 });
+  EXPECT_EQ(heard, (std::vector<std::string>{"1@1:0", "51@3:0"}));
+  ASSERT_NE(module, nullptr);
+  EXPECT_EQ(Describe(FindProcedure(*module, "A")->lines()), (Lines{"~A|SUB A|0", "-|X = 1|2"}));
+  EXPECT_EQ(static_cast<ProgramLine*>(module->top().head())->column(), 0);
+}
+
 TEST_F(LoaderTest, CommentsAndBlankLinesOnlyGiveAnEmptyModule) {
   folder_.Write("QUIET", "' one\r\n\r\n   ' two\r\n\t\r\n");
   NodeList modules;
@@ -187,8 +206,19 @@ TEST_F(LoaderTest, LongPlainFileLinesAreSplitWithoutLoss) {
   folder_.Write("LONG", line + "\r\nB\r\n");
   NodeList modules;
   Module* module = LoadModule(*platform::Current().files, modules, "LONG");
+  // Both pieces keep the number of their physical line; the second knows
+  // where in it it starts.
   EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(254, 'A') + "|0",
-                                            "-|" + std::string(46, 'A') + "|1", "-|B|2"}));
+                                            "-|" + std::string(46, 'A') + "|0", "-|B|1"}));
+  EXPECT_EQ(static_cast<ProgramLine*>(module->top().head()->next())->column(), 254);
+}
+
+TEST_F(LoaderTest, AReadThatStopsBetweenCarriageReturnAndLineFeedEndsOneLine) {
+  // 253 characters and the CR fill one plain-file read; the LF comes alone.
+  folder_.Write("EDGE", std::string(253, 'A') + "\r\nB\r\n");
+  NodeList modules;
+  Module* module = LoadModule(*platform::Current().files, modules, "EDGE");
+  EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(253, 'A') + "|0", "-|B|1"}));
 }
 
 TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
@@ -207,7 +237,8 @@ TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
   Module* module = LoadModule(*platform::Current().files, modules, "long");
   ClearContainerKey();
   EXPECT_EQ(Describe(module->top()),
-            (Lines{"-|" + line.substr(0, 255) + "|0", "-|" + line.substr(256) + "|1", "-|B|2"}));
+            (Lines{"-|" + line.substr(0, 255) + "|0", "-|" + line.substr(256) + "|0", "-|B|1"}));
+  EXPECT_EQ(static_cast<ProgramLine*>(module->top().head()->next())->column(), 256);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/portable/sandbox_setup.h"
+#include "host/portable/working_folder_files.h"
 
 namespace vorna {
 namespace {
@@ -65,25 +66,42 @@ TEST(RunnerOptionsTest, BadArgumentsAreNamed) {
   EXPECT_NE(error.find("unknown argument \"-x\""), std::string::npos);
 }
 
-TEST(SandboxSetupTest, CopiesTheRegularFilesOnlyAndRemovesTheTree) {
+// The working folder's files come into C:\ one by one, as the script names them.
+TEST(WorkingFolderFilesTest, BringsInOnlyWhatTheScriptReaches) {
   std::string root = MakeTemporaryRoot();
   std::string work = root + "/work";
   std::filesystem::create_directories(work + "/sub");
-  std::ofstream(work + "/STARTUP.CTL") << "INSTALL\n";
-  std::ofstream(work + "/install") << "SUB MAIN\n";
+  std::ofstream(work + "/setup.bas") << "SUB MAIN\n";
+  std::ofstream(work + "/BIG.DAT") << "large";
+  std::ofstream(work + "/OLD.TXT") << "old";
   std::ofstream(work + "/sub/inner") << "x";
-  std::filesystem::create_directories(root + "/C");
-  std::ofstream(root + "/C/install") << "old";
+  platform::PortableFileSystem sandbox(root, "C:\\SETUP.EXE");
+  std::ofstream(root + "/C/setup.bas") << "stale";
+  WorkingFolderFiles files(sandbox, work, root + "/C");
+  EXPECT_EQ(files.broughtIn(), 0u);
 
-  EXPECT_EQ(CopyPlainFiles(work, root + "/C"), 2);
-  std::ifstream copied(root + "/C/install");
+  // Any case, in C:\ only; the copy replaces what the sandbox had.
+  EXPECT_NE(files.Open("C:\\SETUP.BAS", platform::Access::Read, platform::Share::Read,
+                       platform::Creation::OpenExisting),
+            nullptr);
+  EXPECT_EQ(files.Open("D:\\BIG.DAT", platform::Access::Read, platform::Share::Read,
+                       platform::Creation::OpenExisting),
+            nullptr);
+  EXPECT_EQ(files.broughtIn(), 1u);
+  std::ifstream copied(root + "/C/setup.bas");
   std::string text;
   std::getline(copied, text);
   EXPECT_EQ(text, "SUB MAIN");
-  EXPECT_TRUE(std::filesystem::exists(root + "/C/STARTUP.CTL"));
+  EXPECT_FALSE(std::filesystem::exists(root + "/C/BIG.DAT"));
   EXPECT_FALSE(std::filesystem::exists(root + "/C/sub"));
-  // A folder copied onto itself is left alone.
-  EXPECT_EQ(CopyPlainFiles(root + "/C", root + "/C"), 0);
+
+  // A deleted file stays deleted; the working folder keeps its own.
+  EXPECT_TRUE(files.Delete("old.txt"));
+  EXPECT_EQ(files.Open("OLD.TXT", platform::Access::Read, platform::Share::Read,
+                       platform::Creation::OpenExisting),
+            nullptr);
+  EXPECT_TRUE(std::filesystem::exists(work + "/OLD.TXT"));
+  EXPECT_EQ(files.broughtIn(), 2u);
 
   RemoveTree(root);
   EXPECT_FALSE(std::filesystem::exists(root));

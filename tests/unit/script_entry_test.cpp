@@ -126,7 +126,7 @@ TEST_F(ScriptEntryTest, AModuleThatFailsToLoadIsNamedWithItsError) {
   Write("STARTUP.CTL", "BAD\n");
   Write("BAD", "SUB TWICE\nEND SUB\nSUB TWICE\nEND SUB\n");
   RunScriptEntry("");
-  EXPECT_NE(transcript_.str().find("Cannot load module BAD: Name Already Declared."),
+  EXPECT_NE(transcript_.str().find("Cannot load module BAD: Name Already Declared in line 3."),
             std::string::npos)
       << transcript_.str();
   // The run ends there: MAIN is not looked for.

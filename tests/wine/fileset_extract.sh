@@ -26,7 +26,8 @@ work="$win/fileset-extract"
 rm -rf "$work"
 mkdir -p "$work/scripts" "$work/payload/Sub Folder/deeper" "$work/out"
 printf 'SUB MAIN\r\nEND SUB\r\n' >"$work/scripts/MAIN.BAS"
-printf 'stub' >"$work/stub.exe"
+# A stand-in for the runtime: the MZ and PE headers vorna-pack looks for.
+{ printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$work/stub.exe"
 printf 'read me\r\n' >"$work/payload/README.TXT"
 head -c 200000 /bin/ls >"$work/payload/Sub Folder/program.bin"
 yes 'a line repeated until the model rebuilds' | head -c 300000 >"$work/payload/Sub Folder/deeper/log.txt"
@@ -52,7 +53,7 @@ check() {  # check NAME COMMAND...
   fi
 }
 
-"$pack" build --stub "$work/stub.exe" --scripts "$work/scripts" --out "$work/setup.exe" \
+"$pack" build --no-check --stub "$work/stub.exe" --scripts "$work/scripts" --out "$work/setup.exe" \
   --files "$work/payload" >/dev/null
 check "verify under Wine" quiet wine "$pack_exe" verify "$work/setup.exe"
 check "extract under Wine" quiet wine "$pack_exe" extract "$work/setup.exe" "$work/out"

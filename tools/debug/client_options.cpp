@@ -6,6 +6,7 @@ namespace vorna::debug {
 
 const char* const kClientUsage =
     "usage: vorna-debug [--batch FILE] [--source DIR] [--startup NAME] RUNTIME [HOST-OPTION...]\n"
+    "       vorna-debug --version\n"
     "  RUNTIME         vorna-run, or a Windows runtime (vorna.exe or a packed setup,\n"
     "                  run under Wine on Linux); it is started with -D\n"
     "  HOST-OPTION...  options for vorna-run (--image, --root, --answers, ...)\n"
@@ -34,9 +35,13 @@ std::optional<ClientOptions> ParseClientOptions(int argc, const char* const* arg
       options.help = true;
       return options;
     }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      options.version = true;
+      return options;
+    }
     std::string* value = ValueOption(argv[i], &options);
     if (value == nullptr) {
-      *error = std::string("unknown option \"") + argv[i] + "\"";
+      *error = std::string("unknown option ") + argv[i];
       return std::nullopt;
     }
     if (i + 1 >= argc || argv[i + 1][0] == '\0') {

@@ -21,6 +21,8 @@ struct ClientOptions {
   /// runtime itself, or vorna-run's --image; empty for none.
   std::string image;
   bool help = false;
+  /// Only print the version.
+  bool version = false;
 };
 
 extern const char* const kClientUsage;

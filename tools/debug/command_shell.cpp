@@ -109,6 +109,9 @@ void CommandShell::Stopped(const Location& location, StopKind kind) {
     out_ << ": " << Trim(*source);
   }
   out_ << "\n";
+  if (kind == StopKind::Error && session_ != nullptr && !session_->error().empty()) {
+    out_ << "  " << session_->error() << "\n";
+  }
 }
 
 void CommandShell::Ended() {

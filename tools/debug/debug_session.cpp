@@ -11,6 +11,8 @@ namespace {
 // The expression that a session watches to learn that an executed statement
 // is done: the runtime answers a watch only once it waits again.
 constexpr const char* kSyncExpression = "0";
+// What an error stop asks the runtime: the message of the error it stopped at.
+constexpr const char* kErrorExpression = "ERR.DESCRIPTION";
 
 }  // namespace
 
@@ -62,6 +64,21 @@ DebugSession::Arrival DebugSession::ReadUntilWaiting(std::string* watchText) {
   return Arrival::Ended;
 }
 
+void DebugSession::Stop(Arrival arrival, StopKind kind) {
+  if (arrival == Arrival::Report) events_.Stopped(location_, kind);
+  if (arrival != Arrival::ErrorReport) return;
+  // The report says where the error stopped the script; the error record
+  // says what it was.
+  const Location where = location_;
+  error_.clear();
+  std::string answer;
+  if (Send(debugReply::kWatch, kErrorExpression) && ReadUntilWaiting(&answer) == Arrival::Watch) {
+    error_ = answer;
+  }
+  location_ = where;
+  if (running_) events_.Stopped(location_, StopKind::Error);
+}
+
 void DebugSession::Finish() {
   if (!running_) return;
   running_ = false;
@@ -69,9 +86,7 @@ void DebugSession::Finish() {
 }
 
 void DebugSession::Start() {
-  Arrival arrival = ReadUntilWaiting(nullptr);
-  if (arrival == Arrival::Report) events_.Stopped(location_, StopKind::Step);
-  if (arrival == Arrival::ErrorReport) events_.Stopped(location_, StopKind::Error);
+  Stop(ReadUntilWaiting(nullptr), StopKind::Step);
 }
 
 void DebugSession::ReplyAndStop(char letter) {
@@ -81,8 +96,7 @@ void DebugSession::ReplyAndStop(char letter) {
   do {
     arrival = ReadUntilWaiting(nullptr);
   } while (arrival == Arrival::Watch);
-  if (arrival == Arrival::Report) events_.Stopped(location_, StopKind::Step);
-  if (arrival == Arrival::ErrorReport) events_.Stopped(location_, StopKind::Error);
+  Stop(arrival, StopKind::Step);
 }
 
 void DebugSession::Step() {
@@ -109,7 +123,7 @@ void DebugSession::Continue() {
     Arrival arrival = ReadUntilWaiting(nullptr);
     if (arrival == Arrival::Ended) return;
     if (arrival == Arrival::ErrorReport) {
-      events_.Stopped(location_, StopKind::Error);
+      Stop(arrival, StopKind::Error);
       return;
     }
     if (arrival == Arrival::Report && breakpoints_.count(location_) > 0) {
@@ -126,8 +140,7 @@ std::optional<std::string> DebugSession::Print(const std::string& expression) {
   if (arrival == Arrival::Watch) return answer;
   // The expression failed: the runtime handled it as an error of the line
   // and now waits at the line it reported.
-  if (arrival == Arrival::Report) events_.Stopped(location_, StopKind::Step);
-  if (arrival == Arrival::ErrorReport) events_.Stopped(location_, StopKind::Error);
+  Stop(arrival, StopKind::Step);
   return std::nullopt;
 }
 
@@ -141,7 +154,7 @@ void DebugSession::Exec(const std::string& statement) {
     if (arrival == Arrival::Watch || arrival == Arrival::Ended) return;
     // The statement ended the procedure: the caller's next line was
     // reported, and the watch is answered there.
-    events_.Stopped(location_, arrival == Arrival::ErrorReport ? StopKind::Error : StopKind::Step);
+    Stop(arrival, StopKind::Step);
   }
 }
 

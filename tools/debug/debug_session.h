@@ -80,6 +80,8 @@ class DebugSession {
   bool running() const { return running_; }
   /// Where the runtime waits now.
   const Location& location() const { return location_; }
+  /// The message of the error at the last error stop ("Type Mismatch Error").
+  const std::string& error() const { return error_; }
 
  private:
   /// What a read up to the next report brought.
@@ -91,12 +93,16 @@ class DebugSession {
   Arrival ReadUntilWaiting(std::string* watchText);
   /// Sends a reply and reads to the next report, telling the front end.
   void ReplyAndStop(char letter);
+  /// Tells the front end of a report that arrived (kind for a plain one);
+  /// an error report first learns its error's message.
+  void Stop(Arrival arrival, StopKind kind);
   void Finish();
 
   platform::DebugChannel& channel_;
   SessionEvents& events_;
   std::set<Location> breakpoints_;
   Location location_;
+  std::string error_;
   bool running_ = true;
 };
 

@@ -11,10 +11,12 @@
 #include "tools/debug/debug_session.h"
 #include "tools/debug/module_files.h"
 #include "tools/debug/runtime_process.h"
+#include "vorna_version.h"
 
 namespace {
 
 constexpr int kMisuse = 2;
+constexpr int kRuntimeFailed = 1;
 constexpr const char* kPrompt = "(vdb) ";
 
 /// Runs commands until quit, the end of the input or the end of the program.
@@ -48,6 +50,10 @@ int main(int argc, char** argv) {
     std::fputs(vorna::debug::kClientUsage, stdout);
     return 0;
   }
+  if (options->version) {
+    std::printf("vorna-debug %s\n", VORNA_VERSION);
+    return 0;
+  }
   std::ifstream batch;
   if (!options->batch.empty()) {
     batch.open(options->batch);
@@ -69,7 +75,14 @@ int main(int argc, char** argv) {
     // Quitting (or running out of commands) while the program waits closes
     // the connection: the runtime tells its user that the debugger is gone
     // and ends, cleaning up after itself.
-    runtime->Wait();
+    // A runtime ends with 0 whatever its script did: anything else means that
+    // it could not run (not found, not a program, a refused option).
+    const int code = runtime->Wait();
+    if (code != 0) {
+      std::fprintf(stderr, "vorna-debug: the runtime %s ended with exit code %d\n",
+                   options->launch.runtime.c_str(), code);
+      return kRuntimeFailed;
+    }
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "vorna-debug: %s\n", failure.what());
     return kMisuse;

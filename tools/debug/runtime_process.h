@@ -36,7 +36,8 @@ class RuntimeProcess {
   virtual platform::DebugChannel& channel() = 0;
   /// Closes the client's ends and waits for the runtime to end; a runtime
   /// still waiting for a reply then ends with "Lost debugger connection.".
-  virtual void Wait() = 0;
+  /// Answers its exit code (127 for a program that could not be started).
+  virtual int Wait() = 0;
 };
 
 /// Starts the runtime; throws std::runtime_error when it cannot be started.

@@ -24,13 +24,15 @@ class PosixRuntime : public RuntimeProcess {
   ~PosixRuntime() override { CloseEnds(); }
 
   platform::DebugChannel& channel() override { return channel_; }
-  void Wait() override {
+  int Wait() override {
     CloseEnds();
-    if (pid_ <= 0) return;
+    if (pid_ <= 0) return exitCode_;
     int status = 0;
     while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
     }
     pid_ = -1;
+    exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return exitCode_;
   }
 
  private:
@@ -41,6 +43,7 @@ class PosixRuntime : public RuntimeProcess {
   }
 
   pid_t pid_;
+  int exitCode_ = 0;
   int readFd_;
   int writeFd_;
   platform::FdDebugChannel channel_;

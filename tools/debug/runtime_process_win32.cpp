@@ -21,9 +21,13 @@ class Win32Runtime : public RuntimeProcess {
   }
 
   platform::DebugChannel& channel() override { return channel_; }
-  void Wait() override {
+  int Wait() override {
     CloseEnds();
-    if (process_ != nullptr) WaitForSingleObject(process_, INFINITE);
+    if (process_ == nullptr) return 0;
+    WaitForSingleObject(process_, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return static_cast<int>(code);
   }
 
  private:

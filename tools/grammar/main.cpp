@@ -2,11 +2,13 @@
 //
 //   vorna-grammar            the grammar JSON (syntaxes/vorna.tmLanguage.json)
 //   vorna-grammar --words    one "WORD SCOPE" line per coloured word, for tests
+//   vorna-grammar --version  the version of the tools
 #include <cstdio>
 #include <cstring>
 
 #include "tools/grammar/grammar_words.h"
 #include "tools/grammar/tm_grammar.h"
+#include "vorna_version.h"
 
 namespace {
 
@@ -26,8 +28,13 @@ int main(int argc, char** argv) {
     PrintWords(groups);
     return 0;
   }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("vorna-grammar %s\n", VORNA_VERSION);
+    return 0;
+  }
   if (argc != 1) {
-    std::fprintf(stderr, "vorna-grammar: unknown option '%s'\nusage: vorna-grammar [--words]\n",
+    std::fprintf(stderr,
+                 "vorna-grammar: unknown option %s\nusage: vorna-grammar [--words | --version]\n",
                  argv[1]);
     return 2;
   }

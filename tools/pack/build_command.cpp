@@ -10,6 +10,8 @@
 #include "tools/pack/authoring/container_writer.h"
 #include "tools/pack/authoring/fileset_writer.h"
 #include "tools/pack/authoring/line_ends.h"
+#include "tools/pack/build_refusals.h"
+#include "tools/pack/check_command.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/options.h"
 #include "tools/pack/output_file.h"
@@ -51,14 +53,29 @@ std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
 }
 
 // Container lines end at CR: entries written with LF line ends get CR LF,
-// so that scripts edited on any system load line by line.
-void NormaliseEntries(std::vector<ContainerEntry>& entries) {
+// so that scripts edited on any system load line by line. Said once, and
+// per entry only when asked to be verbose.
+void NormaliseEntries(std::vector<ContainerEntry>& entries, bool verbose) {
+  size_t changed = 0;
   for (ContainerEntry& entry : entries) {
-    if (authoring::NormaliseLineEnds(entry.data)) {
+    if (!authoring::NormaliseLineEnds(entry.data)) continue;
+    ++changed;
+    if (verbose) {
       std::fprintf(stderr, "vorna-pack: '%s': lines ending in LF alone stored as CR LF\n",
                    entry.name.c_str());
     }
   }
+  if (changed > 0 && !verbose) {
+    std::fprintf(stderr, "vorna-pack: lines ending in LF alone stored as CR LF in %zu %s\n",
+                 changed, changed == 1 ? "entry" : "entries");
+  }
+}
+
+// The scripts as the checker sees them: the entries about to be packed.
+size_t CheckScripts(const std::vector<ContainerEntry>& entries, const std::string& scripts) {
+  check::EntrySet set;
+  for (const ContainerEntry& entry : entries) set.Add(entry.name, entry.data);
+  return ReportCheck(set, FolderPrefix(scripts));
 }
 
 // Encodes every file below folder, showing the progress on a terminal and
@@ -90,29 +107,38 @@ std::vector<uint8_t> PackFileSet(const std::string& folder) {
 }  // namespace
 
 void BuildCommand(const std::vector<std::string>& args) {
-  const Options options = ParseOptions(args, {"stub", "scripts", "out", "files"});
+  const Options options =
+      ParseOptions(args, {"stub", "scripts", "out", "files"}, {"no-check", "verbose"});
   if (!options.positional.empty()) {
     throw UsageError("unexpected argument '" + options.positional[0] + "'");
   }
   const fs::path stub = options.Required("stub");
   const fs::path scripts = options.Required("scripts");
   const fs::path out = options.Required("out");
+  const std::string files = options.Optional("files");
+  RefuseOutput(out, files);
+  RefuseStub(stub, out);
 
-  std::error_code error;
-  std::ifstream stubIn(stub, std::ios::binary);
-  if (!fs::is_regular_file(stub, error) || !stubIn) {
-    throw PackError("cannot read the stub '" + stub.string() + "'");
-  }
   std::vector<ContainerEntry> entries = CollectEntries(scripts);
   const std::string problem = authoring::CheckEntries(entries);
   if (!problem.empty()) throw PackError(problem);
-  NormaliseEntries(entries);
+  if (!options.Has("no-check")) {
+    const size_t errors = CheckScripts(entries, scripts.string());
+    if (errors > 0) {
+      throw PackError("the scripts have " + std::to_string(errors) +
+                      (errors == 1 ? " error" : " errors") +
+                      ": nothing was packed (--no-check packs them anyway)");
+    }
+  }
+  NormaliseEntries(entries, options.Has("verbose"));
 
+  std::error_code error;
+  if (out.has_parent_path()) fs::create_directories(out.parent_path(), error);
+  std::ifstream stubIn(stub, std::ios::binary);
   OutputFile output(out);
   authoring::ImageWriter writer(output.stream());
   writer.AppendStream(stubIn);
   writer.AppendContainer(entries, kInstallerKey);
-  const std::string files = options.Optional("files");
   if (!files.empty()) {
     writer.MarkFileSet();
     std::vector<uint8_t> fileSet = PackFileSet(files);

@@ -7,8 +7,12 @@
 
 namespace vorna::pack {
 
-/// build --stub FILE --scripts DIR --out FILE [--files DIR]
+/// build --stub FILE --scripts DIR --out FILE [--files DIR] [--no-check] [-v]
 void BuildCommand(const std::vector<std::string>& args);
+/// check SCRIPTS-DIR|IMAGE: the script checker; throws CheckFailed on errors.
+void CheckCommand(const std::vector<std::string>& args);
+/// new DIR: writes a starter product that packs and installs as it is.
+void NewCommand(const std::vector<std::string>& args);
 /// list IMAGE
 void ListCommand(const std::vector<std::string>& args);
 /// extract IMAGE DIR: decodes the file set into DIR with the runtime's copy.

@@ -15,15 +15,32 @@ std::string Options::Optional(const std::string& name) const {
   return it == values.end() ? std::string() : it->second;
 }
 
-Options ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known) {
+namespace {
+
+bool Contains(const std::vector<std::string>& names, const std::string& name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+}  // namespace
+
+Options ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known,
+                     const std::vector<std::string>& flags) {
   Options options;
   for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
+    const std::string arg = args[i] == "-v" ? std::string("--verbose") : args[i];
     if (arg.rfind("--", 0) != 0) {
+      if (arg.size() > 1 && arg[0] == '-') throw UsageError("unknown option " + arg);
       options.positional.push_back(arg);
       continue;
     }
     std::string name = arg.substr(2);
+    if (Contains(flags, name)) {
+      if (!options.flags.insert(name).second) throw UsageError("option " + arg + " given twice");
+      continue;
+    }
+    if (!Contains(known, name.substr(0, name.find('=')))) {
+      throw UsageError("unknown option --" + name.substr(0, name.find('=')));
+    }
     std::string value;
     size_t equals = name.find('=');
     if (equals != std::string::npos) {
@@ -33,9 +50,6 @@ Options ParseOptions(const std::vector<std::string>& args, const std::vector<std
       value = args[++i];
     } else {
       throw UsageError("option --" + name + " needs a value");
-    }
-    if (std::find(known.begin(), known.end(), name) == known.end()) {
-      throw UsageError("unknown option --" + name);
     }
     if (!options.values.emplace(name, value).second) {
       throw UsageError("option --" + name + " given twice");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,18 +22,27 @@ class PackError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+/// The check found errors and has said so: the command fails without a
+/// further message.
+class CheckFailed : public std::exception {};
+
 struct Options {
   std::map<std::string, std::string> values;  // by option name without "--"
+  std::set<std::string> flags;                // options without a value, given
   std::vector<std::string> positional;
 
   /// The value of a required option; throws UsageError when it is missing.
   const std::string& Required(const std::string& name) const;
   /// The value of an optional option, or empty.
   std::string Optional(const std::string& name) const;
+  /// True when the flag was given.
+  bool Has(const std::string& flag) const { return flags.count(flag) > 0; }
 };
 
-/// Parses args against the option names a command knows; throws UsageError
-/// for an unknown option, a missing value or an option given twice.
-Options ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known);
+/// Parses args against the options a command knows: known take a value,
+/// flags none ("-v" stands for "--verbose"). Throws UsageError for an
+/// unknown option, a missing value or an option given twice.
+Options ParseOptions(const std::vector<std::string>& args, const std::vector<std::string>& known,
+                     const std::vector<std::string>& flags = {});
 
 }  // namespace vorna::pack

@@ -10,6 +10,7 @@ const EXTENSION = path.resolve(__dirname, '..');
 const REPOSITORY = path.resolve(EXTENSION, '..', '..');
 const BUILD = process.env.VORNA_BUILD || path.join(REPOSITORY, 'build', 'linux');
 const GRAMMAR_TOOL = path.join(BUILD, 'tools', 'grammar', 'vorna-grammar');
+const PACK_TOOL = path.join(BUILD, 'tools', 'pack', 'vorna-pack');
 
 /** Every file below folder whose name ends in one of the suffixes (any case). */
 function filesBelow(folder, suffixes) {
@@ -46,4 +47,6 @@ function languageWords() {
   return words;
 }
 
-module.exports = { EXTENSION, REPOSITORY, filesBelow, languageScripts, linesOf, languageWords };
+module.exports = {
+  EXTENSION, REPOSITORY, PACK_TOOL, GRAMMAR_TOOL, filesBelow, languageScripts, linesOf, languageWords,
+};

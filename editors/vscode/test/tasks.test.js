@@ -4,7 +4,8 @@
 const test = require('node:test');
 const assert = require('node:assert');
 const path = require('path');
-const { EXTENSION } = require('./support');
+const { execFileSync } = require('child_process');
+const { EXTENSION, GRAMMAR_TOOL } = require('./support');
 const { commandLine } = require(path.join(EXTENSION, 'tasks.js'));
 
 const manifest = require(path.join(EXTENSION, 'package.json'));
@@ -38,4 +39,9 @@ test('optional folders and absolute paths', () => {
   assert.deepStrictEqual(commandLine('run', settings, '/p').args,
     ['--image', '/tmp/out/setup.exe', '--answers', path.join('/p', 'answers.txt')]);
   assert.throws(() => commandLine('deploy', settings, '/p'), /unknown vorna task action 'deploy'/);
+});
+
+test('the extension has the version of the tools', () => {
+  const tools = execFileSync(GRAMMAR_TOOL, ['--version'], { encoding: 'latin1' }).trim();
+  assert.strictEqual(tools, `vorna-grammar ${manifest.version}`);
 });

@@ -5,7 +5,7 @@
 ' stderr: message: Not Declarative Statement in Global Area Error
 ' stderr: statement: PRINT "never"
 DIM A AS LONG
-PRINT "never"
+PRINT "never" ' check: error: only DIM may stand before the first SUB or FUNCTION: this raises error 25, and Ignore skips the module's later DIMs
 DIM B AS LONG
 
 SUB MAIN

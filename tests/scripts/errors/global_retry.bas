@@ -5,7 +5,7 @@
 ' stderr: procedure: <GLOBAL>
 ' stderr: message: Expected AS Keyword Error
 ' stderr: CAN'T EXECUTE PROGRAM
-DIM A
+DIM A ' check: error: expected AS and a type, as in DIM COUNT AS LONG
 
 SUB MAIN
   OPTION CONSOLE TRUE

@@ -26,7 +26,7 @@ SUB MAIN
   PRINT #1, "closed"
   PRINT ERR.NUMBER ' expect: 50
   OPEN "L.TXT" FOR INPUT AS #1
-  PRINT #1 "no comma"
+  PRINT #1 "no comma" ' check: error: expected ',' after the file number
   PRINT ERR.NUMBER ' expect: 13
   PRINT #1, "read only"
   PRINT ERR.NUMBER ' expect: 48

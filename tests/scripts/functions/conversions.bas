@@ -13,14 +13,14 @@ SUB MAIN
   Y = 1 / 0
   X = CSTR("4")
   PRINT ERR.NUMBER ' expect: 33
-  X = DATE$
+  X = DATE$ ' check: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = TIME
+  X = TIME ' check: error: 'TIME' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
-  X = STRING(3)
+  X = STRING(3) ' check: error: STRING is a type name in an expression: CSTR makes text of a number
   PRINT ERR.NUMBER ' expect: 19
   Y = 1 / 0
-  X = ERROR(12)
+  X = ERROR(12) ' check: error: ERROR is no function: ERR.DESCRIPTION names the last error
   PRINT ERR.NUMBER ' expect: 19
 END SUB

@@ -11,10 +11,10 @@ SUB MAIN
   PRINT ERR.LINE ' expect: X = "A" + 1
   PRINT ERR.MODULE ' expect: TEST.BAS
   PRINT ERR.FUNCTION ' expect: FAILING
-  X = ERR
+  X = ERR ' check: error: ERR needs a member, as in ERR.NUMBER
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = ERR.SOURCE
+  X = ERR.SOURCE ' check: error: unknown member 'SOURCE' of ERR
   PRINT ERR.NUMBER ' expect: 13
 END SUB
 

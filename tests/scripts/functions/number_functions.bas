@@ -22,13 +22,13 @@ SUB MAIN
   NEXT I
   PRINT LOWEST >= 0; " "; HIGHEST <= 1; " "; HIGHEST > 0.9 ' expect: true true true
   ON ERROR RESUME NEXT
-  X = RND
+  X = RND ' check: error: 'RND' needs its empty parentheses: RND()
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = RND(1)
+  X = RND(1) ' check: error: 'RND' takes no arguments: RND()
   PRINT ERR.NUMBER ' expect: 13
   X = ABS("-3")
   PRINT ERR.NUMBER ' expect: 33
-  X = TAB(3)
+  X = TAB(3) ' check: error: TAB stands only among the items of PRINT
   PRINT ERR.NUMBER ' expect: 27
 END SUB

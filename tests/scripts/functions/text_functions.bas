@@ -27,10 +27,10 @@ SUB MAIN
   Y = 1 / 0
   X = LEN(5)
   PRINT ERR.NUMBER ' expect: 33
-  X = LEFT(S)
+  X = LEFT(S) ' check: error: 'LEFT' takes 2 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
   X = LEFT(S, -1)
   PRINT ERR.NUMBER ' expect: 15
-  X = LEN$("a")
+  X = LEN$("a") ' check: error: 'LEN' takes no '$'
   PRINT ERR.NUMBER ' expect: 13
 END SUB

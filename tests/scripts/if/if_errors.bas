@@ -12,8 +12,8 @@
 SUB MAIN
   OPTION CONSOLE TRUE
   IF 1 THEN PRINT "never"
-  IF TRUE PRINT "never"
-  END IF
+  IF TRUE PRINT "never" ' check: error: expected THEN (IF condition THEN)
+  END IF ' check: error: END IF without IF
   LEAVE
   PRINT "done" ' expect: done
 END SUB

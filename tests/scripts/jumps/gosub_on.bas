@@ -4,7 +4,7 @@ SUB MAIN
   GOSUB SHOW
   PRINT "back" ' expect: sub
   ' expect: back
-  GOSUB SHOW: PRINT "not resumed"
+  GOSUB SHOW: PRINT "not resumed" ' check: warning: statements after GOSUB on this line never run
   ' expect: sub
   FOR I = 1 TO 3
     ON I GOSUB ONE, TWO, THREE

@@ -15,8 +15,8 @@ SUB MAIN
   ON 3 GOTO A, B
   ON 0 GOTO A
   RETURN
-  GOTO NOWHERE
-  ON 1 BOGUS A
+  GOTO NOWHERE ' check: error: unknown label 'NOWHERE'
+  ON 1 BOGUS A ' check: error: expected GOTO or GOSUB after the index of ON
   PRINT "done" ' expect: done
   ON 1 GOSUB A
   PRINT "back" ' expect: a

@@ -14,14 +14,14 @@
 ' stderr: statement: LOOP WHILE X
 SUB MAIN
   OPTION CONSOLE TRUE
-  FOR I = 1 TO 3 STEP 0
-  FOR I = 1 UPTO 3
+  FOR I = 1 TO 3 STEP 0 ' check: error: a STEP of 0 raises Illegal Use
+  FOR I = 1 UPTO 3 ' check: error: expected TO (FOR I = 1 TO 10)
   NEXT
-  WEND
-  LOOP
+  WEND ' check: error: WEND without WHILE
+  LOOP ' check: error: LOOP without DO
   X = TRUE
   DO WHILE X
     X = FALSE
-  LOOP WHILE X
+  LOOP WHILE X ' check: error: conditions on both DO (line 23) and LOOP raise Illegal Use
   PRINT "done" ' expect: done
-END SUB
+END SUB ' check: error: END SUB with the FOR of line 17 still open (missing NEXT?)

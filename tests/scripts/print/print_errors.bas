@@ -9,9 +9,9 @@
 ' stderr: message: Type Mismatch Error
 SUB MAIN
   OPTION CONSOLE TRUE
-  PRINT TAB 1
+  PRINT TAB 1 ' check: error: TAB needs its parentheses: TAB(n)
   PRINT TAB(256)
-  OPTION BASE 0
+  OPTION BASE 0 ' check: error: OPTION knows only CONSOLE: OPTION CONSOLE TRUE
   OPTION CONSOLE 1
   PRINT "done" ' expect: done
 END SUB

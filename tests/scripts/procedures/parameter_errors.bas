@@ -8,9 +8,9 @@
 ' stderr: procedure: MAIN
 SUB MAIN
   OPTION CONSOLE TRUE
-  BUMP 5
-  BUMP
-  NOSUCH 1
+  BUMP 5 ' check: error: BYREF parameter X of BUMP needs a variable
+  BUMP ' check: error: 'BUMP' takes 1 argument, not 0
+  NOSUCH 1 ' check: error: unknown statement or procedure 'NOSUCH'
   PRINT "done" ' expect: done
 END SUB
 

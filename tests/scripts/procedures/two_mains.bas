@@ -2,7 +2,7 @@
 ' without reading its header's parameters.
 DIM COUNT AS LONG, NAME1 AS STRING
 
-SUB MAIN(IGNORED AS LONG) AS LONG
+SUB MAIN(IGNORED AS LONG) AS LONG ' check: warning: MAIN gets no arguments when the setup starts: its parameters stay empty
   OPTION CONSOLE TRUE
   COUNT = 2
   NAME1 = "x"

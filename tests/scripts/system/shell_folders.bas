@@ -15,12 +15,14 @@ SUB MAIN
   PRINT SPECIALFOLDER("Personal") ' expect: C:\Users\User\Documents
   PRINT SPECIALFOLDER("history") ' expect: C:\Users\User\AppData\Local\Microsoft\Windows\History
   PRINT "[" & SPECIALFOLDER("RECIENT") & "]" ' expect: []
+  ' check: warning: unknown special folder 'MYFOLDER': SPECIALFOLDER answers ""
   PRINT "[" & SPECIALFOLDER("MYFOLDER") & "]" ' expect: []
+  ' check: warning: unknown special folder '': SPECIALFOLDER answers ""
   PRINT "[" & SPECIALFOLDER("") & "]" ' expect: []
   DIM P AS STRING
   P = SPECIALFOLDER("SENDTO", FALSE) & "\X.LNK"
   PRINT P ' expect: C:\Users\User\AppData\Roaming\Microsoft\Windows\SendTo\X.LNK
   PRINT SPECIALFOLDER("DESKTOP", 1)
-  PRINT SPECIALFOLDER "DESKTOP"
+  PRINT SPECIALFOLDER "DESKTOP" ' check: error: 'SPECIALFOLDER' needs its arguments in parentheses
   PRINT "done" ' expect: done
 END SUB

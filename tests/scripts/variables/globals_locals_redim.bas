@@ -18,6 +18,10 @@ SUB MAIN
   A(3) = 9
   REDIM A(2) AS LONG
   PRINT A(2) ' expect: 0
+  ' Blanks inside the indices of an assigned element are allowed.
+  I = 1
+  A(I + 1) = 7
+  PRINT A( 2 ) ' expect: 7
   DIM S AS STRING
   S = "12"
   PRINT S + "3" ' expect: 123
