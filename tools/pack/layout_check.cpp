@@ -7,6 +7,7 @@
 
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_directory.h"
+#include "tools/pack/authoring/product_identity.h"
 #include "tools/pack/signature_table.h"
 
 namespace vorna::pack {
@@ -60,6 +61,23 @@ int ReportLayoutProblems(const std::string& image) {
     std::printf("%s: %s\n", image.c_str(), problem.c_str());
   }
   return static_cast<int>(problems.size());
+}
+
+std::vector<std::string> DescribeProgram(const std::string& image) {
+  ImageLayout layout = LayoutOf(image);
+  std::ifstream in(image, std::ios::binary);
+  std::vector<uint8_t> bytes(static_cast<size_t>(layout.imageEnd));
+  if (bytes.empty() ||
+      !in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()))) {
+    return {};
+  }
+  std::optional<authoring::PeFile> program = authoring::PeFile::Parse(std::move(bytes));
+  if (!program) return {};
+  try {
+    return authoring::DescribeIdentity(*program);
+  } catch (const std::runtime_error& error) {
+    return {std::string("resources: damaged (") + error.what() + ")"};
+  }
 }
 
 std::string DescribeSignature(const std::string& image) {

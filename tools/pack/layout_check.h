@@ -5,12 +5,17 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vorna::pack {
 
 /// Prints one line per problem of the image's layout ("IMAGE: ..."); answers
 /// how many there were.
 int ReportLayoutProblems(const std::string& image);
+
+/// What the image's program resources say: its product, icon and execution
+/// level, one line each; none for a stand-in that is no complete program.
+std::vector<std::string> DescribeProgram(const std::string& image);
 
 /// "signed: a certificate table of 1488 bytes at 3105096" for a signed
 /// image, the empty text otherwise.

@@ -26,6 +26,7 @@ void ListCommand(const std::vector<std::string>& args) {
   for (const authoring::DirectoryEntry& entry : directory.entries) {
     std::printf("%10lu  %s\n", static_cast<unsigned long>(entry.size), entry.name.c_str());
   }
+  for (const std::string& line : DescribeProgram(path)) std::printf("%s\n", line.c_str());
   std::string signature = DescribeSignature(path);
   if (!signature.empty()) std::printf("%s\n", signature.c_str());
   std::printf("%zu entries; container at %lu; ", directory.entries.size(),
