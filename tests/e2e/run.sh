@@ -180,6 +180,7 @@ with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EX
 with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client
+with_retry case_unattended_identity
 with_retry case_unattended_accept_all
 with_retry case_unattended_licence_refused
 with_retry case_unattended_no_room

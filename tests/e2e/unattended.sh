@@ -15,14 +15,57 @@ LAUNCHER="$BUILD/tests/wine/exit_code_probe.exe"
 # the drive dialog refuses it for any file set.
 FULL_DRIVE=r
 
+# hello_image [STUB NAME]: the sample setup with the product's own identity
+# (its version information, a two-image icon and the default execution
+# level), so that every unattended case starts a setup whose resources were
+# rebuilt.
 hello_image() {
-  local dir="$OUT/work/unattended-image"
+  local stub=${1:-$EXE} dir="$OUT/work/${2:-unattended-image}"
   if [ ! -f "$dir/setup.exe" ]; then
     mkdir -p "$dir"
-    "$PACK" build --stub "$EXE" --scripts "$HELLO/scripts" --files "$HELLO/payload" \
+    convert -size 32x32 xc:navy \( -size 16x16 xc:gold \) "$dir/hello.ico" || return 1
+    "$PACK" build --stub "$stub" --scripts "$HELLO/scripts" --files "$HELLO/payload" \
+      --product Hello --version 1.2.3 --company "Hello Makers" --icon "$dir/hello.ico" \
       --out "$dir/setup.exe" >"$OUT/unattended-image.pack" 2>&1 || return 1
   fi
   echo "$dir/setup.exe"
+}
+
+# The identity read back from the shipped (32-bit) build's setup by the
+# toolchain's resource compiler, and as vorna-pack list shows it.
+case_unattended_identity() {
+  local name=setup-identity image rc list problem= line
+  if ! image=$(hello_image "$BUILD32/host/win32/vorna.exe" identity-image); then
+    fail "$name" "vorna-pack build failed (see $OUT/unattended-image.pack)"
+    return
+  fi
+  rc=$(i686-w64-mingw32-windres -i "$image" -O rc 2>&1)
+  list=$("$PACK" list "$image" 2>&1)
+  while [ -z "$problem" ] && IFS= read -r line; do
+    grep -qF -- "$line" <<<"$rc" || problem="the resources lack: $line"
+  done <<'EOF'
+VALUE "ProductName", "Hello"
+VALUE "FileDescription", "Hello Setup"
+VALUE "CompanyName", "Hello Makers"
+VALUE "ProductVersion", "1.2.3"
+FILEVERSION 1, 2, 3, 0
+/* Has 2 elements.  */
+requestedExecutionLevel level=""requireAdministrator""
+supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""
+"ERROR" DIALOG
+EOF
+  while [ -z "$problem" ] && IFS= read -r line; do
+    grep -qxF -- "$line" <<<"$list" || problem="vorna-pack list lacks: $line"
+  done <<'EOF'
+product: Hello 1.2.3, Hello Setup, Hello Makers
+icon: 2 images: 32x32, 16x16
+execution level: requireAdministrator
+EOF
+  if [ -n "$problem" ]; then
+    fail "$name" "$problem"
+  else
+    pass "$name (version information, icon and manifest read back)"
+  fi
 }
 
 # windows_seen NAME: polls the visible windows until the case's run ends,
