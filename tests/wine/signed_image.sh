@@ -73,15 +73,19 @@ security_entry() {
 openssl req -x509 -newkey rsa:2048 -nodes -subj "/CN=Vorna test signer" -days 2 \
   -keyout "$work/key.pem" -out "$work/cert.pem" >/dev/null 2>&1
 "$pack" build --stub "$stub" --scripts "$hello/scripts" --files "$hello/payload" \
-  --out "$work/unsigned.exe" >/dev/null 2>&1
+  --product Hello --version 1.2.3 --out "$work/unsigned.exe" >/dev/null 2>&1
+# osslsigncode prints one "PE checksum" line when the stamped checksum is the
+# one it computes, and "Current" and "Calculated" lines when they differ.
+check "the packed setup's checksum is the one osslsigncode computes" \
+  bash -c "osslsigncode verify '$work/unsigned.exe' 2>&1 | grep -q '^PE checksum *: [0-9A-F]*$'"
 osslsigncode sign -certs "$work/cert.pem" -key "$work/key.pem" -n "Hello Setup" \
   -in "$work/unsigned.exe" -out "$work/hello-setup.exe" >/dev/null 2>&1
 signed="$work/hello-setup.exe"
 check "osslsigncode signs the packed setup" [ -s "$signed" ]
 check "osslsigncode verify passes" quiet osslsigncode verify -CAfile "$work/cert.pem" "$signed"
 "$pack" list "$signed" >"$work/list.out" 2>&1
-check "list shows the entries and the signature" \
-  bash -c "grep -q ' STARTUP.CTL' '$work/list.out' && grep -q '^signed: a certificate table of' '$work/list.out'"
+check "list shows the entries, the product and the signature" \
+  bash -c "grep -q ' STARTUP.CTL' '$work/list.out' && grep -qx 'product: Hello 1.2.3, Hello Setup' '$work/list.out' && grep -q '^signed: a certificate table of' '$work/list.out'"
 check "verify passes" quiet "$pack" verify "$signed"
 check "extract writes the payload" \
   bash -c "'$pack' extract '$signed' '$work/extracted' >/dev/null 2>&1 && cmp -s '$hello/payload/README.TXT' '$work/extracted/README.TXT'"
@@ -101,14 +105,17 @@ mkdir -p "$work/evil"
 printf 'EVIL.BAS\r\n' >"$work/evil/STARTUP.CTL"
 printf 'SUB MAIN\r\n  MKDIR "C:\\EVIL-RAN"\r\nEND SUB\r\n' >"$work/evil/EVIL.BAS"
 "$pack" build --stub "$stub" --scripts "$work/evil" --out "$work/evil.exe" >/dev/null 2>&1
-stub_size=$(stat -c %s "$stub")
 evil_size=$(stat -c %s "$work/evil.exe")
+evil_base=$(le32 "$work/evil.exe" $((evil_size - 8)))
 # The evil container is placed at the end of a file, with a trailer that
 # points at it there (its scrambling depends only on offsets from its base).
 append_evil_container() {
   local file=$1 at
   at=$(stat -c %s "$file")
-  tail -c +$((stub_size + 1)) "$work/evil.exe" | head -c $((evil_size - stub_size - 16)) >>"$file"
+  local length=$((evil_size - evil_base - 16))
+  tail -c +$((evil_base + 1)) "$work/evil.exe" | head -c "$length" >>"$file"
+  # Zeros up to a multiple of 8, as a certificate table's entries are.
+  head -c $(((8 - length % 8) % 8)) /dev/zero >>"$file"
   printf 'VORNA\0\0\0' >>"$file"
   printf '\0\0\0\0\0\0\0\0' >>"$file"
   put_le32 "$file" $(($(stat -c %s "$file") - 8)) "$at"
@@ -179,7 +186,9 @@ sandbox_run bare-run "$stub" "$work/damaged.txt"
 check "control: a bare runtime runs the planted scripts" evil_ran bare-run
 
 size=$(stat -c %s "$signed")
-for cut in 200 $((stub_size / 2)) $((stub_size + 10)) $((table - 8)) $((size - 100)); do
+# Where the setup's program ends and its container starts (the trailer's base).
+base=$(le32 "$work/unsigned.exe" $(($(stat -c %s "$work/unsigned.exe") - 8)))
+for cut in 200 $((base / 2)) $((base + 10)) $((table - 8)) $((size - 100)); do
   head -c "$cut" "$signed" >"$work/cut-$cut.exe"
   damaged_case "cut at $cut bytes" "$work/cut-$cut.exe"
 done
@@ -213,7 +222,7 @@ rm -rf "$drive_c/Program Files/Hello"
 wine_setup signed "$signed" "license Agree" "drive OK" "path OK" "msgbox OK"
 check "Wine: the signed setup installs unattended" \
   bash -c "[ '$code' = 0 ] && cmp -s '$hello/payload/README.TXT' '$drive_c/Program Files/Hello/README.TXT'"
-wine_setup cut "$work/cut-$((stub_size + 10)).exe" "msgbox OK"
+wine_setup cut "$work/cut-$((base + 10)).exe" "msgbox OK"
 check "Wine: a setup cut short ends with 1603" [ "$code" = 1603 ]
 check "Wine: the damaged-setup message is in the log" \
   said "$drive_c/cut.log" '"The setup file is damaged or incomplete. Please download it again.": answered OK'
