@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
@@ -11,6 +10,8 @@
 #include "installdata/install_paths.h"
 #include "installdata/overlapped_writer.h"
 #include "installdata/record_names.h"
+#include "platform/code_page.h"
+#include "platform/install_events.h"
 #include "platform/platform.h"
 
 namespace vorna {
@@ -22,12 +23,10 @@ using platform::Creation;
 using platform::File;
 using platform::Share;
 
-constexpr char kPartSuffix[] = ".vorna-part";
 constexpr size_t kPathLimit = 259;  // the longest path a Windows program can open
 constexpr char kReadErrorReason[] = "the install disk could not be read";
+constexpr char kTemporaryStem[] = "~vorna-";
 constexpr char kKeptReason[] = "the file on disk is as new as the packed one or newer";
-constexpr char kCannotCreateReason[] = "the file cannot be created";
-constexpr char kCannotReplaceReason[] = "the file on disk cannot be replaced (in use?)";
 
 // Passes blocks on, and lets the copy pause or stop between them.
 class ControlledOutput : public DecodeOutput {
@@ -52,6 +51,15 @@ size_t LastSeparator(const std::string& path) {
   return path.find_last_of("\\/");
 }
 
+// What the destination holds before a record is written.
+enum class Existing {
+  Missing,       // nothing: the record is written
+  Older,         // a file older than the record: it is replaced
+  AsNewOrNewer,  // a file at least as new: it is kept
+  Folder,        // a folder in the file's place: not written
+  Unreadable,    // something whose times cannot be read: not written
+};
+
 class Copier {
  public:
   Copier(FileSetStream& stream, const std::string& folder, uint32_t total, CopyState& state,
@@ -67,21 +75,22 @@ class Copier {
   CopyOutcome Run();
 
  private:
-  bool CopyRecord(const RecordHeader& header);
+  void CopyRecord(const RecordHeader& header);
   bool Refuse(const RecordHeader& header, const std::string& reason);
-  void NotWritten(const std::string& path, const std::string& reason);
-  /// The file on disk at path, when there is one and its times can be read.
-  std::optional<platform::FileTimes> ExistingTimes(const std::string& path);
-  /// Whether a record reached its destination; CopyEnds when the copy cannot go on.
-  enum class Written { Yes, No, CopyEnds };
-  bool Keep(const RecordHeader& header, const std::string& path);
-  Written WriteNew(const std::string& path, const RecordHeader& header);
-  Written Replace(const std::string& part, const std::string& path);
+  bool ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
+                 const std::string& reason = "");
+  Existing Examine(const std::string& path, platform::FileTime recordWrite);
+  void Place(const std::string& path, const RecordHeader& header);
+  bool WriteNew(const std::string& path, const RecordHeader& header, platform::FileChange change);
+  void PutInPlace(const std::string& temporary, const std::string& path, const RecordHeader& header,
+                  bool timed, platform::FileChange change);
+  void Report(const RecordHeader& header, const std::string& path, RecordFate fate,
+              const std::string& reason = "");
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
-  void RestoreTimes(const std::string& path, const platform::FileTimes& times);
   void Advance(uint32_t size);
   bool Fail(CopyResult result, const std::string& reason);
+  void FailOnUnwrittenRecords();
 
   FileSetStream& stream_;
   std::string folder_;
@@ -126,59 +135,102 @@ CopyOutcome Copier::Run() {
   if (outcome_.result == CopyResult::Success && !ended) {
     Fail(CopyResult::Failure, "the file set ends without its end marker");
   }
-  if (outcome_.result == CopyResult::Success && !outcome_.refused.empty()) {
-    Fail(CopyResult::Failure, std::to_string(outcome_.refused.size()) + " record(s) refused");
-  }
+  FailOnUnwrittenRecords();
   state_.MarkEnd();
   return outcome_;
 }
 
-bool Copier::CopyRecord(const RecordHeader& header) {
+void Copier::FailOnUnwrittenRecords() {
+  size_t refused = outcome_.Reports(RecordFate::Refused).size();
+  size_t notWritten = outcome_.Reports(RecordFate::NotWritten).size();
+  if (refused + notWritten == 0) return;
+  std::string reason;
+  if (refused > 0) reason = std::to_string(refused) + " record(s) refused";
+  if (notWritten > 0) {
+    reason += (reason.empty() ? "" : ", ") + std::to_string(notWritten) + " not written";
+  }
+  Fail(CopyResult::Failure, reason);
+}
+
+void Copier::CopyRecord(const RecordHeader& header) {
   std::string path = folder_ + header.name;
   state_.SetCurrentFile(path);
   NameVerdict verdict = CheckRecordName(header.name);
-  if (verdict != NameVerdict::Accepted) return Refuse(header, DescribeVerdict(verdict));
-  if (path.size() > kPathLimit) return Refuse(header, "a path too long");
-  size_t separator = LastSeparator(path);
-  if (separator != std::string::npos) CreateFolderChain(machine_, path.substr(0, separator));
-  std::optional<platform::FileTimes> existing = ExistingTimes(path);
-  if (existing && !(existing->lastWrite < header.times.lastWrite)) return Keep(header, path);
-  Written written = WriteNew(path, header);
-  if (written == Written::CopyEnds) return false;
-  RestoreTimes(path, header.times);
-  if (written == Written::Yes) {
-    platform::FileChange change =
-        existing ? platform::FileChange::Replaced : platform::FileChange::New;
-    platform::Emit(machine_,
-                   platform::event::FileWritten{path, change, header.size, header.times.lastWrite});
+  if (verdict != NameVerdict::Accepted) {
+    Refuse(header, DescribeVerdict(verdict));
+  } else if (path.size() > kPathLimit) {
+    Refuse(header, "a path too long");
+  } else if (!files_.IsLinkFree(folder_, header.name)) {
+    Refuse(header, "a link or junction in its path");
+  } else {
+    CreateFolderChain(machine_, path.substr(0, LastSeparator(path)));
+    Place(path, header);
   }
-  return true;
 }
 
-bool Copier::Keep(const RecordHeader& header, const std::string& path) {
-  if (!Consume(header, path)) return false;
-  RestoreTimes(path, header.times);
-  platform::Emit(machine_, platform::event::FileKept{path, kKeptReason});
-  return true;
+void Copier::Place(const std::string& path, const RecordHeader& header) {
+  switch (Existing existing = Examine(path, header.times.lastWrite)) {
+    case Existing::Missing:
+    case Existing::Older:
+      WriteNew(
+          path, header,
+          existing == Existing::Older ? platform::FileChange::Replaced : platform::FileChange::New);
+      return;
+    case Existing::AsNewOrNewer:
+      // The file on disk may be the user's own edit: neither its content nor
+      // its times change, so the next install keeps it as well.
+      ConsumeAs(header, path, RecordFate::Kept);
+      return;
+    case Existing::Folder:
+      ConsumeAs(header, path, RecordFate::NotWritten, "a folder is in its place");
+      return;
+    case Existing::Unreadable:
+      ConsumeAs(header, path, RecordFate::NotWritten, "the file there could not be examined");
+      return;
+  }
 }
 
 bool Copier::Refuse(const RecordHeader& header, const std::string& reason) {
-  outcome_.refused.push_back(header.name + ": " + reason);
-  platform::Emit(machine_, platform::event::FileRefused{header.name, reason});
-  return Consume(header, folder_ + header.name);
+  return ConsumeAs(header, folder_ + header.name, RecordFate::Refused, reason);
 }
 
-void Copier::NotWritten(const std::string& path, const std::string& reason) {
-  outcome_.notWritten.push_back(path);
-  platform::Emit(machine_, platform::event::FileNotWritten{path, reason});
+bool Copier::ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
+                       const std::string& reason) {
+  if (!Consume(header, path)) return false;
+  Report(header, path, fate, reason);
+  return true;
 }
 
-std::optional<platform::FileTimes> Copier::ExistingTimes(const std::string& path) {
+void Copier::Report(const RecordHeader& header, const std::string& path, RecordFate fate,
+                    const std::string& reason) {
+  outcome_.reports.push_back(RecordReport{header.name, fate, reason});
+  switch (fate) {
+    case RecordFate::Written:  // told with its change by PutInPlace
+      return;
+    case RecordFate::Kept:
+      platform::Emit(machine_, platform::event::FileKept{path, kKeptReason});
+      return;
+    case RecordFate::Refused:
+      platform::Emit(machine_, platform::event::FileRefused{header.name, reason});
+      return;
+    case RecordFate::NotWritten:
+      platform::Emit(machine_, platform::event::FileNotWritten{path, reason});
+      return;
+  }
+}
+
+Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
+  // Shared, since only the times are read: a file someone else reads is no
+  // reason to replace it blindly.
   std::unique_ptr<File> existing =
-      files_.Open(path, Access::Read, Share::None, Creation::OpenExisting);
+      files_.Open(path, Access::Read, Share::ReadWrite, Creation::OpenExisting);
+  if (!existing) {
+    if (!files_.Exists(path)) return Existing::Missing;
+    return files_.IsFolder(path) ? Existing::Folder : Existing::Unreadable;
+  }
   platform::FileTimes times;
-  if (!existing || !existing->GetTimes(&times)) return std::nullopt;
-  return times;
+  if (!existing->GetTimes(&times)) return Existing::Unreadable;
+  return times.lastWrite < recordWrite ? Existing::Older : Existing::AsNewOrNewer;
 }
 
 bool Copier::Consume(const RecordHeader& header, const std::string& path) {
@@ -186,34 +238,47 @@ bool Copier::Consume(const RecordHeader& header, const std::string& path) {
   return DecodeInto(sink.get(), header, path);
 }
 
-Copier::Written Copier::WriteNew(const std::string& path, const RecordHeader& header) {
-  std::string part = path + kPartSuffix;
-  bool direct = false;
-  std::unique_ptr<File> output =
-      files_.Open(part, Access::Write, Share::None, Creation::CreateAlways);
-  if (!output) {  // no room for the longer name: write in place
-    direct = true;
-    output = files_.Open(path, Access::Write, Share::None, Creation::CreateAlways);
-  }
+bool Copier::WriteNew(const std::string& path, const RecordHeader& header,
+                      platform::FileChange change) {
+  size_t separator = LastSeparator(path);
+  std::string folder = path.substr(0, separator + 1);
+  std::string prefix = TemporaryPrefix(path.substr(separator + 1));
+  files_.DeleteStartingWith(folder, prefix);  // left by a run that was killed
+  std::string temporary;
+  std::unique_ptr<File> output = files_.CreateTemporary(folder, prefix, &temporary);
   if (!output) {
-    NotWritten(path, kCannotCreateReason);
-    return Consume(header, path) ? Written::No : Written::CopyEnds;
+    return ConsumeAs(header, path, RecordFate::NotWritten,
+                     "no temporary file could be created beside it");
   }
   bool decoded = DecodeInto(output.get(), header, path);
+  // The times go on before the file takes its place, so that it is never
+  // seen with the time of the copy (which would make it look newer).
+  bool timed = decoded && output->SetTimes(header.times);
   output.reset();
   if (!decoded) {
-    files_.Delete(direct ? path : part);
-    return Written::CopyEnds;
+    files_.Delete(temporary);
+    return false;
   }
-  return direct ? Written::Yes : Replace(part, path);
+  PutInPlace(temporary, path, header, timed, change);
+  return true;
 }
 
-Copier::Written Copier::Replace(const std::string& part, const std::string& path) {
-  files_.Delete(path);  // fails when there is none, or when it is locked
-  if (files_.Move(part, path)) return Written::Yes;
-  files_.Delete(part);
-  NotWritten(path, kCannotReplaceReason);
-  return Written::No;
+void Copier::PutInPlace(const std::string& temporary, const std::string& path,
+                        const RecordHeader& header, bool timed, platform::FileChange change) {
+  const char* problem = nullptr;
+  if (!timed) {
+    problem = "its times could not be set";
+  } else if (!files_.Replace(temporary, path)) {
+    problem = "the file there could not be replaced";
+  }
+  if (problem) {
+    files_.Delete(temporary);
+    Report(header, path, RecordFate::NotWritten, problem);
+    return;
+  }
+  Report(header, path, RecordFate::Written);
+  platform::Emit(machine_,
+                 platform::event::FileWritten{path, change, header.size, header.times.lastWrite});
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {
@@ -234,12 +299,6 @@ bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::str
   return true;
 }
 
-void Copier::RestoreTimes(const std::string& path, const platform::FileTimes& times) {
-  std::unique_ptr<File> file =
-      files_.Open(path, Access::ReadWrite, Share::None, Creation::OpenExisting);
-  if (file) file->SetTimes(times);
-}
-
 void Copier::Advance(uint32_t size) {
   copied_ += size;
   double fraction = total_ == 0 ? 1.0 : static_cast<double>(copied_) / total_;
@@ -255,6 +314,28 @@ bool Copier::Fail(CopyResult result, const std::string& reason) {
 }
 
 }  // namespace
+
+std::vector<RecordReport> CopyOutcome::Reports(RecordFate fate) const {
+  std::vector<RecordReport> chosen;
+  for (const RecordReport& report : reports) {
+    if (report.fate == fate) chosen.push_back(report);
+  }
+  return chosen;
+}
+
+std::string TemporaryPrefix(const std::string& name) {
+  // FNV-1a over the upper-cased name: the same for every spelling Windows
+  // takes as the same name.
+  uint32_t hash = 2166136261u;
+  for (char c : name) {
+    hash ^= static_cast<unsigned char>(platform::AnsiUpper(c));
+    hash *= 16777619u;
+  }
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string prefix = kTemporaryStem;
+  for (int shift = 28; shift >= 0; shift -= 4) prefix += kHex[(hash >> shift) & 15];
+  return prefix + "-";
+}
 
 CopyOutcome CopyFiles(FileSetStream& stream, const std::string& installFolder, uint32_t setTotal,
                       CopyState& state, CopyControl* control) {

@@ -7,6 +7,13 @@ namespace vorna {
 
 namespace {
 
+// The digits of the port names: 1 to 9 and, in the ANSI code page, the
+// superscripts one, two and three, which Windows reserves as well.
+bool IsPortDigit(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  return (u >= '1' && u <= '9') || u == 0xB9 || u == 0xB2 || u == 0xB3;
+}
+
 bool IsDeviceName(const std::string& component) {
   // Windows reserves these names whatever extension follows.
   std::string base = component.substr(0, component.find('.'));
@@ -14,19 +21,19 @@ bool IsDeviceName(const std::string& component) {
   for (char& c : base) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   if (base == "CON" || base == "PRN" || base == "AUX" || base == "NUL") return true;
   return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
-         std::isdigit(static_cast<unsigned char>(base[3]));
+         IsPortDigit(base[3]);
 }
 
 NameVerdict CheckComponent(const std::string& component) {
   if (component.empty()) return NameVerdict::Empty;
-  // Windows drops trailing dots and spaces, so ". ." or "..." may become "..".
+  if (component == "." || component == "..") return NameVerdict::ParentFolder;
+  // Windows drops trailing dots and blanks, so the name written would not be
+  // the name asked for ("..." would even become "..").
   char last = component.back();
-  if (component == "." || component == ".." || last == '.' || last == ' ') {
-    return NameVerdict::ParentFolder;
-  }
+  if (last == '.' || last == ' ') return NameVerdict::TrailingDotOrBlank;
   for (char c : component) {
     unsigned char u = static_cast<unsigned char>(c);
-    if (c == ':') return NameVerdict::DriveLetter;
+    if (c == ':') return NameVerdict::StreamOrDrive;
     if (u < 32 || c == '<' || c == '>' || c == '"' || c == '/' || c == '|' || c == '?' ||
         c == '*') {
       return NameVerdict::ForbiddenCharacter;
@@ -41,7 +48,7 @@ NameVerdict CheckComponent(const std::string& component) {
 NameVerdict CheckRecordName(const std::string& name) {
   if (name.empty()) return NameVerdict::Empty;
   if (name[0] == '\\' || name[0] == '/') return NameVerdict::Absolute;
-  if (name.size() >= 2 && name[1] == ':') return NameVerdict::DriveLetter;
+  if (name.size() >= 2 && name[1] == ':') return NameVerdict::StreamOrDrive;
   size_t start = 0;
   while (true) {
     size_t end = name.find('\\', start);
@@ -61,10 +68,12 @@ const char* DescribeVerdict(NameVerdict verdict) {
       return "an empty name";
     case NameVerdict::Absolute:
       return "an absolute path";
-    case NameVerdict::DriveLetter:
-      return "a drive letter";
+    case NameVerdict::StreamOrDrive:
+      return "a stream or drive separator";
     case NameVerdict::ParentFolder:
       return "a parent-folder component";
+    case NameVerdict::TrailingDotOrBlank:
+      return "a trailing dot or blank";
     case NameVerdict::DeviceName:
       return "a device name";
     case NameVerdict::ForbiddenCharacter:

@@ -13,16 +13,17 @@ enum class NameVerdict {
   Accepted,
   Empty,               // no name, or a folder with no file name after it
   Absolute,            // starts with a backslash or slash
-  DriveLetter,         // "C:..." or any other colon
-  ParentFolder,        // a ".." component (or any name Windows would strip to one)
-  DeviceName,          // CON, PRN, AUX, NUL, COM1..9, LPT1..9, with or without extension
+  StreamOrDrive,       // a colon: "C:..." names a drive, "name:x" a stream
+  ParentFolder,        // a "." or ".." component
+  TrailingDotOrBlank,  // a name Windows would change by dropping its end
+  DeviceName,          // CON, PRN, AUX, NUL, COM1..9, LPT1..9 (and COM¹²³, LPT¹²³)
   ForbiddenCharacter,  // < > " / | ? * or a control character
 };
 
 /// Judges a record name (folders separated by backslashes).
 NameVerdict CheckRecordName(const std::string& name);
 
-/// A short English reason for a verdict ("a drive letter", ...).
+/// A short English reason for a verdict ("a device name", ...).
 const char* DescribeVerdict(NameVerdict verdict);
 
 }  // namespace vorna

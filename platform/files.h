@@ -66,7 +66,27 @@ class FileSystem {
   /// A sink that accepts and discards every write (the "NUL" device).
   virtual std::unique_ptr<File> OpenNullSink() = 0;
   virtual bool Delete(const std::string& path) = 0;
+  /// Renames a file; fails when to exists.
   virtual bool Move(const std::string& from, const std::string& to) = 0;
+  /// Puts the file from in the place of to in one step, replacing a file
+  /// there (a link at to is replaced, never followed); fails when to is a
+  /// folder or in use.
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+  /// Creates a new file exclusively in folder, named prefix followed by
+  /// characters no other program can predict, for writing; *path receives
+  /// its full path. Nothing that exists is ever opened or followed: nullptr
+  /// when no such file could be created.
+  virtual std::unique_ptr<File> CreateTemporary(const std::string& folder,
+                                                const std::string& prefix, std::string* path) = 0;
+  /// Deletes the files directly in folder whose names begin with prefix
+  /// (letter case ignored); folders are left alone. Answers the count deleted.
+  virtual int DeleteStartingWith(const std::string& folder, const std::string& prefix) = 0;
+  /// True when no existing component of relative, taken below folder, is a
+  /// symbolic link, junction or other reparse point, so that writing there
+  /// reaches nothing outside folder. The folder itself is not examined.
+  virtual bool IsLinkFree(const std::string& folder, const std::string& relative) = 0;
+  /// True when something (file, folder or link) exists at path.
+  virtual bool Exists(const std::string& path) = 0;
   virtual bool CreateFolder(const std::string& path) = 0;
   virtual bool RemoveFolder(const std::string& path) = 0;
   virtual bool SetCurrentFolder(const std::string& path) = 0;

@@ -152,7 +152,7 @@ int main(int argc, char** argv) {
   if (!vorna::platform::SeedShellFolders(registry, files.sandbox())) {
     Fail("cannot prepare the shell folders of the sandbox", &root);
   }
-  vorna::platform::PortableShell shell(files.sandbox(), std::cerr);
+  vorna::platform::PortableShell shell(files, std::cerr);
   vorna::platform::PortableConsole console;
   std::string answersLog = answers.logPath();
   vorna::platform::FileTerminal terminal(stdin);

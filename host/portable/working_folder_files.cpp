@@ -4,14 +4,17 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/code_page.h"
+
 namespace vorna {
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// The name as Windows compares it: Windows-1252, upper case.
 std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  for (char& c : text) c = platform::AnsiUpper(c);
   return text;
 }
 
@@ -22,9 +25,9 @@ WorkingFolderFiles::WorkingFolderFiles(platform::PortableFileSystem& files,
     : files_(files), driveC_(driveC) {
   std::error_code error;
   for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
-    if (entry.is_regular_file(error)) {
-      waiting_.emplace(Upper(entry.path().filename().string()), entry.path().string());
-    }
+    // A host name Windows-1252 cannot hold is no name a script can use.
+    std::optional<std::string> name = platform::Utf8ToAnsi(entry.path().filename().string());
+    if (entry.is_regular_file(error) && name) waiting_.emplace(Upper(*name), entry.path().string());
   }
 }
 
@@ -65,6 +68,17 @@ bool WorkingFolderFiles::Move(const std::string& from, const std::string& to) {
   BringIn(from);
   BringIn(to);
   return files_.Move(from, to);
+}
+
+bool WorkingFolderFiles::Replace(const std::string& from, const std::string& to) {
+  BringIn(from);
+  BringIn(to);
+  return files_.Replace(from, to);
+}
+
+bool WorkingFolderFiles::Exists(const std::string& path) {
+  BringIn(path);
+  return files_.Exists(path);
 }
 
 bool WorkingFolderFiles::CreateFolder(const std::string& path) {

@@ -28,6 +28,19 @@ class WorkingFolderFiles : public platform::FileSystem {
   std::unique_ptr<platform::File> OpenNullSink() override { return files_.OpenNullSink(); }
   bool Delete(const std::string& path) override;
   bool Move(const std::string& from, const std::string& to) override;
+  bool Replace(const std::string& from, const std::string& to) override;
+  std::unique_ptr<platform::File> CreateTemporary(const std::string& folder,
+                                                  const std::string& prefix,
+                                                  std::string* path) override {
+    return files_.CreateTemporary(folder, prefix, path);
+  }
+  int DeleteStartingWith(const std::string& folder, const std::string& prefix) override {
+    return files_.DeleteStartingWith(folder, prefix);
+  }
+  bool IsLinkFree(const std::string& folder, const std::string& relative) override {
+    return files_.IsLinkFree(folder, relative);
+  }
+  bool Exists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override { return files_.RemoveFolder(path); }
   bool SetCurrentFolder(const std::string& path) override { return files_.SetCurrentFolder(path); }
@@ -53,7 +66,7 @@ class WorkingFolderFiles : public platform::FileSystem {
 
   platform::PortableFileSystem& files_;
   std::string driveC_;
-  std::map<std::string, std::string> waiting_;  // upper-case name -> host path
+  std::map<std::string, std::string> waiting_;  // upper-case Windows name -> host path
   std::mutex mutex_;
   size_t broughtIn_ = 0;
 };

@@ -12,6 +12,7 @@
 #include "host/startup/stop_flag.h"
 #include "host/win32/backdrop_window.h"
 #include "host/win32/interpreter_thread.h"
+#include "host/win32/library_search.h"
 #include "host/win32/win32_platform.h"
 #include "installdata/copy_state.h"
 #include "installdata/scramble.h"
@@ -38,6 +39,8 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR commandLine,
                    int /*showCommand*/) {
+  // First of all, before anything can load a library on demand.
+  vorna::RestrictLibrarySearch();
   vorna::platform::SetInstance(instance);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   vorna::SetContainerKey(vorna::kInstallerKey);

@@ -8,8 +8,8 @@ namespace vorna::platform {
 namespace {
 
 constexpr const char* kNames[] = {
-    "open",     "read",   "write", "seek",         "flush",        "gettimes",
-    "settimes", "delete", "move",  "createfolder", "removefolder", "registrywrite",
+    "open",   "read", "write",        "seek",         "flush",   "gettimes",   "settimes",
+    "delete", "move", "createfolder", "removefolder", "replace", "createtemp", "registrywrite",
 };
 static_assert(sizeof(kNames) / sizeof(kNames[0]) == static_cast<size_t>(FaultKind::Count),
               "one name per fault kind");

@@ -25,6 +25,8 @@ enum class FaultKind {
   Move,
   CreateFolder,
   RemoveFolder,
+  Replace,
+  CreateTemporary,
   RegistryWrite,
   Count,  // number of kinds, not a kind
 };

@@ -1,6 +1,8 @@
 #include "platform/portable/portable_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/code_page.h"
 #include "platform/portable/portable_file.h"
 
 namespace vorna::platform {
@@ -34,8 +37,14 @@ bool NamesNullDevice(const std::string& path) {
   return UpperCase(name) == "NUL";
 }
 
+// The longest full path at which a Windows program can create a folder.
+constexpr size_t kMaxFolderPath = 247;
+constexpr int kTemporaryAttempts = 8;
+constexpr char kInstallDisk = 'A';
+
+// A link at the last component is never followed: the sandbox has none.
 int OpenFlags(Access access, Creation creation) {
-  int flags = O_CLOEXEC;
+  int flags = O_CLOEXEC | O_NOFOLLOW;
   switch (access) {
     case Access::None:
     case Access::Read:
@@ -64,6 +73,25 @@ int OpenFlags(Access access, Creation creation) {
   return flags;
 }
 
+bool HasWriteAccess(Access access) {
+  return (static_cast<unsigned>(access) & static_cast<unsigned>(Access::Write)) != 0;
+}
+
+// Eight letters and digits from the system's random source; nothing when it fails.
+std::optional<std::string> RandomName() {
+  static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+  unsigned char bytes[8];
+  if (getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) return std::nullopt;
+  std::string name;
+  for (unsigned char byte : bytes) name += kDigits[byte & 31];
+  return name;
+}
+
+std::string Join(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && IsSeparator(folder.back())) return folder + name;
+  return folder + "\\" + name;
+}
+
 // The first line of a small text file in a drive folder, or nothing.
 std::optional<std::string> ReadSetting(const std::string& file) {
   std::ifstream in(file);
@@ -89,14 +117,23 @@ PortableFileSystem::PortableFileSystem(const std::string& root, const std::strin
     programPath_ = *inside;
     return;
   }
-  programPath_ = "A:\\" + std::filesystem::path(programPath).filename().string();
-  programHostPath_ = std::filesystem::absolute(programPath, ignored).string();
+  // The install disk shows the file by its Windows-1252 name.
+  std::string name = std::filesystem::path(programPath).filename().string();
+  programPath_ = "A:\\" + Utf8ToAnsi(name).value_or("SETUP.EXE");
+  // Resolved once here: the user named this file, and later opens follow no link.
+  programHostPath_ = std::filesystem::weakly_canonical(programPath, ignored).string();
+  if (programHostPath_.empty()) {
+    programHostPath_ = std::filesystem::absolute(programPath, ignored).string();
+  }
 }
 
-std::optional<std::string> PortableFileSystem::HostPath(const std::string& path) const {
+std::optional<std::string> PortableFileSystem::Reach(const std::string& path, Purpose purpose,
+                                                     size_t limit) const {
   std::optional<WindowsPath> resolved = sandbox_.Resolve(path);
-  if (!resolved) return std::nullopt;
-  if (!programHostPath_.empty() && UpperCase(resolved->Text()) == UpperCase(programPath_)) {
+  if (!resolved || resolved->Text().size() > limit) return std::nullopt;
+  // The install disk is read-only, as a write-protected medium is on Windows.
+  if (purpose == Purpose::Change && resolved->drive == kInstallDisk) return std::nullopt;
+  if (!programHostPath_.empty() && SameAnsiName(resolved->Text(), programPath_)) {
     return programHostPath_;
   }
   return sandbox_.ToHost(*resolved);
@@ -113,19 +150,34 @@ std::unique_ptr<File> PortableFileSystem::Open(const std::string& path, Access a
                                                Creation creation) {
   if (faults_.ShouldFail(FaultKind::Open)) return nullptr;
   if (NamesNullDevice(path)) return OpenNullSink();
-  std::optional<std::string> host = HostPath(path);
+  bool changes = HasWriteAccess(access) || creation == Creation::CreateAlways ||
+                 creation == Creation::CreateNew;
+  std::optional<std::string> host = Reach(path, changes ? Purpose::Change : Purpose::Read);
   if (!host) return nullptr;
+  // Nothing is created on the install disk: "open always" only opens there.
+  std::optional<WindowsPath> resolved = sandbox_.Resolve(path);
+  if (creation == Creation::OpenAlways && resolved->drive == kInstallDisk) {
+    creation = Creation::OpenExisting;
+  }
+  return OpenHost(*host, access, share, OpenFlags(access, creation));
+}
+
+std::unique_ptr<File> PortableFileSystem::OpenHost(const std::string& host, Access access,
+                                                   Share share, int flags) {
   std::lock_guard<std::mutex> lock(table_->mutex());
   struct stat info;
-  if (stat(host->c_str(), &info) == 0) {
+  if (lstat(host.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode)) return nullptr;
-    if (creation == Creation::CreateNew) return nullptr;
+    if (flags & O_EXCL) {
+      errno = EEXIST;
+      return nullptr;
+    }
     // Checked before the open, so that a refused CreateAlways truncates nothing.
     if (!table_->Allows(FileKey{info.st_dev, info.st_ino}, access, share)) return nullptr;
   }
-  int fd = open(host->c_str(), OpenFlags(access, creation), 0666);
+  int fd = open(host.c_str(), flags, 0666);
   if (fd < 0) return nullptr;
-  if (fstat(fd, &info) != 0) {
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     close(fd);
     return nullptr;
   }
@@ -140,7 +192,7 @@ std::unique_ptr<File> PortableFileSystem::OpenNullSink() {
 
 bool PortableFileSystem::Delete(const std::string& path) {
   if (faults_.ShouldFail(FaultKind::Delete)) return false;
-  std::optional<std::string> host = HostPath(path);
+  std::optional<std::string> host = Reach(path, Purpose::Change);
   struct stat info;
   if (!host || lstat(host->c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
   if (IsOpen(*host)) return false;
@@ -150,33 +202,104 @@ bool PortableFileSystem::Delete(const std::string& path) {
 bool PortableFileSystem::Move(const std::string& from, const std::string& to) {
   if (faults_.ShouldFail(FaultKind::Move)) return false;
   std::optional<WindowsPath> target = sandbox_.Resolve(to);
-  std::optional<std::string> source = HostPath(from);
-  if (!target || !source || target->parts.empty()) return false;
+  std::optional<std::string> source = Reach(from, Purpose::Change);
+  std::optional<std::string> targetHost = Reach(to, Purpose::Change);
+  if (!source || !targetHost || target->parts.empty()) return false;
   struct stat sourceInfo, targetInfo;
   if (lstat(source->c_str(), &sourceInfo) != 0 || IsOpen(*source)) return false;
-  std::string targetHost = sandbox_.ToHost(*target);
-  if (lstat(targetHost.c_str(), &targetInfo) == 0) {
+  if (lstat(targetHost->c_str(), &targetInfo) == 0) {
     // Only a change of case of the same name may "overwrite" itself.
     if (targetInfo.st_ino != sourceInfo.st_ino || targetInfo.st_dev != sourceInfo.st_dev) {
       return false;
     }
-    targetHost = targetHost.substr(0, targetHost.rfind('/') + 1) + target->parts.back();
+    *targetHost =
+        targetHost->substr(0, targetHost->rfind('/') + 1) + AnsiToUtf8(target->parts.back());
   }
-  return rename(source->c_str(), targetHost.c_str()) == 0;
+  return rename(source->c_str(), targetHost->c_str()) == 0;
+}
+
+bool PortableFileSystem::Replace(const std::string& from, const std::string& to) {
+  if (faults_.ShouldFail(FaultKind::Replace)) return false;
+  std::optional<std::string> source = Reach(from, Purpose::Change);
+  std::optional<std::string> target = Reach(to, Purpose::Change);
+  if (!source || !target) return false;
+  struct stat sourceInfo, targetInfo;
+  if (lstat(source->c_str(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode)) return false;
+  if (IsOpen(*source)) return false;
+  if (lstat(target->c_str(), &targetInfo) == 0) {
+    // A folder is never replaced, nor a file someone holds open.
+    if (S_ISDIR(targetInfo.st_mode) || IsOpen(*target)) return false;
+  }
+  return rename(source->c_str(), target->c_str()) == 0;
+}
+
+std::unique_ptr<File> PortableFileSystem::CreateTemporary(const std::string& folder,
+                                                          const std::string& prefix,
+                                                          std::string* path) {
+  if (faults_.ShouldFail(FaultKind::CreateTemporary)) return nullptr;
+  for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+    std::optional<std::string> name = RandomName();
+    if (!name) return nullptr;
+    std::string candidate = Join(folder, prefix + *name);
+    std::optional<std::string> host = Reach(candidate, Purpose::Change);
+    if (!host) return nullptr;
+    if (Exists(candidate)) continue;  // taken, or planted: another name
+    errno = 0;
+    std::unique_ptr<File> file =
+        OpenHost(*host, Access::Write, Share::None, OpenFlags(Access::Write, Creation::CreateNew));
+    if (file) {
+      *path = sandbox_.Resolve(candidate)->Text();
+      return file;
+    }
+    if (errno != EEXIST) return nullptr;
+  }
+  return nullptr;
+}
+
+int PortableFileSystem::DeleteStartingWith(const std::string& folder, const std::string& prefix) {
+  std::optional<std::string> host = Reach(folder, Purpose::Change);
+  DIR* dir = host ? opendir(host->c_str()) : nullptr;
+  if (!dir) return 0;
+  std::vector<std::string> names;
+  while (dirent* entry = readdir(dir)) {
+    std::optional<std::string> name = Utf8ToAnsi(entry->d_name);
+    if (name && name->size() >= prefix.size() &&
+        SameAnsiName(name->substr(0, prefix.size()), prefix)) {
+      names.push_back(*name);
+    }
+  }
+  closedir(dir);
+  int deleted = 0;
+  for (const std::string& name : names) deleted += Delete(Join(folder, name)) ? 1 : 0;
+  return deleted;
+}
+
+bool PortableFileSystem::IsLinkFree(const std::string& folder, const std::string& relative) {
+  // The sandbox refuses to map any path that crosses a link.
+  std::optional<WindowsPath> resolved = sandbox_.Resolve(Join(folder, relative));
+  return resolved && sandbox_.ToHost(*resolved).has_value();
+}
+
+bool PortableFileSystem::Exists(const std::string& path) {
+  std::optional<std::string> host = Reach(path, Purpose::Read);
+  struct stat info;
+  return host && lstat(host->c_str(), &info) == 0;
 }
 
 bool PortableFileSystem::CreateFolder(const std::string& path) {
   if (faults_.ShouldFail(FaultKind::CreateFolder)) return false;
   std::optional<WindowsPath> resolved = sandbox_.Resolve(path);
   if (!resolved || resolved->parts.empty()) return false;  // a drive root always exists
-  return mkdir(sandbox_.ToHost(*resolved).c_str(), 0777) == 0;
+  std::optional<std::string> host = Reach(path, Purpose::Change, kMaxFolderPath);
+  return host && mkdir(host->c_str(), 0777) == 0;
 }
 
 bool PortableFileSystem::RemoveFolder(const std::string& path) {
   if (faults_.ShouldFail(FaultKind::RemoveFolder)) return false;
   std::optional<WindowsPath> resolved = sandbox_.Resolve(path);
   if (!resolved || resolved->parts.empty()) return false;
-  return rmdir(sandbox_.ToHost(*resolved).c_str()) == 0;
+  std::optional<std::string> host = Reach(path, Purpose::Change);
+  return host && rmdir(host->c_str()) == 0;
 }
 
 bool PortableFileSystem::SetCurrentFolder(const std::string& path) {
@@ -184,7 +307,7 @@ bool PortableFileSystem::SetCurrentFolder(const std::string& path) {
 }
 
 bool PortableFileSystem::IsFolder(const std::string& path) {
-  std::optional<std::string> host = HostPath(path);
+  std::optional<std::string> host = Reach(path, Purpose::Read);
   struct stat info;
   return host && stat(host->c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }

@@ -1,6 +1,5 @@
 #include "platform/portable/portable_shell.h"
 
-#include <fstream>
 #include <ostream>
 #include <vector>
 
@@ -87,19 +86,27 @@ std::string RelativeLinkTarget(const std::string& linkPath, const std::string& t
   return relative + Join(targetParts, common);
 }
 
-PortableShell::PortableShell(const Sandbox& sandbox, std::ostream& diagnostics)
-    : sandbox_(sandbox), diagnostics_(diagnostics) {}
+PortableShell::PortableShell(PortableFileSystem& files, std::ostream& diagnostics)
+    : files_(files), diagnostics_(diagnostics) {}
 
 HResult PortableShell::CreateShortcut(const std::string& target, const std::string& linkPath,
                                       const std::string& description) {
-  std::optional<WindowsPath> linkFile = sandbox_.Resolve(linkPath);
+  // Windows converts the path into a buffer of MAX_PATH characters, and a
+  // path that does not fit is refused before anything is written.
+  if (linkPath.size() > PortableFileSystem::kMaxPath) {
+    diagnostics_ << "shortcut not written: the path is longer than " << PortableFileSystem::kMaxPath
+                 << " characters: " << linkPath << "\n";
+    return kHrInvalidArg;
+  }
+  const Sandbox& sandbox = files_.sandbox();
+  std::optional<WindowsPath> linkFile = sandbox.Resolve(linkPath);
   if (!linkFile) {
     diagnostics_ << "shortcut not written: no drive holds " << linkPath << "\n";
     return kHrPathNotFound;
   }
   // The target becomes a full path as the shell's link object makes it; one
   // that no drive holds (a network path) is kept as written.
-  std::optional<WindowsPath> resolvedTarget = sandbox_.Resolve(target);
+  std::optional<WindowsPath> resolvedTarget = sandbox.Resolve(target);
   std::string targetPath = resolvedTarget ? resolvedTarget->Text() : NormalizeWindowsPath(target);
   ShellLink link;
   if (resolvedTarget) link.localBasePath = targetPath;
@@ -112,15 +119,17 @@ HResult PortableShell::CreateShortcut(const std::string& target, const std::stri
 
 HResult PortableShell::WriteLink(const std::vector<uint8_t>& bytes, const WindowsPath& linkFile,
                                  const std::string& targetPath, const std::string& description) {
-  std::ofstream out(sandbox_.ToHost(linkFile), std::ios::binary | std::ios::trunc);
+  std::unique_ptr<File> out =
+      files_.Open(linkFile.Text(), Access::Write, Share::None, Creation::CreateAlways);
   if (!out) {
     diagnostics_ << "shortcut not written: cannot create " << linkFile.Text() << "\n";
-    return kHrPathNotFound;
+    WindowsPath folder = linkFile;
+    if (!folder.parts.empty()) folder.parts.pop_back();
+    return files_.IsFolder(folder.Text()) ? kHrAccessDenied : kHrPathNotFound;
   }
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
+  if (!out->Write(bytes.data(), bytes.size())) {
+    out.reset();
+    files_.Delete(linkFile.Text());  // half a link is no link
     diagnostics_ << "shortcut not written: cannot write " << linkFile.Text() << "\n";
     return kHrAccessDenied;
   }

@@ -1,5 +1,7 @@
 // Shell services in the sandbox: shortcuts become real .lnk files at the
-// sandbox path their Windows path maps to; libraries cannot be loaded, so
+// sandbox path their Windows path maps to, written through the sandbox's file
+// system and so under its rules (no link followed, the install disk
+// read-only, Windows' path limits); libraries cannot be loaded, so
 // registering one reports failure.
 //
 // Every shortcut written and every registration refused is told on the
@@ -11,16 +13,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/portable/sandbox.h"
+#include "platform/portable/portable_files.h"
 #include "platform/shell.h"
 
 namespace vorna::platform {
 
 class PortableShell : public Shell {
  public:
-  /// Links are written into the sandbox's drives; diagnostics receives one
-  /// line per shortcut and per refused registration.
-  PortableShell(const Sandbox& sandbox, std::ostream& diagnostics);
+  /// Links are written through files into the sandbox's drives; diagnostics
+  /// receives one line per shortcut and per refused registration.
+  PortableShell(PortableFileSystem& files, std::ostream& diagnostics);
 
   HResult CreateShortcut(const std::string& target, const std::string& linkPath,
                          const std::string& description) override;
@@ -31,7 +33,7 @@ class PortableShell : public Shell {
   HResult WriteLink(const std::vector<uint8_t>& bytes, const WindowsPath& linkFile,
                     const std::string& targetPath, const std::string& description);
 
-  const Sandbox& sandbox_;
+  PortableFileSystem& files_;
   std::ostream& diagnostics_;
 };
 

@@ -7,37 +7,38 @@
 #include <cctype>
 #include <filesystem>
 
+#include "platform/code_page.h"
+
 namespace vorna::platform {
 
 namespace {
-
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  }
-  return true;
-}
 
 bool Exists(const std::string& hostPath) {
   struct stat info;
   return lstat(hostPath.c_str(), &info) == 0;
 }
 
-// The entry of folder whose name equals name but for case; the first in byte
-// order when several do, so that the choice never depends on the directory order.
+// The entry of folder whose Windows-1252 name equals name but for case; the
+// first in byte order when several do, so that the choice never depends on
+// the directory order. Host names that Windows-1252 cannot hold never match.
 std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
   DIR* dir = opendir(folder.c_str());
   if (!dir) return std::nullopt;
   std::optional<std::string> found;
   while (dirent* entry = readdir(dir)) {
     std::string candidate = entry->d_name;
-    if (SameIgnoringCase(candidate, name) && (!found || candidate < *found)) found = candidate;
+    std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
+    if (windowsName && SameAnsiName(*windowsName, name) && (!found || candidate < *found)) {
+      found = candidate;
+    }
   }
   closedir(dir);
   return found;
+}
+
+bool IsLink(const std::string& hostPath) {
+  struct stat info;
+  return lstat(hostPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
 }
 
 // Windows drops trailing dots and spaces from every name in a path.
@@ -124,32 +125,37 @@ void Sandbox::Mount(char drive, const std::string& hostFolder) {
   mounts_[static_cast<char>(std::toupper(static_cast<unsigned char>(drive)))] = folder;
 }
 
-std::string Sandbox::DriveFolder(char drive) const {
+std::optional<std::string> Sandbox::DriveFolder(char drive) const {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     auto mounted = mounts_.find(drive);
     if (mounted != mounts_.end()) return mounted->second;
   }
   std::string exact = root_ + "/" + std::string(1, drive);
-  if (Exists(exact)) return exact;
-  std::optional<std::string> other = FindIgnoringCase(root_, std::string(1, drive));
-  return other ? root_ + "/" + *other : exact;
+  if (!Exists(exact)) {
+    std::optional<std::string> other = FindIgnoringCase(root_, std::string(1, drive));
+    if (other) exact = root_ + "/" + *other;
+  }
+  if (IsLink(exact)) return std::nullopt;
+  return exact;
 }
 
-std::string Sandbox::ToHost(const WindowsPath& path) const {
-  std::string host = DriveFolder(path.drive);
+std::optional<std::string> Sandbox::ToHost(const WindowsPath& path) const {
+  std::optional<std::string> host = DriveFolder(path.drive);
+  if (!host) return std::nullopt;
   bool lookingUp = true;
   for (const std::string& part : path.parts) {
-    std::string exact = host + "/" + part;
+    std::string exact = *host + "/" + AnsiToUtf8(part);
     if (lookingUp && !Exists(exact)) {
-      std::optional<std::string> other = FindIgnoringCase(host, part);
+      std::optional<std::string> other = FindIgnoringCase(*host, part);
       if (other) {
-        host += "/" + *other;
-        continue;
+        exact = *host + "/" + *other;
+      } else {
+        lookingUp = false;  // nothing below a missing component can exist
       }
-      lookingUp = false;  // nothing below a missing component can exist
     }
-    host = exact;
+    if (lookingUp && IsLink(exact)) return std::nullopt;
+    *host = exact;
   }
   return host;
 }
@@ -174,7 +180,11 @@ std::optional<std::string> Sandbox::ToWindows(const std::string& hostPath) const
   if (below.size() > 1 && below[1] != '/') return std::nullopt;
   WindowsPath path;
   path.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(below[0])));
-  if (below.size() > 1) AppendComponents(below.substr(2), &path.parts);
+  if (below.size() > 1) {
+    std::optional<std::string> windowsNames = Utf8ToAnsi(below.substr(2));
+    if (!windowsNames) return std::nullopt;
+    AppendComponents(*windowsNames, &path.parts);
+  }
   return path.Text();
 }
 
@@ -186,8 +196,9 @@ std::string Sandbox::CurrentFolder() const {
 bool Sandbox::SetCurrentFolder(const std::string& path) {
   std::optional<WindowsPath> resolved = Resolve(path);
   if (!resolved) return false;
+  std::optional<std::string> host = ToHost(*resolved);
   struct stat info;
-  if (stat(ToHost(*resolved).c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+  if (!host || stat(host->c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
   std::lock_guard<std::mutex> lock(mutex_);
   current_ = *resolved;
   return true;

@@ -6,6 +6,12 @@
 // drive folder, accepts both "\" and "/" as separators, and finds existing
 // files and folders case-insensitively when the exact name does not exist, as
 // a Windows file system would.
+//
+// The sandbox is sealed: a symbolic link met anywhere below a drive folder (a
+// drive folder that is itself a link included) makes the path unreachable, so
+// no path a script names leads outside the root. Names are Windows-1252 on
+// the Windows side and UTF-8 on the host; a host name that Windows-1252
+// cannot hold is invisible to scripts.
 #pragma once
 
 #include <map>
@@ -40,14 +46,17 @@ class Sandbox {
   std::optional<WindowsPath> Resolve(const std::string& path) const;
 
   /// Maps a Windows path to the host path, finding existing components
-  /// case-insensitively; nullopt when Resolve refuses the path.
+  /// case-insensitively; nullopt when Resolve refuses the path or a link
+  /// stands on the way.
   std::optional<std::string> ToHost(const std::string& path) const;
 
-  /// Maps a resolved path to the host path (case-insensitive lookup as above).
-  std::string ToHost(const WindowsPath& path) const;
+  /// Maps a resolved path to the host path (case-insensitive lookup as above);
+  /// nullopt when an existing component of it, or its drive folder, is a link.
+  std::optional<std::string> ToHost(const WindowsPath& path) const;
 
   /// Maps a host path below a drive folder of the root back to its Windows path;
-  /// nullopt for a host path outside every drive folder.
+  /// nullopt for a host path outside every drive folder, or with a name
+  /// Windows-1252 cannot hold.
   std::optional<std::string> ToWindows(const std::string& hostPath) const;
 
   /// The current folder as a canonical Windows path.
@@ -61,8 +70,9 @@ class Sandbox {
   void Mount(char drive, const std::string& hostFolder);
 
  private:
-  /// The host folder of a drive letter (upper case).
-  std::string DriveFolder(char drive) const;
+  /// The host folder of a drive letter (upper case); nullopt when it is a
+  /// link (a mounted folder is taken as given).
+  std::optional<std::string> DriveFolder(char drive) const;
 
   std::string root_;
   std::map<char, std::string> mounts_;

@@ -2,6 +2,14 @@
 
 namespace vorna::platform {
 
+Win32DebugChannel::Win32DebugChannel(HANDLE input, HANDLE output) : input_(input), output_(output) {
+  // The debugger hands its pipes over as inheritable standard handles; a
+  // program started by SHELL (which inherits handles) could otherwise read
+  // the debugger's replies or forge records.
+  SetHandleInformation(input_, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(output_, HANDLE_FLAG_INHERIT, 0);
+}
+
 bool Win32DebugChannel::Write(const DebugRecordBytes& record) {
   DWORD written = 0;
   if (!WriteFile(output_, record.data(), static_cast<DWORD>(record.size()), &written, nullptr) ||

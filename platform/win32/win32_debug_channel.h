@@ -11,8 +11,9 @@ namespace vorna::platform {
 
 class Win32DebugChannel : public DebugChannel {
  public:
-  /// Reads from input and writes to output; neither is closed here.
-  Win32DebugChannel(HANDLE input, HANDLE output) : input_(input), output_(output) {}
+  /// Reads from input and writes to output; neither is closed here. Both
+  /// stop being inheritable, so no program the script starts gets them.
+  Win32DebugChannel(HANDLE input, HANDLE output);
 
   bool Write(const DebugRecordBytes& record) override;
   ChannelRead Read(DebugRecordBytes& record) override;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 // The interface method names would otherwise be renamed by the ANSI macros.
 #undef GetDriveType
 
@@ -117,6 +119,40 @@ UINT RootOf(const std::string& root) {
   return ::GetDriveTypeA(root.c_str());
 }
 
+constexpr int kTemporaryAttempts = 8;
+
+// RtlGenRandom, exported by advapi32 as SystemFunction036: the system's
+// random source on every Windows version this program runs on.
+extern "C" BOOLEAN WINAPI SystemFunction036(PVOID buffer, ULONG length);
+
+// Eight letters and digits no other program can predict; empty when the
+// random source fails.
+std::string RandomName() {
+  static constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUV";
+  unsigned char bytes[8];
+  if (!SystemFunction036(bytes, sizeof bytes)) return std::string();
+  std::string name;
+  for (unsigned char byte : bytes) name += kDigits[byte & 31];
+  return name;
+}
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
+
+std::string Join(const std::string& folder, const std::string& name) {
+  if (!folder.empty() && IsSeparator(folder.back())) return folder + name;
+  return folder + "\\" + name;
+}
+
+// True when name begins with prefix, letter case aside, in the ANSI code page.
+bool StartsWithIgnoringCase(const std::string& name, const std::string& prefix) {
+  if (name.size() < prefix.size()) return false;
+  return CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, name.c_str(),
+                        static_cast<int>(prefix.size()), prefix.c_str(),
+                        static_cast<int>(prefix.size())) == CSTR_EQUAL;
+}
+
 }  // namespace
 
 std::unique_ptr<File> Win32FileSystem::Open(const std::string& path, Access access, Share share,
@@ -137,6 +173,73 @@ bool Win32FileSystem::Delete(const std::string& path) {
 
 bool Win32FileSystem::Move(const std::string& from, const std::string& to) {
   return MoveFileA(from.c_str(), to.c_str()) != FALSE;
+}
+
+bool Win32FileSystem::Replace(const std::string& from, const std::string& to) {
+  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+}
+
+std::unique_ptr<File> Win32FileSystem::CreateTemporary(const std::string& folder,
+                                                       const std::string& prefix,
+                                                       std::string* path) {
+  for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+    std::string name = RandomName();
+    if (name.empty()) return nullptr;
+    std::string candidate = Join(folder, prefix + name);
+    // CREATE_NEW fails on anything already there, a planted link included;
+    // the reparse flag keeps even a race from opening a link's target.
+    HANDLE handle = CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle != INVALID_HANDLE_VALUE) {
+      *path = candidate;
+      return std::make_unique<Win32File>(handle);
+    }
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return nullptr;
+  }
+  return nullptr;
+}
+
+int Win32FileSystem::DeleteStartingWith(const std::string& folder, const std::string& prefix) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA(Join(folder, prefix + "*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return 0;
+  std::vector<std::string> names;
+  do {
+    // The pattern also matches short 8.3 names; only the long name counts.
+    bool file = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (file && StartsWithIgnoringCase(found.cFileName, prefix)) names.push_back(found.cFileName);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  int deleted = 0;
+  for (const std::string& name : names) {
+    if (DeleteFileA(Join(folder, name).c_str())) ++deleted;
+  }
+  return deleted;
+}
+
+bool Win32FileSystem::IsLinkFree(const std::string& folder, const std::string& relative) {
+  std::string path = folder;
+  size_t start = 0;
+  while (start <= relative.size()) {
+    size_t end = relative.find_first_of("\\/", start);
+    if (end == std::string::npos) end = relative.size();
+    path = Join(path, relative.substr(start, end - start));
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      // Nothing below a missing component exists; any other failure leaves
+      // the question open, and an open question is not a safe path.
+      DWORD error = GetLastError();
+      return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    }
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileSystem::CreateFolder(const std::string& path) {

@@ -3,6 +3,10 @@
 // Paths go to the system unchanged; the system applies its own share modes,
 // creation rules and current folder. A time of 0 ticks given to SetTimes
 // leaves that time unchanged (SetFileTime is passed no pointer for it).
+// Temporary files are created with CREATE_NEW under a name drawn from the
+// system's random source, so a file or link planted in advance is never
+// opened; links, junctions and other reparse points are told apart by their
+// attribute.
 #pragma once
 
 #include <memory>
@@ -20,6 +24,13 @@ class Win32FileSystem : public FileSystem {
   std::unique_ptr<File> OpenNullSink() override;
   bool Delete(const std::string& path) override;
   bool Move(const std::string& from, const std::string& to) override;
+  /// MoveFileExA with MOVEFILE_REPLACE_EXISTING.
+  bool Replace(const std::string& from, const std::string& to) override;
+  std::unique_ptr<File> CreateTemporary(const std::string& folder, const std::string& prefix,
+                                        std::string* path) override;
+  int DeleteStartingWith(const std::string& folder, const std::string& prefix) override;
+  bool IsLinkFree(const std::string& folder, const std::string& relative) override;
+  bool Exists(const std::string& path) override;
   bool CreateFolder(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override;
   bool SetCurrentFolder(const std::string& path) override;

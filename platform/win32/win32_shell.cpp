@@ -28,6 +28,14 @@ HRESULT SaveLink(IShellLinkA* link, const std::string& linkPath) {
   return result;
 }
 
+/// The path made absolute against the current folder; empty when it cannot be.
+std::string FullPath(const std::string& path) {
+  char full[MAX_PATH];
+  DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  if (length == 0 || length >= MAX_PATH) return std::string();
+  return std::string(full, length);
+}
+
 }  // namespace
 
 HResult Win32Shell::CreateShortcut(const std::string& target, const std::string& linkPath,
@@ -44,9 +52,13 @@ HResult Win32Shell::CreateShortcut(const std::string& target, const std::string&
 }
 
 bool Win32Shell::RegisterLibrary(const std::string& path, LibraryAction action) {
-  // The altered search path lets the library find the libraries it needs in
-  // its own folder first.
-  HMODULE library = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  // A relative name is the file in the current folder and nothing else: the
+  // search path of a bare name would reach the program's folder and the
+  // system's first. With the full path, the altered search path lets the
+  // library find the libraries it needs in its own folder first.
+  std::string full = FullPath(path);
+  if (full.empty()) return false;
+  HMODULE library = LoadLibraryExA(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
   if (reinterpret_cast<uintptr_t>(library) < 32) return false;
   const char* entryName =
       action == LibraryAction::Register ? "DllRegisterServer" : "DllUnregisterServer";

@@ -225,8 +225,8 @@ case_install_cancel() {
         fail "$name" "the copy did not complete after No"
       elif [ "$result" = "COPYFILES FALSE" ] && [ -e "$target/PART12.BIN" ]; then
         fail "$name" "a stopped copy went on to the last file"
-      elif [ -n "$(find "$target" -name '*.vorna-part' 2>/dev/null)" ]; then
-        fail "$name" "a part file was left behind"
+      elif [ -n "$(find "$target" -name '~vorna-*' 2>/dev/null)" ]; then
+        fail "$name" "a temporary file was left behind"
       else
         pass "$name (the copy held during the question, then $result)"
       fi

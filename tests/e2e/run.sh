@@ -40,6 +40,7 @@ rm -rf "$OUT/work"
 . "$HERE/script_files.sh"
 . "$HERE/debugger.sh"
 . "$HERE/unattended.sh"
+. "$HERE/hardening.sh"
 trap stop_all EXIT
 
 if [ ! -f "$EXE" ]; then
@@ -186,6 +187,9 @@ with_retry case_unattended_licence_refused
 with_retry case_unattended_no_room
 with_retry case_unattended_copy_cancelled
 with_retry case_unattended_unanswered
+with_retry case_hardening_relative_library
+with_retry case_hardening_planted_library
+with_retry case_hardening_debugger_pipes
 
 
 echo "e2e: screenshots and logs in $OUT"

@@ -131,6 +131,26 @@ class CheckingFileSystem : public FileSystem {
     files_.insert(Canonical(to));
     return true;
   }
+  bool Replace(const std::string& from, const std::string& to) override {
+    MustBeInside(from);
+    MustBeInside(to);
+    if (!files_.erase(Canonical(from))) return false;
+    files_.insert(Canonical(to));
+    return true;
+  }
+  std::unique_ptr<File> CreateTemporary(const std::string& folder, const std::string& prefix,
+                                        std::string* path) override {
+    *path = folder + "\\" + prefix + std::to_string(++temporaries_);
+    MustBeInside(*path);
+    files_.insert(Canonical(*path));
+    return std::make_unique<MemoryFile>(nullptr);
+  }
+  int DeleteStartingWith(const std::string& folder, const std::string&) override {
+    MustBeInside(folder + "\\x");
+    return 0;
+  }
+  bool IsLinkFree(const std::string&, const std::string&) override { return true; }
+  bool Exists(const std::string& path) override { return files_.count(Canonical(path)) > 0; }
   bool CreateFolder(const std::string& path) override {
     // The chain up to the install folder may be created, and anything below it.
     std::string canonical = Canonical(path);
@@ -152,6 +172,7 @@ class CheckingFileSystem : public FileSystem {
 
  private:
   std::set<std::string> files_;
+  int temporaries_ = 0;
 };
 
 class SilentInteraction : public Interaction {

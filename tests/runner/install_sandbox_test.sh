@@ -72,7 +72,7 @@ nothing_installed() { [ ! -e "$root/C/$installed" ]; }
 
 install full 0 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" "msgbox OK"
 check "whole install: every file with its bytes and times" same_payload
-check "whole install: no part file left" bash -c "! find '$root/C' -name '*.vorna-part' | grep -q ."
+check "whole install: no temporary file left" bash -c "! find '$root/C' -name '~vorna-*' | grep -q ."
 tr -d '\r' <"$root/registry.reg" | tr '\n' '|' >"$SCRATCH/reg"
 uninstall='[HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\Hello]|'
 check "whole install: the uninstall key" has \
@@ -138,6 +138,8 @@ install copy-yes 3 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path O
   "progress Cancel" "quit Yes" "msgbox OK"
 check "Cancel during the copy, Yes: COPYFILES is FALSE" \
   has 'Hello was not installed completely.' "$SCRATCH/err"
+check "Cancel during the copy, Yes: the failure branch ends quietly" \
+  lacks '[error dialog]' "$SCRATCH/err"
 check "Cancel during the copy, Yes: stopped before the first file" \
   bash -c "! find '$root/C/$installed' -type f 2>/dev/null | grep -q ."
 check "Cancel during the copy, Yes: no registry key" \
@@ -145,8 +147,35 @@ check "Cancel during the copy, Yes: no registry key" \
 
 install no-files 1 "$SCRATCH/no-files.exe" "license Agree" "drive OK" "path OK" "msgbox OK"
 check "no file set: COPYFILES is FALSE" has 'Hello was not installed completely.' "$SCRATCH/err"
+check "no file set: the failure branch ends quietly" lacks '[error dialog]' "$SCRATCH/err"
 check "no file set: no progress dialog" lacks '[progress dialog]' "$SCRATCH/err"
 check "no file set: every answer used" lacks 'answers were not used' "$SCRATCH/err"
+
+# COPYFILES into the install disk and up past the drive root: the disk is
+# read-only and the climb stops at C:\; the image is unchanged afterwards.
+mkdir -p "$SCRATCH/sealed"
+printf 'SEALED.BAS\r\n' >"$SCRATCH/sealed/STARTUP.CTL"
+cat >"$SCRATCH/sealed/SEALED.BAS" <<'SCRIPT'
+SUB MAIN
+  OPTION CONSOLE TRUE
+  INSTALLPATH = "A:\"
+  PRINT "onto the disk: "; COPYFILES
+  INSTALLPATH = "A:\Folder"
+  PRINT "below the disk: "; COPYFILES
+  INSTALLPATH = "C:\..\..\..\..\Climbed"
+  PRINT "climbing: "; COPYFILES
+END SUB
+SCRIPT
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/sealed" --files "$HELLO/payload" \
+  --out "$SCRATCH/sealed.exe" >/dev/null 2>&1 || { echo "FAIL packing"; exit 1; }
+image_sum=$(sha256sum <"$SCRATCH/sealed.exe")
+install sealed 0 "$SCRATCH/sealed.exe"
+check "COPYFILES onto the install disk fails" has 'onto the disk: false' "$SCRATCH/out"
+check "COPYFILES below the install disk fails" has 'below the disk: false' "$SCRATCH/out"
+check "COPYFILES climbing past the root lands in drive C" has 'climbing: true' "$SCRATCH/out"
+check "the climbing copy is inside the sandbox" [ -f "$root/C/Climbed/README.TXT" ]
+check "nothing was made for drive A" [ ! -e "$root/A" ]
+check "the image is unchanged" [ "$(sha256sum <"$SCRATCH/sealed.exe")" = "$image_sum" ]
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

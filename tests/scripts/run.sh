@@ -27,7 +27,8 @@
 # A script passes when its standard output is exactly the expected lines,
 # every stderr text appears, the exit code is the expected one, no sanitizer
 # reported, and the checker reports exactly the diagnostics its "check" lines
-# expect.
+# expect; the run fails when the runner itself (the scripts' install disk A:)
+# changed.
 # FILTER, when given, runs only the scripts whose path contains it.
 #
 # Under Wine the runtime runs unattended (-A) with the answers as its answers
@@ -191,11 +192,17 @@ run_one() {
   sed 's/^/    /' "$err" | head -40
 }
 
+# The runner is the install disk of these runs (A:\vorna-run): no script may change it.
+runner_sum=$(sha256sum "$runner")
 for script in "$here"/*/*.bas; do
   name=${script#"$here"/}
   [ -n "$filter" ] && [[ "$name" != *"$filter"* ]] && continue
   run_one "$script" "$name"
 done
+if [ "$(sha256sum "$runner")" != "$runner_sum" ]; then
+  failed=$((failed + 1))
+  echo "FAIL the runner $runner changed during the run"
+fi
 
 echo "$passed passed, $failed failed ($build_dir, $host)"
 [ "$failed" -eq 0 ]

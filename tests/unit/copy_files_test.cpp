@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 
@@ -10,6 +12,7 @@
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
 #include "platform/installed_platform.h"
+#include "tests/unit/fault_sweep.h"
 #include "tests/unit/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 
@@ -93,12 +96,6 @@ struct RecordedEvents : platform::InstallEventSink {
 
 class CopyFilesTest : public ::testing::Test {
  protected:
-  void SetWriteTime(const std::string& path, uint64_t write) {
-    auto file = sandbox_.files.Open(path, platform::Access::ReadWrite, platform::Share::None,
-                                    platform::Creation::OpenExisting);
-    ASSERT_TRUE(file &&
-                file->SetTimes(FileTimes{FileTime{write}, FileTime{write}, FileTime{write}}));
-  }
   CopyOutcome Copy(const Bytes& set, const std::string& folder = "C:\\Apps") {
     sandbox_.WriteImage(set);
     FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
@@ -113,10 +110,17 @@ class CopyFilesTest : public ::testing::Test {
   bool Exists(const std::string& name) {
     return std::filesystem::exists(sandbox_.Host("Apps/" + name));
   }
-  void ExpectNoPartFiles() {
+  void ExpectNoTemporaryFiles() {
     for (auto& entry : std::filesystem::recursive_directory_iterator(sandbox_.temp.path())) {
-      EXPECT_EQ(entry.path().string().find(".vorna-part"), std::string::npos) << entry.path();
+      EXPECT_EQ(entry.path().string().find("~vorna-"), std::string::npos) << entry.path();
     }
+  }
+  void Stamp(const std::string& path, uint64_t ticks) {
+    auto file = sandbox_.files.Open(path, platform::Access::ReadWrite, platform::Share::None,
+                                    platform::Creation::OpenExisting);
+    ASSERT_TRUE(file &&
+                file->SetTimes(FileTimes{FileTime{ticks}, FileTime{ticks}, FileTime{ticks}}))
+        << path;
   }
 
   testing::SandboxPlatform sandbox_;
@@ -144,7 +148,7 @@ TEST_F(CopyFilesTest, CopiesIntoSubfoldersAndRestoresTheTimes) {
   EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
   EXPECT_TRUE(state_.Ended());
   EXPECT_EQ(state_.CurrentFile(), "*:\\Apps\\");
-  ExpectNoPartFiles();
+  ExpectNoTemporaryFiles();
 }
 
 TEST_F(CopyFilesTest, AFolderWithOrWithoutItsBackslashGivesTheSamePaths) {
@@ -178,19 +182,13 @@ TEST_F(CopyFilesTest, TheCurrentFileTextNamesTheDestination) {
             probe.seen.end());
 }
 
-TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewer) {
+TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
   WriteHostFile(sandbox_.Host("Apps/equal.txt"), "mine (equal)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
   WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
-  auto stamp = [&](const std::string& path, uint64_t write) {
-    auto file = sandbox_.files.Open(path, platform::Access::ReadWrite, platform::Share::None,
-                                    platform::Creation::OpenExisting);
-    ASSERT_TRUE(file &&
-                file->SetTimes(FileTimes{FileTime{write}, FileTime{write}, FileTime{write}}));
-  };
-  stamp("C:\\Apps\\equal.txt", Times(k2010).lastWrite.ticks);
-  stamp("C:\\Apps\\later.txt", k2020);
-  stamp("C:\\Apps\\older.txt", k2000);
+  Stamp("C:\\Apps\\equal.txt", Times(k2010).lastWrite.ticks);
+  Stamp("C:\\Apps\\later.txt", k2020);
+  Stamp("C:\\Apps\\older.txt", k2000);
   CopyOutcome outcome = Copy(BuildSet({
       {"equal.txt", "packed equal"},
       {"later.txt", "packed later, a little longer so the data differs in size"},
@@ -198,15 +196,31 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewer) {
       {"next.txt", "read in step"},
   }));
   EXPECT_EQ(outcome.result, CopyResult::Success) << outcome.reason;
+  EXPECT_EQ(outcome.Reports(RecordFate::Kept).size(), 2u);
+  // A kept file keeps its own times: restoring the packed, older ones would
+  // let the next install overwrite it.
+  FileTimes later = HostTimes(sandbox_.files, "C:\\Apps\\later.txt");
+  EXPECT_EQ(later.lastWrite.ticks, k2020);
+  EXPECT_EQ(later.creation.ticks, k2020);
+  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\older.txt").lastWrite.ticks,
+            Times(k2010).lastWrite.ticks);
   EXPECT_EQ(Installed("equal.txt"), "mine (equal)");
   EXPECT_EQ(Installed("later.txt"), "mine (later)");
   EXPECT_EQ(Installed("older.txt"), "packed older");
   EXPECT_EQ(Installed("next.txt"), "read in step");
-  // The record's times are set on a kept file too.
-  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\later.txt").lastWrite.ticks,
-            Times(k2010).lastWrite.ticks);
-  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\later.txt").creation.ticks,
-            Times(k2010).creation.ticks);
+}
+
+TEST_F(CopyFilesTest, AReinstallKeepsTheUsersEditAndItsTime) {
+  Bytes set = BuildSet({{"settings.ini", "packed settings"}, {"app.exe", "program"}});
+  ASSERT_EQ(Copy(set).result, CopyResult::Success);
+  WriteHostFile(sandbox_.Host("Apps/settings.ini"), "edited by the user");
+  Stamp("C:\\Apps\\settings.ini", k2020);
+  for (int run = 2; run <= 3; ++run) {
+    CopyOutcome outcome = Copy(set);
+    EXPECT_EQ(outcome.result, CopyResult::Success) << run;
+    EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\settings.ini").lastWrite.ticks, k2020) << run;
+    EXPECT_EQ(Installed("settings.ini"), "edited by the user") << run;
+  }
 }
 
 // What the copy reports to the run's events: each record as written (new or
@@ -215,10 +229,10 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewer) {
 TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
-  SetWriteTime("C:\\Apps\\older.txt", k2000);
-  SetWriteTime("C:\\Apps\\later.txt", k2020);
+  Stamp("C:\\Apps\\older.txt", k2000);
+  Stamp("C:\\Apps\\later.txt", k2020);
   RecordedEvents events;
-  sandbox_.files.faults().FailNth(platform::FaultKind::Move, 2);  // the new file's rename
+  sandbox_.files.faults().FailNth(platform::FaultKind::Replace, 2);  // the new file's
   Copy(BuildSet({{"older.txt", "packed"},
                  {"later.txt", "packed"},
                  {"sub\\new.txt", "twelve bytes", Times(k2020)},
@@ -298,7 +312,7 @@ TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
   records.push_back({"good.txt", "good"});
   CopyOutcome outcome = Copy(BuildSet(records));
   EXPECT_EQ(outcome.result, CopyResult::Failure);
-  EXPECT_EQ(outcome.refused.size(), records.size() - 1);
+  EXPECT_EQ(outcome.Reports(RecordFate::Refused).size(), records.size() - 1);
   EXPECT_EQ(Installed("good.txt"), "good");  // read in step after every refused record
   auto after = Outside(Snapshot(sandbox_.temp.path()));
   after.erase("/C/SETUP.EXE");
@@ -325,7 +339,7 @@ TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
   auto after = Outside(Snapshot(sandbox_.temp.path()));
   after.erase("/C/SETUP.EXE");
   EXPECT_EQ(after, before);
-  ExpectNoPartFiles();
+  ExpectNoTemporaryFiles();
 }
 
 TEST_F(CopyFilesTest, AWrongSizeFieldIsDamage) {
@@ -335,7 +349,7 @@ TEST_F(CopyFilesTest, AWrongSizeFieldIsDamage) {
     EXPECT_EQ(outcome.result, CopyResult::Failure) << size;
     EXPECT_NE(outcome.reason.find("damaged"), std::string::npos) << outcome.reason;
     EXPECT_FALSE(Exists("a.txt")) << size;  // never left half written
-    ExpectNoPartFiles();
+    ExpectNoTemporaryFiles();
   }
 }
 
@@ -350,25 +364,148 @@ TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
   EXPECT_FALSE(Exists(""));
 }
 
-TEST_F(CopyFilesTest, AFailingWriteIsReportedAndLosesNothing) {
-  std::string big(600 * 1024, 'n');  // more than one output block
-  Bytes set = BuildSet({{"first.txt", "first"}, {"big.bin", big}, {"last.txt", "last"}});
-  for (uint64_t n = 1; n <= 4; ++n) {
-    WriteHostFile(sandbox_.Host("Apps/big.bin"), "the older version");
-    auto file = sandbox_.files.Open("C:\\Apps\\big.bin", platform::Access::ReadWrite,
-                                    platform::Share::None, platform::Creation::OpenExisting);
-    ASSERT_TRUE(file &&
-                file->SetTimes(FileTimes{FileTime{k2000}, FileTime{k2000}, FileTime{k2000}}));
-    file.reset();
-    sandbox_.files.faults().FailNth(platform::FaultKind::Write, n);
-    CopyOutcome outcome = Copy(set);
-    sandbox_.files.faults().Reset();
-    EXPECT_EQ(outcome.result, CopyResult::Failure) << n;
-    EXPECT_NE(outcome.reason.find("could not write"), std::string::npos) << outcome.reason;
-    std::string now = Installed("big.bin");
-    EXPECT_TRUE(now == "the older version" || now == big) << n;
-    ExpectNoPartFiles();
+// Every failure the platform can inject, at every call of the copy, once and
+// for good: each destination holds its old content or its whole new content
+// (with the record's times), a newer file stays untouched, no temporary file
+// stays behind, and a record that is not written makes the copy a failure.
+TEST_F(CopyFilesTest, FaultSweepLosesNoFileAndReportsEveryUnwrittenRecord) {
+  struct Destination {
+    std::string name;
+    std::string before;  // empty: none there
+    uint64_t beforeTicks;
+    std::string packed;
+  };
+  const std::vector<Destination> destinations = {
+      {"old.txt", "the old version", k2000, "the new version"},
+      {"big.bin", "the old big file", k2000, std::string(300 * 1024, 'n')},  // three blocks
+      {"sub\\new.txt", "", 0, "a new file"},
+      {"kept.txt", "the user's newer file", k2020, "an older packed file"},
+  };
+  std::vector<Record> records;
+  for (const Destination& d : destinations) records.push_back({d.name, d.packed});
+  const Bytes set = BuildSet(records);
+  auto below = [](const Destination& d) {  // the host path below drive C
+    std::string name = d.name;
+    std::replace(name.begin(), name.end(), '\\', '/');
+    return "Apps/" + name;
+  };
+  CopyOutcome outcome;
+  testing::FaultSweep sweep;
+  sweep.prepare = [&] {
+    std::filesystem::remove_all(sandbox_.Host("Apps"));
+    for (const Destination& d : destinations) {
+      if (d.before.empty()) continue;
+      WriteHostFile(sandbox_.Host(below(d)), d.before);
+      Stamp("C:\\Apps\\" + d.name, d.beforeTicks);
+    }
+    sandbox_.WriteImage(set);
+  };
+  sweep.run = [&] {
+    FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
+    bool found = stream.Open() && stream.Locate() == FileSetPlace::Found;
+    uint32_t total = found ? ReadSetTotal(stream) : 0;
+    outcome = CopyFiles(stream, "C:\\Apps", total, state_);
+  };
+  sweep.check = [&](const testing::FaultTrial& trial) {
+    bool allWritten = true;
+    for (const Destination& d : destinations) {
+      bool exists = std::filesystem::exists(sandbox_.Host(below(d)));
+      // Times first: reading a file may move its last access time.
+      uint64_t write =
+          exists ? HostTimes(sandbox_.files, "C:\\Apps\\" + d.name).lastWrite.ticks : 0;
+      std::string now = exists ? ReadHostFile(sandbox_.Host(below(d))) : "";
+      bool isOld = d.before.empty() ? !exists : (now == d.before && write == d.beforeTicks);
+      bool isNew = exists && now == d.packed && write == Times(k2010).lastWrite.ticks;
+      if (d.beforeTicks > Times(k2010).lastWrite.ticks) {
+        EXPECT_TRUE(isOld) << trial.Text() << ": the newer " << d.name << " was changed";
+        continue;
+      }
+      EXPECT_TRUE(isNew || isOld) << trial.Text() << ": " << d.name << " holds \""
+                                  << now.substr(0, 40) << "\"";
+      allWritten = allWritten && isNew;
+    }
+    if (!allWritten) {
+      EXPECT_NE(outcome.result, CopyResult::Success) << trial.Text();
+    }
+    ExpectNoTemporaryFiles();
+  };
+  size_t trials = testing::SweepFaults(sandbox_.files.faults(), sweep);
+  std::printf("fault sweep over a replacing copy: %zu trials\n", trials);
+}
+
+TEST_F(CopyFilesTest, AFileInUseIsNotWrittenAndTheCopyFails) {
+  WriteHostFile(sandbox_.Host("Apps/busy.dll"), "the old library");
+  Stamp("C:\\Apps\\busy.dll", k2000);
+  auto holder = sandbox_.files.Open("C:\\Apps\\busy.dll", platform::Access::Read,
+                                    platform::Share::ReadWrite, platform::Creation::OpenExisting);
+  ASSERT_TRUE(holder);
+  CopyOutcome outcome = Copy(BuildSet({{"busy.dll", "the new library"}, {"next.txt", "next"}}));
+  holder.reset();
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  ASSERT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
+  EXPECT_EQ(outcome.Reports(RecordFate::NotWritten)[0].name, "busy.dll");
+  EXPECT_EQ(Installed("busy.dll"), "the old library");
+  EXPECT_EQ(Installed("next.txt"), "next");
+  ExpectNoTemporaryFiles();
+}
+
+TEST_F(CopyFilesTest, NoRoomForTheTemporaryNameMeansNotWrittenNeverInPlace) {
+  // The destination fits the path limit, its temporary file beside it does not.
+  std::string folder = "C:\\Apps\\" + std::string(235, 'f');
+  std::string name = "short.txt";
+  ASSERT_LE(folder.size() + 1 + name.size(), 259u);
+  ASSERT_GT(folder.size() + 1 + TemporaryPrefix(name).size() + 8, 259u);
+  std::string hostFolder = "Apps/" + std::string(235, 'f');
+  WriteHostFile(sandbox_.Host(hostFolder + "/" + name), "the old version");
+  Stamp(folder + "\\" + name, k2000);
+  CopyOutcome outcome = Copy(BuildSet({{std::string(235, 'f') + "\\" + name, "the new one"}}));
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  EXPECT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
+  EXPECT_EQ(ReadHostFile(sandbox_.Host(hostFolder + "/" + name)), "the old version");
+}
+
+TEST_F(CopyFilesTest, ATemporaryFileOfAKilledRunIsRemovedWhenItsFileIsWritten) {
+  std::string stale = "Apps/" + TemporaryPrefix("README.TXT") + "KILLED01";
+  std::string other = "Apps/" + TemporaryPrefix("OTHER.TXT") + "KILLED02";
+  WriteHostFile(sandbox_.Host(stale), "half a file");
+  WriteHostFile(sandbox_.Host(other), "another file's");
+  EXPECT_EQ(TemporaryPrefix("readme.txt"), TemporaryPrefix("README.TXT"));
+  EXPECT_EQ(Copy(BuildSet({{"readme.txt", "whole"}})).result, CopyResult::Success);
+  EXPECT_FALSE(std::filesystem::exists(sandbox_.Host(stale)));
+  EXPECT_TRUE(std::filesystem::exists(sandbox_.Host(other)));  // not this destination's
+  EXPECT_EQ(Installed("readme.txt"), "whole");
+}
+
+TEST_F(CopyFilesTest, PlantedLinksAreNeverFollowed) {
+  testing::TempFolder outside;
+  WriteHostFile(outside / "victim.txt", "outside, untouched");
+  WriteHostFile(outside / "dir/inner.txt", "outside, untouched");
+  std::filesystem::create_directories(sandbox_.Host("Apps"));
+  // A link in place of a sub-folder, of a kept file, and of a file to replace.
+  std::filesystem::create_directory_symlink(outside / "dir", sandbox_.Host("Apps/sub"));
+  std::filesystem::create_symlink(outside / "victim.txt", sandbox_.Host("Apps/kept.txt"));
+  std::filesystem::create_symlink(outside / "victim.txt", sandbox_.Host("Apps/replaced.txt"));
+  // Links at the temporary names a guesser would try: the stale-file prefix
+  // and the name older versions used.
+  std::filesystem::create_symlink(outside / "victim.txt",
+                                  sandbox_.Host("Apps/" + TemporaryPrefix("new.txt") + "GUESSED0"));
+  std::filesystem::create_symlink(outside / "victim.txt", sandbox_.Host("Apps/new.txt.vorna-part"));
+  auto before = Snapshot(outside.path());
+  CopyOutcome outcome = Copy(BuildSet({
+      {"sub\\inner.txt", "through the folder link"},
+      {"kept.txt", "over the kept file's link", Times(k2000)},
+      {"replaced.txt", "over the link"},
+      {"new.txt", "a plain new file"},
+  }));
+  EXPECT_EQ(Snapshot(outside.path()), before);
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  std::vector<RecordReport> refused = outcome.Reports(RecordFate::Refused);
+  ASSERT_EQ(refused.size(), 3u);
+  for (const RecordReport& report : refused) {
+    EXPECT_EQ(report.reason, "a link or junction in its path") << report.name;
   }
+  EXPECT_EQ(Installed("new.txt"), "a plain new file");
+  EXPECT_TRUE(std::filesystem::is_symlink(sandbox_.Host("Apps/kept.txt")));
 }
 
 TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
@@ -435,7 +572,7 @@ TEST_F(CopyWorkerTest, PausesAndStopsAtSafePoints) {
   for (auto& entry : std::filesystem::directory_iterator(sandbox_.Host("Apps"))) {
     EXPECT_EQ(ReadHostFile(entry.path().string()), std::string(50000, 'z')) << entry.path();
   }
-  ExpectNoPartFiles();
+  ExpectNoTemporaryFiles();
 }
 
 }  // namespace

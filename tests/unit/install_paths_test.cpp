@@ -12,8 +12,9 @@ namespace vorna {
 namespace {
 
 TEST(RecordNames, AcceptsRelativePathsOfOrdinaryNames) {
-  for (const char* name : {"a.txt", "Sub\\Folder\\file.dll", "console\\x", "COM10", "nul2",
-                           ".hidden", "a..b", "name with spaces.txt", "\xE9t\xE9.txt"}) {
+  for (const char* name :
+       {"a.txt", "Sub\\Folder\\file.dll", "console\\x", "COM10", "nul2", ".hidden", "a..b",
+        "name with spaces.txt", "\xE9t\xE9.txt", "COM\xB4", "LPT\xBC"}) {
     EXPECT_EQ(CheckRecordName(name), NameVerdict::Accepted) << name;
   }
 }
@@ -29,22 +30,26 @@ TEST(RecordNames, RefusesEveryNameThatCouldLeaveTheFolder) {
       {"\\x", NameVerdict::Absolute},
       {"/x", NameVerdict::Absolute},
       {"\\\\server\\share", NameVerdict::Absolute},
-      {"C:\\x", NameVerdict::DriveLetter},
-      {"c:x", NameVerdict::DriveLetter},
-      {"file:stream", NameVerdict::DriveLetter},
+      {"C:\\x", NameVerdict::StreamOrDrive},
+      {"c:x", NameVerdict::StreamOrDrive},
+      {"file:stream", NameVerdict::StreamOrDrive},
       {"..", NameVerdict::ParentFolder},
       {"..\\x", NameVerdict::ParentFolder},
       {"a\\..\\..\\x", NameVerdict::ParentFolder},
       {".\\x", NameVerdict::ParentFolder},
-      {"... ", NameVerdict::ParentFolder},
-      {"name.", NameVerdict::ParentFolder},
+      {"... ", NameVerdict::TrailingDotOrBlank},
+      {"name.", NameVerdict::TrailingDotOrBlank},
+      {"sub \\x", NameVerdict::TrailingDotOrBlank},
       {"NUL", NameVerdict::DeviceName},
       {"nul.txt", NameVerdict::DeviceName},
       {"sub\\Con", NameVerdict::DeviceName},
       {"COM1", NameVerdict::DeviceName},
       {"lpt9.log", NameVerdict::DeviceName},
+      {"COM\xB9", NameVerdict::DeviceName},  // superscript one
+      {"LPT\xB2.TXT", NameVerdict::DeviceName},
+      {"com\xB3 .x", NameVerdict::DeviceName},
       {"PRN.x.y", NameVerdict::DeviceName},
-      {"AUX ", NameVerdict::ParentFolder},  // trailing space: Windows would alter it
+      {"AUX ", NameVerdict::TrailingDotOrBlank},
       {"aux .txt", NameVerdict::DeviceName},
       {"a/b", NameVerdict::ForbiddenCharacter},
       {"a<b", NameVerdict::ForbiddenCharacter},

@@ -317,5 +317,36 @@ TEST(FaultInjectorParse, ReadsKindsAndCounts) {
   EXPECT_FALSE(other.ShouldFail(FaultKind::Open));  // a bad text arms nothing
 }
 
+TEST_F(PortableFilesTest, TemporaryFilesAreNewUnpredictableAndFoundAgainByTheirPrefix) {
+  std::string first, second;
+  auto one = files_.CreateTemporary("C:\\", "~tmp-", &first);
+  auto two = files_.CreateTemporary("C:\\", "~tmp-", &second);
+  ASSERT_TRUE(one && two);
+  EXPECT_EQ(first.rfind("C:\\~tmp-", 0), 0u);
+  EXPECT_EQ(first.size(), std::string("C:\\~tmp-").size() + 8);
+  EXPECT_NE(first, second);
+  EXPECT_FALSE(files_.CreateTemporary("A:\\", "~tmp-", &first));  // the install disk
+  std::filesystem::create_directories(temp_ / "C/~TMP-folder");
+  WriteHostFile(temp_ / "C/other.txt", "x");
+  one.reset();
+  EXPECT_EQ(files_.DeleteStartingWith("C:\\", "~TMP-"), 1);  // the open one and the folder stay
+  EXPECT_TRUE(std::filesystem::exists(temp_ / "C/~TMP-folder"));
+  EXPECT_TRUE(files_.Exists(second));
+  EXPECT_TRUE(files_.Exists("C:\\other.txt"));
+}
+
+TEST_F(PortableFilesTest, ReplaceTakesTheFilesPlaceButNeverAFolderOrAFileInUse) {
+  WriteHostFile(temp_ / "C/new.txt", "new");
+  WriteHostFile(temp_ / "C/old.txt", "old");
+  std::filesystem::create_directories(temp_ / "C/folder");
+  EXPECT_FALSE(files_.Replace("C:\\new.txt", "C:\\folder"));
+  auto holder = OpenRead("C:\\old.txt", Share::ReadWrite);
+  EXPECT_FALSE(files_.Replace("C:\\new.txt", "C:\\old.txt"));
+  holder.reset();
+  EXPECT_TRUE(files_.Replace("C:\\new.txt", "C:\\OLD.TXT"));
+  EXPECT_EQ(ReadHostFile(temp_ / "C/old.txt"), "new");
+  EXPECT_FALSE(files_.Exists("C:\\new.txt"));
+}
+
 }  // namespace
 }  // namespace vorna::platform

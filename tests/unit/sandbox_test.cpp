@@ -107,5 +107,31 @@ TEST_F(SandboxTest, MapsHostPathsBackToWindowsPaths) {
   EXPECT_FALSE(sandbox_.ToWindows(temp_.path()));
 }
 
+TEST_F(SandboxTest, NoPathCrossesALink) {
+  TempFolder outside;
+  WriteHostFile(outside / "dir/secret.txt", "outside");
+  std::filesystem::create_directories(temp_ / "C/Apps");
+  std::filesystem::create_directory_symlink(outside / "dir", temp_ / "C/Apps/linked");
+  std::filesystem::create_symlink(outside / "dir/secret.txt", temp_ / "C/Apps/file.lnk");
+  std::filesystem::create_directory_symlink(outside.path(), temp_ / "E");  // a drive folder
+  EXPECT_FALSE(sandbox_.ToHost("C:\\Apps\\linked\\secret.txt"));
+  EXPECT_FALSE(sandbox_.ToHost("C:\\apps\\LINKED"));
+  EXPECT_FALSE(sandbox_.ToHost("C:\\Apps\\file.lnk"));
+  EXPECT_FALSE(sandbox_.ToHost("E:\\dir\\secret.txt"));
+  EXPECT_FALSE(sandbox_.SetCurrentFolder("C:\\Apps\\linked"));
+  EXPECT_EQ(Host("C:\\Apps\\plain.txt"), temp_ / "C/Apps/plain.txt");
+}
+
+TEST_F(SandboxTest, WindowsNamesAreWindows1252AndHostNamesUtf8) {
+  WriteHostFile(temp_ / "C/Caf\xC3\xA9/\xC3\x89T\xC3\x89.TXT", "x");  // Café/ÉTÉ.TXT
+  EXPECT_EQ(Host("C:\\Caf\xE9\\\xC9T\xC9.TXT"), temp_ / "C/Caf\xC3\xA9/\xC3\x89T\xC3\x89.TXT");
+  // Case is ignored in the whole code page, not only in ASCII.
+  EXPECT_EQ(Host("C:\\CAF\xC9\\\xE9t\xE9.txt"), temp_ / "C/Caf\xC3\xA9/\xC3\x89T\xC3\x89.TXT");
+  EXPECT_EQ(Host("C:\\new \x80"), temp_ / "C/new \xE2\x82\xAC");  // the euro sign
+  EXPECT_EQ(sandbox_.ToWindows(temp_ / "C/Caf\xC3\xA9").value_or("<none>"), "C:\\Caf\xE9");
+  // A host name the code page cannot hold has no Windows path.
+  EXPECT_FALSE(sandbox_.ToWindows(temp_ / "C/\xE4\xB8\xAD"));
+}
+
 }  // namespace
 }  // namespace vorna::platform

@@ -40,8 +40,8 @@ class PortableShellTest : public ::testing::Test {
 
   TempFolder folder_;
   std::ostringstream diagnostics_;
-  Sandbox sandbox_{folder_.path()};
-  PortableShell shell_{sandbox_, diagnostics_};
+  PortableFileSystem files_{folder_.path(), "C:\\SETUP.EXE"};
+  PortableShell shell_{files_, diagnostics_};
 };
 
 TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
@@ -71,7 +71,7 @@ TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
 }
 
 TEST_F(PortableShellTest, RelativePathsResolveAgainstTheCurrentFolder) {
-  ASSERT_TRUE(sandbox_.SetCurrentFolder("C:\\Users\\Me"));
+  ASSERT_TRUE(files_.SetCurrentFolder("C:\\Users\\Me"));
   ASSERT_EQ(shell_.CreateShortcut("bin/app.exe", "desktop/./Rel.lnk", ""), kHrOk);
   ShellLinkHeader header;
   auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Rel.lnk", &header);

@@ -109,7 +109,7 @@ class SystemTest : public ::testing::Test {
       : saved_(platform::Current()),
         files_(temp_.path(), "C:\\SETUP.EXE"),
         registry_(temp_.path()),
-        shell_(files_.sandbox(), shellLog_) {
+        shell_(files_, shellLog_) {
     RegisterKeywords(interpreter_);
   }
 

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Packs a payload with the Linux vorna-pack, then verifies and extracts it with
 # the Windows vorna-pack under Wine (the runtime's own copy code on a Windows
-# file system view) and compares the files and their times on the host.
+# file system view) and compares the files and their times on the host; then
+# extracts again over a file the user changed, and into a folder with a
+# planted link.
 #
 # Usage: tests/wine/fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]
 # Runs the win32 build, or the win64 build beside it where Wine cannot start
@@ -37,6 +39,7 @@ touch -a -d '2002-03-04 05:06:07.765432100' "$work/payload/README.TXT"
 touch -d '1999-12-31 23:59:59.000000100' "$work/payload/Sub Folder/deeper/log.txt"
 touch -d '2010-06-07 08:09:10.555555500' "$work/payload/Sub Folder/program.bin"
 touch -d '2020-01-01 00:00:00.000000000' "$work/payload/empty.dat"
+printf 'un café\r\n' >"$work/payload/Café été.txt"
 
 passed=0
 failed=0
@@ -69,5 +72,35 @@ check "last write time of program.bin" \
   expect_time %y "Sub Folder/program.bin" '2010-06-07 08:09:10.555555500'
 check "last write time of empty.dat" expect_time %y empty.dat '2020-01-01 00:00:00.000000000'
 check "same files and contents" quiet diff -r "$work/payload" "$work/out"
+check "a Windows-1252 name comes back in UTF-8" test -f "$work/out/Café été.txt"
+
+# Reinstalls: a file the user changed after the first extract is newer than
+# the packed one, and keeps its content and its time through two more.
+edited="$work/out/Sub Folder/deeper/log.txt"
+printf 'edited by the user\n' >"$edited"
+touch -d '2030-01-01 00:00:00' "$edited"
+printf 'an older version\r\n' >"$work/out/README.TXT"  # older: replaced in one step
+touch -d '1990-01-01 00:00:00' "$work/out/README.TXT"
+check "a second extract keeps the user's newer file" quiet wine "$pack_exe" extract "$work/setup.exe" "$work/out"
+check "a third extract as well" quiet wine "$pack_exe" extract "$work/setup.exe" "$work/out"
+check "the user's edit survives" grep -qx 'edited by the user' "$edited"
+check "and so does its time" expect_time %y "Sub Folder/deeper/log.txt" '2030-01-01 00:00:00.000000000'
+check "an older file is replaced by the packed one, time included" \
+  expect_time %y README.TXT '2001-02-03 04:05:06.123456700'
+check "the other files are the packed ones" \
+  quiet diff -r -x log.txt "$work/payload" "$work/out"
+
+# A folder link planted in the destination is never followed (Wine shows a
+# host link to a folder as a reparse point; one to a file it does not).
+mkdir -p "$work/outside" "$work/linked"
+printf 'outside\n' >"$work/outside/program.bin"
+ln -s "$work/outside" "$work/linked/Sub Folder"
+wine "$pack_exe" extract "$work/setup.exe" "$work/linked" >"$work/linked.txt" 2>&1
+check "an extract through a planted folder link fails" test $? -ne 0
+check "the record is refused with its reason" grep -qF \
+  'refused: Sub Folder\program.bin: a link or junction in its path' "$work/linked.txt"
+check "nothing outside the folder changed" \
+  bash -c "[ \"\$(ls '$work/outside')\" = program.bin ] && grep -qx outside '$work/outside/program.bin'"
+check "no temporary file is left" bash -c "! find '$work/out' '$work/linked/' -name '~vorna-*' | grep -q ."
 echo "fileset-extract: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]

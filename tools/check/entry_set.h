@@ -55,6 +55,17 @@ class EntryFileSystem : public platform::FileSystem {
   std::unique_ptr<platform::File> OpenNullSink() override { return nullptr; }
   bool Delete(const std::string&) override { return false; }
   bool Move(const std::string&, const std::string&) override { return false; }
+  bool Replace(const std::string&, const std::string&) override { return false; }
+  std::unique_ptr<platform::File> CreateTemporary(const std::string&, const std::string&,
+                                                  std::string*) override {
+    return nullptr;
+  }
+  int DeleteStartingWith(const std::string&, const std::string&) override { return 0; }
+  bool IsLinkFree(const std::string&, const std::string&) override { return true; }
+  bool Exists(const std::string& path) override {
+    return Open(path, platform::Access::Read, platform::Share::ReadWrite,
+                platform::Creation::OpenExisting) != nullptr;
+  }
   bool CreateFolder(const std::string&) override { return false; }
   bool RemoveFolder(const std::string&) override { return false; }
   bool SetCurrentFolder(const std::string&) override { return false; }

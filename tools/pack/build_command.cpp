@@ -9,6 +9,7 @@
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_writer.h"
 #include "tools/pack/authoring/fileset_writer.h"
+#include "tools/pack/authoring/host_names.h"
 #include "tools/pack/authoring/line_ends.h"
 #include "tools/pack/authoring/product_identity.h"
 #include "tools/pack/authoring/version_block.h"
@@ -49,9 +50,35 @@ std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
   std::sort(files.begin(), files.end());
   std::vector<ContainerEntry> entries;
   for (const fs::path& file : files) {
-    entries.push_back({file.filename().string(), ReadWholeFile(file)});
+    try {
+      entries.push_back({authoring::SetNameOf(file.filename().string()), ReadWholeFile(file)});
+    } catch (const std::runtime_error& refused) {
+      throw PackError(refused.what());
+    }
   }
   return entries;
+}
+
+// Text entries go in as the runtime reads them, in Windows-1252: a text
+// written in UTF-8 is converted (so the checker, too, sees what the runtime
+// will), and the packer says so once.
+void ConvertTextEntries(std::vector<ContainerEntry>& entries) {
+  std::string converted;
+  for (ContainerEntry& entry : entries) {
+    std::string text(entry.data.begin(), entry.data.end());
+    try {
+      if (authoring::ConvertTextEntry(entry.name, text) == authoring::TextConversion::FromUtf8) {
+        converted += (converted.empty() ? "" : ", ") + authoring::Printable(entry.name);
+        entry.data.assign(text.begin(), text.end());
+      }
+    } catch (const std::runtime_error& refused) {
+      throw PackError(refused.what());
+    }
+  }
+  if (!converted.empty()) {
+    std::fprintf(stderr, "vorna-pack: text written in UTF-8 stored in Windows-1252: %s\n",
+                 converted.c_str());
+  }
 }
 
 // Container lines end at CR: entries written with LF line ends get CR LF,
@@ -64,7 +91,7 @@ void NormaliseEntries(std::vector<ContainerEntry>& entries, bool verbose) {
     ++changed;
     if (verbose) {
       std::fprintf(stderr, "vorna-pack: '%s': lines ending in LF alone stored as CR LF\n",
-                   entry.name.c_str());
+                   authoring::Printable(entry.name).c_str());
     }
   }
   if (changed > 0 && !verbose) {
@@ -204,6 +231,7 @@ void BuildCommand(const std::vector<std::string>& args) {
   std::vector<ContainerEntry> entries = CollectEntries(scripts);
   const std::string problem = authoring::CheckEntries(entries);
   if (!problem.empty()) throw PackError(problem);
+  ConvertTextEntries(entries);
   if (!options.Has("no-check")) {
     const size_t errors = CheckScripts(entries, scripts.string());
     if (errors > 0) {

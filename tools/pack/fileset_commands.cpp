@@ -13,6 +13,7 @@
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
+#include "tools/pack/authoring/host_names.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/image_platform.h"
 #include "tools/pack/layout_check.h"
@@ -20,6 +21,8 @@
 #include "tools/pack/terminal_progress.h"
 
 namespace vorna::pack {
+
+using authoring::Printable;
 
 namespace {
 
@@ -102,7 +105,7 @@ void ListFileSet(const std::string& image) {
     std::printf("%10lu  %s  %s  %s  %s%s\n", static_cast<unsigned long>(header.size),
                 FormatTime(header.times.creation).c_str(),
                 FormatTime(header.times.lastAccess).c_str(),
-                FormatTime(header.times.lastWrite).c_str(), header.name.c_str(),
+                FormatTime(header.times.lastWrite).c_str(), Printable(header.name).c_str(),
                 result.status == DecodeStatus::Complete ? "" : "  (damaged)");
   });
   std::printf("%zu files (times: created, last access, last write; UTC)\n", count);
@@ -123,11 +126,11 @@ void VerifyCommand(const std::vector<std::string>& args) {
     ++count;
     sum += header.size;
     if (result.status != DecodeStatus::Complete) {
-      std::printf("%s: %s\n", header.name.c_str(), DescribeDecode(result.status));
+      std::printf("%s: %s\n", Printable(header.name).c_str(), DescribeDecode(result.status));
       ++problems;
     } else if (result.size != header.size) {
-      std::printf("%s: decodes to %llu bytes, its size field says %lu\n", header.name.c_str(),
-                  static_cast<unsigned long long>(result.size),
+      std::printf("%s: decodes to %llu bytes, its size field says %lu\n",
+                  Printable(header.name).c_str(), static_cast<unsigned long long>(result.size),
                   static_cast<unsigned long>(header.size));
       ++problems;
     }
@@ -165,9 +168,10 @@ void ExtractCommand(const std::vector<std::string>& args) {
   }
   CopyOutcome outcome = worker.Wait();
   progress.Done(outcome.records, static_cast<uint64_t>(state.Progress() * total));
-  for (const std::string& refused : outcome.refused) std::printf("refused: %s\n", refused.c_str());
-  for (const std::string& path : outcome.notWritten) {
-    std::printf("not replaced (locked?): %s\n", path.c_str());
+  for (const RecordReport& report : outcome.reports) {
+    if (report.fate != RecordFate::Refused && report.fate != RecordFate::NotWritten) continue;
+    std::printf("%s: %s: %s\n", report.fate == RecordFate::Refused ? "refused" : "not written",
+                Printable(report.name).c_str(), report.reason.c_str());
   }
   if (outcome.result != CopyResult::Success) throw PackError(image + ": " + outcome.reason);
   std::printf("%u files extracted into %s\n", outcome.records, folder.c_str());

@@ -5,6 +5,7 @@
 
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_directory.h"
+#include "tools/pack/authoring/host_names.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/layout_check.h"
 #include "tools/pack/options.h"
@@ -24,7 +25,8 @@ void ListCommand(const std::vector<std::string>& args) {
     throw PackError(path + ": " + error.what());
   }
   for (const authoring::DirectoryEntry& entry : directory.entries) {
-    std::printf("%10lu  %s\n", static_cast<unsigned long>(entry.size), entry.name.c_str());
+    std::printf("%10lu  %s\n", static_cast<unsigned long>(entry.size),
+                authoring::Printable(entry.name).c_str());
   }
   for (const std::string& line : DescribeProgram(path)) std::printf("%s\n", line.c_str());
   std::string signature = DescribeSignature(path);

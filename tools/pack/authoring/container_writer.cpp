@@ -9,6 +9,7 @@
 #include "installdata/container.h"
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
+#include "tools/pack/authoring/host_names.h"
 
 namespace vorna::authoring {
 
@@ -37,16 +38,16 @@ void AppendRecord(std::vector<uint8_t>& out, uint32_t size, const std::string& n
 std::string CheckEntries(const std::vector<ContainerEntry>& entries) {
   std::map<std::string, std::string> seen;  // upper-cased name -> name as given
   for (const ContainerEntry& entry : entries) {
-    const std::string& name = entry.name;
-    if (name.empty()) return "an entry has an empty name";
-    if (name.find('\0') != std::string::npos) return "entry name '" + name + "' holds a NUL";
-    if (name.size() > kMaxEntryNameLength) {
+    const std::string name = Printable(entry.name);
+    if (entry.name.empty()) return "an entry has an empty name";
+    if (entry.name.find('\0') != std::string::npos) return "entry name '" + name + "' holds a NUL";
+    if (entry.name.size() > kMaxEntryNameLength) {
       return "entry name '" + name + "' is longer than " + std::to_string(kMaxEntryNameLength) +
              " characters";
     }
     // A size equal to the end marker would read as the end of the directory.
     if (entry.data.size() >= kEndRecordMarker) return "entry '" + name + "' is too large";
-    auto [it, added] = seen.emplace(UpperCased(name), name);
+    auto [it, added] = seen.emplace(UpperCased(entry.name), name);
     if (!added) return "entry names '" + it->second + "' and '" + name + "' differ only in case";
   }
   return {};

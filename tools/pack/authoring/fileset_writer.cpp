@@ -9,6 +9,7 @@
 #include "installdata/file_record.h"
 #include "installdata/record_names.h"
 #include "tools/pack/authoring/host_file_times.h"
+#include "tools/pack/authoring/host_names.h"
 
 namespace vorna::authoring {
 
@@ -55,7 +56,7 @@ std::string NameProblem(const std::string& name) {
 }
 
 std::string RecordName(const fs::path& relative) {
-  std::string name = relative.generic_string();
+  std::string name = SetNameOf(relative.generic_string());
   std::replace(name.begin(), name.end(), '/', '\\');
   return name;
 }
@@ -86,8 +87,12 @@ std::vector<PayloadFile> ListPayload(const std::string& folder) {
     file.name = RecordName(fs::relative(walk->path(), folder));
     file.size = walk->file_size();
     std::string problem = NameProblem(file.name);
-    if (!problem.empty()) throw std::runtime_error(file.name + ": the runtime refuses " + problem);
-    if (file.size > 0xFFFFFFFFu) throw std::runtime_error(file.name + ": larger than 4 GiB");
+    if (!problem.empty()) {
+      throw std::runtime_error(Printable(file.name) + ": the runtime refuses " + problem);
+    }
+    if (file.size > 0xFFFFFFFFu) {
+      throw std::runtime_error(Printable(file.name) + ": larger than 4 GiB");
+    }
     if (!ReadHostFileTimes(file.hostPath, &file.times)) {
       throw std::runtime_error("cannot read the times of " + file.hostPath);
     }

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# vorna-pack at the host boundary: UTF-8 names and scripts through build,
+# list, extract and a sandbox install (Windows-1252 inside the image); names
+# the code page cannot hold refused in one line; names with control
+# characters printed escaped; links planted in an extract's folder never
+# followed.
+#
+#   tests/runner/pack_host_boundary_test.sh PATH/TO/vorna-pack PATH/TO/vorna-run
+set -uo pipefail
+
+PACK=$(realpath "$1")
+RUN=$(realpath "$2")
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+passed=0
+failed=0
+
+check() {
+  local what=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAIL $what"
+    sed 's/^/    /' "$SCRATCH/err" | tail -20
+  fi
+}
+has() { grep -qF -- "$1" "$2"; }
+lines() { [ "$(wc -l <"$2")" -eq "$1" ]; }
+
+{ printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$SCRATCH/stub.exe"
+mkdir -p "$SCRATCH/scripts" "$SCRATCH/payload/Dossier été"
+printf 'SETUP.BAS\r\n' >"$SCRATCH/scripts/STARTUP.CTL"
+cat >"$SCRATCH/scripts/SETUP.BAS" <<'SCRIPT'
+' Grüße: written in UTF-8, stored in Windows-1252.
+SUB MAIN
+  OPTION CONSOLE TRUE
+  INSTALLPATH = "C:\Zielordner"
+  PRINT "Grüße "; COPYFILES
+END SUB
+SCRIPT
+printf 'café\n' >"$SCRATCH/payload/CAFÉ.TXT"
+printf 'naïve\n' >"$SCRATCH/payload/Dossier été/naïve.txt"
+
+# Build, list and extract: the names come back as they went in.
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/scripts" --files "$SCRATCH/payload" \
+  --out "$SCRATCH/setup.exe" >/dev/null 2>"$SCRATCH/err"
+check "build: UTF-8 names and scripts are accepted" [ $? = 0 ]
+check "build: the conversion of the script is told once" \
+  bash -c "[ \$(grep -c 'stored in Windows-1252' '$SCRATCH/err') = 1 ] && grep -q 'SETUP.BAS' '$SCRATCH/err'"
+check "build: the image holds Windows-1252 names" grep -qa $'CAF\xc9.TXT' "$SCRATCH/setup.exe"
+"$PACK" list "$SCRATCH/setup.exe" >"$SCRATCH/list" 2>"$SCRATCH/err"
+check "list: names shown in UTF-8" has 'Dossier été\naïve.txt' "$SCRATCH/list"
+check "list: the other name" has 'CAFÉ.TXT' "$SCRATCH/list"
+"$PACK" extract "$SCRATCH/setup.exe" "$SCRATCH/out" >/dev/null 2>"$SCRATCH/err"
+check "extract: UTF-8 names on the host" diff -r "$SCRATCH/payload" "$SCRATCH/out"
+
+# The sandbox install: the script's text and the installed names.
+mkdir -p "$SCRATCH/root/C"
+(cd "$SCRATCH" && "$RUN" --image setup.exe --root "$SCRATCH/root" </dev/null \
+  >"$SCRATCH/out.txt" 2>"$SCRATCH/err")
+check "install: the script's text is Windows-1252 inside" grep -qa $'Gr\xfc\xdfe true' "$SCRATCH/out.txt"
+check "install: UTF-8 names on the host" \
+  diff -r "$SCRATCH/payload" "$SCRATCH/root/C/Zielordner"
+
+# Names and texts Windows-1252 cannot hold are refused with one line naming them.
+mkdir -p "$SCRATCH/bad-names"
+printf 'x' >"$SCRATCH/bad-names/中文.txt"
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/scripts" --files "$SCRATCH/bad-names" \
+  --out "$SCRATCH/bad.exe" >/dev/null 2>"$SCRATCH/err"
+check "a name Windows-1252 cannot hold fails the build" [ $? = 1 ]
+check "... with one line naming it" bash -c \
+  "tail -n1 '$SCRATCH/err' | grep -qx 'vorna-pack: 中文.txt: Windows-1252 cannot hold this name (the character U+4E2D)'"
+check "... and no image" [ ! -e "$SCRATCH/bad.exe" ]
+mkdir -p "$SCRATCH/bad-text"
+printf 'MAIN.BAS\r\n' >"$SCRATCH/bad-text/STARTUP.CTL"
+printf 'SUB MAIN\r\n  PRINT "→"\r\nEND SUB\r\n' >"$SCRATCH/bad-text/MAIN.BAS"
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/bad-text" --out "$SCRATCH/bad.exe" \
+  >/dev/null 2>"$SCRATCH/err"
+check "a script character Windows-1252 cannot hold fails the build" \
+  has "'MAIN.BAS': Windows-1252 cannot hold the character U+2192" "$SCRATCH/err"
+
+# A name with terminal escapes is printed with them spelled out.
+mkdir -p "$SCRATCH/escapes"
+printf '%s\r\n' $'HIDE\e[2K.BAS' >"$SCRATCH/escapes/STARTUP.CTL"
+printf 'SUB MAIN\r\nEND SUB\r\n' >"$SCRATCH/escapes/"$'HIDE\e[2K.BAS'
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/escapes" --out "$SCRATCH/esc.exe" \
+  >/dev/null 2>"$SCRATCH/err"
+"$PACK" list "$SCRATCH/esc.exe" >"$SCRATCH/list" 2>"$SCRATCH/err"
+check "list: a control character is escaped" has 'HIDE\x1B[2K.BAS' "$SCRATCH/list"
+check "list: no raw escape reaches the terminal" bash -c "! grep -q $'\e' '$SCRATCH/list'"
+
+# Links planted in the folder an extract writes to are never followed.
+mkdir -p "$SCRATCH/links/payload/sub" "$SCRATCH/outside/dir" "$SCRATCH/links/out"
+printf 'packed\n' >"$SCRATCH/links/payload/sub/inner.txt"
+printf 'packed\n' >"$SCRATCH/links/payload/kept.txt"
+printf 'packed\n' >"$SCRATCH/links/payload/plain.txt"
+touch -d '2001-01-01' "$SCRATCH/links/payload/kept.txt"
+printf 'outside\n' >"$SCRATCH/outside/victim.txt"
+printf 'outside\n' >"$SCRATCH/outside/dir/inner.txt"
+touch -d '2020-01-01' "$SCRATCH/outside/victim.txt"
+ln -s "$SCRATCH/outside/dir" "$SCRATCH/links/out/sub"
+ln -s "$SCRATCH/outside/victim.txt" "$SCRATCH/links/out/kept.txt"
+"$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$SCRATCH/scripts" \
+  --files "$SCRATCH/links/payload" --out "$SCRATCH/links.exe" >/dev/null 2>&1
+outside_before=$(cd "$SCRATCH/outside" && find . -printf '%p %s %T@\n' | sort; cat dir/inner.txt victim.txt)
+"$PACK" extract "$SCRATCH/links.exe" "$SCRATCH/links/out" >"$SCRATCH/extract" 2>"$SCRATCH/err"
+check "extract with planted links fails" [ $? = 1 ]
+outside_after=$(cd "$SCRATCH/outside" && find . -printf '%p %s %T@\n' | sort; cat dir/inner.txt victim.txt)
+check "nothing outside the folder changed" [ "$outside_before" = "$outside_after" ]
+check "the record under a linked folder is refused" \
+  has 'refused: sub\inner.txt: a link or junction in its path' "$SCRATCH/extract"
+check "the record at a linked file is refused" \
+  has 'refused: kept.txt: a link or junction in its path' "$SCRATCH/extract"
+check "the plain record is written" [ -f "$SCRATCH/links/out/plain.txt" ]
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
