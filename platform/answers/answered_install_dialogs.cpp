@@ -64,7 +64,8 @@ AnsweredInstallDialogs::AnsweredInstallDialogs(AnswerSource& answers, Interactio
     : answers_(answers), boxes_(boxes) {}
 
 bool AnsweredInstallDialogs::ConfirmQuit() {
-  ChoiceQuestion question{question::kQuit, kQuitCaption, {kQuitText}, {{"Yes", 1}, {"No", 0}}, 0};
+  ChoiceQuestion question{
+      question::kQuit, kQuitCaption, {kQuitText}, {{"Yes", 1}, {"No", 0}}, 0, ""};
   return answers_.Choose(question) == 1;
 }
 
@@ -74,7 +75,8 @@ int AnsweredInstallDialogs::Licence(const LicenceDialogRequest& request) {
                           kLicenceCaption,
                           ShownLines(request.text, kLicenceLinesShown),
                           {{"Agree", kDialogAccepted}, {"Cancel", -1}},
-                          1};
+                          1,
+                          ""};
   for (;;) {
     if (answers_.Choose(question) == kDialogAccepted) return kDialogAccepted;
     if (ConfirmQuit()) return kDialogQuit;
@@ -82,7 +84,7 @@ int AnsweredInstallDialogs::Licence(const LicenceDialogRequest& request) {
 }
 
 int AnsweredInstallDialogs::Drive(const DriveDialogRequest& request) {
-  ChoiceQuestion question{question::kDrive, request.caption, {}, {{"OK", 1}, {"Cancel", 2}}, 0};
+  ChoiceQuestion question{question::kDrive, request.caption, {}, {{"OK", 1}, {"Cancel", 2}}, 0, ""};
   for (size_t i = 0; i < request.drives.size(); ++i) {
     question.choices.push_back({std::string(1, request.drives[i].letter), kLetterIds + int(i)});
   }

@@ -35,7 +35,7 @@ Answer AnsweredInteraction::Guarded(Question question, Answer failed) {
 
 int AnsweredInteraction::MessageBox(Owner /*owner*/, const std::string& text,
                                     const std::string& caption, unsigned style) {
-  ChoiceQuestion question{question::kMessageBox, caption, TextLines(text), ButtonsOf(style), 0};
+  ChoiceQuestion question{question::kMessageBox, caption, TextLines(text), ButtonsOf(style), 0, ""};
   question.defaultChoice = DefaultButtonOf(style, question.choices.size());
   if (const char* icon = IconNameOf(style)) question.note = std::string(icon) + " icon";
   return Guarded([&] { return answers_.Choose(question); }, 0);
@@ -50,7 +50,8 @@ ErrorAnswer AnsweredInteraction::ErrorDialog(const ErrorReport& report) {
                           {{"Abort", static_cast<int>(ErrorAnswer::Abort)},
                            {"Ignore", static_cast<int>(ErrorAnswer::Ignore)},
                            {"Retry", static_cast<int>(ErrorAnswer::Retry)}},
-                          0};
+                          0,
+                          ""};
   // Debug is offered only when a debugger can take over.
   if (report.debugEnabled) question.choices.push_back({"Debug", int(ErrorAnswer::Debug)});
   return Guarded([&] { return static_cast<ErrorAnswer>(answers_.Choose(question)); },

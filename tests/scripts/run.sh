@@ -192,7 +192,9 @@ run_one() {
   sed 's/^/    /' "$err" | head -40
 }
 
-# The runner is the install disk of these runs (A:\vorna-run): no script may change it.
+# The runner is the install disk of the sandbox's runs (A:\vorna-run): no
+# script may change it. Under Wine the runtime runs from its own folder.
+[ "$host" = sandbox ] || runner=$runtime
 runner_sum=$(sha256sum "$runner")
 for script in "$here"/*/*.bas; do
   name=${script#"$here"/}
