@@ -163,6 +163,11 @@ TEST(ProductIdentity, RefusesWhatCannotBeStamped) {
   badVersion.product = "Hello";
   badVersion.version = "1.x";
   EXPECT_THROW(StampIdentity(Parsed(Runtime()), badVersion), std::runtime_error);
+  ProductIdentity longTexts;
+  longTexts.product = "Hello";
+  longTexts.version = "1.0";
+  longTexts.copyright = std::string(40000, 'c');  // 80000 bytes in UTF-16
+  EXPECT_THROW(StampIdentity(Parsed(Runtime()), longTexts), std::runtime_error);
   ProductIdentity badIcon;
   badIcon.icon = Bytes{'P', 'N', 'G'};
   EXPECT_THROW(StampIdentity(Parsed(Runtime()), badIcon), std::runtime_error);

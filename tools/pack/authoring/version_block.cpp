@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <string>
 
 namespace vorna::authoring {
 
@@ -46,6 +47,11 @@ std::vector<uint8_t> Block(const std::string& key, const std::vector<uint8_t>& v
   for (const std::vector<uint8_t>& child : children) {
     PadTo4(out);
     out.insert(out.end(), child.begin(), child.end());
+  }
+  // A block's length is a 16-bit field: a longer one would be cut short.
+  if (out.size() > 0xFFFF) {
+    throw std::runtime_error("the version texts are too long (" + std::to_string(out.size()) +
+                             " bytes; the version information holds 65535)");
   }
   out[0] = static_cast<uint8_t>(out.size());
   out[1] = static_cast<uint8_t>(out.size() >> 8);
