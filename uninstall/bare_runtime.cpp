@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "installdata/trailer.h"
+#include "installdata/image_layout.h"
 #include "uninstall/record_file.h"
 
 namespace vorna {
@@ -15,13 +15,15 @@ constexpr uint64_t kMaxImage = 64 * 1024 * 1024;
 
 /// Where the install data of a program file of size bytes begins: the
 /// container's base or the file set, whichever comes first; size when the
-/// file carries none.
+/// file carries none, 0 when it is damaged.
 uint64_t ImageEnd(platform::File& program, uint64_t size) {
-  Trailer trailer;
-  if (size < kTrailerSize || !ReadTrailer(program, &trailer)) return size;
-  uint64_t end = size - kTrailerSize;
-  if (trailer.base != 0) end = std::min<uint64_t>(end, trailer.base);
-  if (trailer.fileSetOffset != 0) end = std::min<uint64_t>(end, trailer.fileSetOffset);
+  ImageLayout layout = InspectImageFile(program);
+  if (layout.kind == ImageKind::Damaged) return 0;
+  if (layout.kind == ImageKind::BareRuntime) return size;
+  uint64_t end = layout.trailerOffset;
+  if (layout.trailer.base != 0) end = std::min<uint64_t>(end, layout.trailer.base);
+  if (layout.trailer.fileSetOffset != 0)
+    end = std::min<uint64_t>(end, layout.trailer.fileSetOffset);
   return end;
 }
 

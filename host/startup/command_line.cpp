@@ -1,6 +1,7 @@
 #include "host/startup/command_line.h"
 
 #include <cctype>
+#include <cstring>
 
 #include "host/startup/uninstall_arguments.h"
 
@@ -41,12 +42,45 @@ const char* ReadSwitch(const char* p, CommandLine* line) {
     case 'U':
       line->startupSwitch = StartupSwitch::Uninstall;
       break;
+    case 'A':
+      line->startupSwitch = StartupSwitch::Unattended;
+      break;
     default:
       line->startupSwitch = StartupSwitch::Invalid;
       line->refusal = InvalidSwitchText(p);
       break;
   }
   return *p == '\0' ? p : p + 1;
+}
+
+/// Reads the answers file's name at p: a word, or a quoted name that may hold
+/// blanks; answers the position after it, or nullptr with the refusal set.
+const char* ReadAnswersFile(const char* p, CommandLine* line) {
+  p = SkipBlanks(p);
+  const char* end = p;
+  if (*p == '"') {
+    end = std::strchr(p + 1, '"');
+    if (end == nullptr) {
+      line->refusal = kUnclosedQuoteText;
+      return nullptr;
+    }
+    line->answersFile.assign(p + 1, end);
+    ++end;
+  } else {
+    while (*end != '\0' && !IsBlank(*end)) ++end;
+    line->answersFile.assign(p, end);
+  }
+  if (line->answersFile.empty()) {
+    line->refusal = kNoAnswersFileText;
+    return nullptr;
+  }
+  return end;
+}
+
+/// True when p starts with the uninstall switch ("-U" or "/U").
+bool IsUninstallSwitch(const char* p) {
+  return (p[0] == '-' || p[0] == '/') && std::toupper(static_cast<unsigned char>(p[1])) == 'U' &&
+         (p[2] == '\0' || IsBlank(p[2]));
 }
 
 }  // namespace
@@ -57,6 +91,13 @@ CommandLine ParseCommandLine(const char* text) {
   if (*p == '-' || *p == '/') {
     p = ReadSwitch(p + 1, &line);
     if (!line.refusal.empty()) return line;
+    if (line.startupSwitch == StartupSwitch::Unattended) p = ReadAnswersFile(p, &line);
+    if (p == nullptr) return line;
+    if (line.startupSwitch == StartupSwitch::Unattended && IsUninstallSwitch(SkipBlanks(p))) {
+      // An uninstall answered from the file: -A FILE -U RECORD.
+      line.startupSwitch = StartupSwitch::Uninstall;
+      p = SkipBlanks(p) + 2;
+    }
     if (line.startupSwitch == StartupSwitch::Uninstall) {
       ReadUninstallArguments(p, &line);
       return line;

@@ -2,8 +2,11 @@
 //
 // The text is what follows the program name. Only the first switch counts; a
 // second one is simply part of the file name, so "-d -s" runs the file "-s".
+// The unattended switch takes a word of its own first, the answers file:
+// "-A answers.txt setup2.ctl", or "-A "C:\My Answers.txt"" for a name with
+// blanks.
 // An uninstall names its record instead of a start-up file: -U "RECORD"
-// (uninstall_arguments.h).
+// (uninstall_arguments.h), or, answered from a file, -A FILE -U "RECORD".
 #pragma once
 
 #include <cstddef>
@@ -14,12 +17,13 @@ namespace vorna {
 
 /// The switch given on the command line, if any.
 enum class StartupSwitch {
-  None,       // no switch: just run the start-up file
-  Help,       // "-?" or "-H": show that there are no arguments, run nothing
-  Debug,      // "-D": run under the debugger connection
-  Source,     // "-S": accepted, no further effect
-  Uninstall,  // "-U RECORD": remove what the install record lists (no script runs)
-  Invalid,    // any other letter: refused, run nothing
+  None,        // no switch: just run the start-up file
+  Help,        // "-?" or "-H": show that there are no arguments, run nothing
+  Debug,       // "-D": run under the debugger connection
+  Source,      // "-S": accepted, no further effect
+  Unattended,  // "-A FILE": every question answered from the answers file FILE
+  Uninstall,   // "-U RECORD": remove what the install record lists (no script runs)
+  Invalid,     // any other letter: refused, run nothing
 };
 
 /// What the command line asks for.
@@ -29,7 +33,9 @@ struct CommandLine {
   std::string fileName;
   /// When not empty, the run is refused: the start-up message to show instead.
   std::string refusal;
-  /// The install record of an uninstall (-U).
+  /// The answers file of an unattended run (-A).
+  std::string answersFile;
+  /// The install record of an uninstall (-U); an uninstall after -A FILE keeps its answers file.
   std::string uninstallRecord;
   /// The process an uninstall's copy waits for before it finishes (-U ... -W ID); 0 for none.
   uint32_t waitForProcess = 0;
@@ -42,6 +48,8 @@ constexpr size_t kMaxStartupFileName = 255;
 
 constexpr const char* kNoArgumentsText = "No arguments available.";
 constexpr const char* kNameTooLongText = "Start-up file name is longer than 255 characters.";
+constexpr const char* kNoAnswersFileText = "The switch -A needs the name of an answers file.";
+constexpr const char* kUnclosedQuoteText = "The name of the answers file has no closing quote.";
 
 /// Reads the command-line text (without the program name); nullptr counts as empty.
 CommandLine ParseCommandLine(const char* text);

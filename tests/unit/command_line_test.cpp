@@ -96,6 +96,35 @@ TEST(CommandLineTest, LongerNamesAreRefused) {
   EXPECT_NE(huge.refusal, "");
 }
 
+TEST(CommandLineTest, TheUnattendedSwitchTakesTheAnswersFileFirst) {
+  struct Case {
+    const char* text;
+    const char* answers;
+    const char* startup;
+  };
+  for (const Case& c :
+       {Case{"-A answers.txt", "answers.txt", "STARTUP.CTL"},
+        Case{"/a answers.txt setup2.ctl", "answers.txt", "setup2.ctl"},
+        Case{"-Aanswers.txt", "answers.txt", "STARTUP.CTL"},
+        Case{"-A \"C:\\My Answers\\a.txt\" my setup.ctl", "C:\\My Answers\\a.txt", "my setup.ctl"},
+        Case{"-A\t\"a b\"", "a b", "STARTUP.CTL"}}) {
+    CommandLine line = ParseCommandLine(c.text);
+    EXPECT_EQ(line.startupSwitch, StartupSwitch::Unattended) << c.text;
+    EXPECT_EQ(line.refusal, "") << c.text;
+    EXPECT_EQ(line.answersFile, c.answers) << c.text;
+    EXPECT_EQ(line.fileName, c.startup) << c.text;
+  }
+}
+
+TEST(CommandLineTest, TheUnattendedSwitchWithoutAFileIsRefused) {
+  for (const char* text : {"-A", "-A   ", "-A \"\" setup.ctl"}) {
+    EXPECT_EQ(ParseCommandLine(text).refusal, "The switch -A needs the name of an answers file.")
+        << text;
+  }
+  EXPECT_EQ(ParseCommandLine("-A \"C:\\x.txt").refusal,
+            "The name of the answers file has no closing quote.");
+}
+
 }  // namespace
 }  // namespace vorna
 
@@ -110,6 +139,12 @@ TEST(CommandLineTest, AnUninstallNamesItsRecordAndItsCopyTheProcessItWaitsFor) {
   line = ParseCommandLine("-U C:\\Apps\\UNINSTALL.DAT -w 4242");
   EXPECT_EQ(line.uninstallRecord, "C:\\Apps\\UNINSTALL.DAT");
   EXPECT_EQ(line.waitForProcess, 4242u);
+  // Answered from a file: the answers file first, then the uninstall.
+  line = ParseCommandLine("-A answers.txt -U \"C:\\Apps\\UNINSTALL.DAT\"");
+  EXPECT_EQ(line.startupSwitch, StartupSwitch::Uninstall);
+  EXPECT_EQ(line.answersFile, "answers.txt");
+  EXPECT_EQ(line.uninstallRecord, "C:\\Apps\\UNINSTALL.DAT");
+  EXPECT_EQ(ParseCommandLine("-D -U C:\\UNINSTALL.DAT").startupSwitch, StartupSwitch::Debug);
 }
 
 TEST(CommandLineTest, AnUninstallWithoutAWholeRecordNameIsRefused) {
