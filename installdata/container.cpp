@@ -71,6 +71,13 @@ bool ContainerReader::OpenEntry(const char* name, const char* mode) {
   return OpenPlainFile(name, mode);
 }
 
+bool ContainerReader::OpenStoredEntry(const char* name) {
+  plain_.reset();
+  entryOpen_ = false;
+  entryStart_ = entrySize_ = bytesLeft_ = 0;
+  return container_ && FindInDirectory(name);
+}
+
 bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
   if (!IsReadMode(mode) || name[0] == '\0') return false;
   std::unique_ptr<platform::File> file = files_.Open(

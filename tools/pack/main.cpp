@@ -14,7 +14,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vorna-pack build --stub FILE --scripts DIR --out FILE [--files DIR] [--no-check] [-v]\n"
+    "usage: vorna-pack build --stub FILE --scripts DIR --out FILE [--files DIR]\n"
+    "                        [--codec huffman|deflate] [--no-check] [-v]\n"
     "       vorna-pack check SCRIPTS-DIR|IMAGE\n"
     "       vorna-pack new DIR\n"
     "       vorna-pack list IMAGE\n"
