@@ -95,7 +95,10 @@ bool DeflateDecoder::Inflate(Record& record) {
   z.avail_out = static_cast<uInt>(kBufferSize);
   int code = inflate(&z, Z_NO_FLUSH);
   size_t produced = kBufferSize - z.avail_out;
-  if (code != Z_OK && code != Z_STREAM_END && code != Z_BUF_ERROR) {
+  // Without progress on data in hand (zlib never stalls so) the decode
+  // could only spin: that too is data that does not decode.
+  bool stalled = code == Z_BUF_ERROR && z.avail_in != 0;
+  if ((code != Z_OK && code != Z_STREAM_END && code != Z_BUF_ERROR) || stalled) {
     record.result.status = DecodeStatus::BadData;
     return false;
   }
