@@ -72,10 +72,10 @@ bool ContainerReader::OpenEntry(const char* name, const char* mode) {
 }
 
 bool ContainerReader::OpenStoredEntry(const char* name) {
-  plain_.reset();
-  entryOpen_ = false;
-  entryStart_ = entrySize_ = bytesLeft_ = 0;
-  return container_ && FindInDirectory(name);
+  if (!OpenEntry(name, "rb")) return false;
+  if (!plain_) return true;
+  plain_.reset();  // a plain file of that name is no entry
+  return false;
 }
 
 bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
