@@ -17,14 +17,11 @@ FileSetCodec CodecNamed(const std::string& name) {
   return FileSetCodec::Unknown;
 }
 
-FileSetCodec ReadFileSetCodec(ContainerReader& reader, std::string* name) {
-  if (name) name->clear();
+FileSetCodec ReadFileSetCodec(ContainerReader& reader) {
   if (!reader.OpenStoredEntry(kCodecEntryName)) return FileSetCodec::Huffman;
   char text[kLongestCodecName + 1];
   size_t got = reader.ReadBlock(text, 1, sizeof text);
-  std::string found(text, got);
-  if (name) *name = found;
-  return got > kLongestCodecName ? FileSetCodec::Unknown : CodecNamed(found);
+  return got > kLongestCodecName ? FileSetCodec::Unknown : CodecNamed(std::string(text, got));
 }
 
 }  // namespace vorna

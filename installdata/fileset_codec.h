@@ -28,8 +28,7 @@ constexpr char kDeflateCodecName[] = "deflate";
 /// The codec a name stands for (Unknown for any other name).
 FileSetCodec CodecNamed(const std::string& name);
 
-/// The codec of the install data file reader reads; *name gets the text of
-/// the codec entry, or is left empty when there is none.
-FileSetCodec ReadFileSetCodec(ContainerReader& reader, std::string* name = nullptr);
+/// The codec of the install data file that reader reads.
+FileSetCodec ReadFileSetCodec(ContainerReader& reader);
 
 }  // namespace vorna

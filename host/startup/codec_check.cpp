@@ -12,8 +12,7 @@ namespace vorna {
 bool RefuseUnknownCodec(const platform::Platform& machine) {
   SetContainerKey(kInstallerKey);
   ContainerReader reader(*machine.files);
-  std::string name;
-  if (ReadFileSetCodec(reader, &name) != FileSetCodec::Unknown) return false;
+  if (ReadFileSetCodec(reader) != FileSetCodec::Unknown) return false;
   ShowStartupMessage(machine, kUnreadableSetupText);
   platform::Emit(machine, platform::event::RunFailed{std::string(kUnreadableSetupText) +
                                                      " (unknown file-set codec)"});
