@@ -7,12 +7,9 @@
 
 namespace vorna {
 
-/// What the user is told about a setup the runtime cannot read.
-constexpr const char* kUnreadableSetupText =
-    "The setup file is damaged or incomplete. Please download it again.";
-
-/// True, after the message above and with the run reported as failed, when
-/// the program's own file names a file-set codec this runtime does not know.
+/// True, after the damaged-setup message and with the run reported as
+/// failed, when the program's own file names a file-set codec this runtime
+/// does not know.
 bool RefuseUnknownCodec(const platform::Platform& machine);
 
 }  // namespace vorna
