@@ -1,7 +1,8 @@
 # Checks every source of every floor in layers.cmake: a quoted include must
 # name a header of the floor itself or of a floor below it, and only the
 # platform implementations may include system headers (an angle include with
-# ".h" or "/" in its name; the C++ standard headers have neither).
+# ".h" or "/" in its name; the C++ standard headers have neither), but for the
+# headers of the outside libraries a floor links (VORNA_OUTSIDE_HEADERS_<floor>).
 #
 #   cmake -DSOURCE_DIR=<tree> -DSTAMP=<file> -P check_includes.cmake
 #
@@ -29,7 +30,8 @@ foreach(floor IN LISTS VORNA_FLOORS)
         endif()
       elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
         set(header ${CMAKE_MATCH_1})
-        if(system_allowed EQUAL -1 AND header MATCHES "[./]")
+        if(system_allowed EQUAL -1 AND header MATCHES "[./]"
+           AND NOT header IN_LIST VORNA_OUTSIDE_HEADERS_${floor})
           list(APPEND violations "${source}: ${floor} may not include the system header <${header}>")
         endif()
       endif()

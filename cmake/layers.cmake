@@ -36,6 +36,9 @@ set(VORNA_STANDS_ON_host/startup "statements;builtins;install;platform/installed
 set(VORNA_FLOORS resources platform platform/installed platform/answers platform/portable
     platform/win32 installdata uninstall values script statements builtins install host/startup)
 set(VORNA_SYSTEM_FLOORS platform/portable platform/win32)
+# The headers of outside libraries a floor links (they are no system access):
+# installdata reads deflate records with zlib.
+set(VORNA_OUTSIDE_HEADERS_installdata zlib.h)
 
 # The library that holds a floor's code (none for the header-only resources).
 set(VORNA_LIBRARY_platform vorna_platform_api)

@@ -96,6 +96,13 @@ bool ContainerReader::OpenEntry(const char* name, const char* mode) {
   return false;
 }
 
+bool ContainerReader::OpenStoredEntry(const char* name) {
+  if (!OpenEntry(name, "rb")) return false;
+  if (!plain_) return true;
+  plain_.reset();  // a plain file of that name is no entry
+  return false;
+}
+
 bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
   if (!IsReadMode(mode) || name[0] == '\0') return false;
   std::unique_ptr<platform::File> file = files_.Open(

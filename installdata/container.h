@@ -61,6 +61,9 @@ class ContainerReader {
   /// plain file of that name with the C-style mode ("r" text, "rb" binary).
   /// Whatever entry was open before is closed.
   bool OpenEntry(const char* name, const char* mode);
+  /// Opens the entry of that name (any case) from the directory only; a
+  /// plain file never stands in for it.
+  bool OpenStoredEntry(const char* name);
   /// True when no entry is open or the open one is exhausted.
   bool AtEndOfEntry();
   /// The next byte (0..255) of the entry, or -1 at its end.

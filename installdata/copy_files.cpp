@@ -6,9 +6,9 @@
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
-#include "installdata/huffman_decoder.h"
 #include "installdata/install_paths.h"
 #include "installdata/overlapped_writer.h"
+#include "installdata/record_decoder.h"
 #include "installdata/record_names.h"
 #include "platform/code_page.h"
 #include "platform/install_events.h"
@@ -70,7 +70,8 @@ class Copier {
         state_(state),
         control_(control),
         machine_(stream.machine()),
-        files_(*machine_.files) {}
+        files_(*machine_.files),
+        decoder_(MakeRecordDecoder(stream.codec())) {}
 
   CopyOutcome Run();
 
@@ -99,7 +100,7 @@ class Copier {
   CopyControl* control_;
   const platform::Platform& machine_;
   platform::FileSystem& files_;
-  HuffmanDecoder decoder_;
+  std::unique_ptr<RecordDecoder> decoder_;
   OverlappedWriter writer_;
   uint64_t copied_ = 0;
   CopyOutcome outcome_;
@@ -284,7 +285,7 @@ void Copier::PutInPlace(const std::string& temporary, const std::string& path,
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {
   ControlledOutput controlled(writer_, control_);
   writer_.Begin(output);
-  DecodeResult result = decoder_.Decode(stream_, header.size, controlled);
+  DecodeResult result = decoder_->Decode(stream_, header.size, controlled);
   bool written = writer_.Finish();
   if (controlled.stopped()) return Fail(CopyResult::Stopped, "the copy was stopped");
   if (!written || result.status == DecodeStatus::OutputFailed) {
@@ -295,7 +296,6 @@ bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::str
     return Fail(CopyResult::Failure, "the file set is damaged at " + header.name);
   }
   Advance(header.size);
-  stream_.Align();
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "installdata/container.h"
 #include "installdata/image_layout.h"
 #include "platform/platform.h"
 
@@ -77,6 +78,13 @@ FileSetPlace FileSetStream::Locate() {
     Close();
     return place;
   }
+  // The codec is known before a byte of the set is read.
+  ContainerReader container(*machine_.files, path_.c_str());
+  codec_ = ReadFileSetCodec(container);
+  if (codec_ == FileSetCodec::Unknown) {
+    Close();
+    return FileSetPlace::UnknownCodec;
+  }
   // The set ends where the trailer starts: what follows (the trailer, a
   // certificate table) is never read as set data.
   readPosition_ = offset;
@@ -138,6 +146,21 @@ int FileSetStream::ReadByte() {
 
 void FileSetStream::ReadBlock(uint8_t* destination, size_t count) {
   for (size_t i = 0; i < count; ++i) destination[i] = static_cast<uint8_t>(ReadByte());
+}
+
+size_t FileSetStream::ReadSpan(const uint8_t** bytes, size_t most) {
+  if (!file_ || most == 0) return 0;
+  if (position_ == end_) {
+    Fill fill = Refill();
+    if (fill != Fill::Data) {
+      if (fill == Fill::End) atEnd_ = true;
+      return 0;
+    }
+  }
+  size_t count = std::min(most, end_ - position_);
+  *bytes = buffer_.get() + position_;
+  position_ += count;
+  return count;
 }
 
 int FileSetStream::ReadBit() {

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "installdata/fileset_codec.h"
 #include "platform/platform.h"
 
 namespace vorna {
@@ -26,7 +27,12 @@ constexpr char kDiskErrorText[] =
 constexpr char kDiskErrorCaption[] = "Disk Error";
 
 /// Where Locate found the file set.
-enum class FileSetPlace { Found, Absent, Damaged };
+enum class FileSetPlace {
+  Found,
+  Absent,
+  Damaged,
+  UnknownCodec,  // the image names a codec this runtime cannot read
+};
 
 class FileSetStream {
  public:
@@ -41,10 +47,13 @@ class FileSetStream {
   /// Opens the file, asking for the disk ("Disk Needed", OK / Cancel) while it
   /// cannot be opened; false when the user cancelled.
   bool Open();
-  /// Positions the stream at the set total, or closes it when the file has no
-  /// file set; a damaged file (image_layout.h) closes it too. Reads end where
-  /// the trailer starts.
+  /// Positions the stream at the set total and learns the set's codec, or
+  /// closes it when the file has no file set; a damaged file (image_layout.h)
+  /// closes it too, and so does a codec it cannot read. Reads end where the
+  /// trailer starts.
   FileSetPlace Locate();
+  /// The codec of the located file set's records.
+  FileSetCodec codec() const { return codec_; }
   /// Closes the file (reads then answer 0).
   void Close();
 
@@ -58,6 +67,10 @@ class FileSetStream {
   unsigned ReadBits(int count);
   /// Drops the unread bits of the current byte.
   void Align();
+  /// Reads up to most whole bytes at once, from the byte after the last one
+  /// read: *bytes points at them until the next read. 0 at the end of the
+  /// data or after a read error (AtEnd and failed tell which).
+  size_t ReadSpan(const uint8_t** bytes, size_t most);
 
   /// True while a file is open.
   bool HasFile() const { return file_ != nullptr; }
@@ -82,6 +95,7 @@ class FileSetStream {
 
   const platform::Platform& machine_;
   std::string path_;
+  FileSetCodec codec_ = FileSetCodec::Huffman;
   std::unique_ptr<platform::File> file_;
   std::unique_ptr<uint8_t[]> buffer_;
   size_t chunk_ = 0;               // bytes the next read asks for

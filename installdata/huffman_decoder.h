@@ -14,30 +14,9 @@
 
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_model.h"
+#include "installdata/record_decoder.h"
 
 namespace vorna {
-
-/// Receives decoded bytes block by block.
-class DecodeOutput {
- public:
-  virtual ~DecodeOutput() = default;
-  /// Takes size decoded bytes; false ends the decode (a failed write or a stop).
-  virtual bool Put(const uint8_t* bytes, size_t size) = 0;
-};
-
-enum class DecodeStatus {
-  Complete,      // the end-of-stream symbol was met
-  TooLong,       // more bytes than the limit
-  EndOfData,     // the data ended inside the record
-  ReadError,     // the install disk could not be read
-  BadEscape,     // an escape for a byte already in the tree
-  OutputFailed,  // the output refused a block
-};
-
-struct DecodeResult {
-  DecodeStatus status = DecodeStatus::Complete;
-  uint64_t size = 0;  // bytes handed to the output
-};
 
 class HuffmanDecoder {
  public:

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "host/startup/codec_check.h"
 #include "host/startup/startup_message.h"
 #include "installdata/container.h"
 #include "installdata/scramble.h"
@@ -75,6 +76,7 @@ std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem&
 bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
                         NodeList& modules) {
   if (RefuseDamagedSetup(machine)) return false;
+  if (RefuseUnknownCodec(machine)) return false;
   std::optional<std::vector<ControlLine>> names = ReadStartupControl(*machine.files, fileName);
   if (!names) {
     ShowFileNotFound(machine, fileName);

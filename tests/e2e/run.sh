@@ -119,6 +119,36 @@ case_packed_no_main() {
   settle "$name"
 }
 
+# A setup whose file set names a codec this runtime does not know: the codec
+# entry (the container's last, just before the file set) is changed, and the
+# runtime must refuse the setup before any script runs.
+case_packed_unknown_codec() {
+  local name=packed-unknown-codec dir image set offset byte
+  dir=$(work_folder "$name")
+  image="$dir/setup.exe"
+  mkdir -p "$dir/payload"
+  printf 'read me\r\n' >"$dir/payload/README.TXT"
+  if ! "$PACK" build --no-check --codec deflate --stub "$EXE" --scripts "$HERE/fixtures/no-main" \
+      --files "$dir/payload" --out "$image" >"$OUT/$name.pack" 2>&1; then
+    fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
+    return
+  fi
+  set=$(od -An -t u4 -j $(($(stat -c %s "$image") - 4)) -N 4 "$image" | tr -d ' ')
+  offset=$((set - 36 - 7))  # the first byte of "deflate"
+  byte=$(od -An -t u1 -j "$offset" -N 1 "$image" | tr -d ' ')
+  printf "\\$(printf %03o $(((byte + 1) % 256)))" |
+    dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
+  rm -f "$OUT/$name.rc"
+  (
+    cd "$dir" || exit 1
+    WINEDEBUG=-all,+debugstr,+msgbox wine setup.exe >"$OUT/$name.out" 2>"$OUT/$name.log"
+    echo $? >"$OUT/$name.rc"
+  ) &
+  expect_box "$name" "VORNA!" "The setup file is damaged or incomplete. Please download it again." \
+    yes "$EXIT_FAILED"
+  settle "$name"
+}
+
 # The error dialog on its own, through the probe program: KEYS are pressed in
 # the dialog and the answer comes back as the exit code (1 Abort, 2 Ignore,
 # 3 Retry, 4 Debug). Escape is pressed first and must not close it.
@@ -167,6 +197,7 @@ with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no "$
 with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes "$EXIT_FAILED"
 with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes "$EXIT_FAILED"
 with_retry case_packed_no_main
+with_retry case_packed_unknown_codec
 with_retry case_error_dialog error-dialog-default "" 1 "Return"
 with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 with_retry case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"

@@ -1,5 +1,6 @@
 // Fuzz target: arbitrary bytes as the file set of an install image, copied
-// with the runtime's copy into C:\Apps.
+// with the runtime's copy into C:\Apps, once as a Huffman set and once as a
+// deflate set (an image whose container names the codec).
 //
 // The machine is an in-memory file system that checks every change against
 // the install folder: a write, move, delete or folder creation anywhere else
@@ -16,7 +17,9 @@
 #include "installdata/copy_files.h"
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
+#include "installdata/fileset_codec.h"
 #include "installdata/fileset_stream.h"
+#include "installdata/scramble.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 
@@ -183,6 +186,48 @@ class SilentInteraction : public Interaction {
   ErrorAnswer ErrorDialog(const ErrorReport&) override { return ErrorAnswer::Abort; }
 };
 
+// The container of a deflate image: the codec entry and the end record.
+std::vector<uint8_t> DeflateContainer() {
+  std::vector<uint8_t> bytes(36 + sizeof kDeflateCodecName - 1 + 36, 0);
+  bytes[0] = sizeof kDeflateCodecName - 1;
+  std::memcpy(&bytes[4], kCodecEntryName, sizeof kCodecEntryName);
+  std::memcpy(&bytes[36], kDeflateCodecName, sizeof kDeflateCodecName - 1);
+  std::memcpy(&bytes[bytes.size() - 36], "QUIL", 4);
+  ScrambleBlock(bytes.data(), bytes.size(), 0, ContainerKey());
+  return bytes;
+}
+
+// The image: a stub, the container (empty for Huffman), the file set and the
+// trailer that locates both.
+void WriteImage(std::vector<uint8_t>& image, const uint8_t* data, size_t size, FileSetCodec codec) {
+  image.assign({'M', 'Z'});
+  if (codec == FileSetCodec::Deflate) {
+    std::vector<uint8_t> container = DeflateContainer();
+    image.insert(image.end(), container.begin(), container.end());
+  }
+  uint32_t base = codec == FileSetCodec::Deflate ? 2 : 0;
+  uint32_t set = static_cast<uint32_t>(image.size());
+  image.insert(image.end(), data, data + size);
+  uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A'};
+  for (int i = 0; i < 4; ++i) {
+    trailer[8 + i] = static_cast<uint8_t>(base >> (8 * i));
+    trailer[12 + i] = static_cast<uint8_t>(set >> (8 * i));
+  }
+  image.insert(image.end(), trailer, trailer + 16);
+}
+
+void CopyAs(CheckingFileSystem& files, const uint8_t* data, size_t size, FileSetCodec codec) {
+  files.Clear();
+  WriteImage(files.image, data, size, codec);
+  FileSetStream stream(platform::Current(), kImage);
+  if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return;
+  if (stream.codec() != codec) std::abort();
+  uint32_t total = ReadSetTotal(stream);
+  CopyState state;
+  CopyFiles(stream, kFolder, total, state);
+  if (!state.Ended()) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -194,20 +239,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     machine.files = &files;
     machine.interaction = &interaction;
     SetPlatform(machine);
+    SetContainerKey(kInstallerKey);
     installed = true;
   }
-  // The input is the file set; a stub before it and the trailer after it.
-  files.Clear();
-  files.image.assign({'M', 'Z'});
-  files.image.insert(files.image.end(), data, data + size);
-  const uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A', 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0};
-  files.image.insert(files.image.end(), trailer, trailer + 16);
-
-  FileSetStream stream(platform::Current(), kImage);
-  if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return 0;
-  uint32_t total = ReadSetTotal(stream);
-  CopyState state;
-  CopyFiles(stream, kFolder, total, state);
-  if (!state.Ended()) std::abort();
+  // The input is the file set, read with each codec.
+  CopyAs(files, data, size, FileSetCodec::Huffman);
+  CopyAs(files, data, size, FileSetCodec::Deflate);
   return 0;
 }

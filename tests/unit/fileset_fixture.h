@@ -4,13 +4,17 @@
 #pragma once
 
 #include <deque>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "installdata/fileset_codec.h"
+#include "installdata/scramble.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "tests/unit/temp_folder.h"
+#include "tools/pack/authoring/container_writer.h"
 
 namespace vorna::testing {
 
@@ -77,6 +81,25 @@ class SandboxPlatform {
     image += std::string("VORNA\0\0\0\0\0\0\0", 12);
     for (int i = 0; i < 4; ++i) image += static_cast<char>(offset >> (8 * i));
     WriteHostFile(Host("SETUP.EXE"), image);
+  }
+
+  /// Writes an install image whose container holds a codec entry naming
+  /// codecName (none when it is empty), with fileSet behind it.
+  void WriteImageNamingCodec(const std::vector<uint8_t>& fileSet, const std::string& codecName) {
+    std::vector<authoring::ContainerEntry> entries;
+    if (!codecName.empty()) {
+      entries.push_back(
+          {kCodecEntryName, std::vector<uint8_t>(codecName.begin(), codecName.end())});
+    }
+    std::ostringstream image;
+    authoring::ImageWriter writer(image);
+    writer.AppendBytes("MZ stub", 7);
+    writer.AppendContainer(entries, kInstallerKey);
+    writer.MarkFileSet();
+    writer.AppendBytes(fileSet.data(), fileSet.size());
+    writer.Finish();
+    SetContainerKey(kInstallerKey);
+    WriteHostFile(Host("SETUP.EXE"), image.str());
   }
 
   TempFolder temp;

@@ -12,6 +12,7 @@
 
 #include "host/portable/sandbox_setup.h"
 #include "host/startup/startup_control.h"
+#include "installdata/fileset_codec.h"
 #include "installdata/scramble.h"
 #include "platform/answers/answer_source.h"
 #include "platform/answers/answered_interaction.h"
@@ -174,6 +175,30 @@ TEST_F(ScriptEntryTest, TheControlEntryAndModulesComeFromTheContainerFirst) {
   NodeList modules;
   ASSERT_TRUE(LoadStartupControl(platform::Current(), "startup.ctl", modules));
   EXPECT_EQ(Names(modules), (std::vector<std::string>{"PACKED"}));
+}
+
+TEST_F(ScriptEntryTest, ASetupWithAnUnknownCodecIsRefusedBeforeAnyScriptRuns) {
+  std::string image = root_ + "/setup.exe";
+  {
+    std::ofstream out(image, std::ios::binary);
+    authoring::ImageWriter writer(out);
+    writer.AppendBytes("MZ stub", 7);
+    auto entry = [](const char* name, const std::string& text) {
+      return authoring::ContainerEntry{name, std::vector<uint8_t>(text.begin(), text.end())};
+    };
+    writer.AppendContainer({entry("STARTUP.CTL", "PACKED\r\n"),
+                            entry("PACKED", "SUB MAIN\r\nPRINT \"ran\"\r\nEND SUB\r\n"),
+                            entry(kCodecEntryName, "lzma")},
+                           kInstallerKey);
+    writer.Finish();
+  }
+  Install(image);
+  EXPECT_EQ(RunScriptEntry(""), kRuntimeExitCodes.failed);
+  EXPECT_EQ(transcript_.str(),
+            "[message box] \"VORNA!\" (stop icon)\n"
+            "  The setup file is damaged or incomplete. Please download it again.\n"
+            "  buttons: OK\n"
+            "  answer: OK (default)\n");
 }
 
 }  // namespace

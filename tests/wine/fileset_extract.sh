@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Packs a payload with the Linux vorna-pack, then verifies and extracts it with
 # the Windows vorna-pack under Wine (the runtime's own copy code on a Windows
-# file system view) and compares the files and their times on the host; then
-# extracts again over a file the user changed, and into a folder with a
-# planted link.
+# file system view) and compares the files and their times on the host, with
+# either codec; then extracts again over a file the user changed, and into a
+# folder with a planted link.
 #
 # Usage: tests/wine/fileset_extract.sh BUILD_WIN32_DIR [BUILD_LINUX_DIR]
 # Runs the win32 build, or the win64 build beside it where Wine cannot start
@@ -73,6 +73,13 @@ check "last write time of program.bin" \
 check "last write time of empty.dat" expect_time %y empty.dat '2020-01-01 00:00:00.000000000'
 check "same files and contents" quiet diff -r "$work/payload" "$work/out"
 check "a Windows-1252 name comes back in UTF-8" test -f "$work/out/Café été.txt"
+
+# The deflate set: the Windows build reads it with its own zlib.
+"$pack" build --no-check --codec deflate --stub "$work/stub.exe" --scripts "$work/scripts" \
+  --out "$work/deflate.exe" --files "$work/payload" >/dev/null
+check "a deflate set extracted under Wine" \
+  quiet wine "$pack_exe" extract "$work/deflate.exe" "$work/deflate-out"
+check "holds the same files and contents" quiet diff -r "$work/payload" "$work/deflate-out"
 
 # Reinstalls: a file the user changed after the first extract is newer than
 # the packed one, and keeps its content and its time through two more.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "installdata/fileset_codec.h"
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_writer.h"
 #include "tools/pack/authoring/fileset_writer.h"
@@ -35,8 +36,38 @@ std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
   return bytes;
 }
 
+// The codec --codec names: Huffman (the original format) unless told otherwise.
+FileSetCodec ChosenCodec(const Options& options) {
+  std::string name = options.Optional("codec");
+  if (name.empty()) return FileSetCodec::Huffman;
+  FileSetCodec codec = CodecNamed(name);
+  if (codec == FileSetCodec::Unknown) {
+    throw UsageError("unknown codec '" + name + "' (huffman or deflate)");
+  }
+  return codec;
+}
+
+// Entry names compare without regard to the case of a-z.
+bool IsCodecEntryName(const std::string& name) {
+  std::string upper = name;
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper == kCodecEntryName;
+}
+
+// The codec entry that names the file set's codec. A Huffman image carries
+// none, so it stays exactly what it always was.
+void AddCodecEntry(std::vector<ContainerEntry>& entries, FileSetCodec codec) {
+  if (codec != FileSetCodec::Deflate) return;
+  std::string name = kDeflateCodecName;
+  entries.push_back({kCodecEntryName, std::vector<uint8_t>(name.begin(), name.end())});
+}
+
 // Every regular file of the folder, named by its file name, in name order
-// so that the same folder always gives the same image.
+// so that the same folder always gives the same image. The codec entry's name
+// is the image's own: a file of that name would make the runtime misread the
+// file set.
 std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
   std::error_code error;
   if (!fs::is_directory(folder, error)) {
@@ -50,6 +81,10 @@ std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
   std::sort(files.begin(), files.end());
   std::vector<ContainerEntry> entries;
   for (const fs::path& file : files) {
+    if (IsCodecEntryName(file.filename().string())) {
+      throw PackError("the scripts folder holds '" + file.filename().string() +
+                      "': the name is kept for the image's own entry");
+    }
     try {
       entries.push_back({authoring::SetNameOf(file.filename().string()), ReadWholeFile(file)});
     } catch (const std::runtime_error& refused) {
@@ -109,7 +144,7 @@ size_t CheckScripts(const std::vector<ContainerEntry>& entries, const std::strin
 
 // Encodes every file below folder, showing the progress on a terminal and
 // the compression at the end.
-std::vector<uint8_t> PackFileSet(const std::string& folder) {
+std::vector<uint8_t> PackFileSet(const std::string& folder, FileSetCodec codec) {
   std::error_code error;
   if (!fs::is_directory(folder, error))
     throw PackError("the files folder '" + folder + "' is not a folder");
@@ -120,8 +155,8 @@ std::vector<uint8_t> PackFileSet(const std::string& folder) {
     files = authoring::ListPayload(folder);
     for (const authoring::PayloadFile& file : files) total += file.size;
     TerminalProgress progress("pack", files.size(), total);
-    authoring::WriteFileSet(files, fileSet,
-                            [&](size_t done, uint64_t bytes) { progress.Show(done, bytes); });
+    authoring::WriteFileSet(
+        files, fileSet, [&](size_t done, uint64_t bytes) { progress.Show(done, bytes); }, codec);
     progress.Done(files.size(), total);
   } catch (const std::runtime_error& failure) {
     throw PackError(failure.what());
@@ -213,10 +248,11 @@ void AppendStub(authoring::ImageWriter& writer, const fs::path& stub,
 }  // namespace
 
 void BuildCommand(const std::vector<std::string>& args) {
-  const Options options = ParseOptions(args,
-                                       {"stub", "scripts", "out", "files", "product", "version",
-                                        "company", "copyright", "icon", "execution-level"},
-                                       {"no-check", "verbose"});
+  const Options options =
+      ParseOptions(args,
+                   {"stub", "scripts", "out", "files", "codec", "product", "version", "company",
+                    "copyright", "icon", "execution-level"},
+                   {"no-check", "verbose"});
   if (!options.positional.empty()) {
     throw UsageError("unexpected argument '" + options.positional[0] + "'");
   }
@@ -224,6 +260,7 @@ void BuildCommand(const std::vector<std::string>& args) {
   const fs::path scripts = options.Required("scripts");
   const fs::path out = options.Required("out");
   const std::string files = options.Optional("files");
+  const FileSetCodec codec = ChosenCodec(options);
   RefuseOutput(out, files);
   RefuseStub(stub, out);
   const authoring::ProductIdentity identity = IdentityFrom(options);
@@ -241,6 +278,7 @@ void BuildCommand(const std::vector<std::string>& args) {
     }
   }
   NormaliseEntries(entries, options.Has("verbose"));
+  AddCodecEntry(entries, codec);
 
   std::error_code error;
   if (out.has_parent_path()) fs::create_directories(out.parent_path(), error);
@@ -250,7 +288,7 @@ void BuildCommand(const std::vector<std::string>& args) {
   writer.AppendContainer(entries, kInstallerKey);
   if (!files.empty()) {
     writer.MarkFileSet();
-    std::vector<uint8_t> fileSet = PackFileSet(files);
+    std::vector<uint8_t> fileSet = PackFileSet(files, codec);
     writer.AppendBytes(fileSet.data(), fileSet.size());
   }
   writer.Finish();

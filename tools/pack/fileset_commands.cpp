@@ -6,13 +6,15 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include "installdata/copy_state.h"
 #include "installdata/copy_worker.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
-#include "installdata/huffman_decoder.h"
+#include "installdata/record_decoder.h"
+#include "installdata/scramble.h"
 #include "tools/pack/authoring/host_names.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/image_platform.h"
@@ -34,11 +36,15 @@ class CountingOutput : public DecodeOutput {
 // Opens the image's file set and reads its total; throws PackError when the
 // image has none or it cannot be reached.
 uint32_t OpenFileSet(FileSetStream& stream, const std::string& image) {
+  SetContainerKey(kInstallerKey);  // the codec entry is read from the container
   if (!stream.Open()) throw PackError("cannot open '" + image + "'");
   FileSetPlace place = stream.Locate();
   if (place == FileSetPlace::Absent) throw PackError(image + ": the image has no file set");
   if (place == FileSetPlace::Damaged) {
     throw PackError(image + ": damaged: the file set cannot be found");
+  }
+  if (place == FileSetPlace::UnknownCodec) {
+    throw PackError(image + ": the file set was packed with a codec this version cannot read");
   }
   return ReadSetTotal(stream);
 }
@@ -63,6 +69,12 @@ const char* DescribeDecode(DecodeStatus status) {
       return "the image could not be read";
     case DecodeStatus::BadEscape:
       return "damaged code (an escape for a known byte)";
+    case DecodeStatus::BadData:
+      return "damaged compressed data";
+    case DecodeStatus::TrailingData:
+      return "data left over after its compressed stream";
+    case DecodeStatus::CheckMismatch:
+      return "decodes to other bytes than were packed (check mismatch)";
     case DecodeStatus::OutputFailed:
       return "output failed";
   }
@@ -75,7 +87,7 @@ const char* DescribeDecode(DecodeStatus status) {
 using RecordVisitor = std::function<void(const RecordHeader&, const DecodeResult&)>;
 
 int WalkRecords(FileSetStream& stream, const RecordVisitor& visit) {
-  HuffmanDecoder decoder;
+  std::unique_ptr<RecordDecoder> decoder = MakeRecordDecoder(stream.codec());
   CountingOutput counter;
   for (;;) {
     RecordHeader header;
@@ -85,8 +97,7 @@ int WalkRecords(FileSetStream& stream, const RecordVisitor& visit) {
       std::printf("damaged: the file set ends without its end marker\n");
       return 1;
     }
-    DecodeResult result = decoder.Decode(stream, header.size, counter);
-    stream.Align();
+    DecodeResult result = decoder->Decode(stream, header.size, counter);
     visit(header, result);
     if (result.status != DecodeStatus::Complete) return 1;  // the next record cannot be found
   }

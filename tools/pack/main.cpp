@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorna-pack build --stub FILE --scripts DIR --out FILE [--files DIR] [--no-check] [-v]\n"
+    "                        [--codec huffman|deflate]\n"
     "                        [--product NAME --version X.Y.Z [--company NAME] [--copyright TEXT]]\n"
     "                        [--icon FILE.ico] [--execution-level admin|highest|user]\n"
     "       vorna-pack check SCRIPTS-DIR|IMAGE\n"

@@ -8,6 +8,7 @@
 
 #include "installdata/file_record.h"
 #include "installdata/record_names.h"
+#include "tools/pack/authoring/deflate_encoder.h"
 #include "tools/pack/authoring/host_file_times.h"
 #include "tools/pack/authoring/host_names.h"
 
@@ -15,7 +16,8 @@ namespace vorna::authoring {
 
 namespace fs = std::filesystem;
 
-FileSetWriter::FileSetWriter(std::vector<uint8_t>& out, uint32_t setTotal) : out_(out) {
+FileSetWriter::FileSetWriter(std::vector<uint8_t>& out, uint32_t setTotal, FileSetCodec codec)
+    : out_(out), codec_(codec) {
   Put32(setTotal);
 }
 
@@ -35,6 +37,10 @@ void FileSetWriter::AddRecord(const std::string& name, const uint8_t* data, size
   Put64(times.creation.ticks);
   Put64(times.lastAccess.ticks);
   Put64(times.lastWrite.ticks);
+  if (codec_ == FileSetCodec::Deflate) {
+    AppendDeflated(data, size, out_);
+    return;
+  }
   BitWriter bits(out_);
   encoder_.Encode(data, size, bits);
 }
@@ -104,11 +110,11 @@ std::vector<PayloadFile> ListPayload(const std::string& folder) {
 }
 
 void WriteFileSet(const std::vector<PayloadFile>& files, std::vector<uint8_t>& out,
-                  const PackProgress& progress) {
+                  const PackProgress& progress, FileSetCodec codec) {
   uint64_t total = 0;
   for (const PayloadFile& file : files) total += file.size;
   if (total > 0xFFFFFFFFu) throw std::runtime_error("the files add up to more than 4 GiB");
-  FileSetWriter writer(out, static_cast<uint32_t>(total));
+  FileSetWriter writer(out, static_cast<uint32_t>(total), codec);
   uint64_t done = 0;
   for (size_t i = 0; i < files.size(); ++i) {
     std::vector<uint8_t> data = ReadWhole(files[i]);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "installdata/fileset_codec.h"
 #include "platform/files.h"
 #include "tools/pack/authoring/huffman_encoder.h"
 
@@ -18,8 +19,10 @@ constexpr uint8_t kEndMarker[] = {0xFF, 0xFF};
 
 class FileSetWriter {
  public:
-  /// Appends to out, starting with the set total.
-  FileSetWriter(std::vector<uint8_t>& out, uint32_t setTotal);
+  /// Appends to out, starting with the set total; the records' data is
+  /// packed with codec (Huffman or Deflate).
+  FileSetWriter(std::vector<uint8_t>& out, uint32_t setTotal,
+                FileSetCodec codec = FileSetCodec::Huffman);
 
   /// Appends one record; sizeField is normally size (tests may pass another).
   void AddRecord(const std::string& name, const uint8_t* data, size_t size,
@@ -37,6 +40,7 @@ class FileSetWriter {
   void Put64(uint64_t value);
 
   std::vector<uint8_t>& out_;
+  FileSetCodec codec_;
   HuffmanEncoder encoder_;
 };
 
@@ -56,9 +60,10 @@ std::vector<PayloadFile> ListPayload(const std::string& folder);
 /// Called after each file with the files and bytes done so far.
 using PackProgress = std::function<void(size_t files, uint64_t bytes)>;
 
-/// Appends the whole file set of files to out (reading each file); throws
-/// std::runtime_error when a file cannot be read or the total passes 4 GiB.
+/// Appends the whole file set of files to out (reading each file), packed
+/// with codec; throws std::runtime_error when a file cannot be read or the
+/// total passes 4 GiB.
 void WriteFileSet(const std::vector<PayloadFile>& files, std::vector<uint8_t>& out,
-                  const PackProgress& progress = {});
+                  const PackProgress& progress = {}, FileSetCodec codec = FileSetCodec::Huffman);
 
 }  // namespace vorna::authoring
