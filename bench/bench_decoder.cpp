@@ -239,8 +239,6 @@ int Profile(const std::string& which, uint64_t payload) {
   return 0;
 }
 
-}  // namespace
-
 // Prints one row of the benchmark table: what, the figure, the ratio.
 void Row(const std::string& what, const std::string& figure, const std::string& ratio) {
   std::printf("%-44s %-22s %s\n", what.c_str(), figure.c_str(), ratio.c_str());

@@ -31,6 +31,7 @@ mb=$(awk -v b="$payload" 'BEGIN { printf "%.1f", b / 1e6 }')
 row() { printf '%-44s %-22s %s\n' "$1" "$2" "$3"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v s="$1" -v b="$payload" 'BEGIN { printf "%.1f MB/s", b / 1e6 / s }'; }
+pair() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f s / %.2f s", a, b }'; }
 
 # ---- What the build offers --------------------------------------------------
 
@@ -123,20 +124,20 @@ done
 for codec in huffman deflate; do
   label="extract / verify (per-file cost), $codec"
   if has "$codec" "${codecs[@]}"; then
-    row "$label" "${best[extract-$codec-1]} s / ${best[verify-$codec]} s" \
+    row "$label" "$(pair "${best[extract-$codec-1]}" "${best[verify-$codec]}")" \
       "$(ratio "${best[extract-$codec-1]}" "${best[verify-$codec]}") (goal <= 1.15)"
   else
     row "$label" "n/a (not built)" ""
   fi
 done
 if has 2 "${workers[@]}"; then
-  row "two workers / one, huffman extract" "${best[extract-huffman-1]} s / ${best[extract-huffman-2]} s" \
+  row "two workers / one, huffman extract" "$(pair "${best[extract-huffman-1]}" "${best[extract-huffman-2]}")" \
     "$(ratio "${best[extract-huffman-1]}" "${best[extract-huffman-2]}")x (goal >= 1.6)"
 else
   row "two workers / one, huffman extract" "n/a (not built)" ""
 fi
 if has deflate "${codecs[@]}"; then
-  row "deflate / huffman extract" "${best[extract-huffman-1]} s / ${best[extract-deflate-1]} s" \
+  row "deflate / huffman extract" "$(pair "${best[extract-huffman-1]}" "${best[extract-deflate-1]}")" \
     "$(ratio "${best[extract-huffman-1]}" "${best[extract-deflate-1]}")x (goal >= 2.5)"
 else
   row "deflate / huffman extract" "n/a (not built)" ""
