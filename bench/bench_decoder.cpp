@@ -1,13 +1,13 @@
 // Benchmark of the file-set decoder.
 //
-// Packs the many-file mix that bench/make_mix.sh copies from the machine (the
-// per-file work of small files is part of what a setup costs, so the payload
-// is not a few large files) and prints, side by side, as rows of the table of
-// bench/setup_table.sh: the decode rate of the runtime's decoder against a
-// straightforward bit-at-a-time decoder of the same format (kept here only, as
-// the yardstick), and the compressed size against the payload's per-file
-// order-0 entropy. The straightforward decoder also checks the format: it must
-// produce the same bytes and end every record on the same bit.
+// Packs the many-file mix that bench/make_mix.sh copies from the machine (a
+// few large files would hide what each record's start costs) and prints, as
+// rows of the table of bench/setup_table.sh: the decode rate of the runtime's
+// decoder against a straightforward bit-at-a-time decoder of the same format
+// (kept here only, as the yardstick), and the compressed size against the
+// payload's per-file order-0 entropy. The straightforward decoder also checks
+// the format: it must produce the same bytes and end every record on the
+// same bit.
 
 #include <algorithm>
 #include <chrono>
@@ -261,8 +261,9 @@ int main(int argc, char** argv) {
     if (option == "--profile") profile = argv[i + 1];
   }
   if (mix.empty() || !std::filesystem::is_directory(mix)) {
-    std::fprintf(stderr, "usage: bench_decoder --mix DIR [--profile ours|reference]\n"
-                         "  DIR: a payload folder, such as bench/make_mix.sh makes\n");
+    std::fprintf(stderr,
+                 "usage: bench_decoder --mix DIR [--profile ours|reference]\n"
+                 "  DIR: a payload folder, such as bench/make_mix.sh makes\n");
     return 2;
   }
   std::string root = (std::filesystem::temp_directory_path() / "vorna-bench-decoder").string();

@@ -11,5 +11,7 @@
 namespace __gnu_cxx {
 // Declared by the library (<ext/exception.h>) and installed by it as the
 // start-up value of std::get_terminate().
-[[noreturn]] void __verbose_terminate_handler() { std::abort(); }
+[[noreturn]] void __verbose_terminate_handler() {
+  std::abort();
+}
 }  // namespace __gnu_cxx
