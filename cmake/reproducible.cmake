@@ -9,8 +9,18 @@
 # keep absolute paths, which debuggers follow without being told where the
 # sources are. Nothing in the tree embeds a date; a compiler asked for one
 # honours SOURCE_DATE_EPOCH by itself.
-add_compile_options($<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=.>
-                    $<$<NOT:$<CONFIG:Debug>>:-ffile-prefix-map=${CMAKE_BINARY_DIR}=build>)
+#
+# A compiler cache with a base folder (ccache's base_dir) hands the compiler
+# the sources as paths relative to the build folder ("../../values/x.cpp"),
+# so that checkouts share objects; the third map gives those the same names
+# as the absolute paths get.
+file(RELATIVE_PATH source_from_build ${CMAKE_BINARY_DIR} ${CMAKE_SOURCE_DIR})
+string(REGEX REPLACE "/$" "" source_from_build "${source_from_build}")
+set(path_maps -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+if(source_from_build)
+  list(APPEND path_maps -ffile-prefix-map=${source_from_build}=.)
+endif()
+add_compile_options("$<$<NOT:$<CONFIG:Debug>>:${path_maps}>")
 
 # Windows programs carry a link time stamp in their PE header unless told not to.
 if(WIN32)
