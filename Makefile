@@ -5,8 +5,9 @@ PRESETS_TESTED := linux linux-asan
 JOBS ?= $(shell nproc)
 
 .PHONY: all linux linux-asan win32 win64 windows fuzz build test unit-tests script-tests e2e \
-        fuzz-run wine-arch wine-services wine-fileset wine-numbers demo demo-wine bench format \
-        reproducible \
+        fuzz-run wine-arch wine-services wine-fileset wine-numbers wine-scripts wine-signed \
+        demo demo-wine \
+        bench format reproducible \
         deps clean grammar editor-deps editor-tests vsix
 
 all: build
@@ -22,7 +23,7 @@ linux linux-asan win32 win64 fuzz: deps
 ## packaging of the VS Code extension, the choice of Windows build for Wine, Wine
 ## end-to-end, a short fuzz run.
 test: unit-tests script-tests editor-tests vsix wine-arch e2e wine-services wine-fileset \
-      wine-numbers fuzz-run reproducible
+      wine-numbers wine-scripts wine-signed fuzz-run reproducible
 
 # The Windows builds. The Wine suites run win32, the runtime that ships, or,
 # where Wine cannot start 32-bit programs, win64 under the 64-bit loader
@@ -54,6 +55,14 @@ wine-fileset: windows linux
 ## The Windows registry, shortcut and library registration services under Wine.
 wine-services: windows
 	tests/wine/services.sh build/win32
+
+## Signed setups (openssl, osslsigncode) and damaged ones, in the sandbox and under Wine.
+wine-signed: windows linux
+	tests/wine/signed_image.sh build/win32 build/linux
+
+## The golden scripts through the real runtime, unattended under Wine.
+wine-scripts: windows
+	tests/scripts/run.sh --wine build/win32
 
 script-tests: linux linux-asan
 	@if [ -x tests/scripts/run.sh ]; then \

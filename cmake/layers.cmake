@@ -19,7 +19,8 @@
 set(VORNA_STANDS_ON_resources "")
 set(VORNA_STANDS_ON_platform "resources")
 set(VORNA_STANDS_ON_platform/installed "platform")
-set(VORNA_STANDS_ON_platform/portable "platform")
+set(VORNA_STANDS_ON_platform/answers "platform")
+set(VORNA_STANDS_ON_platform/portable "platform;platform/answers")
 set(VORNA_STANDS_ON_platform/win32 "platform")
 set(VORNA_STANDS_ON_installdata "platform")
 set(VORNA_STANDS_ON_values "")
@@ -27,17 +28,18 @@ set(VORNA_STANDS_ON_script "values;installdata")
 set(VORNA_STANDS_ON_statements "script")
 set(VORNA_STANDS_ON_builtins "script")
 set(VORNA_STANDS_ON_install "script")
-set(VORNA_STANDS_ON_host/startup "statements;builtins;install;platform/installed")
+set(VORNA_STANDS_ON_host/startup "statements;builtins;install;platform/installed;platform/answers")
 
 # The floors whose sources are checked, and the floors whose sources may
 # include system headers (they are the machine's side of the platform).
-set(VORNA_FLOORS resources platform platform/installed platform/portable platform/win32
-    installdata values script statements builtins install host/startup)
+set(VORNA_FLOORS resources platform platform/installed platform/answers platform/portable
+    platform/win32 installdata values script statements builtins install host/startup)
 set(VORNA_SYSTEM_FLOORS platform/portable platform/win32)
 
 # The library that holds a floor's code (none for the header-only resources).
 set(VORNA_LIBRARY_platform vorna_platform_api)
 set(VORNA_LIBRARY_platform/installed vorna_platform_installed)
+set(VORNA_LIBRARY_platform/answers vorna_platform_answers)
 set(VORNA_LIBRARY_platform/portable vorna_platform_portable)
 set(VORNA_LIBRARY_platform/win32 vorna_platform_win32)
 set(VORNA_LIBRARY_installdata vorna_installdata)
@@ -52,7 +54,7 @@ set(VORNA_LIBRARY_host/startup vorna_startup)
 function(vorna_floor_of path out)
   if(path MATCHES "^platform/installed_platform\\.")
     set(floor platform/installed)
-  elseif(path MATCHES "^(platform/portable|platform/win32|host/[^/]+|tools/[^/]+)/")
+  elseif(path MATCHES "^(platform/answers|platform/portable|platform/win32|host/[^/]+|tools/[^/]+)/")
     set(floor ${CMAKE_MATCH_1})
   elseif(path MATCHES "^([^/]+)/")
     set(floor ${CMAKE_MATCH_1})

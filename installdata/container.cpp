@@ -5,7 +5,6 @@
 
 #include "installdata/plain_entry_file.h"
 #include "installdata/scramble.h"
-#include "installdata/trailer.h"
 #include "platform/files.h"
 
 namespace vorna {
@@ -51,24 +50,50 @@ ContainerReader::~ContainerReader() {
   Close();
 }
 
+// A missing program file is no setup: its names are plain files.
 void ContainerReader::OpenContainer(const std::string& path) {
   std::unique_ptr<platform::File> file = files_.Open(
       path, platform::Access::Read, platform::Share::Read, platform::Creation::OpenExisting);
-  Trailer trailer;
-  uint64_t size = 0;
-  if (!file || !file->Size(&size) || !ReadTrailer(*file, &trailer)) return;
-  if (!file->Seek(0, platform::SeekOrigin::Begin)) return;
-  base_ = trailer.base;
-  containerEnd_ = size - kTrailerSize;
+  if (!file) return;
+  layout_ = InspectImageFile(*file);
+  if (layout_.kind != ImageKind::Setup || !file->Seek(0, platform::SeekOrigin::Begin)) return;
+  base_ = layout_.trailer.base;
+  containerEnd_ = layout_.trailerOffset;
   container_ = std::make_unique<BufferedFile>(std::move(file));
+}
+
+void ContainerReader::MarkDamaged(const std::string& problem) {
+  layout_.kind = ImageKind::Damaged;
+  layout_.problem = problem;
+  container_.reset();
+}
+
+bool ContainerReader::CheckDirectory() {
+  if (container_ && FindInDirectory("") == Lookup::Damaged) {
+    MarkDamaged("the container's directory breaks off");
+  }
+  return layout_.kind != ImageKind::Damaged;
 }
 
 bool ContainerReader::OpenEntry(const char* name, const char* mode) {
   plain_.reset();
   entryOpen_ = false;
   entryStart_ = entrySize_ = bytesLeft_ = 0;
-  if (container_ && FindInDirectory(name)) return true;
-  return OpenPlainFile(name, mode);
+  if (layout_.kind == ImageKind::Damaged) return false;
+  if (!container_) return OpenPlainFile(name, mode);
+  std::string wanted = UpperCased(name);
+  // The name field cannot hold a longer name, so no record can match it.
+  if (wanted.empty() || wanted.size() > kMaxEntryNameLength) return OpenPlainFile(name, mode);
+  switch (FindInDirectory(wanted)) {
+    case Lookup::Found:
+      return true;
+    case Lookup::Missing:
+      return OpenPlainFile(name, mode);
+    case Lookup::Damaged:
+      break;
+  }
+  MarkDamaged("the container's directory breaks off");
+  return false;
 }
 
 bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
@@ -81,36 +106,35 @@ bool ContainerReader::OpenPlainFile(const char* name, const char* mode) {
   return true;
 }
 
-// Walks the directory from base. The first record whose name matches wins.
-// The walk ends at the end record, at a record without a terminated name, at
-// a record that cannot be read in full, and at a record whose data would run
-// past the container's end (a damaged file): none of these is an entry.
-bool ContainerReader::FindInDirectory(const char* name) {
-  const std::string wanted = UpperCased(name);
-  if (wanted.size() > kMaxEntryNameLength) return false;  // the name field cannot hold it
+// Walks the directory from base. The first record whose name matches wins;
+// the end record ends the walk without one. A record that cannot be read in
+// full, one without a terminated name and one whose data would run past the
+// container's end mean a damaged file.
+ContainerReader::Lookup ContainerReader::FindInDirectory(const std::string& wanted) {
   container_->Seek(base_);
   uint8_t record[kDirectoryRecordSize];
   while (ReadRecord(record)) {
     uint32_t size = ReadLittleEndian32(record);
     const char* recordName = reinterpret_cast<const char*>(record + 4);
-    if (size == kEndRecordMarker) return false;
-    if (std::memchr(recordName, '\0', kEntryNameFieldSize) == nullptr) return false;
+    if (size == kEndRecordMarker) return Lookup::Missing;
+    if (std::memchr(recordName, '\0', kEntryNameFieldSize) == nullptr) return Lookup::Damaged;
     uint64_t dataStart = container_->Tell();
-    if (dataStart > containerEnd_ || size > containerEnd_ - dataStart) return false;
-    if (UpperCased(recordName) == wanted) {
+    if (dataStart > containerEnd_ || size > containerEnd_ - dataStart) return Lookup::Damaged;
+    if (!wanted.empty() && UpperCased(recordName) == wanted) {
       entryStart_ = dataStart;
       entrySize_ = bytesLeft_ = size;
       entryOpen_ = true;
-      return true;
+      return Lookup::Found;
     }
     container_->Seek(dataStart + size);
   }
-  return false;
+  return Lookup::Damaged;
 }
 
 bool ContainerReader::ReadRecord(uint8_t* record) {
   uint64_t offset = container_->Tell();
-  if (offset < base_ || container_->Read(record, kDirectoryRecordSize) != kDirectoryRecordSize) {
+  if (offset < base_ || offset > containerEnd_ || containerEnd_ - offset < kDirectoryRecordSize ||
+      container_->Read(record, kDirectoryRecordSize) != kDirectoryRecordSize) {
     return false;
   }
   UnscrambleBlock(record, kDirectoryRecordSize, offset - base_, ContainerKey());

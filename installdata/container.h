@@ -1,13 +1,16 @@
 // The reader of the install data container: the scrambled directory of text
 // entries behind the program image, with a fallback to plain files.
 //
-// The install data file is the running program's own file. It ends in a
-// trailer that gives the container's base; from there, each entry is a
-// 36-byte directory record (size, then a zero-terminated name of at most 31
-// characters) followed by its data, and an end record whose size field holds
-// "QUIL" closes the directory. Every container byte is scrambled with the
-// process-wide key (scramble.h). A name that the container does not hold, or
-// every name when the file carries no container, is opened as a plain file.
+// The install data file is the running program's own file. Its trailer
+// (found by image_layout.h) gives the container's base; from there, each
+// entry is a 36-byte directory record (size, then a zero-terminated name of
+// at most 31 characters) followed by its data, and an end record whose size
+// field holds "QUIL" closes the directory. Every container byte is scrambled
+// with the process-wide key (scramble.h). A name that an intact container
+// does not hold, or every name when the file is a bare runtime, is opened as
+// a plain file. A damaged file (install data without a valid trailer, a
+// directory that breaks off) opens nothing at all: a plain file of the
+// current folder must never stand in for a part of a broken setup.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +19,7 @@
 #include <string>
 
 #include "installdata/buffered_file.h"
+#include "installdata/image_layout.h"
 
 namespace vorna {
 
@@ -45,6 +49,13 @@ class ContainerReader {
 
   /// True when the install data file carries a container.
   bool hasContainer() const { return container_ != nullptr; }
+  /// What the install data file is: a setup, a bare runtime, or damaged.
+  ImageKind imageKind() const { return layout_.kind; }
+  /// Why the install data file is damaged; empty when it is not.
+  const std::string& problem() const { return layout_.problem; }
+  /// Walks the whole directory of a setup; false (and the file counts as
+  /// damaged from then on) when it breaks off before its end record.
+  bool CheckDirectory();
 
   /// Opens the entry of that name (any case) from the directory, else the
   /// plain file of that name with the C-style mode ("r" text, "rb" binary).
@@ -66,9 +77,14 @@ class ContainerReader {
   void Close();
 
  private:
+  /// How a walk of the directory ended.
+  enum class Lookup { Found, Missing, Damaged };
+
   void OpenContainer(const std::string& path);
   bool OpenPlainFile(const char* name, const char* mode);
-  bool FindInDirectory(const char* name);
+  /// Walks the directory for wanted (upper case); an empty name walks to the end.
+  Lookup FindInDirectory(const std::string& wanted);
+  void MarkDamaged(const std::string& problem);
   /// Reads and unscrambles the record at the current offset; false when it
   /// cannot be read in full.
   bool ReadRecord(uint8_t* record);
@@ -77,6 +93,7 @@ class ContainerReader {
   platform::FileSystem& files_;
   std::unique_ptr<BufferedFile> container_;
   std::unique_ptr<PlainEntryFile> plain_;
+  ImageLayout layout_;
   uint64_t base_ = 0;
   uint64_t containerEnd_ = 0;  // where the trailer starts; no entry reaches past it
   uint64_t entryStart_ = 0;

@@ -3,18 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "installdata/image_layout.h"
 #include "platform/platform.h"
 
 namespace vorna {
 
 namespace {
 
-constexpr size_t kTrailerBytes = 16;
 constexpr unsigned kExclamationBeep = 0x30;
-
-uint32_t LittleEndian32(const uint8_t* bytes) {
-  return bytes[0] | (bytes[1] << 8) | (bytes[2] << 16) | (static_cast<uint32_t>(bytes[3]) << 24);
-}
 
 uint64_t BigEndian64(const uint8_t* bytes) {
 #if defined(__GNUC__)
@@ -66,29 +62,32 @@ bool FileSetStream::Open() {
 
 FileSetPlace FileSetStream::Locate() {
   if (!file_) return FileSetPlace::Absent;
-  uint8_t trailer[kTrailerBytes];
-  uint64_t size = 0;
-  size_t got = 0;
-  bool read =
-      file_->Size(&size) && size >= kTrailerBytes &&
-      file_->Seek(static_cast<int64_t>(size - kTrailerBytes), platform::SeekOrigin::Begin) &&
-      file_->Read(trailer, sizeof trailer, &got) && got == sizeof trailer;
-  uint32_t offset = read ? LittleEndian32(trailer + 12) : 0;
-  if (offset == 0) {
-    Close();
-    return read ? FileSetPlace::Absent : FileSetPlace::Damaged;
+  ImageLayout layout = InspectImageFile(*file_);
+  FileSetPlace place = FileSetPlace::Found;
+  uint32_t offset = layout.trailer.fileSetOffset;
+  if (layout.kind == ImageKind::Damaged) {
+    place = FileSetPlace::Damaged;
+  } else if (layout.kind == ImageKind::BareRuntime || offset == 0) {
+    place = FileSetPlace::Absent;
+  } else if (offset + uint64_t{4} > layout.trailerOffset ||
+             !file_->Seek(offset, platform::SeekOrigin::Begin)) {
+    place = FileSetPlace::Damaged;  // the set total at least must lie before the trailer
   }
-  // The set total at least must lie between the offset and the trailer.
-  if (offset + uint64_t{4} > size - kTrailerBytes ||
-      !file_->Seek(offset, platform::SeekOrigin::Begin)) {
+  if (place != FileSetPlace::Found) {
     Close();
-    return FileSetPlace::Damaged;
+    return place;
   }
-  return FileSetPlace::Found;
+  // The set ends where the trailer starts: what follows (the trailer, a
+  // certificate table) is never read as set data.
+  readPosition_ = offset;
+  dataEnd_ = layout.trailerOffset;
+  return place;
 }
 
 void FileSetStream::Close() {
   file_.reset();
+  readPosition_ = 0;
+  dataEnd_ = UINT64_MAX;
   buffer_.reset();
   chunk_ = 0;
   position_ = end_ = 0;
@@ -110,7 +109,8 @@ FileSetStream::Fill FileSetStream::Refill() {
   }
   position_ = end_ = keep;
   size_t got = 0;
-  if (!file_->Read(buffer_.get() + keep, chunk_, &got)) {
+  size_t wanted = static_cast<size_t>(std::min<uint64_t>(chunk_, dataEnd_ - readPosition_));
+  if (wanted > 0 && !file_->Read(buffer_.get() + keep, wanted, &got)) {
     failed_ = true;
     ShowDiskError(machine_);
     return Fill::Error;
@@ -120,6 +120,7 @@ FileSetStream::Fill FileSetStream::Refill() {
     return Fill::End;
   }
   end_ += got;
+  readPosition_ += got;
   return Fill::Data;
 }
 

@@ -42,7 +42,8 @@ class FileSetStream {
   /// cannot be opened; false when the user cancelled.
   bool Open();
   /// Positions the stream at the set total, or closes it when the file has no
-  /// file set; a trailer that points outside the file closes it too, as damaged.
+  /// file set; a damaged file (image_layout.h) closes it too. Reads end where
+  /// the trailer starts.
   FileSetPlace Locate();
   /// Closes the file (reads then answer 0).
   void Close();
@@ -83,11 +84,13 @@ class FileSetStream {
   std::string path_;
   std::unique_ptr<platform::File> file_;
   std::unique_ptr<uint8_t[]> buffer_;
-  size_t chunk_ = 0;        // bytes the next read asks for
-  size_t position_ = 0;     // next byte in buffer_
-  size_t end_ = 0;          // bytes of buffer_ that hold data
-  bool exhausted_ = false;  // the file has no more data
-  bool atEnd_ = false;      // a read has met the end
+  size_t chunk_ = 0;               // bytes the next read asks for
+  size_t position_ = 0;            // next byte in buffer_
+  size_t end_ = 0;                 // bytes of buffer_ that hold data
+  uint64_t readPosition_ = 0;      // the file offset the next read starts at
+  uint64_t dataEnd_ = UINT64_MAX;  // where the set's data ends (the trailer's offset)
+  bool exhausted_ = false;         // the file has no more data
+  bool atEnd_ = false;             // a read has met the end
   bool failed_ = false;
   unsigned bitMask_ = 128;
   int bitStore_ = 0;

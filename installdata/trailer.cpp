@@ -2,8 +2,6 @@
 
 #include <cstring>
 
-#include "platform/files.h"
-
 namespace vorna {
 
 uint32_t ReadLittleEndian32(const uint8_t* bytes) {
@@ -28,16 +26,6 @@ bool DecodeTrailer(const uint8_t* bytes, Trailer* trailer) {
   trailer->base = ReadLittleEndian32(bytes + 8);
   trailer->fileSetOffset = ReadLittleEndian32(bytes + 12);
   return true;
-}
-
-bool ReadTrailer(platform::File& file, Trailer* trailer) {
-  uint64_t size = 0;
-  if (!file.Size(&size) || size < kTrailerSize) return false;
-  if (!file.Seek(-static_cast<int64_t>(kTrailerSize), platform::SeekOrigin::End)) return false;
-  uint8_t bytes[kTrailerSize];
-  size_t got = 0;
-  if (!file.Read(bytes, sizeof bytes, &got) || got != sizeof bytes) return false;
-  return DecodeTrailer(bytes, trailer);
 }
 
 }  // namespace vorna

@@ -1,6 +1,7 @@
-// The 16-byte trailer at the very end of the install data file: the magic
+// The 16-byte trailer that closes the install data of a setup: the magic
 // "VORNA", three unused bytes, the container's base offset and the file set's
-// offset, both unsigned 32-bit little-endian.
+// offset, both unsigned 32-bit little-endian. Where it stands is
+// image_layout.h's to find.
 #pragma once
 
 #include <array>
@@ -8,10 +9,6 @@
 #include <cstdint>
 
 namespace vorna {
-
-namespace platform {
-class File;
-}
 
 constexpr size_t kTrailerSize = 16;
 constexpr char kTrailerMagic[] = "VORNA";
@@ -26,9 +23,6 @@ struct Trailer {
 std::array<uint8_t, kTrailerSize> EncodeTrailer(const Trailer& trailer);
 /// Decodes 16 bytes; false when they do not start with the magic.
 bool DecodeTrailer(const uint8_t* bytes, Trailer* trailer);
-/// Reads the trailer at the end of file (leaving the file pointer anywhere);
-/// false when the file is too short, unreadable or lacks the magic.
-bool ReadTrailer(platform::File& file, Trailer* trailer);
 
 /// Unsigned 32-bit little-endian value at bytes.
 uint32_t ReadLittleEndian32(const uint8_t* bytes);

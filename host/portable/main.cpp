@@ -12,7 +12,9 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "host/portable/run_report.h"
@@ -21,13 +23,14 @@
 #include "host/portable/working_folder_files.h"
 #include "host/startup/script_entry.h"
 #include "installdata/scramble.h"
+#include "platform/answers/answer_source.h"
+#include "platform/answers/answered_interaction.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
-#include "platform/portable/answer_source.h"
 #include "platform/portable/fd_debug_channel.h"
+#include "platform/portable/file_terminal.h"
 #include "platform/portable/portable_console.h"
 #include "platform/portable/portable_files.h"
-#include "platform/portable/portable_interaction.h"
 #include "platform/portable/portable_registry.h"
 #include "platform/portable/portable_shell.h"
 #include "platform/portable/portable_system.h"
@@ -90,6 +93,15 @@ void SetStackBudgetFromLimit() {
   if (size > 2 * kMargin) vorna::SetNativeStackBudget(static_cast<size_t>(size - kMargin));
 }
 
+/// The answers file of --answers, a host file.
+vorna::platform::AnswersFile LoadHostAnswersFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw vorna::platform::AnswersError(path + ": cannot read the answers file");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return vorna::platform::AnswersFile::ParseNamed(text.str(), path);
+}
+
 vorna::RunnerOptions ReadOptions(int argc, char** argv) {
   std::string error;
   std::optional<vorna::RunnerOptions> options =
@@ -121,7 +133,7 @@ int main(int argc, char** argv) {
   vorna::platform::AnswersFile answers;
   SandboxRoot root;
   try {
-    if (!options.answers.empty()) answers = vorna::platform::AnswersFile::Load(options.answers);
+    if (!options.answers.empty()) answers = LoadHostAnswersFile(options.answers);
     PrepareSandbox(options, &root);
   } catch (const std::exception& error) {
     Fail(error.what(), &root);
@@ -142,9 +154,14 @@ int main(int argc, char** argv) {
   }
   vorna::platform::PortableShell shell(files, std::cerr);
   vorna::platform::PortableConsole console;
-  vorna::platform::AnswerSource source(std::move(answers), isatty(0) ? stdin : nullptr, std::cerr);
-  vorna::platform::PortableInteraction interaction(
-      source, [&root](const std::string& reason) { Fail(reason, &root); });
+  std::string answersLog = answers.logPath();
+  vorna::platform::FileTerminal terminal(stdin);
+  vorna::platform::AnswerPolicy policy;
+  policy.terminal = isatty(0) ? &terminal : nullptr;
+  policy.liveTranscript = isatty(2) != 0;
+  vorna::platform::AnswerSource source(std::move(answers), std::cerr, policy);
+  vorna::platform::AnsweredInteraction interaction(
+      source, [&root](const vorna::platform::AnswersError& error) { Fail(error.what(), &root); });
   // The debugger's records travel on the descriptors it passed, never on
   // standard output, which belongs to the script's console.
   vorna::platform::FdDebugChannel channel(options.debugReadFd, options.debugWriteFd);
@@ -167,7 +184,7 @@ int main(int argc, char** argv) {
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunHost host{vorna::kSandboxExitCodes};
+  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &std::cerr, answersLog};
   int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {

@@ -1,6 +1,7 @@
 #include "host/startup/command_line.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace vorna {
 
@@ -36,12 +37,39 @@ const char* ReadSwitch(const char* p, CommandLine* line) {
     case 'S':
       line->startupSwitch = StartupSwitch::Source;
       break;
+    case 'A':
+      line->startupSwitch = StartupSwitch::Unattended;
+      break;
     default:
       line->startupSwitch = StartupSwitch::Invalid;
       line->refusal = InvalidSwitchText(p);
       break;
   }
   return *p == '\0' ? p : p + 1;
+}
+
+/// Reads the answers file's name at p: a word, or a quoted name that may hold
+/// blanks; answers the position after it, or nullptr with the refusal set.
+const char* ReadAnswersFile(const char* p, CommandLine* line) {
+  p = SkipBlanks(p);
+  const char* end = p;
+  if (*p == '"') {
+    end = std::strchr(p + 1, '"');
+    if (end == nullptr) {
+      line->refusal = kUnclosedQuoteText;
+      return nullptr;
+    }
+    line->answersFile.assign(p + 1, end);
+    ++end;
+  } else {
+    while (*end != '\0' && !IsBlank(*end)) ++end;
+    line->answersFile.assign(p, end);
+  }
+  if (line->answersFile.empty()) {
+    line->refusal = kNoAnswersFileText;
+    return nullptr;
+  }
+  return end;
 }
 
 }  // namespace
@@ -52,6 +80,8 @@ CommandLine ParseCommandLine(const char* text) {
   if (*p == '-' || *p == '/') {
     p = ReadSwitch(p + 1, &line);
     if (!line.refusal.empty()) return line;
+    if (line.startupSwitch == StartupSwitch::Unattended) p = ReadAnswersFile(p, &line);
+    if (p == nullptr) return line;
   }
   p = SkipBlanks(p);
   line.fileName = *p == '\0' ? kDefaultStartupFile : p;

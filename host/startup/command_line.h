@@ -2,6 +2,9 @@
 //
 // The text is what follows the program name. Only the first switch counts; a
 // second one is simply part of the file name, so "-d -s" runs the file "-s".
+// The unattended switch takes a word of its own first, the answers file:
+// "-A answers.txt setup2.ctl", or "-A "C:\My Answers.txt"" for a name with
+// blanks.
 #pragma once
 
 #include <cstddef>
@@ -11,11 +14,12 @@ namespace vorna {
 
 /// The switch given on the command line, if any.
 enum class StartupSwitch {
-  None,     // no switch: just run the start-up file
-  Help,     // "-?" or "-H": show that there are no arguments, run nothing
-  Debug,    // "-D": run under the debugger connection
-  Source,   // "-S": accepted, no further effect
-  Invalid,  // any other letter: refused, run nothing
+  None,        // no switch: just run the start-up file
+  Help,        // "-?" or "-H": show that there are no arguments, run nothing
+  Debug,       // "-D": run under the debugger connection
+  Source,      // "-S": accepted, no further effect
+  Unattended,  // "-A FILE": every question answered from the answers file FILE
+  Invalid,     // any other letter: refused, run nothing
 };
 
 /// What the command line asks for.
@@ -25,6 +29,8 @@ struct CommandLine {
   std::string fileName;
   /// When not empty, the run is refused: the start-up message to show instead.
   std::string refusal;
+  /// The answers file of an unattended run (-A).
+  std::string answersFile;
 };
 
 /// The start-up file name used when the command line names none.
@@ -34,6 +40,8 @@ constexpr size_t kMaxStartupFileName = 255;
 
 constexpr const char* kNoArgumentsText = "No arguments available.";
 constexpr const char* kNameTooLongText = "Start-up file name is longer than 255 characters.";
+constexpr const char* kNoAnswersFileText = "The switch -A needs the name of an answers file.";
+constexpr const char* kUnclosedQuoteText = "The name of the answers file has no closing quote.";
 
 /// Reads the command-line text (without the program name); nullptr counts as empty.
 CommandLine ParseCommandLine(const char* text);

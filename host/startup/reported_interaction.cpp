@@ -66,6 +66,11 @@ void ReportedInteraction::Report(const char* kind, const std::string& title,
   platform::Emit(machine_, platform::event::QuestionAnswered{kind, title, text, answer});
 }
 
+void ReportedInteraction::Refused(const char* kind, const std::string& caption,
+                                  const platform::OkVerdict& verdict, const std::string& answer) {
+  Report(kind, caption, verdict.message, answer + " (refused)");
+}
+
 int ReportedInteraction::MessageBox(platform::Owner owner, const std::string& text,
                                     const std::string& caption, unsigned style) {
   int answer = inner_.MessageBox(owner, text, caption, style);
@@ -111,7 +116,9 @@ int ReportedInteraction::DriveDialog(const platform::DriveDialogRequest& request
   platform::DriveDialogRequest watched = request;
   watched.onOk = [&](char letter) {
     platform::OkVerdict verdict = request.onOk(letter);
+    std::string answer = std::string("OK, drive ") + letter;
     if (verdict.accepted) accepted = letter;
+    if (!verdict.accepted) Refused(platform::question::kDrive, request.caption, verdict, answer);
     return verdict;
   };
   int ended = inner_.DriveDialog(watched);
@@ -126,6 +133,8 @@ int ReportedInteraction::PathDialog(const platform::PathDialogRequest& request) 
   watched.onOk = [&](const std::string& path) {
     platform::OkVerdict verdict = request.onOk(path);
     if (verdict.accepted) accepted = path;
+    if (!verdict.accepted)
+      Refused(platform::question::kPath, request.caption, verdict, TextAnswer(path));
     return verdict;
   };
   int ended = inner_.PathDialog(watched);

@@ -30,6 +30,9 @@ class ReportedInteraction : public platform::Interaction {
  private:
   void Report(const char* kind, const std::string& title, const std::string& text,
               const std::string& answer);
+  /// Reports an OK that a dialog refused, with the message it then shows.
+  void Refused(const char* kind, const std::string& caption, const platform::OkVerdict& verdict,
+               const std::string& answer);
 
   platform::Interaction& inner_;
   const platform::Platform& machine_;

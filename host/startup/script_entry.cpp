@@ -8,6 +8,8 @@
 #include "host/startup/reported_interaction.h"
 #include "host/startup/startup_control.h"
 #include "host/startup/startup_message.h"
+#include "host/startup/unattended_console.h"
+#include "platform/answers/answered_interaction.h"
 #include "platform/installed_platform.h"
 #include "script/interpreter.h"
 #include "values/errors.h"
@@ -70,42 +72,132 @@ void RunCommandLine(platform::Platform& machine, const CommandLine& line) {
   RunProgram(machine, *interpreter);
 }
 
-/// The log that VORNA_LOG names; nullptr when none is asked for. *failed is
-/// set when one is asked for but cannot be written.
-std::unique_ptr<InstallLog> OpenAskedLog(const platform::Platform& machine, bool* failed) {
-  std::optional<std::string> path = machine.system->Environment(kLogVariable);
-  if (!path || path->empty()) return nullptr;
-  std::unique_ptr<InstallLog> log = InstallLog::Create(machine, *path);
-  if (!log) {
-    FailStartup(machine, LogFailureText(*path));
-    *failed = true;
+/// One run: the platform it works with (the host's, with the run's own
+/// questions, console and events), its outcome and its log.
+class Run {
+ public:
+  Run(const char* commandLine, const RunHost& host);
+  int Execute();
+
+ private:
+  bool Unattended() const { return line_.startupSwitch == StartupSwitch::Unattended; }
+  bool ReadAnswers();
+  void AnswerUnattended();
+  bool OpenLog();
+  void EndUnanswered(const platform::AnswersError& error);
+  int End();
+
+  const char* commandLine_;
+  const RunHost& host_;
+  CommandLine line_;
+  platform::Platform machine_;
+  platform::InstallEvents ownEvents_;
+  RunOutcomeTracker outcome_;
+  std::unique_ptr<AttachedSink> outcomeSink_;
+  platform::AnswersFile answers_;
+  std::string answersLog_;
+  std::ostream discard_{nullptr};
+  std::unique_ptr<platform::AnswerSource> source_;
+  std::unique_ptr<platform::AnsweredInteraction> answered_;
+  std::unique_ptr<UnattendedConsole> console_;
+  std::unique_ptr<ReportedInteraction> questions_;
+  std::unique_ptr<InstallLog> log_;
+  std::unique_ptr<AttachedSink> logSink_;
+};
+
+Run::Run(const char* commandLine, const RunHost& host)
+    : commandLine_(commandLine ? commandLine : ""),
+      host_(host),
+      line_(ParseCommandLine(commandLine)),
+      machine_(platform::Current()) {
+  if (machine_.events == nullptr) machine_.events = &ownEvents_;
+  outcomeSink_ = std::make_unique<AttachedSink>(*machine_.events, outcome_);
+}
+
+int Run::Execute() {
+  if (Unattended()) {
+    if (!ReadAnswers()) return End();
+    AnswerUnattended();
   }
-  return log;
+  // Every question of the run is reported with its answer.
+  questions_ = std::make_unique<ReportedInteraction>(*machine_.interaction, machine_);
+  machine_.interaction = questions_.get();
+  bool logged = OpenLog();
+  platform::Emit(machine_, platform::event::RunStarted{host_.version, commandLine_,
+                                                       machine_.files->ProgramPath()});
+  if (logged) RunCommandLine(machine_, line_);
+  return End();
+}
+
+// The answers file of -A. A run without its answers cannot ask anybody, so
+// one that cannot be read ends the run as failed, reported to the system's
+// debug output.
+bool Run::ReadAnswers() {
+  try {
+    answers_ = platform::AnswersFile::Read(*machine_.files, line_.answersFile);
+    return true;
+  } catch (const platform::AnswersError& error) {
+    machine_.system->DebugOutput(error.what());
+    platform::Emit(machine_, platform::event::RunFailed{error.what()});
+    return false;
+  }
+}
+
+// Every question from now on is answered from the file, and the console
+// writes to the events: no window of the run may appear.
+void Run::AnswerUnattended() {
+  platform::AnswerPolicy policy;
+  policy.whenUsedUp = platform::WhenUsedUp::Fail;
+  std::string logPath = answers_.logPath();
+  source_ = std::make_unique<platform::AnswerSource>(
+      std::move(answers_), host_.transcript ? *host_.transcript : discard_, policy);
+  answers_ = platform::AnswersFile();
+  auto onBadAnswer = [this](const platform::AnswersError& error) { EndUnanswered(error); };
+  answered_ = std::make_unique<platform::AnsweredInteraction>(*source_, onBadAnswer);
+  console_ = std::make_unique<UnattendedConsole>(machine_, *source_, onBadAnswer);
+  machine_.interaction = answered_.get();
+  machine_.console = console_.get();
+  answersLog_ = logPath;
+}
+
+// The log that the answers file, the host or VORNA_LOG names, if any; false
+// when one is asked for and cannot be written (the run is then over).
+bool Run::OpenLog() {
+  std::string path = !answersLog_.empty() ? answersLog_ : host_.logPath;
+  if (path.empty()) path = machine_.system->Environment(kLogVariable).value_or("");
+  if (path.empty()) return true;
+  log_ = InstallLog::Create(machine_, path);
+  if (!log_) {
+    FailStartup(machine_, LogFailureText(path));
+    return false;
+  }
+  logSink_ = std::make_unique<AttachedSink>(*machine_.events, *log_);
+  return true;
+}
+
+// A question nothing may answer, or an answer that does not fit: the run
+// ends here, whatever it was doing.
+void Run::EndUnanswered(const platform::AnswersError& error) {
+  if (const auto* question = dynamic_cast<const platform::UnansweredQuestion*>(&error)) {
+    platform::Emit(machine_, platform::event::QuestionUnanswered{question->kind, question->title,
+                                                                 question->text});
+  }
+  machine_.system->DebugOutput(error.what());
+  platform::Emit(machine_, platform::event::RunFailed{error.what()});
+  machine_.system->ExitProcess(End());
+}
+
+int Run::End() {
+  int exitCode = ExitCodeOf(outcome_.outcome(), host_.exitCodes);
+  platform::Emit(machine_, platform::event::RunEnded{outcome_.outcome(), exitCode});
+  return exitCode;
 }
 
 }  // namespace
 
 int RunScriptEntry(const char* commandLine, const RunHost& host) {
-  platform::Platform machine = platform::Current();
-  platform::InstallEvents ownEvents;
-  if (machine.events == nullptr) machine.events = &ownEvents;
-  RunOutcomeTracker outcome;
-  AttachedSink outcomeSink(*machine.events, outcome);
-  // Every question of the run is reported with its answer.
-  ReportedInteraction questions(*machine.interaction, machine);
-  machine.interaction = &questions;
-
-  bool logFailed = false;
-  std::unique_ptr<InstallLog> log = OpenAskedLog(machine, &logFailed);
-  std::unique_ptr<AttachedSink> logSink;
-  if (log) logSink = std::make_unique<AttachedSink>(*machine.events, *log);
-  platform::Emit(machine,
-                 platform::event::RunStarted{kRuntimeVersion, commandLine ? commandLine : "",
-                                             machine.files->ProgramPath()});
-  if (!logFailed) RunCommandLine(machine, ParseCommandLine(commandLine));
-  int exitCode = ExitCodeOf(outcome.outcome(), host.exitCodes);
-  platform::Emit(machine, platform::event::RunEnded{outcome.outcome(), exitCode});
-  return exitCode;
+  Run run(commandLine, host);
+  return run.Execute();
 }
 
 }  // namespace vorna

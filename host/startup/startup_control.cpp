@@ -36,6 +36,19 @@ bool LoadNamedModule(const platform::Platform& machine, NodeList& modules, const
   return false;
 }
 
+/// True, after the damaged-setup message and with the run reported as failed,
+/// when the program file is a damaged setup: nothing of it may be read, and no
+/// plain file may stand in for it.
+bool RefuseDamagedSetup(const platform::Platform& machine) {
+  SetContainerKey(kInstallerKey);
+  ContainerReader reader(*machine.files);
+  if (reader.CheckDirectory()) return false;
+  ShowStartupMessage(machine, kDamagedSetupText);
+  platform::Emit(machine, platform::event::RunFailed{std::string(kDamagedSetupText) + " (" +
+                                                     reader.problem() + ")"});
+  return true;
+}
+
 }  // namespace
 
 std::string ModuleLoadFailureText(const std::string& moduleName, const std::string& reason) {
@@ -61,6 +74,7 @@ std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem&
 
 bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
                         NodeList& modules) {
+  if (RefuseDamagedSetup(machine)) return false;
   std::optional<std::vector<ControlLine>> names = ReadStartupControl(*machine.files, fileName);
   if (!names) {
     ShowFileNotFound(machine, fileName);

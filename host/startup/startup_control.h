@@ -29,9 +29,10 @@ std::optional<std::vector<ControlLine>> ReadStartupControl(platform::FileSystem&
 
 /// Loads every module the control entry fileName names into modules, reading
 /// through machine's file system. Answers false, with the run reported as
-/// failed, when the entry is missing (after the "File Not Found" box) or a
-/// module could not be loaded (after the start-up message naming it); the
-/// run must then end.
+/// failed, when the program file is a damaged setup (after the start-up
+/// message that says so; nothing is read, not even a plain file), when the
+/// entry is missing (after the "File Not Found" box) or a module could not
+/// be loaded (after the start-up message naming it); the run must then end.
 bool LoadStartupControl(const platform::Platform& machine, const std::string& fileName,
                         NodeList& modules);
 

@@ -4,6 +4,7 @@
 
 #include "host/startup/script_entry.h"
 #include "script/stack_guard.h"
+#include "vorna_version.h"
 
 namespace vorna {
 
@@ -24,7 +25,9 @@ ThreadStart threadStart;
 DWORD WINAPI InterpreterThread(LPVOID parameter) {
   const ThreadStart& start = *static_cast<const ThreadStart*>(parameter);
   CoInitialize(nullptr);
-  int exitCode = RunScriptEntry(start.commandLine);
+  RunHost host;
+  host.version = VORNA_VERSION;
+  int exitCode = RunScriptEntry(start.commandLine, host);
   CoUninitialize();
   // The run is over (MAIN returned, or nothing could run): the process must
   // end rather than idle on with a hidden window, so the main thread is told,

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end tests of the real vorna.exe under Wine and a private X server.
 #
-#   tests/e2e/run.sh BUILD_WIN32_DIR
+#   tests/e2e/run.sh BUILD_WIN32_DIR [FILTER]
+#
+# FILTER, when given, runs only the cases whose call contains it (for example
+# "unattended").
 #
 # Each case starts the runtime, finds its message box by title, checks the
 # box text (traced by Wine) and the debug output, saves a screenshot under
@@ -12,10 +15,11 @@
 # read the win32 build's vorna.exe.
 set -uo pipefail
 
-if [ $# -ne 1 ]; then
-  echo "usage: $0 BUILD_WIN32_DIR" >&2
+if [ $# -lt 1 ] || [ $# -gt 2 ]; then
+  echo "usage: $0 BUILD_WIN32_DIR [FILTER]" >&2
   exit 2
 fi
+E2E_FILTER=${2:-}
 HERE=$(cd "$(dirname "$0")" && pwd)
 SOURCE=$(cd "$HERE/../.." && pwd)
 BUILD32=$(cd "$1" && pwd)
@@ -35,6 +39,7 @@ rm -rf "$OUT/work"
 . "$HERE/install.sh"
 . "$HERE/script_files.sh"
 . "$HERE/debugger.sh"
+. "$HERE/unattended.sh"
 . "$HERE/hardening.sh"
 trap stop_all EXIT
 
@@ -181,6 +186,12 @@ with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EX
 with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client
+with_retry case_unattended_identity
+with_retry case_unattended_accept_all
+with_retry case_unattended_licence_refused
+with_retry case_unattended_no_room
+with_retry case_unattended_copy_cancelled
+with_retry case_unattended_unanswered
 with_retry case_hardening_relative_library
 with_retry case_hardening_planted_library
 with_retry case_hardening_debugger_pipes

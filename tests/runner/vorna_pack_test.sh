@@ -83,6 +83,25 @@ tool "$PACK" build --stub "$SCRATCH/same.exe" --scripts "$scripts" --out "$SCRAT
 check "refused: the stub as the output" said "is the output: the runtime would be overwritten"
 check "refused: ... and the stub kept" cmp -s "$stub" "$SCRATCH/same.exe"
 
+# The product's identity: what the options refuse, and a stand-in that cannot carry it.
+build --out "$SCRATCH/id.exe" --version 1.0
+check "refused: a version without a product" said "--version describes the product: name it with --product"
+check "refused: ... as a usage error" [ "$code" = 2 ]
+build --out "$SCRATCH/id.exe" --product Hello
+check "refused: a product without a version" said "--product needs its --version (1.2.3)"
+build --out "$SCRATCH/id.exe" --product Hello --version 1.x
+check "refused: a version that is no numbers" said "the version '1.x' is not one to four numbers"
+build --out "$SCRATCH/id.exe" --execution-level root
+check "refused: an unknown execution level" said "--execution-level is admin, highest or user, not 'root'"
+build --out "$SCRATCH/id.exe" --icon "$SCRATCH/none.ico"
+check "refused: an icon that cannot be read" said "cannot read '$SCRATCH/none.ico'"
+build --out "$SCRATCH/id.exe" --product Hello --version 1.0
+check "refused: an identity on a stand-in stub" said "has incomplete program headers: it cannot carry the product's identity"
+check "refused: ... and nothing written" [ ! -e "$SCRATCH/id.exe" ]
+build --out "$SCRATCH/id.exe"
+check "a stand-in stub without an identity: packed, with a note" \
+  bash -c "[ $code = 0 ] && grep -qF 'the setup carries no version, icon or manifest' '$SCRATCH/err'"
+
 build --out "$SCRATCH/new/deeper/setup.exe"
 check "missing output folders are made" [ "$code" = 0 ] && [ -s "$SCRATCH/new/deeper/setup.exe" ]
 check "line ends reported once" [ "$(grep -c 'stored as CR LF' "$SCRATCH/err")" = 1 ]

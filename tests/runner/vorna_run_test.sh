@@ -112,6 +112,35 @@ check "VORNA_LOG unwritable: the run fails" [ "$code" = 1 ]
 check "VORNA_LOG unwritable: said why" said 'The install log Q:\nowhere\run.log cannot be written.'
 check "VORNA_LOG unwritable: nothing ran" [ ! -d "$root/C/Made" ]
 
+# -A: the runtime's unattended run, in the sandbox too. Questions come from the
+# answers file only, the console writes to the log, a question without an
+# answer ends the run as failed.
+printf 'SUB MAIN\r\n  OPTION CONSOLE TRUE\r\n  PRINT "printed"\r\n  PRINT MSGBOX("Go on?", 4, "Q")\r\n  MSGBOX "done"\r\nEND SUB\r\n' >"$work/SETUP"
+printf 'log C:\\ua.log\r\nmsgbox Yes\r\n' >"$work/ua.txt"
+run "$work" --root "$root" -- -A ua.txt
+log="$root/C/ua.log"
+check "-A, unanswered: exit code 1" [ "$code" = 1 ]
+check "-A, unanswered: nothing on standard output" [ ! -s "$SCRATCH/out" ]
+check "-A, unanswered: the console in the log" grep -q ' console: printed'$'\r''$' "$log"
+check "-A, unanswered: the answer printed" grep -q ' console: 6'$'\r''$' "$log"
+check "-A, unanswered: the answered question in the log" \
+  grep -q ' question msgbox "Q" "Go on?": answered Yes' "$log"
+check "-A, unanswered: the unanswered question in the log" \
+  grep -q '"done": no answer in the answers file' "$log"
+check "-A, unanswered: the exit code in the log" grep -q ' exit code 1 (failed)' "$log"
+printf 'log C:\\ua.log\r\nmsgbox Yes\r\nmsgbox OK\r\n' >"$work/ua.txt"
+run "$work" --root "$root" -- -A ua.txt
+check "-A, all answered: exit code 0" [ "$code" = 0 ]
+printf 'error Abort\r\n' >"$work/ua.txt"
+run "$work" --root "$root" -- -A ua.txt
+check "-A, an answer that does not fit: exit code 1" [ "$code" = 1 ]
+check "-A, an answer that does not fit: named" \
+  said 'run failed: answers file line 1: "error Abort" answers error dialog'
+run "$work" --root "$root" -- -A nowhere.txt
+check "-A, no answers file: exit code 1" [ "$code" = 1 ]
+check "-A, no answers file: said why" said 'nowhere.txt: cannot read the answers file'
+rm "$work/ua.txt"
+
 printf 'not a registry\n' >"$root/registry.reg"
 run "$work" --root "$root"
 check "unreadable registry: exit code 2" [ "$code" = 2 ]

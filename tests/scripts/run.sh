@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the golden scripts through vorna-run and compares their console output.
+# Runs the golden scripts and compares their console output, on either host:
 #
-#   tests/scripts/run.sh BUILD_DIR [FILTER]
+#   tests/scripts/run.sh BUILD_DIR [FILTER]               through vorna-run
+#   tests/scripts/run.sh --wine BUILD_WIN32_DIR [FILTER]  through vorna.exe -A under Wine
 #
 # Each tests/scripts/<feature>/*.bas is one program (its own module, named by
 # a STARTUP.CTL the runner writes); the files of a folder beside it named
@@ -16,6 +17,9 @@
 #                      (after the REGEDIT4 header; the run then gets a root
 #                      of its own)
 #   ' exit: N          the exit code the run ends with (0 when not given)
+#   ' host: sandbox    what the script checks is the sandbox's own (its paths,
+#                      its shell folders, the programs it refuses to start):
+#                      it runs through vorna-run only
 #   ' check: SEVERITY: MESSAGE
 #                      a diagnostic of "vorna-pack check" on this line (as a
 #                      line of its own: on the next line that is no comment),
@@ -26,18 +30,43 @@
 # expect; the run fails when the runner itself (the scripts' install disk A:)
 # changed.
 # FILTER, when given, runs only the scripts whose path contains it.
+#
+# Under Wine the runtime runs unattended (-A) with the answers as its answers
+# file; no window appears, and what the script prints is read from the
+# install log's "console:" lines. The exit codes 1 and 3 are the runtime's
+# 1603 and 1602 there, seen by the shell in their low 8 bits. The stderr
+# texts belong to vorna-run's transcript and the checker is the sandbox
+# build's tool, so neither is looked at there; a script that starts from a
+# sandbox registry of its own runs only in the sandbox.
 set -u
 
-build_dir=${1:?usage: run.sh BUILD_DIR [FILTER]}
+host=sandbox
+if [ "${1:-}" = "--wine" ]; then
+  host=wine
+  shift
+fi
+build_dir=${1:?usage: run.sh [--wine] BUILD_DIR [FILTER]}
 filter=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
-runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
-packer=$(cd "$build_dir" && pwd)/tools/pack/vorna-pack
-[ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
-[ -x "$packer" ] || { echo "run.sh: no vorna-pack in $build_dir" >&2; exit 2; }
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/vorna-scripts.XXXXXX")
 trap 'rm -rf "$work"' EXIT
+
+if [ "$host" = sandbox ]; then
+  runner=$(cd "$build_dir" && pwd)/host/portable/vorna-run
+  packer=$(cd "$build_dir" && pwd)/tools/pack/vorna-pack
+  [ -x "$runner" ] || { echo "run.sh: no vorna-run in $build_dir" >&2; exit 2; }
+  [ -x "$packer" ] || { echo "run.sh: no vorna-pack in $build_dir" >&2; exit 2; }
+else
+  . "$here/../wine/wine_arch.sh"
+  wine_select "$(cd "$build_dir" && pwd)" scripts/wineprefix || exit 2
+  runtime="$WIN_BUILD/host/win32/vorna.exe"
+  [ -f "$runtime" ] || { echo "run.sh: no vorna.exe in $WIN_BUILD" >&2; exit 2; }
+  OUT=$work
+  . "$here/../e2e/lib.sh"
+  trap 'stop_all; rm -rf "$work"' EXIT
+  start_display || exit 2
+  prepare_wine
+fi
 
 passed=0
 failed=0
@@ -77,15 +106,10 @@ check_case() {
   diff -u --label expected --label checked "$work/check-expected" "$work/checked" >"$work/check-diff"
 }
 
-run_one() {
-  local script=$1 name=$2
-  local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
-  rm -rf "$case_dir" && mkdir -p "$case_dir"
-  cp "$script" "$case_dir/TEST.BAS"
-  if [ -d "${script%.bas}.files" ]; then cp "${script%.bas}.files"/* "$case_dir"/; fi
-  printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
+# run_in_sandbox SCRIPT: runs the case folder through vorna-run; sets status.
+run_in_sandbox() {
+  local script=$1 case_dir="$work/case"
   directive answers "$script" > "$work/answers"
-  directive expect "$script" > "$expected"
   local options=(--answers "$work/answers")
   if grep -q "' registry:" "$script"; then
     rm -rf "$work/root" && mkdir -p "$work/root"
@@ -93,20 +117,64 @@ run_one() {
       > "$work/root/registry.reg"
     options+=(--root "$work/root")
   fi
-  local problems=()
-  check_case "$case_dir" || problems+=("checker diagnostics differ")
-  local status=0
-  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$out" 2>"$err") ||
+  status=0
+  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$work/out" 2>"$work/err") ||
     status=$?
+}
+
+# run_under_wine SCRIPT: runs the case folder through vorna.exe -A; sets
+# status (as vorna-run numbers it) and takes the output from the log.
+run_under_wine() {
+  local script=$1 case_dir="$work/case"
+  { printf 'log test.log\r\n'; directive answers "$script" | sed 's/$/\r/'; } > "$case_dir/answers.txt"
+  status=0
+  (cd "$case_dir" && WINEDEBUG=-all timeout 120 wine "$runtime" -A answers.txt </dev/null \
+    >/dev/null 2>"$work/err") || status=$?
+  case $status in
+    $((1603 % 256))) status=1 ;;
+    $((1602 % 256))) status=3 ;;
+  esac
+  tr -d '\r' < "$case_dir/test.log" 2>/dev/null | sed -n 's/^[0-9-]* [0-9:]* console: //p' > "$work/out"
+}
+
+# Why a script does not run under Wine; the empty text when it does.
+sandbox_only() {
+  if grep -q "' registry:" "$1"; then echo "starts from a sandbox registry of its own"; fi
+  if [ "$(directive host "$1")" = sandbox ]; then echo "checks the sandbox's own behaviour"; fi
+}
+
+run_one() {
+  local script=$1 name=$2
+  local case_dir="$work/case" out="$work/out" err="$work/err" expected="$work/expected"
+  local reason
+  reason=$(sandbox_only "$script" | head -n1)
+  if [ "$host" = wine ] && [ -n "$reason" ]; then
+    echo "SKIP $name: $reason"
+    return
+  fi
+  rm -rf "$case_dir" && mkdir -p "$case_dir"
+  cp "$script" "$case_dir/TEST.BAS"
+  if [ -d "${script%.bas}.files" ]; then cp "${script%.bas}.files"/* "$case_dir"/; fi
+  printf 'TEST.BAS\r\n' > "$case_dir/STARTUP.CTL"
+  directive expect "$script" > "$expected"
   local problems=() expected_status
+  : >"$work/check-diff"
+  if [ "$host" = sandbox ]; then
+    check_case "$case_dir" || problems+=("checker diagnostics differ")
+    run_in_sandbox "$script"
+  else
+    run_under_wine "$script"
+  fi
   expected_status=$(directive exit "$script" | tail -n1)
   [ "$status" -eq "${expected_status:-0}" ] || problems+=("exit code $status")
   if ! diff -u --label expected --label actual "$expected" "$out" > "$work/diff"; then
     problems+=("output differs")
   fi
-  while IFS= read -r text; do
-    grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
-  done < <(directive stderr "$script")
+  if [ "$host" = sandbox ]; then
+    while IFS= read -r text; do
+      grep -qF -- "$text" "$err" || problems+=("stderr lacks: $text")
+    done < <(directive stderr "$script")
+  fi
   # Every answer a script gives must be asked for.
   if grep -q 'answers were not used' "$err"; then problems+=("unused answers"); fi
   if grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$err"; then
@@ -124,7 +192,9 @@ run_one() {
   sed 's/^/    /' "$err" | head -40
 }
 
-# The runner is the install disk of these runs (A:\vorna-run): no script may change it.
+# The runner is the install disk of the sandbox's runs (A:\vorna-run): no
+# script may change it. Under Wine the runtime runs from its own folder.
+[ "$host" = sandbox ] || runner=$runtime
 runner_sum=$(sha256sum "$runner")
 for script in "$here"/*/*.bas; do
   name=${script#"$here"/}
@@ -136,5 +206,5 @@ if [ "$(sha256sum "$runner")" != "$runner_sum" ]; then
   echo "FAIL the runner $runner changed during the run"
 fi
 
-echo "$passed passed, $failed failed ($build_dir)"
+echo "$passed passed, $failed failed ($build_dir, $host)"
 [ "$failed" -eq 0 ]

@@ -1,10 +1,10 @@
-#include "platform/portable/answers_file.h"
+#include "platform/answers/answers_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
+
+#include "tests/unit/fileset_fixture.h"
 
 namespace vorna::platform {
 namespace {
@@ -50,7 +50,7 @@ TEST(AnswersFileTest, UnknownKindNamesTheLine) {
   } catch (const AnswersError& error) {
     EXPECT_EQ(std::string(error.what()),
               "line 2: unknown question kind \"button\" (known: msgbox error input open save "
-              "license drive path quit progress)");
+              "license drive path quit progress log)");
   }
 }
 
@@ -59,22 +59,29 @@ TEST(AnswersFileTest, KindWithoutAnswerIsAnError) {
   EXPECT_THROW(AnswersFile::Parse("error   \t\n"), AnswersError);
 }
 
-TEST(AnswersFileTest, LoadReadsAFileAndNamesItInErrors) {
-  std::string path = testing::TempDir() + "answers_file_test.txt";
-  {
-    std::ofstream out(path);
-    out << "msgbox OK\nnonsense\n";
-  }
+TEST(AnswersFileTest, ALogLineNamesTheLogAndIsNoAnswer) {
+  AnswersFile file = AnswersFile::Parse("log C:\\Logs\\setup.log\nmsgbox OK\n");
+  EXPECT_EQ(file.logPath(), "C:\\Logs\\setup.log");
+  EXPECT_EQ(file.remaining(), 1u);
+  EXPECT_EQ(AnswersFile::Parse("msgbox OK").logPath(), "");
+  EXPECT_THROW(AnswersFile::Parse("log a.log\nlog b.log\n"), AnswersError);
+  EXPECT_THROW(AnswersFile::Parse("log\n"), AnswersError);
+}
+
+TEST(AnswersFileTest, ReadTakesTheFileThroughThePlatformAndNamesItInErrors) {
+  vorna::testing::SandboxPlatform sandbox;
+  vorna::testing::WriteHostFile(sandbox.Host("answers.txt"), "msgbox OK\nnonsense\n");
   try {
-    AnswersFile::Load(path);
+    AnswersFile::Read(sandbox.files, "C:\\answers.txt");
     FAIL() << "no error";
   } catch (const AnswersError& error) {
     EXPECT_EQ(std::string(error.what()),
-              path + ": line 2: unknown question kind \"nonsense\" " +
-                  "(known: msgbox error input open save license drive path quit progress)");
+              "C:\\answers.txt: line 2: unknown question kind \"nonsense\" "
+              "(known: msgbox error input open save license drive path quit progress log)");
   }
-  std::remove(path.c_str());
-  EXPECT_THROW(AnswersFile::Load(path), AnswersError);
+  EXPECT_THROW(AnswersFile::Read(sandbox.files, "C:\\none.txt"), AnswersError);
+  vorna::testing::WriteHostFile(sandbox.Host("answers.txt"), "license Agree\r\n");
+  EXPECT_EQ(AnswersFile::Read(sandbox.files, "C:\\answers.txt").remaining(), 1u);
 }
 
 }  // namespace

@@ -94,5 +94,34 @@ TEST(CommandLineTest, LongerNamesAreRefused) {
   EXPECT_NE(huge.refusal, "");
 }
 
+TEST(CommandLineTest, TheUnattendedSwitchTakesTheAnswersFileFirst) {
+  struct Case {
+    const char* text;
+    const char* answers;
+    const char* startup;
+  };
+  for (const Case& c :
+       {Case{"-A answers.txt", "answers.txt", "STARTUP.CTL"},
+        Case{"/a answers.txt setup2.ctl", "answers.txt", "setup2.ctl"},
+        Case{"-Aanswers.txt", "answers.txt", "STARTUP.CTL"},
+        Case{"-A \"C:\\My Answers\\a.txt\" my setup.ctl", "C:\\My Answers\\a.txt", "my setup.ctl"},
+        Case{"-A\t\"a b\"", "a b", "STARTUP.CTL"}}) {
+    CommandLine line = ParseCommandLine(c.text);
+    EXPECT_EQ(line.startupSwitch, StartupSwitch::Unattended) << c.text;
+    EXPECT_EQ(line.refusal, "") << c.text;
+    EXPECT_EQ(line.answersFile, c.answers) << c.text;
+    EXPECT_EQ(line.fileName, c.startup) << c.text;
+  }
+}
+
+TEST(CommandLineTest, TheUnattendedSwitchWithoutAFileIsRefused) {
+  for (const char* text : {"-A", "-A   ", "-A \"\" setup.ctl"}) {
+    EXPECT_EQ(ParseCommandLine(text).refusal, "The switch -A needs the name of an answers file.")
+        << text;
+  }
+  EXPECT_EQ(ParseCommandLine("-A \"C:\\x.txt").refusal,
+            "The name of the answers file has no closing quote.");
+}
+
 }  // namespace
 }  // namespace vorna

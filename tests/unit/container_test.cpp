@@ -25,6 +25,8 @@ Bytes BytesOf(const std::string& text) {
 }
 
 const std::string kStub = "MZ this stands for the program image";
+// A file that is no program and carries no install data: a bare runtime.
+const std::string kBareStub = "this stands for a bare runtime";
 
 // An image built by the packer's writer: stub, container, trailer.
 Bytes BuildImage(const std::vector<ContainerEntry>& entries, const std::string& key) {
@@ -191,7 +193,7 @@ TEST_F(ContainerTest, NameOf32CharactersFallsBackToAPlainFile) {
 }
 
 TEST_F(ContainerTest, WithoutMagicEveryNameIsAPlainFile) {
-  UseImage(BytesOf(kStub + std::string(40, 'x')));
+  UseImage(BytesOf(kBareStub + std::string(40, 'x')));
   folder_.Write("STARTUP.CTL", "INSTALL\r\n");
   ContainerReader reader(*platform::Current().files);
   EXPECT_FALSE(reader.hasContainer());
@@ -233,20 +235,37 @@ TEST_F(ContainerTest, TheEndRecordIsNeverAnEntry) {
   EXPECT_FALSE(second.OpenEntry("AFTER", "rb"));
 }
 
-TEST_F(ContainerTest, ARecordRunningPastTheFileEndsTheWalk) {
+// A directory that breaks off is a damaged setup: from then on nothing opens,
+// not even a plain file of the same name in the current folder.
+TEST_F(ContainerTest, ADirectoryThatBreaksOffOpensNothingMore) {
+  folder_.Write("LATER", "planted");
+  folder_.Write("OTHER", "planted");
+  folder_.Write("B", "planted");
   UseImage(BuildRawImage(
       {{2, "GOOD", "ok"}, {1000000, "BAD", "short"}, {1, "LATER", "x"}, {kEndRecordMarker, "", ""}},
       kInstallerKey));
   ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("GOOD", "rb"));
   EXPECT_EQ(ReadAllBytes(reader), "ok");
-  EXPECT_FALSE(reader.OpenEntry("BAD", "rb"));
   EXPECT_FALSE(reader.OpenEntry("LATER", "rb"));
-  // A directory without an end record and a name without terminator end it too.
+  EXPECT_EQ(reader.imageKind(), ImageKind::Damaged);
+  EXPECT_FALSE(reader.OpenEntry("GOOD", "rb"));
+  // A directory without an end record and a name without terminator break off too.
   UseImage(BuildRawImage({{1, "ONLY", "1"}}, kInstallerKey));
   EXPECT_FALSE(ContainerReader(*platform::Current().files).OpenEntry("OTHER", "rb"));
   UseImage(BuildRawImage({{1, std::string(32, 'L'), "1"}, {1, "B", "2"}}, kInstallerKey));
-  EXPECT_FALSE(ContainerReader(*platform::Current().files).OpenEntry("B", "rb"));
+  ContainerReader checked(*platform::Current().files);
+  EXPECT_FALSE(checked.CheckDirectory());
+  EXPECT_FALSE(checked.OpenEntry("B", "rb"));
+}
+
+TEST_F(ContainerTest, AProgramFileCutShortOpensNothing) {
+  folder_.Write("STARTUP.CTL", "PLANTED\r\n");
+  UseImage(BytesOf(kStub + std::string(40, 'x')));  // a program, but no trailer after it
+  ContainerReader reader(*platform::Current().files);
+  EXPECT_EQ(reader.imageKind(), ImageKind::Damaged);
+  EXPECT_FALSE(reader.CheckDirectory());
+  EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "r"));
 }
 
 TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
@@ -276,7 +295,7 @@ TEST_F(ContainerTest, ContainerLinesStopAfterLimitPlusOneBytes) {
 }
 
 TEST_F(ContainerTest, PlainFileLinesReadLikeTheCLibrary) {
-  UseImage(BytesOf(kStub));
+  UseImage(BytesOf(kBareStub));
   folder_.Write("TEXT", "AB\r\nCDEFG\nH");
   ContainerReader reader(*platform::Current().files);
   char line[10];

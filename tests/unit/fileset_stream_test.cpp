@@ -78,17 +78,20 @@ TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamage) {
     EXPECT_EQ(stream_.Locate(), FileSetPlace::Damaged) << offset;
     EXPECT_FALSE(stream_.HasFile());
   }
-  testing::WriteHostFile(sandbox_.Host("SETUP.EXE"), "short");
+  testing::WriteHostFile(sandbox_.Host("SETUP.EXE"), "MZ short");
   ASSERT_TRUE(stream_.Open());
-  EXPECT_EQ(stream_.Locate(), FileSetPlace::Damaged);
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Damaged);  // a program file cut short
+  testing::WriteHostFile(sandbox_.Host("SETUP.EXE"), "no program");
+  ASSERT_TRUE(stream_.Open());
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Absent);
 }
 
 TEST_F(FileSetStreamTest, PastTheEndBytesAreMinusOneAndBitsAreOne) {
   OpenOver({0x81});
-  // Read to the end of the file (the trailer is the last data).
+  // Read to the end of the set: the trailer after it is no set data.
   int reads = 0;
   while (stream_.ReadByte() != -1) ++reads;
-  EXPECT_EQ(reads, 17);
+  EXPECT_EQ(reads, 1);
   EXPECT_TRUE(stream_.AtEnd());
   EXPECT_EQ(stream_.ReadByte(), -1);
   uint8_t block[3] = {0, 0, 0};
@@ -107,11 +110,11 @@ TEST_F(FileSetStreamTest, BitsComeMostSignificantFirst) {
   EXPECT_EQ(stream_.ReadBit(), 0);
   EXPECT_EQ(stream_.ReadBit(), 1);
   stream_.Align();
-  EXPECT_EQ(stream_.ReadByte(), 0x56);  // "VORNA" trailer follows: 'V'
+  EXPECT_EQ(stream_.ReadByte(), -1);  // the trailer follows, and is no set data
 }
 
 TEST_F(FileSetStreamTest, EightBitsAfterThreeSingleBitsSpanTwoBytes) {
-  OpenOver({0xB5, 0x3C});
+  OpenOver({0xB5, 0x3C, 0x56});
   EXPECT_EQ(stream_.ReadBit(), 1);
   EXPECT_EQ(stream_.ReadBit(), 0);
   EXPECT_EQ(stream_.ReadBit(), 1);
@@ -178,9 +181,8 @@ TEST_F(FileSetStreamTest, BitsHandedBackSurviveANewBlockBeingLoaded) {
 TEST_F(FileSetStreamTest, AReadErrorIsShownOnceAndEndsTheData) {
   sandbox_.WriteImage(std::vector<uint8_t>(10, 0x11));
   ASSERT_TRUE(stream_.Open());
-  // The first read is the trailer's, the second the first load of the data.
-  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);
   ASSERT_EQ(stream_.Locate(), FileSetPlace::Found);
+  sandbox_.files.faults().FailNth(platform::FaultKind::Read, 1);  // the first load of the data
   EXPECT_EQ(stream_.ReadByte(), -1);
   EXPECT_TRUE(stream_.failed());
   EXPECT_FALSE(stream_.AtEnd());

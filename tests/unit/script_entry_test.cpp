@@ -13,11 +13,11 @@
 #include "host/portable/sandbox_setup.h"
 #include "host/startup/startup_control.h"
 #include "installdata/scramble.h"
+#include "platform/answers/answer_source.h"
+#include "platform/answers/answered_interaction.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
-#include "platform/portable/answer_source.h"
 #include "platform/portable/portable_files.h"
-#include "platform/portable/portable_interaction.h"
 #include "platform/portable/portable_system.h"
 #include "script/program.h"
 #include "tools/pack/authoring/container_writer.h"
@@ -45,10 +45,9 @@ class ScriptEntryTest : public testing::Test {
   void Install(const std::string& programPath = "") {
     files_ = std::make_unique<platform::PortableFileSystem>(
         root_, programPath.empty() ? root_ + "/no-such-setup.exe" : programPath);
-    source_ =
-        std::make_unique<platform::AnswerSource>(platform::AnswersFile(), nullptr, transcript_);
-    interaction_ = std::make_unique<platform::PortableInteraction>(
-        *source_, [](const std::string&) { throw BadAnswer{}; });
+    source_ = std::make_unique<platform::AnswerSource>(platform::AnswersFile(), transcript_);
+    interaction_ = std::make_unique<platform::AnsweredInteraction>(
+        *source_, [](const platform::AnswersError&) { throw BadAnswer{}; });
     platform::Platform machine;
     machine.files = files_.get();
     machine.system = &system_;
@@ -75,7 +74,7 @@ class ScriptEntryTest : public testing::Test {
   platform::PortableSystem system_{stderr};
   std::unique_ptr<platform::PortableFileSystem> files_;
   std::unique_ptr<platform::AnswerSource> source_;
-  std::unique_ptr<platform::PortableInteraction> interaction_;
+  std::unique_ptr<platform::AnsweredInteraction> interaction_;
 };
 
 TEST_F(ScriptEntryTest, CommentsAndEmptyLinesAreSkippedAndNamesLoadOnce) {

@@ -11,6 +11,8 @@
 #include "tools/pack/authoring/fileset_writer.h"
 #include "tools/pack/authoring/host_names.h"
 #include "tools/pack/authoring/line_ends.h"
+#include "tools/pack/authoring/product_identity.h"
+#include "tools/pack/authoring/version_block.h"
 #include "tools/pack/build_refusals.h"
 #include "tools/pack/check_command.h"
 #include "tools/pack/commands.h"
@@ -131,11 +133,90 @@ std::vector<uint8_t> PackFileSet(const std::string& folder) {
   return fileSet;
 }
 
+/// The product's identity the options give; the execution level is admin
+/// unless one is named.
+authoring::ProductIdentity IdentityFrom(const Options& options) {
+  authoring::ProductIdentity identity;
+  identity.product = options.Optional("product");
+  identity.version = options.Optional("version");
+  identity.company = options.Optional("company");
+  identity.copyright = options.Optional("copyright");
+  if (identity.product.empty()) {
+    for (const char* name : {"version", "company", "copyright"}) {
+      if (!options.Optional(name).empty()) {
+        throw UsageError(std::string("--") + name +
+                         " describes the product: name it with --product");
+      }
+    }
+  } else if (identity.version.empty()) {
+    throw UsageError("--product needs its --version (1.2.3)");
+  } else {
+    try {
+      authoring::ParseVersionNumbers(identity.version);
+    } catch (const std::runtime_error& error) {
+      throw PackError(error.what());
+    }
+  }
+  std::string level = options.Optional("execution-level");
+  if (!level.empty()) {
+    std::optional<authoring::ExecutionLevel> parsed = authoring::ParseExecutionLevel(level);
+    if (!parsed)
+      throw UsageError("--execution-level is admin, highest or user, not '" + level + "'");
+    identity.level = *parsed;
+  }
+  std::string icon = options.Optional("icon");
+  if (!icon.empty()) identity.icon = ReadWholeFile(icon);
+  return identity;
+}
+
+bool GivesIdentity(const Options& options) {
+  for (const char* name : {"product", "icon", "execution-level"}) {
+    if (!options.Optional(name).empty()) return true;
+  }
+  return false;
+}
+
+/// Appends the stub with the product's identity in its resources, and asks
+/// for the image's checksum. A stand-in whose program headers stop short
+/// (the tests' stubs) goes in as it is, with a note, unless an identity is
+/// asked for.
+void AppendStub(authoring::ImageWriter& writer, const fs::path& stub,
+                const authoring::ProductIdentity& identity, bool identityGiven) {
+  std::vector<uint8_t> bytes = ReadWholeFile(stub);
+  std::optional<authoring::PeFile> program = authoring::PeFile::Parse(bytes);
+  if (!program) {
+    if (identityGiven) {
+      throw PackError("the stub '" + stub.string() +
+                      "' has incomplete program headers: it cannot carry the product's identity");
+    }
+    std::fprintf(stderr,
+                 "vorna-pack: the stub '%s' has incomplete program headers: the setup "
+                 "carries no version, icon or manifest\n",
+                 stub.string().c_str());
+    writer.AppendBytes(bytes.data(), bytes.size());
+    return;
+  }
+  if (program->DirectorySize(authoring::PeDirectory::Security) > 0) {
+    std::fprintf(stderr,
+                 "vorna-pack: the stub's signature was removed: sign the setup after "
+                 "packing\n");
+  }
+  try {
+    authoring::PeFile stamped = authoring::StampIdentity(std::move(*program), identity);
+    writer.StampChecksum(stamped.checksumOffset());
+    writer.AppendBytes(stamped.bytes().data(), stamped.bytes().size());
+  } catch (const std::runtime_error& error) {
+    throw PackError(error.what());
+  }
+}
+
 }  // namespace
 
 void BuildCommand(const std::vector<std::string>& args) {
-  const Options options =
-      ParseOptions(args, {"stub", "scripts", "out", "files"}, {"no-check", "verbose"});
+  const Options options = ParseOptions(args,
+                                       {"stub", "scripts", "out", "files", "product", "version",
+                                        "company", "copyright", "icon", "execution-level"},
+                                       {"no-check", "verbose"});
   if (!options.positional.empty()) {
     throw UsageError("unexpected argument '" + options.positional[0] + "'");
   }
@@ -145,6 +226,7 @@ void BuildCommand(const std::vector<std::string>& args) {
   const std::string files = options.Optional("files");
   RefuseOutput(out, files);
   RefuseStub(stub, out);
+  const authoring::ProductIdentity identity = IdentityFrom(options);
 
   std::vector<ContainerEntry> entries = CollectEntries(scripts);
   const std::string problem = authoring::CheckEntries(entries);
@@ -162,10 +244,9 @@ void BuildCommand(const std::vector<std::string>& args) {
 
   std::error_code error;
   if (out.has_parent_path()) fs::create_directories(out.parent_path(), error);
-  std::ifstream stubIn(stub, std::ios::binary);
   OutputFile output(out);
   authoring::ImageWriter writer(output.stream());
-  writer.AppendStream(stubIn);
+  AppendStub(writer, stub, identity, GivesIdentity(options));
   writer.AppendContainer(entries, kInstallerKey);
   if (!files.empty()) {
     writer.MarkFileSet();

@@ -16,6 +16,7 @@
 #include "tools/pack/authoring/host_names.h"
 #include "tools/pack/commands.h"
 #include "tools/pack/image_platform.h"
+#include "tools/pack/layout_check.h"
 #include "tools/pack/options.h"
 #include "tools/pack/terminal_progress.h"
 
@@ -36,8 +37,9 @@ uint32_t OpenFileSet(FileSetStream& stream, const std::string& image) {
   if (!stream.Open()) throw PackError("cannot open '" + image + "'");
   FileSetPlace place = stream.Locate();
   if (place == FileSetPlace::Absent) throw PackError(image + ": the image has no file set");
-  if (place == FileSetPlace::Damaged)
-    throw PackError(image + ": the trailer points outside the image");
+  if (place == FileSetPlace::Damaged) {
+    throw PackError(image + ": damaged: the file set cannot be found");
+  }
   return ReadSetTotal(stream);
 }
 
@@ -113,6 +115,7 @@ void VerifyCommand(const std::vector<std::string>& args) {
   const Options options = ParseOptions(args, {});
   if (options.positional.size() != 1) throw UsageError("verify needs exactly one image");
   const std::string& image = options.positional[0];
+  if (ReportLayoutProblems(image) > 0) throw PackError(image + ": the image is damaged");
   ImagePlatform machine(image, "");
   FileSetStream stream(machine.machine(), machine.imagePath());
   uint32_t total = OpenFileSet(stream, image);

@@ -7,6 +7,7 @@
 #include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/authoring/host_names.h"
 #include "tools/pack/commands.h"
+#include "tools/pack/layout_check.h"
 #include "tools/pack/options.h"
 
 namespace vorna::pack {
@@ -27,6 +28,9 @@ void ListCommand(const std::vector<std::string>& args) {
     std::printf("%10lu  %s\n", static_cast<unsigned long>(entry.size),
                 authoring::Printable(entry.name).c_str());
   }
+  for (const std::string& line : DescribeProgram(path)) std::printf("%s\n", line.c_str());
+  std::string signature = DescribeSignature(path);
+  if (!signature.empty()) std::printf("%s\n", signature.c_str());
   std::printf("%zu entries; container at %lu; ", directory.entries.size(),
               static_cast<unsigned long>(directory.base));
   if (directory.fileSetOffset == 0) {

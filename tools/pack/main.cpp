@@ -15,6 +15,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: vorna-pack build --stub FILE --scripts DIR --out FILE [--files DIR] [--no-check] [-v]\n"
+    "                        [--product NAME --version X.Y.Z [--company NAME] [--copyright TEXT]]\n"
+    "                        [--icon FILE.ico] [--execution-level admin|highest|user]\n"
     "       vorna-pack check SCRIPTS-DIR|IMAGE\n"
     "       vorna-pack new DIR\n"
     "       vorna-pack list IMAGE\n"

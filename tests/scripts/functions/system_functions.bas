@@ -5,6 +5,7 @@
 ' stderr: Continue?
 ' stderr: [message box] "A:\
 ' stderr: [shell] not started in the sandbox: notepad.exe
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT "["; ENVIRON("VORNA_SURELY_NOT_SET"); "]" ' expect: []

@@ -1,4 +1,5 @@
 ' The install object's fields and path words, as global names of the language.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT "["; PROGRAMNAME; "]" ' expect: []

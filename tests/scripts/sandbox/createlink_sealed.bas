@@ -4,6 +4,7 @@
 ' stderr: shortcut not written: the path is longer than 259 characters
 ' stderr: shortcut not written: no drive holds \\server\share\x.lnk
 ' stderr: shortcut C:\Up.lnk -> C:\APP.EXE "climbed"
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   CREATELINK "C:\APP.EXE", "A:\Setup.lnk", "on the install disk"

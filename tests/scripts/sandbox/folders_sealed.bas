@@ -1,6 +1,7 @@
 ' MKDIR, RMDIR and CHDIR: no folder is made on or removed from the install
 ' disk A:, no path leads out of the sandbox, and a folder path longer than
 ' Windows creates is not created.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   MKDIR "A:\NEW\FOLDER"

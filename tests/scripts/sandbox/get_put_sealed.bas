@@ -1,6 +1,7 @@
 ' GET and PUT: the install disk A: cannot be opened for records, so no
 ' record is ever written there; records written through a climbing path land
 ' inside the sandbox.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   DIM R AS LONG

@@ -1,5 +1,6 @@
 ' KILL and NAME: nothing on the install disk A: is deleted or renamed, nothing
 ' is moved onto it, and no path leads out of the sandbox.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   OPEN "C:\MINE.TXT" FOR OUTPUT AS #1

@@ -2,6 +2,7 @@
 ' file there) is read-only, nothing is created on it, and no path leads out
 ' of the sandbox. Each failed OPEN is "Disk"; a division by zero between two
 ' checks gives each check its own error.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT

@@ -1,6 +1,7 @@
 ' REGSVR32: the sandbox loads no library, from the install disk or anywhere.
 ' stderr: library not registered: the sandbox cannot load A:\vorna-run
 ' stderr: library not unregistered: the sandbox cannot load ..\..\..\lib.dll
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT REGSVR32("A:\vorna-run", "R") ' expect: false

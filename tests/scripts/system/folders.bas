@@ -7,6 +7,7 @@
 ' answers: error Ignore
 ' stderr: message: Disk Error
 ' stderr: message: Illegal Use Error
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT

@@ -3,6 +3,7 @@
 ' answers: error Ignore
 ' stderr: message: Type Mismatch Error
 ' stderr: message: Illegal Use Error
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT SPECIALFOLDER("DESKTOP") ' expect: C:\Users\Public\Desktop

@@ -13,35 +13,40 @@ namespace vorna::authoring {
 namespace {
 
 uint64_t StreamSize(std::istream& in) {
+  in.clear();
   in.seekg(0, std::ios::end);
   auto size = in.tellg();
   if (size < 0) throw std::runtime_error("cannot read the image");
   return static_cast<uint64_t>(size);
 }
 
-Trailer ReadImageTrailer(std::istream& in, uint64_t size) {
-  uint8_t bytes[kTrailerSize];
-  Trailer trailer;
-  if (size >= kTrailerSize) {
-    in.seekg(static_cast<std::streamoff>(size - kTrailerSize));
-    in.read(reinterpret_cast<char*>(bytes), sizeof bytes);
-  }
-  if (size < kTrailerSize || !in || !DecodeTrailer(bytes, &trailer)) {
-    throw std::runtime_error("no install data: the trailer's magic \"VORNA\" is missing");
-  }
-  return trailer;
-}
-
 }  // namespace
 
-ImageDirectory ReadImageDirectory(std::istream& in, const std::string& key) {
+ImageLayout InspectImageStream(std::istream& in) {
   const uint64_t size = StreamSize(in);
-  const Trailer trailer = ReadImageTrailer(in, size);
-  ImageDirectory directory{trailer.base, trailer.fileSetOffset, {}};
-  const uint64_t end = size - kTrailerSize;
+  ReadAt read = [&in, size](uint64_t offset, uint8_t* bytes, size_t count) {
+    if (offset > size || count > size - offset) return false;
+    in.clear();
+    in.seekg(static_cast<std::streamoff>(offset));
+    return static_cast<bool>(
+        in.read(reinterpret_cast<char*>(bytes), static_cast<std::streamsize>(count)));
+  };
+  return InspectImage(read, size);
+}
+
+ImageDirectory ReadImageDirectory(std::istream& in, const std::string& key) {
+  const ImageLayout layout = InspectImageStream(in);
+  if (layout.kind == ImageKind::BareRuntime) {
+    throw std::runtime_error("no install data: a program file with nothing after it");
+  }
+  if (layout.kind == ImageKind::Damaged) throw std::runtime_error("damaged: " + layout.problem);
+  const Trailer trailer = layout.trailer;
+  ImageDirectory directory{trailer.base, trailer.fileSetOffset, {}, layout};
+  const uint64_t end = layout.trailerOffset;
   uint64_t offset = trailer.base;
   for (;;) {
     uint8_t record[kDirectoryRecordSize];
+    in.clear();
     in.seekg(static_cast<std::streamoff>(offset));
     if (offset + sizeof record > end || !in.read(reinterpret_cast<char*>(record), sizeof record)) {
       throw std::runtime_error("damaged directory: no end record");

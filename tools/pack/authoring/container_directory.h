@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "installdata/image_layout.h"
+
 namespace vorna::authoring {
 
 /// One directory record as found in an image.
@@ -21,11 +23,15 @@ struct ImageDirectory {
   uint32_t base = 0;
   uint32_t fileSetOffset = 0;
   std::vector<DirectoryEntry> entries;
+  ImageLayout layout;
 };
 
-/// Reads the trailer and walks the directory up to the end record. Throws
-/// std::runtime_error with a one-line reason for an image without the magic
-/// or with a damaged directory.
+/// Where the image's install data lies, as the runtime finds it (image_layout.h).
+ImageLayout InspectImageStream(std::istream& image);
+
+/// Finds the trailer as the runtime does and walks the directory up to the
+/// end record. Throws std::runtime_error with a one-line reason for an image
+/// without install data, a damaged image or a damaged directory.
 ImageDirectory ReadImageDirectory(std::istream& image, const std::string& key);
 
 }  // namespace vorna::authoring

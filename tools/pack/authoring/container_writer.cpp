@@ -15,6 +15,8 @@ namespace vorna::authoring {
 
 namespace {
 
+constexpr uint64_t kSignatureAlignment = 8;
+
 // The reader compares names upper-cased by the "C" locale's rules.
 std::string UpperCased(const std::string& text) {
   std::string upper = text;
@@ -77,7 +79,13 @@ void ImageWriter::AppendStream(std::istream& in) {
 void ImageWriter::AppendBytes(const void* bytes, size_t size) {
   out_.write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
   if (!out_) throw std::runtime_error("cannot write the output");
+  if (checksum_) checksum_->Add(static_cast<const uint8_t*>(bytes), size);
   offset_ += size;
+}
+
+void ImageWriter::StampChecksum(uint64_t fieldOffset) {
+  checksum_.emplace(fieldOffset);
+  checksumField_ = fieldOffset;
 }
 
 void ImageWriter::AppendContainer(const std::vector<ContainerEntry>& entries,
@@ -94,9 +102,23 @@ void ImageWriter::MarkFileSet() {
 
 void ImageWriter::Finish() {
   if (!hasContainer_) throw std::logic_error("an install image needs a container");
+  // A program image ends at a multiple of 8 bytes: a signature then follows
+  // it directly, and every way of computing the checksum agrees on it.
+  if (checksum_) {
+    const uint8_t zeros[kSignatureAlignment] = {};
+    AppendBytes(zeros, (kSignatureAlignment - (offset_ + kTrailerSize) % kSignatureAlignment) %
+                           kSignatureAlignment);
+  }
   OffsetForTrailer("the trailer");
   auto trailer = EncodeTrailer(Trailer{base_, fileSetOffset_});
   AppendBytes(trailer.data(), trailer.size());
+  if (checksum_) {
+    uint8_t field[4];
+    WriteLittleEndian32(field, checksum_->Value());
+    out_.seekp(static_cast<std::streamoff>(checksumField_));
+    out_.write(reinterpret_cast<const char*>(field), sizeof field);
+    out_.seekp(0, std::ios::end);
+  }
   out_.flush();
   if (!out_) throw std::runtime_error("cannot write the output");
 }

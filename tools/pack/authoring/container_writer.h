@@ -5,8 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "tools/pack/authoring/pe_file.h"
 
 namespace vorna::authoring {
 
@@ -40,8 +43,14 @@ class ImageWriter {
   void AppendContainer(const std::vector<ContainerEntry>& entries, const std::string& key);
   /// Notes that the file set starts at the current offset (bytes follow with AppendBytes).
   void MarkFileSet();
-  /// Appends the trailer; the image is complete.
+  /// Appends the trailer; the image is complete. With a checksum field
+  /// asked for (a program image), zeros first make the image end at a
+  /// multiple of 8 bytes, and its PE checksum is then written into the field.
   void Finish();
+  /// Asks for the PE checksum of the whole image to be written into the 4
+  /// bytes at fieldOffset (the stub's checksum field) when it is complete;
+  /// called before anything is appended.
+  void StampChecksum(uint64_t fieldOffset);
   /// Bytes written so far.
   uint64_t offset() const { return offset_; }
 
@@ -49,6 +58,8 @@ class ImageWriter {
   uint32_t OffsetForTrailer(const char* what) const;
 
   std::ostream& out_;
+  std::optional<PeChecksum> checksum_;
+  uint64_t checksumField_ = 0;
   uint64_t offset_ = 0;
   uint32_t base_ = 0;
   uint32_t fileSetOffset_ = 0;

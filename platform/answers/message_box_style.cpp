@@ -1,4 +1,4 @@
-#include "platform/portable/message_box_style.h"
+#include "platform/answers/message_box_style.h"
 
 #include "platform/interaction.h"
 

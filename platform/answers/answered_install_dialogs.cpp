@@ -1,13 +1,11 @@
-#include "platform/portable/portable_install_dialogs.h"
-
-#include <poll.h>
-#include <unistd.h>
+#include "platform/answers/answered_install_dialogs.h"
 
 #include <cctype>
+#include <chrono>
+#include <thread>
 
-#include "platform/portable/portable_console.h"
-#include "platform/portable/portable_interaction.h"
-#include "platform/portable/terminal_copy_progress.h"
+#include "platform/answers/answered_interaction.h"
+#include "platform/answers/terminal_copy_progress.h"
 
 namespace vorna::platform {
 
@@ -16,6 +14,8 @@ namespace {
 constexpr size_t kLicenceLinesShown = 12;
 constexpr int kTickMilliseconds = 100;
 constexpr int kLetterIds = 100;  // drive letter choices are 100 + their index
+constexpr const char* kPathLabel =
+    "Please select the directory that you wish to install this program into.";
 
 std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
@@ -60,31 +60,31 @@ std::vector<std::string> ShownLines(const std::string& text, size_t limit) {
   return lines;
 }
 
-PortableInstallDialogs::PortableInstallDialogs(AnswerSource& answers, Interaction& boxes)
+AnsweredInstallDialogs::AnsweredInstallDialogs(AnswerSource& answers, Interaction& boxes)
     : answers_(answers), boxes_(boxes) {}
 
-bool PortableInstallDialogs::ConfirmQuit() {
+bool AnsweredInstallDialogs::ConfirmQuit() {
   ChoiceQuestion question{
-      question::kQuit, Quoted(kQuitCaption), {kQuitText}, {{"Yes", 1}, {"No", 0}}, 0};
+      question::kQuit, kQuitCaption, {kQuitText}, {{"Yes", 1}, {"No", 0}}, 0, ""};
   return answers_.Choose(question) == 1;
 }
 
-int PortableInstallDialogs::Licence(const LicenceDialogRequest& request) {
+int AnsweredInstallDialogs::Licence(const LicenceDialogRequest& request) {
   // Cancel is the licence dialog's default button.
   ChoiceQuestion question{question::kLicence,
-                          Quoted(kLicenceCaption),
+                          kLicenceCaption,
                           ShownLines(request.text, kLicenceLinesShown),
                           {{"Agree", kDialogAccepted}, {"Cancel", -1}},
-                          1};
+                          1,
+                          ""};
   for (;;) {
     if (answers_.Choose(question) == kDialogAccepted) return kDialogAccepted;
     if (ConfirmQuit()) return kDialogQuit;
   }
 }
 
-int PortableInstallDialogs::Drive(const DriveDialogRequest& request) {
-  ChoiceQuestion question{
-      question::kDrive, Quoted(request.caption), {}, {{"OK", 1}, {"Cancel", 2}}, 0};
+int AnsweredInstallDialogs::Drive(const DriveDialogRequest& request) {
+  ChoiceQuestion question{question::kDrive, request.caption, {}, {{"OK", 1}, {"Cancel", 2}}, 0, ""};
   for (size_t i = 0; i < request.drives.size(); ++i) {
     question.choices.push_back({std::string(1, request.drives[i].letter), kLetterIds + int(i)});
   }
@@ -115,22 +115,25 @@ int PortableInstallDialogs::Drive(const DriveDialogRequest& request) {
   }
 }
 
-std::optional<std::string> PortableInstallDialogs::AskPath(const PathDialogRequest& request,
+std::optional<std::string> AnsweredInstallDialogs::AskPath(const PathDialogRequest& request,
                                                            const std::string& shown,
                                                            bool okIsDefault) {
   std::ostream& out = answers_.transcript();
-  out << "[" << DescribeQuestionKind(question::kPath) << "] " << Quoted(request.caption) << "\n"
-      << "  Please select the directory that you wish to install this program into.\n"
-      << "  path: " << shown << "\n  buttons: OK/Cancel\n";
+  const std::vector<std::string> details{kPathLabel, "path: " + shown};
+  out << "[" << DescribeQuestionKind(question::kPath) << "] " << Quoted(request.caption) << "\n";
+  for (const std::string& detail : details) out << "  " << detail << "\n";
+  out << "  buttons: OK/Cancel\n";
   std::optional<std::string> text;
   std::string how;
-  if (std::optional<AnswerLine> line = answers_.TakeFor(question::kPath)) {
+  std::optional<AnswerLine> line = answers_.TakeFor(question::kPath);
+  if (!line) answers_.NoLineFor(question::kPath, request.caption, details);
+  if (line) {
     text = PathAnswerText(line->answer, shown);
     how = "answers file line " + std::to_string(line->lineNumber);
   } else if (answers_.terminal() != nullptr) {
     out << "  answer (a folder, Enter = the path shown, Cancel): ";
     out.flush();
-    std::optional<std::string> reply = ReadTextLine(answers_.terminal());
+    std::optional<std::string> reply = answers_.terminal()->ReadLine();
     text = !reply           ? std::nullopt
            : reply->empty() ? std::optional<std::string>(shown)
                             : PathAnswerText(*reply, shown);
@@ -148,7 +151,7 @@ std::optional<std::string> PortableInstallDialogs::AskPath(const PathDialogReque
   return text;
 }
 
-int PortableInstallDialogs::Path(const PathDialogRequest& request) {
+int AnsweredInstallDialogs::Path(const PathDialogRequest& request) {
   std::string shown = request.path.substr(0, request.maxLength);
   bool refused = false;
   for (;;) {
@@ -166,19 +169,13 @@ int PortableInstallDialogs::Path(const PathDialogRequest& request) {
   }
 }
 
-bool PortableInstallDialogs::CancelTyped(int waitMilliseconds) {
-  std::FILE* terminal = answers_.terminal();
-  if (terminal == nullptr || !terminalOpen_) {
-    usleep(static_cast<useconds_t>(waitMilliseconds) * 1000);
-    return false;
-  }
-  pollfd ready{fileno(terminal), POLLIN, 0};
-  if (poll(&ready, 1, waitMilliseconds) <= 0) return false;
-  if (!ReadTextLine(terminal)) terminalOpen_ = false;
-  return terminalOpen_;
+bool AnsweredInstallDialogs::CancelTyped(int waitMilliseconds) {
+  if (AnswerTerminal* terminal = answers_.terminal()) return terminal->LineTyped(waitMilliseconds);
+  std::this_thread::sleep_for(std::chrono::milliseconds(waitMilliseconds));
+  return false;
 }
 
-int PortableInstallDialogs::Progress(const ProgressDialogRequest& request) {
+int AnsweredInstallDialogs::Progress(const ProgressDialogRequest& request) {
   std::ostream& out = answers_.transcript();
   out << "[" << DescribeQuestionKind(question::kProgress) << "] " << Quoted(request.caption)
       << "\n  Installing please wait...\n  buttons: Cancel"
@@ -195,7 +192,7 @@ int PortableInstallDialogs::Progress(const ProgressDialogRequest& request) {
   }
   CopyJob& job = *request.job;
   job.Start();
-  TerminalCopyProgress bar(out, isatty(fileno(stderr)) != 0);
+  TerminalCopyProgress bar(out, answers_.liveTranscript());
   while (cancel || !job.Ended()) {
     if (cancel) {
       job.Pause();

@@ -1,6 +1,6 @@
 // The Open and Save As dialogs of the portable runner: answers, transcript and
 // how a chosen path fills the dialog record.
-#include "platform/portable/portable_file_dialog.h"
+#include "platform/answers/answered_file_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,8 @@
 #include <sstream>
 #include <string>
 
-#include "platform/portable/portable_interaction.h"
+#include "platform/answers/answered_interaction.h"
+#include "tests/unit/typed_terminal.h"
 
 namespace vorna::platform {
 namespace {
@@ -40,30 +41,22 @@ struct Record {
   char defaultExtension[8] = "";
 };
 
-class PortableFileDialogTest : public ::testing::Test {
+class AnsweredFileDialogTest : public ::testing::Test {
  protected:
   void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    if (terminalInput != nullptr) {
-      terminal_ = std::tmpfile();
-      std::fputs(terminalInput, terminal_);
-      std::rewind(terminal_);
-    }
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), terminal_, transcript_);
-    interaction_ = std::make_unique<PortableInteraction>(
-        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
+                                             terminal_.Policy(terminalInput));
+    interaction_ = std::make_unique<AnsweredInteraction>(
+        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
-  void TearDown() override {
-    if (terminal_ != nullptr) std::fclose(terminal_);
-  }
-
-  std::FILE* terminal_ = nullptr;
+  vorna::testing::TypedTerminal terminal_;
   std::ostringstream transcript_;
   std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<PortableInteraction> interaction_;
+  std::unique_ptr<AnsweredInteraction> interaction_;
   Record r_;
 };
 
-TEST_F(PortableFileDialogTest, AnswersFileGivesThePathOrCancel) {
+TEST_F(AnsweredFileDialogTest, AnswersFileGivesThePathOrCancel) {
   Use("open OK C:\\Data\\notes.txt\nsave cancel\nopen OK\nopen CANCEL\n");
   std::strcpy(r_.file, "start.txt");
   std::strcpy(r_.initialDir, "C:\\Data");
@@ -91,7 +84,7 @@ TEST_F(PortableFileDialogTest, AnswersFileGivesThePathOrCancel) {
   EXPECT_NE(transcript_.str().find("answer: OK \"\" (default)"), std::string::npos);
 }
 
-TEST_F(PortableFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
+TEST_F(AnsweredFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
   Use("msgbox OK\n");
   try {
     interaction_->OpenFileDialog(r_.record);
@@ -105,7 +98,7 @@ TEST_F(PortableFileDialogTest, AnswerOfAnotherKindEndsTheRun) {
   EXPECT_THROW(interaction_->SaveFileDialog(r_.record), BadAnswer) << "the button word is missing";
 }
 
-TEST_F(PortableFileDialogTest, TerminalAnswers) {
+TEST_F(AnsweredFileDialogTest, TerminalAnswers) {
   Use("", "D:\\x.bin\n\n");
   std::strcpy(r_.title, "Where to?");
   ASSERT_TRUE(interaction_->SaveFileDialog(r_.record));
@@ -116,7 +109,7 @@ TEST_F(PortableFileDialogTest, TerminalAnswers) {
   EXPECT_STREQ(r_.file, "D:\\x.bin");
 }
 
-TEST_F(PortableFileDialogTest, ChosenPathsAreCompletedAsTheDialogWould) {
+TEST_F(AnsweredFileDialogTest, ChosenPathsAreCompletedAsTheDialogWould) {
   std::strcpy(r_.initialDir, "C:\\Docs\\");
   std::strcpy(r_.defaultExtension, "txt");
   ASSERT_TRUE(FillFileDialogRecord(r_.record, "report"));
@@ -133,7 +126,7 @@ TEST_F(PortableFileDialogTest, ChosenPathsAreCompletedAsTheDialogWould) {
   EXPECT_EQ(r_.record.fileExtension, 0);
 }
 
-TEST_F(PortableFileDialogTest, APathThatDoesNotFitFailsAndChangesNothing) {
+TEST_F(AnsweredFileDialogTest, APathThatDoesNotFitFailsAndChangesNothing) {
   std::strcpy(r_.file, "kept");
   std::string longest(sizeof r_.file - 1, 'a');
   EXPECT_FALSE(FillFileDialogRecord(r_.record, longest + "a"));

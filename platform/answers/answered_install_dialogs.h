@@ -1,5 +1,5 @@
-// The install dialogs of the portable runner. Each becomes a question in the
-// transcript, answered from the answers file, the terminal or its default:
+// The install dialogs answered without a window. Each becomes a question in
+// the transcript, answered from the answers file, the terminal or its default:
 //
 //   license Agree | license Cancel
 //   drive OK | drive D | drive Cancel       (a letter selects it and presses OK)
@@ -13,21 +13,22 @@
 // next default, so that a run without answers always ends.
 #pragma once
 
+#include "platform/answers/answer_source.h"
 #include "platform/install_dialogs.h"
 #include "platform/interaction.h"
-#include "platform/portable/answer_source.h"
 
 namespace vorna::platform {
 
-class PortableInstallDialogs {
+class AnsweredInstallDialogs {
  public:
   /// Dialogs asking through answers; their message boxes go to boxes.
-  PortableInstallDialogs(AnswerSource& answers, Interaction& boxes);
+  AnsweredInstallDialogs(AnswerSource& answers, Interaction& boxes);
 
   int Licence(const LicenceDialogRequest& request);
   int Drive(const DriveDialogRequest& request);
   int Path(const PathDialogRequest& request);
-  /// Runs the copy job with a bar on the transcript.
+  /// Runs the copy job with a bar on the transcript; the copy needs no
+  /// answer (a "progress Cancel" line presses Cancel as it starts).
   int Progress(const ProgressDialogRequest& request);
   /// The quit question: "quit Yes" or "quit No"; Yes by default.
   bool ConfirmQuit();
@@ -36,12 +37,12 @@ class PortableInstallDialogs {
   /// The path dialog's answer: the text to try, or nullopt for Cancel.
   std::optional<std::string> AskPath(const PathDialogRequest& request, const std::string& shown,
                                      bool okIsDefault);
-  /// True when a line was typed on the terminal within the wait (a Cancel press).
+  /// True when a line was typed on the terminal within the wait (a Cancel
+  /// press); without a terminal the wait passes.
   bool CancelTyped(int waitMilliseconds);
 
   AnswerSource& answers_;
   Interaction& boxes_;
-  bool terminalOpen_ = true;
 };
 
 /// Lines of text as the transcript shows them: tabs as two blanks, at most

@@ -1,13 +1,15 @@
-#include "platform/portable/portable_file_dialog.h"
+#include "platform/answers/answered_file_dialog.h"
 
 #include <cstring>
 #include <vector>
 
-#include "platform/portable/sandbox.h"
-
 namespace vorna::platform {
 
 namespace {
+
+bool IsSeparator(char c) {
+  return c == '\\' || c == '/';
+}
 
 bool IsEmpty(const char* text) {
   return text == nullptr || *text == '\0';
@@ -78,8 +80,7 @@ bool FillFileDialogRecord(FileDialogRecord& record, std::string path) {
 bool AskFileDialog(AnswerSource& answers, FileDialogKind kind, FileDialogRecord& record) {
   bool open = kind == FileDialogKind::Open;
   std::string title = IsEmpty(record.title) ? (open ? "Open" : "Save As") : record.title;
-  TextQuestion question{open ? question::kOpenFile : question::kSaveFile, "\"" + title + "\"",
-                        Details(record)};
+  TextQuestion question{open ? question::kOpenFile : question::kSaveFile, title, Details(record)};
   // OK with no name is no choice: the dialog would stay open.
   std::optional<std::string> path = answers.AskText(question);
   return path && !path->empty() && FillFileDialogRecord(record, *path);

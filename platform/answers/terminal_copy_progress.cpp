@@ -1,4 +1,4 @@
-#include "platform/portable/terminal_copy_progress.h"
+#include "platform/answers/terminal_copy_progress.h"
 
 #include <cstdio>
 

@@ -1,12 +1,12 @@
-// The Open and Save As dialogs of the portable runner: a question whose
+// The Open and Save As dialogs answered without a window: a question whose
 // answer is the chosen path (or Cancel), written into the dialog record the
 // way the Windows dialog fills it.
 #pragma once
 
 #include <string>
 
+#include "platform/answers/answer_source.h"
 #include "platform/interaction.h"
-#include "platform/portable/answer_source.h"
 
 namespace vorna::platform {
 

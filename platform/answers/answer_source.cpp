@@ -1,9 +1,7 @@
-#include "platform/portable/answer_source.h"
+#include "platform/answers/answer_source.h"
 
 #include <cctype>
 #include <utility>
-
-#include "platform/portable/portable_console.h"
 
 namespace vorna::platform {
 
@@ -30,7 +28,24 @@ std::string Quoted(const AnswerLine& line) {
   return "\"" + line.kind + " " + line.answer + "\"";
 }
 
+std::string Where(const AnswerLine& line) {
+  return "answers file line " + std::to_string(line.lineNumber);
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 }  // namespace
+
+UnansweredQuestion::UnansweredQuestion(const char* kind, std::string title, std::string text)
+    : AnswersError(std::string("the answers file has no answer for the ") +
+                   DescribeQuestionKind(kind) + " \"" + title + "\""),
+      kind(kind),
+      title(std::move(title)),
+      text(std::move(text)) {}
 
 size_t FindChoice(const std::vector<Choice>& choices, const std::string& word) {
   std::string wanted = Folded(word);
@@ -40,17 +55,22 @@ size_t FindChoice(const std::vector<Choice>& choices, const std::string& word) {
   return choices.size();
 }
 
-AnswerSource::AnswerSource(AnswersFile answers, std::FILE* terminal, std::ostream& transcript)
-    : answers_(std::move(answers)), terminal_(terminal), transcript_(transcript) {}
+std::string MisfitText(const AnswerLine& line, const char* kind) {
+  return Where(line) + ": " + Quoted(line) + " answers " + DescribeQuestionKind(line.kind) +
+         ", but the question is " + DescribeQuestionKind(kind);
+}
+
+AnswerSource::AnswerSource(AnswersFile answers, std::ostream& transcript, AnswerPolicy policy)
+    : answers_(std::move(answers)), transcript_(transcript), policy_(policy) {}
+
+AnswerTerminal* AnswerSource::terminal() const {
+  return policy_.whenUsedUp == WhenUsedUp::Fail ? nullptr : policy_.terminal;
+}
 
 std::optional<AnswerLine> AnswerSource::TakeFor(const char* kind) {
   const AnswerLine* next = answers_.Peek();
   if (next == nullptr) return std::nullopt;
-  if (next->kind != kind) {
-    throw AnswersError("answers file line " + std::to_string(next->lineNumber) + ": " +
-                       Quoted(*next) + " answers " + DescribeQuestionKind(next->kind) +
-                       ", but the question is " + DescribeQuestionKind(kind));
-  }
+  if (next->kind != kind) throw AnswersError(MisfitText(*next, kind));
   return answers_.Take();
 }
 
@@ -60,32 +80,39 @@ std::optional<AnswerLine> AnswerSource::TakeIfNext(const char* kind) {
   return answers_.Take();
 }
 
+void AnswerSource::NoLineFor(const char* kind, const std::string& title,
+                             const std::vector<std::string>& details) {
+  if (policy_.whenUsedUp != WhenUsedUp::Fail) return;
+  transcript_ << "  no answer in the answers file\n";
+  transcript_.flush();
+  throw UnansweredQuestion(kind, title, Joined(details));
+}
+
 int AnswerSource::Choose(const ChoiceQuestion& question) {
   ShowQuestion(question);
   if (std::optional<AnswerLine> line = answers_.Take()) return TakeFromFile(question, *line);
-  if (terminal_ != nullptr) return AskTerminal(question);
+  NoLineFor(question.kind, question.title, question.details);
+  if (terminal() != nullptr) return AskTerminal(question);
   return Answer(question, question.defaultChoice, "default");
 }
 
 void AnswerSource::ShowQuestion(const ChoiceQuestion& question) {
-  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] " << question.title << "\n";
+  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] \"" << question.title << "\"";
+  if (!question.note.empty()) transcript_ << " (" << question.note << ")";
+  transcript_ << "\n";
   for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
   transcript_ << "  buttons: " << ChoiceNames(question.choices) << "\n";
   transcript_.flush();
 }
 
 int AnswerSource::TakeFromFile(const ChoiceQuestion& question, const AnswerLine& line) {
-  std::string where = "answers file line " + std::to_string(line.lineNumber) + ": ";
-  if (line.kind != question.kind) {
-    throw AnswersError(where + Quoted(line) + " answers " + DescribeQuestionKind(line.kind) +
-                       ", but the question is " + DescribeQuestionKind(question.kind));
-  }
+  if (line.kind != question.kind) throw AnswersError(MisfitText(line, question.kind));
   size_t index = FindChoice(question.choices, line.answer);
   if (index == question.choices.size()) {
-    throw AnswersError(where + Quoted(line) + " does not fit: the buttons are " +
+    throw AnswersError(Where(line) + ": " + Quoted(line) + " does not fit: the buttons are " +
                        ChoiceNames(question.choices));
   }
-  return Answer(question, index, "answers file line " + std::to_string(line.lineNumber));
+  return Answer(question, index, Where(line));
 }
 
 int AnswerSource::AskTerminal(const ChoiceQuestion& question) {
@@ -93,7 +120,7 @@ int AnswerSource::AskTerminal(const ChoiceQuestion& question) {
     transcript_ << "  answer (" << ChoiceNames(question.choices)
                 << ", Enter = " << question.choices[question.defaultChoice].name << "): ";
     transcript_.flush();
-    std::optional<std::string> reply = ReadTextLine(terminal_);
+    std::optional<std::string> reply = terminal()->ReadLine();
     if (!reply) return Answer(question, question.defaultChoice, "end of input, default");
     if (Folded(*reply).empty()) return Answer(question, question.defaultChoice, "default");
     size_t index = FindChoice(question.choices, *reply);
@@ -109,22 +136,19 @@ int AnswerSource::Answer(const ChoiceQuestion& question, size_t index, const std
 }
 
 std::optional<std::string> AnswerSource::AskText(const TextQuestion& question) {
-  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] " << question.title << "\n";
+  transcript_ << "[" << DescribeQuestionKind(question.kind) << "] \"" << question.title << "\"\n";
   for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
   transcript_ << "  buttons: OK/Cancel\n";
   transcript_.flush();
   if (std::optional<AnswerLine> line = answers_.Take()) {
-    if (line->kind != question.kind) {
-      throw AnswersError("answers file line " + std::to_string(line->lineNumber) + ": " +
-                         Quoted(*line) + " answers " + DescribeQuestionKind(line->kind) +
-                         ", but the question is " + DescribeQuestionKind(question.kind));
-    }
-    return TextAnswer(TextFromFile(*line), "answers file line " + std::to_string(line->lineNumber));
+    if (line->kind != question.kind) throw AnswersError(MisfitText(*line, question.kind));
+    return TextAnswer(TextFromFile(*line), Where(*line));
   }
-  if (terminal_ == nullptr) return TextAnswer(std::string(), "default");
+  NoLineFor(question.kind, question.title, question.details);
+  if (terminal() == nullptr) return TextAnswer(std::string(), "default");
   transcript_ << "  answer (a line of text; end of input = Cancel): ";
   transcript_.flush();
-  std::optional<std::string> reply = ReadTextLine(terminal_);
+  std::optional<std::string> reply = terminal()->ReadLine();
   return TextAnswer(reply, reply ? "terminal" : "end of input");
 }
 
@@ -135,8 +159,8 @@ std::optional<std::string> AnswerSource::TextFromFile(const AnswerLine& line) {
   std::vector<Choice> buttons{{"OK", 1}, {"Cancel", 2}};
   size_t index = FindChoice(buttons, button);
   if (index == buttons.size() || (index == 1 && blank != std::string::npos)) {
-    throw AnswersError("answers file line " + std::to_string(line.lineNumber) + ": " +
-                       Quoted(line) + " does not fit: the answer is \"OK text\" or \"Cancel\"");
+    throw AnswersError(Where(line) + ": " + Quoted(line) +
+                       " does not fit: the answer is \"OK text\" or \"Cancel\"");
   }
   if (index == 1) return std::nullopt;
   return blank == std::string::npos ? std::string() : line.answer.substr(blank + 1);

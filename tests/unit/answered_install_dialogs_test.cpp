@@ -1,6 +1,6 @@
 // The install dialogs of the portable runner: what they ask, how the answers
 // file drives them, and that a run without answers always ends.
-#include "platform/portable/portable_install_dialogs.h"
+#include "platform/answers/answered_install_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
-#include "platform/portable/portable_interaction.h"
-#include "platform/portable/terminal_copy_progress.h"
+#include "platform/answers/answered_interaction.h"
+#include "platform/answers/terminal_copy_progress.h"
 
 namespace vorna::platform {
 namespace {
@@ -54,12 +54,12 @@ class CountingJob : public CopyJob {
   std::atomic<bool> paused_{false}, stop_{false}, ended_{false};
 };
 
-class PortableInstallDialogsTest : public testing::Test {
+class AnsweredInstallDialogsTest : public ::testing::Test {
  protected:
   void Use(const std::string& answers) {
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), nullptr, transcript_);
-    interaction_ = std::make_unique<PortableInteraction>(
-        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_);
+    interaction_ = std::make_unique<AnsweredInteraction>(
+        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
   bool Said(const std::string& text) const {
     return transcript_.str().find(text) != std::string::npos;
@@ -95,10 +95,10 @@ class PortableInstallDialogsTest : public testing::Test {
   std::vector<std::string> typed;
   std::ostringstream transcript_;
   std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<PortableInteraction> interaction_;
+  std::unique_ptr<AnsweredInteraction> interaction_;
 };
 
-TEST_F(PortableInstallDialogsTest, LicenceAgreeOrQuit) {
+TEST_F(AnsweredInstallDialogsTest, LicenceAgreeOrQuit) {
   Use("license Cancel\nquit No\nlicense agree\nlicense Cancel\nquit yes\n");
   EXPECT_EQ(interaction_->LicenceDialog({"Terms\r\n\tand conditions\r\n"}), kDialogAccepted);
   EXPECT_TRUE(Said("[licence dialog] \"License Agreement\"\n  Terms\n    and conditions\n"));
@@ -110,7 +110,7 @@ TEST_F(PortableInstallDialogsTest, LicenceAgreeOrQuit) {
   EXPECT_EQ(interaction_->LicenceDialog({"x"}), kDialogQuit);
 }
 
-TEST_F(PortableInstallDialogsTest, DriveLettersSelectAndRefusalsAskAgain) {
+TEST_F(AnsweredInstallDialogsTest, DriveLettersSelectAndRefusalsAskAgain) {
   Use("drive D\nmsgbox OK\ndrive Cancel\nquit No\ndrive c\n");
   EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);
   EXPECT_EQ(tried, "DC");
@@ -120,7 +120,7 @@ TEST_F(PortableInstallDialogsTest, DriveLettersSelectAndRefusalsAskAgain) {
   EXPECT_TRUE(Said("buttons: OK/Cancel/C/D"));
 }
 
-TEST_F(PortableInstallDialogsTest, DriveDefaultsAlwaysEnd) {
+TEST_F(AnsweredInstallDialogsTest, DriveDefaultsAlwaysEnd) {
   Use("");
   EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);  // OK on the preselected C
   DriveDialogRequest none = Drives();
@@ -132,7 +132,7 @@ TEST_F(PortableInstallDialogsTest, DriveDefaultsAlwaysEnd) {
   EXPECT_EQ(tried, "CD");
 }
 
-TEST_F(PortableInstallDialogsTest, PathAnswersInEachForm) {
+TEST_F(AnsweredInstallDialogsTest, PathAnswersInEachForm) {
   Use("path C:\\Bad\nmsgbox OK\npath OK C:\\Good\npath OK\npath Cancel\nquit Yes\n"
       "path OK C:\\A\\Very\\Long\\Path\n");
   EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogAccepted);
@@ -145,13 +145,13 @@ TEST_F(PortableInstallDialogsTest, PathAnswersInEachForm) {
   EXPECT_TRUE(Said("answer: OK \"C:\\Good\" (answers file line 3)"));
 }
 
-TEST_F(PortableInstallDialogsTest, PathDefaultsEndAfterARefusal) {
+TEST_F(AnsweredInstallDialogsTest, PathDefaultsEndAfterARefusal) {
   Use("");
   EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogQuit);
   EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Apps"}));
 }
 
-TEST_F(PortableInstallDialogsTest, ProgressRunsToTheEndOrQuits) {
+TEST_F(AnsweredInstallDialogsTest, ProgressRunsToTheEndOrQuits) {
   Use("progress Cancel\nquit No\nprogress Cancel\nquit Yes\n");
   CountingJob resumed;
   EXPECT_EQ(interaction_->ProgressDialog({"Setup", &resumed}), kDialogAccepted);
@@ -166,7 +166,7 @@ TEST_F(PortableInstallDialogsTest, ProgressRunsToTheEndOrQuits) {
   EXPECT_TRUE(Said("  copied: 100% of the set, 5000 bytes"));
 }
 
-TEST_F(PortableInstallDialogsTest, AnswersOfAnotherKindAreRefused) {
+TEST_F(AnsweredInstallDialogsTest, AnswersOfAnotherKindAreRefused) {
   Use("msgbox OK\n");
   EXPECT_THROW(interaction_->PathDialog(Paths(true)), BadAnswer);
   Use("progress Later\n");

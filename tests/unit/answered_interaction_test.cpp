@@ -1,4 +1,4 @@
-#include "platform/portable/portable_interaction.h"
+#include "platform/answers/answered_interaction.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "platform/portable/message_box_style.h"
+#include "platform/answers/message_box_style.h"
+#include "tests/unit/typed_terminal.h"
 
 namespace vorna::platform {
 namespace {
@@ -16,30 +17,22 @@ struct BadAnswer {
   std::string reason;
 };
 
-class PortableInteractionTest : public testing::Test {
+class AnsweredInteractionTest : public ::testing::Test {
  protected:
   /// Builds the interaction over an answers-file text and an optional terminal input.
   void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    if (terminalInput != nullptr) {
-      terminal_ = std::tmpfile();
-      std::fputs(terminalInput, terminal_);
-      std::rewind(terminal_);
-    }
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), terminal_, transcript_);
-    interaction_ = std::make_unique<PortableInteraction>(
-        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
+                                             terminal_.Policy(terminalInput));
+    interaction_ = std::make_unique<AnsweredInteraction>(
+        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
-  void TearDown() override {
-    if (terminal_ != nullptr) std::fclose(terminal_);
-  }
-
-  std::FILE* terminal_ = nullptr;
+  vorna::testing::TypedTerminal terminal_;
   std::ostringstream transcript_;
   std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<PortableInteraction> interaction_;
+  std::unique_ptr<AnsweredInteraction> interaction_;
 };
 
-TEST_F(PortableInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
+TEST_F(AnsweredInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
   Use("");
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "No arguments available.", "VORNA!", 0x10),
             id::Ok);
@@ -51,7 +44,7 @@ TEST_F(PortableInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
   EXPECT_EQ(interaction_->MessageBox(Owner::Backdrop, "Quit?", "Vorna", 0x4 | 0x100), id::No);
 }
 
-TEST_F(PortableInteractionTest, AnswersAreTakenInOrderAndIgnoreCase) {
+TEST_F(AnsweredInteractionTest, AnswersAreTakenInOrderAndIgnoreCase) {
   Use("msgbox no\nmsgbox Cancel\nerror retry\n");
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x3), id::No);
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x1), id::Cancel);
@@ -62,7 +55,7 @@ TEST_F(PortableInteractionTest, AnswersAreTakenInOrderAndIgnoreCase) {
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x2), id::Abort);
 }
 
-TEST_F(PortableInteractionTest, AnAnswerOfAnotherKindIsRefused) {
+TEST_F(AnsweredInteractionTest, AnAnswerOfAnotherKindIsRefused) {
   Use("error Abort\n");
   try {
     interaction_->MessageBox(Owner::None, "text", "caption", 0);
@@ -74,7 +67,7 @@ TEST_F(PortableInteractionTest, AnAnswerOfAnotherKindIsRefused) {
   }
 }
 
-TEST_F(PortableInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
+TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
   Use("msgbox OK\n");
   try {
     interaction_->MessageBox(Owner::None, "text", "caption", 0x4);
@@ -85,7 +78,7 @@ TEST_F(PortableInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
   }
 }
 
-TEST_F(PortableInteractionTest, DebugIsOnlyOfferedWithADebugger) {
+TEST_F(AnsweredInteractionTest, DebugIsOnlyOfferedWithADebugger) {
   Use("error Debug\nerror Debug\n");
   ErrorReport report{"INSTALL", "<GLOBAL>", "Division By Zero Error", "X = 1 / 0", false};
   EXPECT_THROW(interaction_->ErrorDialog(report), BadAnswer);
@@ -93,7 +86,7 @@ TEST_F(PortableInteractionTest, DebugIsOnlyOfferedWithADebugger) {
   EXPECT_EQ(interaction_->ErrorDialog(report), ErrorAnswer::Debug);
 }
 
-TEST_F(PortableInteractionTest, ErrorDialogShowsTheReportAndDefaultsToAbort) {
+TEST_F(AnsweredInteractionTest, ErrorDialogShowsTheReportAndDefaultsToAbort) {
   Use("");
   ErrorReport report{"INSTALL", "MAIN", "Type Mismatch Error", "X = \"A\" + 1", false};
   EXPECT_EQ(interaction_->ErrorDialog(report), ErrorAnswer::Abort);
@@ -104,7 +97,7 @@ TEST_F(PortableInteractionTest, ErrorDialogShowsTheReportAndDefaultsToAbort) {
   }
 }
 
-TEST_F(PortableInteractionTest, TheTerminalIsAskedAfterTheFileUntilItAnswersSensibly) {
+TEST_F(AnsweredInteractionTest, TheTerminalIsAskedAfterTheFileUntilItAnswersSensibly) {
   Use("msgbox Yes\n", "maybe\n no \n\nretry\n");
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x4), id::Yes);       // file
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x4), id::No);        // "maybe", " no "
@@ -114,10 +107,35 @@ TEST_F(PortableInteractionTest, TheTerminalIsAskedAfterTheFileUntilItAnswersSens
   EXPECT_NE(transcript_.str().find("\"maybe\" is not one of the buttons"), std::string::npos);
 }
 
-TEST_F(PortableInteractionTest, MultiLineTextIsIndentedLineByLine) {
+TEST_F(AnsweredInteractionTest, MultiLineTextIsIndentedLineByLine) {
   Use("");
   interaction_->MessageBox(Owner::None, "one\r\ntwo\nthree", "c", 0);
   EXPECT_NE(transcript_.str().find("  one\n  two\n  three\n"), std::string::npos);
+}
+
+// An unattended run: nobody answers after the file, not even a default or a
+// terminal; the question reaches the handler, which ends the run.
+TEST(UnattendedAnswersTest, AQuestionTheFileDoesNotAnswerIsNeverAnsweredByDefault) {
+  std::ostringstream transcript;
+  vorna::testing::TypedTerminal terminal;
+  AnswerPolicy policy = terminal.Policy("Yes\n");
+  policy.whenUsedUp = WhenUsedUp::Fail;
+  AnswerSource source(AnswersFile::Parse("msgbox Yes\n"), transcript, policy);
+  std::vector<std::string> unanswered;
+  AnsweredInteraction interaction(source, [&](const AnswersError& error) {
+    auto* question = dynamic_cast<const UnansweredQuestion*>(&error);
+    unanswered.push_back(question ? question->kind + " " + question->title : "misfit");
+  });
+  EXPECT_EQ(interaction.MessageBox(Owner::None, "Go on?", "Setup", 0x4), id::Yes);
+  EXPECT_EQ(interaction.MessageBox(Owner::None, "Sure?", "Setup", 0x4), 0);
+  EXPECT_EQ(interaction.InputDialog("Name?"), std::nullopt);
+  PathDialogRequest path{"Setup", "C:\\App", 63, [](const std::string&) {
+                           return OkVerdict{true, ""};
+                         }};
+  EXPECT_EQ(interaction.PathDialog(path), kDialogQuit);
+  EXPECT_EQ(unanswered,
+            (std::vector<std::string>{"msgbox Setup", "input User Input Needed", "path Setup"}));
+  EXPECT_NE(transcript.str().find("  no answer in the answers file\n"), std::string::npos);
 }
 
 TEST(MessageBoxStyleTest, ButtonSetsDefaultsAndIcons) {

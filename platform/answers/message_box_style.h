@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "platform/portable/answer_source.h"
+#include "platform/answers/answer_source.h"
 
 namespace vorna::platform {
 

@@ -6,7 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "platform/portable/portable_interaction.h"
+#include "platform/answers/answered_interaction.h"
+#include "tests/unit/typed_terminal.h"
 
 namespace vorna::platform {
 namespace {
@@ -15,31 +16,21 @@ struct BadAnswer {
   std::string reason;
 };
 
-class PortableInputDialogTest : public testing::Test {
+class AnsweredInputDialogTest : public ::testing::Test {
  protected:
   void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    if (terminal_ != nullptr) std::fclose(terminal_);
-    terminal_ = nullptr;
-    if (terminalInput != nullptr) {
-      terminal_ = std::tmpfile();
-      std::fputs(terminalInput, terminal_);
-      std::rewind(terminal_);
-    }
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), terminal_, transcript_);
-    interaction_ = std::make_unique<PortableInteraction>(
-        *source_, [](const std::string& reason) { throw BadAnswer{reason}; });
+    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
+                                             terminal_.Policy(terminalInput));
+    interaction_ = std::make_unique<AnsweredInteraction>(
+        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
-  void TearDown() override {
-    if (terminal_ != nullptr) std::fclose(terminal_);
-  }
-
-  std::FILE* terminal_ = nullptr;
+  vorna::testing::TypedTerminal terminal_;
   std::ostringstream transcript_;
   std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<PortableInteraction> interaction_;
+  std::unique_ptr<AnsweredInteraction> interaction_;
 };
 
-TEST_F(PortableInputDialogTest, AnswersFileGivesTextOrCancel) {
+TEST_F(AnsweredInputDialogTest, AnswersFileGivesTextOrCancel) {
   Use("input OK Ann  Smith\ninput cancel\ninput ok\n");
   EXPECT_EQ(interaction_->InputDialog("Your name?"), "Ann  Smith");
   EXPECT_EQ(interaction_->InputDialog("Again?"), std::nullopt);
@@ -53,14 +44,14 @@ TEST_F(PortableInputDialogTest, AnswersFileGivesTextOrCancel) {
   EXPECT_NE(transcript_.str().find("answer: Cancel (answers file line 2)"), std::string::npos);
 }
 
-TEST_F(PortableInputDialogTest, LinesThatDoNotFitAreRejected) {
+TEST_F(AnsweredInputDialogTest, LinesThatDoNotFitAreRejected) {
   for (const char* answers : {"input Maybe\n", "input Cancel now\n", "msgbox OK\n"}) {
     Use(answers);
     EXPECT_THROW(interaction_->InputDialog("?"), BadAnswer) << answers;
   }
 }
 
-TEST_F(PortableInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
+TEST_F(AnsweredInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
   Use("", "typed text\n");
   EXPECT_EQ(interaction_->InputDialog("?"), "typed text");
   EXPECT_EQ(interaction_->InputDialog("?"), std::nullopt);
@@ -68,7 +59,7 @@ TEST_F(PortableInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
   EXPECT_EQ(interaction_->InputDialog("?"), "");
 }
 
-TEST_F(PortableInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
+TEST_F(AnsweredInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
   Use("input OK " + std::string(3000, 'x') + "\n");
   EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
