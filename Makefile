@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 .PHONY: all linux linux-asan win32 win64 windows fuzz build test unit-tests script-tests e2e \
         fuzz-run wine-arch wine-services wine-fileset wine-numbers wine-scripts wine-signed \
         demo demo-wine \
-        bench format \
+        bench format reproducible \
         deps clean grammar editor-deps editor-tests vsix
 
 all: build
@@ -23,7 +23,7 @@ linux linux-asan win32 win64 fuzz: deps
 ## packaging of the VS Code extension, the choice of Windows build for Wine, Wine
 ## end-to-end, a short fuzz run.
 test: unit-tests script-tests editor-tests vsix wine-arch e2e wine-services wine-fileset \
-      wine-numbers wine-scripts wine-signed fuzz-run
+      wine-numbers wine-scripts wine-signed fuzz-run reproducible
 
 # The Windows builds. The Wine suites run win32, the runtime that ships, or,
 # where Wine cannot start 32-bit programs, win64 under the 64-bit loader
@@ -35,6 +35,11 @@ windows: win32 win64
 ## Which Windows build the Wine suites run, tried both ways.
 wine-arch: windows
 	tests/wine/wine_arch_test.sh build/win32
+
+## A second build of the runtime and the packer in another folder, compared
+## byte for byte with the first.
+reproducible: win32 linux
+	tests/reproducible/same_bytes.sh build/win32 build/linux
 
 unit-tests: linux linux-asan
 	for preset in $(PRESETS_TESTED); do ctest --preset $$preset -j $(JOBS) || exit 1; done
@@ -106,8 +111,12 @@ demo: linux win32
 demo-wine: windows linux
 	@if [ -x examples/demo-wine.sh ]; then examples/demo-wine.sh; fi
 
-bench: linux
-	@for b in build/linux/bench/bench_*; do [ -x $$b ] && $$b; done
+## The table of what a setup costs, on a many-file mix copied from this machine
+## (bench/README.md), then the interpreter's benchmarks.
+bench: linux win32
+	bench/setup_table.sh build/linux build/win32
+	build/linux/bench/bench_interpreter
+	build/linux/bench/bench_keywords
 
 ## Installs the toolchains and tools on a fresh Debian machine (as root or via sudo).
 deps:

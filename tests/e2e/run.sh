@@ -66,8 +66,9 @@ settle() {
 
 # The shipped runtime, the win32 build's, whichever build the cases run.
 check_binary() {
-  local format dlls extra subsystem exe="$BUILD32/host/win32/vorna.exe"
+  local format dlls extra subsystem sections exe="$BUILD32/host/win32/vorna.exe"
   subsystem=$(i686-w64-mingw32-objdump -p "$exe" | grep '^Subsystem')
+  sections=$(i686-w64-mingw32-objdump -h "$exe" | awk '{ print $2 }')
   format=$(i686-w64-mingw32-objdump -f "$exe" | grep -o 'file format [a-z0-9-]*')
   dlls=$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/.*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
   extra=$(echo "$dlls" | grep -v -x -E 'kernel32.dll|user32.dll|gdi32.dll|msvcrt.dll|ole32.dll|oleaut32.dll|advapi32.dll|shell32.dll|comdlg32.dll|comctl32.dll|uuid.dll' || true)
@@ -77,6 +78,10 @@ check_binary() {
     fail "binary" "not a GUI-subsystem program"
   elif [ -n "$extra" ]; then
     fail "binary" "imports DLLs that Windows does not have: $(echo $extra)"
+  elif grep -q '^\.debug' <<<"$sections"; then
+    fail "binary" "carries debug sections: $(grep '^\.debug' <<<"$sections" | tr '\n' ' ')"
+  elif ! grep -q -x '\.gnu_debuglink' <<<"$sections" || [ ! -s "$exe.debug" ]; then
+    fail "binary" "no debug link to a $(basename "$exe").debug beside it"
   else
     pass "binary (32-bit GUI PE importing only $(echo $dlls))"
   fi
