@@ -32,7 +32,7 @@ struct PeHeaders {
 
 /// The optional header's size of headers and security directory; false when
 /// the header is too short for them or of an unknown kind.
-bool ReadOptionalHeader(const std::vector<uint8_t>& header, PeHeaders* pe) {
+bool ReadOptionalHeader(const std::vector<uint8_t>& header, uint64_t headerAt, PeHeaders* pe) {
   if (header.size() < 2) return false;
   uint16_t magic = Little16(header.data());
   if (magic != kPe32 && magic != kPe32Plus) return false;
@@ -46,6 +46,7 @@ bool ReadOptionalHeader(const std::vector<uint8_t>& header, PeHeaders* pe) {
   if (count > kSecurityDirectory && header.size() >= securityAt + 8) {
     pe->certificates.offset = ReadLittleEndian32(header.data() + securityAt);
     pe->certificates.size = ReadLittleEndian32(header.data() + securityAt + 4);
+    pe->certificates.entryAt = headerAt + securityAt;
   }
   return true;
 }
@@ -96,7 +97,7 @@ PeHeaders ReadPeHeaders(const ReadAt& read) {
       (optionalSize > 0 && !read(ntAt + 24, optional.data(), optionalSize))) {
     return pe;
   }
-  pe.readable = ReadOptionalHeader(optional, &pe) &&
+  pe.readable = ReadOptionalHeader(optional, ntAt + 24, &pe) &&
                 ReadSections(read, ntAt + 24 + optionalSize, sections, &pe) &&
                 ReadSymbols(read, nt + 4, &pe);
   return pe;

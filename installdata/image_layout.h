@@ -48,6 +48,9 @@ enum class ImageKind { Setup, BareRuntime, Damaged };
 struct CertificateTable {
   uint64_t offset = 0;
   uint64_t size = 0;
+  /// Where the security directory entry that names the table lies in the
+  /// file (0 when the headers have none).
+  uint64_t entryAt = 0;
 };
 
 struct ImageLayout {

@@ -1,6 +1,10 @@
 ' UNINSTALLER writes the uninstaller and starts the record with what the run
 ' made so far; what the run makes afterwards is added as it happens, and
 ' what lies outside the install's area is left out.
+' What the record holds depends on what existed before the run (C:\Apps, the
+' Run key, the desktop's path): the sandbox's fresh machine, not a Wine
+' prefix other scripts have used. tests/e2e/uninstall.sh covers Windows.
+' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
   PROGRAMNAME = "Hello"
