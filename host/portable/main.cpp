@@ -17,6 +17,7 @@
 #include <sstream>
 #include <string>
 
+#include "host/portable/ostream_sink.h"
 #include "host/portable/run_report.h"
 #include "host/portable/runner_options.h"
 #include "host/portable/sandbox_setup.h"
@@ -159,7 +160,8 @@ int main(int argc, char** argv) {
   vorna::platform::AnswerPolicy policy;
   policy.terminal = isatty(0) ? &terminal : nullptr;
   policy.liveTranscript = isatty(2) != 0;
-  vorna::platform::AnswerSource source(std::move(answers), std::cerr, policy);
+  vorna::OstreamSink transcript(std::cerr);
+  vorna::platform::AnswerSource source(std::move(answers), transcript, policy);
   vorna::platform::AnsweredInteraction interaction(
       source, [&root](const vorna::platform::AnswersError& error) { Fail(error.what(), &root); });
   // The debugger's records travel on the descriptors it passed, never on
@@ -184,7 +186,7 @@ int main(int argc, char** argv) {
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &std::cerr, answersLog};
+  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &transcript, answersLog};
   int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {

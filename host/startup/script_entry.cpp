@@ -102,7 +102,7 @@ class Run {
   std::unique_ptr<AttachedSink> outcomeSink_;
   platform::AnswersFile answers_;
   std::string answersLog_;
-  std::ostream discard_{nullptr};
+  platform::DiscardSink discard_;
   std::unique_ptr<platform::AnswerSource> source_;
   std::unique_ptr<platform::AnsweredInteraction> answered_;
   std::unique_ptr<UnattendedConsole> console_;

@@ -2,10 +2,10 @@
 // line to the end of the run.
 #pragma once
 
-#include <ostream>
 #include <string>
 
 #include "host/startup/run_outcome.h"
+#include "platform/text_sink.h"
 
 namespace vorna {
 
@@ -20,7 +20,7 @@ struct RunHost {
   std::string version;
   /// Where an unattended run shows its questions and answers; nullptr for
   /// nowhere (the runtime: no window may appear).
-  std::ostream* transcript = nullptr;
+  platform::TextSink* transcript = nullptr;
   /// The install log the host was asked for (vorna-run's answers file); the
   /// environment variable VORNA_LOG is read when it is empty.
   std::string logPath;

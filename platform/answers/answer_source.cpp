@@ -60,7 +60,7 @@ std::string MisfitText(const AnswerLine& line, const char* kind) {
          ", but the question is " + DescribeQuestionKind(kind);
 }
 
-AnswerSource::AnswerSource(AnswersFile answers, std::ostream& transcript, AnswerPolicy policy)
+AnswerSource::AnswerSource(AnswersFile answers, TextSink& transcript, AnswerPolicy policy)
     : answers_(std::move(answers)), transcript_(transcript), policy_(policy) {}
 
 AnswerTerminal* AnswerSource::terminal() const {
@@ -84,7 +84,7 @@ void AnswerSource::NoLineFor(const char* kind, const std::string& title,
                              const std::vector<std::string>& details) {
   if (policy_.whenUsedUp != WhenUsedUp::Fail) return;
   transcript_ << "  no answer in the answers file\n";
-  transcript_.flush();
+  transcript_.Flush();
   throw UnansweredQuestion(kind, title, Joined(details));
 }
 
@@ -102,7 +102,7 @@ void AnswerSource::ShowQuestion(const ChoiceQuestion& question) {
   transcript_ << "\n";
   for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
   transcript_ << "  buttons: " << ChoiceNames(question.choices) << "\n";
-  transcript_.flush();
+  transcript_.Flush();
 }
 
 int AnswerSource::TakeFromFile(const ChoiceQuestion& question, const AnswerLine& line) {
@@ -119,7 +119,7 @@ int AnswerSource::AskTerminal(const ChoiceQuestion& question) {
   for (;;) {
     transcript_ << "  answer (" << ChoiceNames(question.choices)
                 << ", Enter = " << question.choices[question.defaultChoice].name << "): ";
-    transcript_.flush();
+    transcript_.Flush();
     std::optional<std::string> reply = terminal()->ReadLine();
     if (!reply) return Answer(question, question.defaultChoice, "end of input, default");
     if (Folded(*reply).empty()) return Answer(question, question.defaultChoice, "default");
@@ -131,7 +131,7 @@ int AnswerSource::AskTerminal(const ChoiceQuestion& question) {
 
 int AnswerSource::Answer(const ChoiceQuestion& question, size_t index, const std::string& how) {
   transcript_ << "  answer: " << question.choices[index].name << " (" << how << ")\n";
-  transcript_.flush();
+  transcript_.Flush();
   return question.choices[index].id;
 }
 
@@ -139,7 +139,7 @@ std::optional<std::string> AnswerSource::AskText(const TextQuestion& question) {
   transcript_ << "[" << DescribeQuestionKind(question.kind) << "] \"" << question.title << "\"\n";
   for (const std::string& detail : question.details) transcript_ << "  " << detail << "\n";
   transcript_ << "  buttons: OK/Cancel\n";
-  transcript_.flush();
+  transcript_.Flush();
   if (std::optional<AnswerLine> line = answers_.Take()) {
     if (line->kind != question.kind) throw AnswersError(MisfitText(*line, question.kind));
     return TextAnswer(TextFromFile(*line), Where(*line));
@@ -147,7 +147,7 @@ std::optional<std::string> AnswerSource::AskText(const TextQuestion& question) {
   NoLineFor(question.kind, question.title, question.details);
   if (terminal() == nullptr) return TextAnswer(std::string(), "default");
   transcript_ << "  answer (a line of text; end of input = Cancel): ";
-  transcript_.flush();
+  transcript_.Flush();
   std::optional<std::string> reply = terminal()->ReadLine();
   return TextAnswer(reply, reply ? "terminal" : "end of input");
 }
@@ -173,7 +173,7 @@ std::optional<std::string> AnswerSource::TextAnswer(std::optional<std::string> t
   } else {
     transcript_ << "  answer: Cancel (" << how << ")\n";
   }
-  transcript_.flush();
+  transcript_.Flush();
   return text;
 }
 

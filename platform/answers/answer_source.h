@@ -7,12 +7,12 @@
 
 #include <cstddef>
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "platform/answers/answer_terminal.h"
 #include "platform/answers/answers_file.h"
+#include "platform/text_sink.h"
 
 namespace vorna::platform {
 
@@ -65,7 +65,7 @@ struct AnswerPolicy {
 class AnswerSource {
  public:
   /// Questions and answers are written to transcript.
-  AnswerSource(AnswersFile answers, std::ostream& transcript, AnswerPolicy policy = AnswerPolicy());
+  AnswerSource(AnswersFile answers, TextSink& transcript, AnswerPolicy policy = AnswerPolicy());
 
   /// Shows the question, picks the answer and shows it; answers the chosen id.
   /// Throws AnswersError when the next answers-file line does not fit the
@@ -88,7 +88,7 @@ class AnswerSource {
   void NoLineFor(const char* kind, const std::string& title,
                  const std::vector<std::string>& details);
   /// Where questions and answers are written.
-  std::ostream& transcript() { return transcript_; }
+  TextSink& transcript() { return transcript_; }
   /// The terminal that answers once the file is used up; nullptr when none may.
   AnswerTerminal* terminal() const;
   /// True when the transcript is a terminal.
@@ -106,7 +106,7 @@ class AnswerSource {
   std::optional<std::string> TextAnswer(std::optional<std::string> text, const std::string& how);
 
   AnswersFile answers_;
-  std::ostream& transcript_;
+  TextSink& transcript_;
   AnswerPolicy policy_;
 };
 

@@ -118,7 +118,7 @@ int AnsweredInstallDialogs::Drive(const DriveDialogRequest& request) {
 std::optional<std::string> AnsweredInstallDialogs::AskPath(const PathDialogRequest& request,
                                                            const std::string& shown,
                                                            bool okIsDefault) {
-  std::ostream& out = answers_.transcript();
+  TextSink& out = answers_.transcript();
   const std::vector<std::string> details{kPathLabel, "path: " + shown};
   out << "[" << DescribeQuestionKind(question::kPath) << "] " << Quoted(request.caption) << "\n";
   for (const std::string& detail : details) out << "  " << detail << "\n";
@@ -132,7 +132,7 @@ std::optional<std::string> AnsweredInstallDialogs::AskPath(const PathDialogReque
     how = "answers file line " + std::to_string(line->lineNumber);
   } else if (answers_.terminal() != nullptr) {
     out << "  answer (a folder, Enter = the path shown, Cancel): ";
-    out.flush();
+    out.Flush();
     std::optional<std::string> reply = answers_.terminal()->ReadLine();
     text = !reply           ? std::nullopt
            : reply->empty() ? std::optional<std::string>(shown)
@@ -147,7 +147,7 @@ std::optional<std::string> AnsweredInstallDialogs::AskPath(const PathDialogReque
   } else {
     out << "  answer: Cancel (" << how << ")\n";
   }
-  out.flush();
+  out.Flush();
   return text;
 }
 
@@ -176,7 +176,7 @@ bool AnsweredInstallDialogs::CancelTyped(int waitMilliseconds) {
 }
 
 int AnsweredInstallDialogs::Progress(const ProgressDialogRequest& request) {
-  std::ostream& out = answers_.transcript();
+  TextSink& out = answers_.transcript();
   out << "[" << DescribeQuestionKind(question::kProgress) << "] " << Quoted(request.caption)
       << "\n  Installing please wait...\n  buttons: Cancel"
       << (answers_.terminal() ? " (press Enter)" : "") << "\n";
@@ -186,7 +186,7 @@ int AnsweredInstallDialogs::Progress(const ProgressDialogRequest& request) {
       throw AnswersError("answers file line " + std::to_string(line->lineNumber) + ": \"progress " +
                          line->answer + "\" does not fit: the button is Cancel");
     }
-    out << "  answer: Cancel (answers file line " << line->lineNumber << ")\n";
+    out << "  answer: Cancel (answers file line " << std::to_string(line->lineNumber) << ")\n";
     cancel = true;
     request.job->Pause();  // held before its first file
   }

@@ -81,7 +81,7 @@ bool AnsweredInteraction::ConfirmQuit() {
 
 void AnsweredInteraction::ShowBackdrop(bool visible) {
   answers_.transcript() << "[backdrop] " << (visible ? "shown" : "hidden") << "\n";
-  answers_.transcript().flush();
+  answers_.transcript().Flush();
 }
 
 std::optional<std::string> AnsweredInteraction::InputDialog(const std::string& prompt) {

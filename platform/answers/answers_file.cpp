@@ -1,7 +1,7 @@
 #include "platform/answers/answers_file.h"
 
+#include <algorithm>
 #include <cctype>
-#include <sstream>
 
 namespace vorna::platform {
 
@@ -91,10 +91,11 @@ void AnswersFile::AddLine(const std::string& line, int lineNumber) {
 
 AnswersFile AnswersFile::Parse(const std::string& text) {
   AnswersFile file;
-  std::istringstream in(text);
-  std::string line;
-  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-    std::string trimmed = Trim(line);
+  int lineNumber = 1;
+  for (size_t begin = 0; begin < text.size(); ++lineNumber) {
+    size_t end = std::min(text.find('\n', begin), text.size());
+    std::string trimmed = Trim(text.substr(begin, end - begin));
+    begin = end + 1;
     if (trimmed.empty() || trimmed[0] == '#') continue;
     file.AddLine(trimmed, lineNumber);
   }

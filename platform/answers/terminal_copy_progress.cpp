@@ -11,7 +11,7 @@ constexpr int kBarWidth = 20;
 constexpr size_t kShownFileLength = 60;
 }  // namespace
 
-TerminalCopyProgress::TerminalCopyProgress(std::ostream& out, bool live)
+TerminalCopyProgress::TerminalCopyProgress(TextSink& out, bool live)
     : out_(out), live_(live), start_(std::chrono::steady_clock::now()) {}
 
 std::string TerminalCopyProgress::RateText(double bytesPerSecond) {
@@ -55,13 +55,13 @@ void TerminalCopyProgress::Show(const CopyJob& job) {
     out_ << "  copying " << file << "\n";
   }
   lastFile_ = file;
-  out_.flush();
+  out_.Flush();
 }
 
 void TerminalCopyProgress::Interrupt() {
   if (lineOpen_) out_ << "\n";
   lineOpen_ = false;
-  out_.flush();
+  out_.Flush();
 }
 
 void TerminalCopyProgress::Finish(const CopyJob& job, const char* ending) {
@@ -69,9 +69,9 @@ void TerminalCopyProgress::Finish(const CopyJob& job, const char* ending) {
   char percent[8];
   std::snprintf(percent, sizeof percent, "%d%%", static_cast<int>(job.Progress() * 100));
   out_ << "  " << ending << ": " << percent << " of the set, "
-       << static_cast<unsigned long long>(job.BytesCopied()) << " bytes, " << RateText(Rate(job))
-       << "\n";
-  out_.flush();
+       << std::to_string(static_cast<unsigned long long>(job.BytesCopied())) << " bytes, "
+       << RateText(Rate(job)) << "\n";
+  out_.Flush();
 }
 
 }  // namespace vorna::platform

@@ -5,8 +5,9 @@
 #pragma once
 
 #include <chrono>
-#include <ostream>
 #include <string>
+
+#include "platform/text_sink.h"
 
 namespace vorna::platform {
 
@@ -15,7 +16,7 @@ class CopyJob;
 class TerminalCopyProgress {
  public:
   /// A display on out; live redraws in place when out is a terminal.
-  TerminalCopyProgress(std::ostream& out, bool live);
+  TerminalCopyProgress(TextSink& out, bool live);
 
   /// Shows the job's current state.
   void Show(const CopyJob& job);
@@ -32,7 +33,7 @@ class TerminalCopyProgress {
  private:
   double Rate(const CopyJob& job) const;
 
-  std::ostream& out_;
+  TextSink& out_;
   bool live_;
   bool lineOpen_ = false;
   std::string lastFile_;

@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "platform/answers/answered_interaction.h"
@@ -50,7 +49,7 @@ class AnsweredFileDialogTest : public ::testing::Test {
         *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
   vorna::testing::TypedTerminal terminal_;
-  std::ostringstream transcript_;
+  StringSink transcript_;
   std::unique_ptr<AnswerSource> source_;
   std::unique_ptr<AnsweredInteraction> interaction_;
   Record r_;

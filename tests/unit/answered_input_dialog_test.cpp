@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 
 #include "platform/answers/answered_interaction.h"
@@ -25,7 +24,7 @@ class AnsweredInputDialogTest : public ::testing::Test {
         *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
   vorna::testing::TypedTerminal terminal_;
-  std::ostringstream transcript_;
+  StringSink transcript_;
   std::unique_ptr<AnswerSource> source_;
   std::unique_ptr<AnsweredInteraction> interaction_;
 };

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -93,7 +92,7 @@ class AnsweredInstallDialogsTest : public ::testing::Test {
 
   std::string tried;
   std::vector<std::string> typed;
-  std::ostringstream transcript_;
+  StringSink transcript_;
   std::unique_ptr<AnswerSource> source_;
   std::unique_ptr<AnsweredInteraction> interaction_;
 };

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 
 #include "platform/answers/message_box_style.h"
@@ -27,7 +26,7 @@ class AnsweredInteractionTest : public ::testing::Test {
         *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
   }
   vorna::testing::TypedTerminal terminal_;
-  std::ostringstream transcript_;
+  StringSink transcript_;
   std::unique_ptr<AnswerSource> source_;
   std::unique_ptr<AnsweredInteraction> interaction_;
 };
@@ -116,7 +115,7 @@ TEST_F(AnsweredInteractionTest, MultiLineTextIsIndentedLineByLine) {
 // An unattended run: nobody answers after the file, not even a default or a
 // terminal; the question reaches the handler, which ends the run.
 TEST(UnattendedAnswersTest, AQuestionTheFileDoesNotAnswerIsNeverAnsweredByDefault) {
-  std::ostringstream transcript;
+  StringSink transcript;
   vorna::testing::TypedTerminal terminal;
   AnswerPolicy policy = terminal.Policy("Yes\n");
   policy.whenUsedUp = WhenUsedUp::Fail;

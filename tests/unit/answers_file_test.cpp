@@ -32,6 +32,7 @@ TEST(AnswersFileTest, LinesAreHandedOutInOrderSkippingCommentsAndBlanks) {
 
   std::optional<AnswerLine> third = file.Take();
   ASSERT_TRUE(third);
+  EXPECT_EQ(third->lineNumber, 6);
   EXPECT_EQ(third->answer, "try again");
 
   EXPECT_FALSE(file.Take());

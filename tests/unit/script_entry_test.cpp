@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -71,7 +70,7 @@ class ScriptEntryTest : public testing::Test {
 
   std::string root_;
   platform::Platform saved_;
-  std::ostringstream transcript_;
+  platform::StringSink transcript_;
   platform::PortableSystem system_{stderr};
   std::unique_ptr<platform::PortableFileSystem> files_;
   std::unique_ptr<platform::AnswerSource> source_;

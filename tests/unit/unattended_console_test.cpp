@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace vorna {
 namespace {
 
@@ -23,7 +21,7 @@ TEST(UnattendedConsole, WritesWholeLinesToTheEventsAndReadsInputAnswers) {
   events.Attach(seen);
   platform::Platform machine;
   machine.events = &events;
-  std::ostringstream transcript;
+  platform::StringSink transcript;
   platform::AnswerPolicy policy;
   policy.whenUsedUp = platform::WhenUsedUp::Fail;
   platform::AnswerSource answers(platform::AnswersFile::Parse("input OK Ann Smith\n"), transcript,
