@@ -1,6 +1,7 @@
 #include "installdata/copy_files.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 #include "installdata/copy_state.h"
@@ -28,22 +29,27 @@ constexpr char kReadErrorReason[] = "the install disk could not be read";
 constexpr char kTemporaryStem[] = "~vorna-";
 constexpr char kKeptReason[] = "the file on disk is as new as the packed one or newer";
 
-// Passes blocks on, and lets the copy pause or stop between them.
+// Passes blocks on, lets the copy pause or stop between them, and counts
+// each block handed on as copied, so the progress moves through a large file.
 class ControlledOutput : public DecodeOutput {
  public:
-  ControlledOutput(DecodeOutput& inner, CopyControl* control) : inner_(inner), control_(control) {}
+  ControlledOutput(DecodeOutput& inner, CopyControl* control, std::function<void(size_t)> copied)
+      : inner_(inner), control_(control), copied_(std::move(copied)) {}
   bool Put(const uint8_t* bytes, size_t size) override {
     if (control_ && !control_->Continue()) {
       stopped_ = true;
       return false;
     }
-    return inner_.Put(bytes, size);
+    if (!inner_.Put(bytes, size)) return false;
+    copied_(size);
+    return true;
   }
   bool stopped() const { return stopped_; }
 
  private:
   DecodeOutput& inner_;
   CopyControl* control_;
+  std::function<void(size_t)> copied_;
   bool stopped_ = false;
 };
 
@@ -89,7 +95,7 @@ class Copier {
               const std::string& reason = "");
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
-  void Advance(uint32_t size);
+  void Advance(uint64_t copied);
   bool Fail(CopyResult result, const std::string& reason);
   void FailOnUnwrittenRecords();
 
@@ -108,7 +114,7 @@ class Copier {
 
 CopyOutcome Copier::Run() {
   state_.SetCurrentFile(folder_);
-  if (total_ == 0) state_.SetProgress(1.0);  // nothing to copy is all copied
+  if (total_ == 0) state_.SetCopied(0, 0);  // nothing to copy is all copied
   if (!stream_.HasFile()) Fail(CopyResult::Failure, "there is no file set");
   if (stream_.failed()) Fail(CopyResult::Failure, kReadErrorReason);
   bool ended = false;
@@ -283,7 +289,8 @@ void Copier::PutInPlace(const std::string& temporary, const std::string& path,
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {
-  ControlledOutput controlled(writer_, control_);
+  const uint64_t start = copied_;
+  ControlledOutput controlled(writer_, control_, [&](size_t size) { Advance(copied_ + size); });
   writer_.Begin(output);
   DecodeResult result = decoder_->Decode(stream_, header.size, controlled);
   bool written = writer_.Finish();
@@ -295,14 +302,13 @@ bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::str
   if (result.status != DecodeStatus::Complete || result.size != header.size) {
     return Fail(CopyResult::Failure, "the file set is damaged at " + header.name);
   }
-  Advance(header.size);
+  Advance(start + header.size);
   return true;
 }
 
-void Copier::Advance(uint32_t size) {
-  copied_ += size;
-  double fraction = total_ == 0 ? 1.0 : static_cast<double>(copied_) / total_;
-  state_.SetProgress(std::min(fraction, 1.0));
+void Copier::Advance(uint64_t copied) {
+  copied_ = copied;
+  state_.SetCopied(copied_, total_);
 }
 
 bool Copier::Fail(CopyResult result, const std::string& reason) {
