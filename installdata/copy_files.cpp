@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <set>
 
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
@@ -87,6 +88,7 @@ class Copier {
   bool ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
                  const std::string& reason = "");
   Existing Examine(const std::string& path, platform::FileTime recordWrite);
+  void MakeFolders(const std::string& folder);
   void Place(const std::string& path, const RecordHeader& header);
   bool WriteNew(const std::string& path, const RecordHeader& header, platform::FileChange change);
   void PutInPlace(const std::string& temporary, const std::string& path, const RecordHeader& header,
@@ -110,6 +112,10 @@ class Copier {
   OverlappedWriter writer_;
   uint64_t copied_ = 0;
   CopyOutcome outcome_;
+  // Folders this copy has made or found on its way, and of them those it
+  // made itself (which cannot hold a killed run's temporary files).
+  std::set<std::string> knownFolders_;
+  std::set<std::string> madeFolders_;
 };
 
 CopyOutcome Copier::Run() {
@@ -170,7 +176,7 @@ void Copier::CopyRecord(const RecordHeader& header) {
   } else if (!files_.IsLinkFree(folder_, header.name)) {
     Refuse(header, "a link or junction in its path");
   } else {
-    CreateFolderChain(machine_, path.substr(0, LastSeparator(path)));
+    MakeFolders(path.substr(0, LastSeparator(path)));
     Place(path, header);
   }
 }
@@ -226,18 +232,34 @@ void Copier::Report(const RecordHeader& header, const std::string& path, RecordF
   }
 }
 
-Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
-  // Shared, since only the times are read: a file someone else reads is no
-  // reason to replace it blindly.
-  std::unique_ptr<File> existing =
-      files_.Open(path, Access::Read, Share::ReadWrite, Creation::OpenExisting);
-  if (!existing) {
-    if (!files_.Exists(path)) return Existing::Missing;
-    return files_.IsFolder(path) ? Existing::Folder : Existing::Unreadable;
+void Copier::MakeFolders(const std::string& folder) {
+  // Each folder of the chain is created once per copy: the records of one
+  // folder follow each other, and a second attempt could only fail again.
+  if (knownFolders_.count(folder)) return;
+  for (size_t i = 0; i <= folder.size(); ++i) {
+    if (i < folder.size() && folder[i] != '\\' && folder[i] != '/') continue;
+    std::string step = folder.substr(0, i);
+    if (!knownFolders_.insert(step).second) continue;
+    if (CreateReportedFolder(machine_, step)) madeFolders_.insert(step);
   }
-  platform::FileTimes times;
-  if (!existing->GetTimes(&times)) return Existing::Unreadable;
-  return times.lastWrite < recordWrite ? Existing::Older : Existing::AsNewOrNewer;
+}
+
+Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
+  // One look at the path, which follows no link: only the kind and the last
+  // write time matter here.
+  platform::PathFacts facts = files_.Inspect(path);
+  switch (facts.kind) {
+    case platform::PathKind::Missing:
+      return Existing::Missing;
+    case platform::PathKind::File:
+      return facts.lastWrite < recordWrite ? Existing::Older : Existing::AsNewOrNewer;
+    case platform::PathKind::Folder:
+      return Existing::Folder;
+    case platform::PathKind::Link:
+    case platform::PathKind::Unknown:
+      break;
+  }
+  return Existing::Unreadable;
 }
 
 bool Copier::Consume(const RecordHeader& header, const std::string& path) {
@@ -250,7 +272,8 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header,
   size_t separator = LastSeparator(path);
   std::string folder = path.substr(0, separator + 1);
   std::string prefix = TemporaryPrefix(path.substr(separator + 1));
-  files_.DeleteStartingWith(folder, prefix);  // left by a run that was killed
+  // Left by a run that was killed; a folder this copy made holds none.
+  if (!madeFolders_.count(path.substr(0, separator))) files_.DeleteStartingWith(folder, prefix);
   std::string temporary;
   std::unique_ptr<File> output = files_.CreateTemporary(folder, prefix, &temporary);
   if (!output) {

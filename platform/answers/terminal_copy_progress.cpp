@@ -26,8 +26,7 @@ std::string Scaled(double value, const char* unit) {
 }  // namespace
 
 double TerminalCopyProgress::SteadySeconds() {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 TerminalCopyProgress::TerminalCopyProgress(std::ostream& out, bool live, Clock clock)
@@ -47,8 +46,8 @@ std::string TerminalCopyProgress::TimeLeftText(const CopyFigures& figures) {
   auto seconds = static_cast<unsigned long long>(std::ceil(rest / figures.bytesPerSecond));
   char text[40];
   if (seconds >= 3600) {
-    std::snprintf(text, sizeof text, "%llu:%02llu:%02llu left", seconds / 3600,
-                  seconds / 60 % 60, seconds % 60);
+    std::snprintf(text, sizeof text, "%llu:%02llu:%02llu left", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
   } else {
     std::snprintf(text, sizeof text, "%llu:%02llu left", seconds / 60, seconds % 60);
   }

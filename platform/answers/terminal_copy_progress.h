@@ -15,9 +15,9 @@ class CopyJob;
 
 /// What the bar shows of a copy at one moment.
 struct CopyFigures {
-  double fraction = 0;       // of the set, 0 to 1
-  uint64_t copied = 0;       // bytes
-  uint64_t total = 0;        // bytes of the set
+  double fraction = 0;        // of the set, 0 to 1
+  uint64_t copied = 0;        // bytes
+  uint64_t total = 0;         // bytes of the set
   double bytesPerSecond = 0;  // since the copy started; 0 before anything was measured
 };
 

@@ -146,15 +146,20 @@ std::optional<std::string> Sandbox::ToHost(const WindowsPath& path) const {
   bool lookingUp = true;
   for (const std::string& part : path.parts) {
     std::string exact = *host + "/" + AnsiToUtf8(part);
-    if (lookingUp && !Exists(exact)) {
-      std::optional<std::string> other = FindIgnoringCase(*host, part);
-      if (other) {
-        exact = *host + "/" + *other;
-      } else {
-        lookingUp = false;  // nothing below a missing component can exist
+    if (lookingUp) {
+      // One look tells whether the name is there and whether it is a link.
+      struct stat info;
+      bool found = lstat(exact.c_str(), &info) == 0;
+      if (!found) {
+        std::optional<std::string> other = FindIgnoringCase(*host, part);
+        if (other) {
+          exact = *host + "/" + *other;
+          found = lstat(exact.c_str(), &info) == 0;
+        }
+        lookingUp = found;  // nothing below a missing component can exist
       }
+      if (found && S_ISLNK(info.st_mode)) return std::nullopt;
     }
-    if (lookingUp && IsLink(exact)) return std::nullopt;
     *host = exact;
   }
   return host;

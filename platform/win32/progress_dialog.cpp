@@ -1,7 +1,7 @@
 // The progress dialog (103): it starts the copy job, shows the file being
 // copied and repaints the bar four times a second (the copy reports its bytes
-// as they are written, so the bar moves through a large file), paints the bar over the hidden control 1007 and ends
-// when the job marks its end. Cancel holds the job at its next safe point
+// as they are written, so the bar moves through a large file), paints the bar over the hidden
+// control 1007 and ends when the job marks its end. Cancel holds the job at its next safe point
 // while the quit question is open, and stops it there on Yes.
 #include <string>
 
