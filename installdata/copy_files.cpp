@@ -12,6 +12,7 @@
 #include "installdata/overlapped_writer.h"
 #include "installdata/record_decoder.h"
 #include "installdata/record_names.h"
+#include "installdata/record_source.h"
 #include "platform/code_page.h"
 #include "platform/install_events.h"
 #include "platform/platform.h"
@@ -70,7 +71,7 @@ enum class Existing {
 class Copier {
  public:
   Copier(FileSetStream& stream, const std::string& folder, uint32_t total, CopyState& state,
-         CopyControl* control)
+         CopyControl* control, int workers)
       : stream_(stream),
         folder_(WithTrailingSeparator(folder)),
         total_(total),
@@ -78,7 +79,7 @@ class Copier {
         control_(control),
         machine_(stream.machine()),
         files_(*machine_.files),
-        decoder_(MakeRecordDecoder(stream.codec())) {}
+        source_(MakeRecordSource(stream, workers)) {}
 
   CopyOutcome Run();
 
@@ -108,7 +109,7 @@ class Copier {
   CopyControl* control_;
   const platform::Platform& machine_;
   platform::FileSystem& files_;
-  std::unique_ptr<RecordDecoder> decoder_;
+  std::unique_ptr<RecordSource> source_;
   OverlappedWriter writer_;
   uint64_t copied_ = 0;
   CopyOutcome outcome_;
@@ -131,7 +132,7 @@ CopyOutcome Copier::Run() {
     }
     state_.SetCurrentFile(folder_);
     RecordHeader header;
-    HeaderStatus status = ReadRecordHeader(stream_, &header);
+    HeaderStatus status = source_->NextHeader(&header);
     if (status == HeaderStatus::EndMarker) {
       ended = true;
       break;
@@ -149,6 +150,8 @@ CopyOutcome Copier::Run() {
     Fail(CopyResult::Failure, "the file set ends without its end marker");
   }
   FailOnUnwrittenRecords();
+  outcome_.decodedAhead = source_->decodedAhead();
+  source_.reset();  // no helper decodes on once the copy has ended
   state_.MarkEnd();
   return outcome_;
 }
@@ -315,7 +318,7 @@ bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::str
   const uint64_t start = copied_;
   ControlledOutput controlled(writer_, control_, [&](size_t size) { Advance(copied_ + size); });
   writer_.Begin(output);
-  DecodeResult result = decoder_->Decode(stream_, header.size, controlled);
+  DecodeResult result = source_->Decode(header.size, controlled);
   bool written = writer_.Finish();
   if (controlled.stopped()) return Fail(CopyResult::Stopped, "the copy was stopped");
   if (!written || result.status == DecodeStatus::OutputFailed) {
@@ -367,8 +370,8 @@ std::string TemporaryPrefix(const std::string& name) {
 }
 
 CopyOutcome CopyFiles(FileSetStream& stream, const std::string& installFolder, uint32_t setTotal,
-                      CopyState& state, CopyControl* control) {
-  Copier copier(stream, installFolder, setTotal, state, control);
+                      CopyState& state, CopyControl* control, int workers) {
+  Copier copier(stream, installFolder, setTotal, state, control, workers);
   return copier.Run();
 }
 
