@@ -67,7 +67,7 @@ class CopyControl {
 
 /// Copies the file set from a located stream whose set total was read.
 /// installFolder gets a trailing backslash when it has none. With more than
-/// one worker, records are decoded ahead on workers - 1 more threads
+/// one worker, records are decoded ahead on that many threads
 /// (record_source.h); what the copy does and reports stays the same.
 CopyOutcome CopyFiles(FileSetStream& stream, const std::string& installFolder, uint32_t setTotal,
                       CopyState& state, CopyControl* control = nullptr, int workers = 1);

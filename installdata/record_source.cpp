@@ -35,7 +35,8 @@ class StreamSource : public RecordSource {
 
 std::unique_ptr<RecordSource> MakeRecordSource(FileSetStream& stream, int workers) {
   if (workers > 1 && !stream.recordOffsets().empty()) {
-    return std::make_unique<DecodeAhead>(stream, workers - 1);
+    // The copy itself mostly waits on the file system: each worker decodes.
+    return std::make_unique<DecodeAhead>(stream, workers);
   }
   return std::make_unique<StreamSource>(stream);
 }

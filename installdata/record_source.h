@@ -37,7 +37,7 @@ class RecordSource {
   virtual uint32_t decodedAhead() const { return 0; }
 };
 
-/// A source over a located stream whose set total was read: workers - 1
+/// A source over a located stream whose set total was read: workers
 /// threads decode ahead when workers > 1 and the set has an index.
 std::unique_ptr<RecordSource> MakeRecordSource(FileSetStream& stream, int workers);
 
