@@ -30,13 +30,16 @@ struct Packed {
   std::vector<uint32_t> offsets;
 };
 
-// count records of varied sizes (some of several blocks) in a few folders;
-// the data is only partly repetitive, so the codes stay busy.
-Packed Pack(int count, FileSetCodec codec, size_t largest = 300 * 1024) {
+// count records of varied sizes (some of several blocks) in a few folders,
+// and record large (when not -1) of 5 MB; the data is only partly
+// repetitive, so the codes stay busy.
+Packed Pack(int count, FileSetCodec codec, int large = -1) {
   std::vector<std::pair<std::string, std::string>> records;
   uint64_t total = 0;
   for (int i = 0; i < count; ++i) {
-    size_t size = i % 7 == 3 ? largest : static_cast<size_t>((i * 7919) % 5000);
+    size_t size = i == large   ? size_t{5} << 20
+                  : i % 7 == 3 ? size_t{300} << 10
+                               : static_cast<size_t>((i * 7919) % 5000);
     std::string data(size, ' ');
     for (size_t b = 0; b < size; ++b)
       data[b] = static_cast<char>("abcdefgh"[(b * (i + 3)) % 8] + (b >> 12) % 5);
@@ -143,7 +146,7 @@ class CopyWorkersTest : public ::testing::Test {
 TEST_F(CopyWorkersTest, TwoWorkersCopyAsOneDoesOnBothCodecs) {
   for (FileSetCodec codec : {FileSetCodec::Huffman, FileSetCodec::Deflate}) {
     // One record is larger than a helper takes: the copy decodes it itself.
-    Packed packed = Pack(60, codec, 5 << 20);
+    Packed packed = Pack(60, codec, 30);
     WriteImage(packed.set, packed.offsets, codec);
     Observed one = Copy(1);
     EXPECT_EQ(one.outcome.substr(0, 2), "0 ") << one.outcome;
