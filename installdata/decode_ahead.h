@@ -25,7 +25,7 @@ namespace vorna {
 class DecodeAhead : public RecordSource {
  public:
   /// Decodes ahead of stream (located, its set total read, with an index)
-  /// on helpers threads.
+  /// on that many helper threads.
   DecodeAhead(FileSetStream& stream, int helpers);
   /// Stops the helpers between blocks and waits for them.
   ~DecodeAhead() override;
