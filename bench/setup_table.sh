@@ -28,7 +28,7 @@ payload=$(find "$mix" -type f ! -name '.*' -printf '%s\n' | awk '{ s += $1 } END
 files=$(find "$mix" -type f ! -name '.*' | wc -l)
 mb=$(awk -v b="$payload" 'BEGIN { printf "%.1f", b / 1e6 }')
 
-row() { printf '%-44s %-22s %s\n' "$1" "$2" "$3"; }
+row() { printf '%-54s %-22s %s\n' "$1" "$2" "$3"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v s="$1" -v b="$payload" 'BEGIN { printf "%.1f MB/s", b / 1e6 / s }'; }
 pair() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f s / %.2f s", a, b }'; }

@@ -27,10 +27,20 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
   std::optional<std::string> found;
   while (dirent* entry = readdir(dir)) {
     std::string candidate = entry->d_name;
-    std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
-    if (windowsName && SameAnsiName(*windowsName, name) && (!found || candidate < *found)) {
-      found = candidate;
+    // Most names are plain ASCII, their own Windows-1252 form, and a UTF-8
+    // name is never shorter than its Windows-1252 text: most entries of a
+    // large folder are ruled out without a conversion.
+    if (candidate.size() < name.size()) continue;
+    bool ascii = std::all_of(candidate.begin(), candidate.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    bool same = false;
+    if (ascii) {
+      same = SameAnsiName(candidate, name);
+    } else {
+      std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
+      same = windowsName && SameAnsiName(*windowsName, name);
     }
+    if (same && (!found || candidate < *found)) found = candidate;
   }
   closedir(dir);
   return found;
