@@ -28,7 +28,7 @@ payload=$(find "$mix" -type f ! -name '.*' -printf '%s\n' | awk '{ s += $1 } END
 files=$(find "$mix" -type f ! -name '.*' | wc -l)
 mb=$(awk -v b="$payload" 'BEGIN { printf "%.1f", b / 1e6 }')
 
-row() { printf '%-44s %-22s %s\n' "$1" "$2" "$3"; }
+row() { printf '%-54s %-22s %s\n' "$1" "$2" "$3"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 rate() { awk -v s="$1" -v b="$payload" 'BEGIN { printf "%.1f MB/s", b / 1e6 / s }'; }
 pair() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f s / %.2f s", a, b }'; }
@@ -115,20 +115,23 @@ for codec in huffman deflate; do
   for n in 1 2; do
     label="extract, $codec, $n worker$([ $n = 1 ] || echo s)"
     if has "$codec" "${codecs[@]}" && has "$n" "${workers[@]}"; then
-      row "$label" "$(rate "${best[extract-$codec-$n]}")" "$(ratio "${best[gzip]}" "${best[extract-$codec-$n]}") of gzip -d | tar x"
+      row "$label" "$(rate "${best[extract-$codec-$n]}")" \
+        "$(ratio "${best[gzip]}" "${best[extract-$codec-$n]}") of gzip -d | tar x; $(ratio "${best[verify-$codec]}" "${best[extract-$codec-$n]}") of verify"
     else
       row "$label" "n/a (not built)" ""
     fi
   done
 done
 for codec in huffman deflate; do
-  label="extract / verify (per-file cost), $codec"
-  if has "$codec" "${codecs[@]}"; then
-    row "$label" "$(pair "${best[extract-$codec-1]}" "${best[verify-$codec]}")" \
-      "$(ratio "${best[extract-$codec-1]}" "${best[verify-$codec]}") (goal <= 1.15)"
-  else
-    row "$label" "n/a (not built)" ""
-  fi
+  for n in 1 2; do
+    label="extract / verify (per-file cost), $codec, $n worker$([ $n = 1 ] || echo s)"
+    if has "$codec" "${codecs[@]}" && has "$n" "${workers[@]}"; then
+      row "$label" "$(pair "${best[extract-$codec-$n]}" "${best[verify-$codec]}")" \
+        "$(ratio "${best[extract-$codec-$n]}" "${best[verify-$codec]}") (goal <= 1.15)"
+    else
+      row "$label" "n/a (not built)" ""
+    fi
+  done
 done
 if has 2 "${workers[@]}"; then
   row "two workers / one, huffman extract" "$(pair "${best[extract-huffman-1]}" "${best[extract-huffman-2]}")" \

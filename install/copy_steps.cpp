@@ -39,7 +39,11 @@ double InstallCopyJob::Progress() const {
 }
 
 double InstallCopyJob::BytesCopied() const {
-  return state_.Progress() * setTotal_;
+  return static_cast<double>(state_.BytesCopied());
+}
+
+double InstallCopyJob::TotalBytes() const {
+  return setTotal_;
 }
 
 void InstallCopyJob::Pause() {

@@ -27,6 +27,7 @@ class InstallCopyJob : public platform::CopyJob {
   std::string CurrentFile() const override;
   double Progress() const override;
   double BytesCopied() const override;
+  double TotalBytes() const override;
   void Pause() override;
   void Resume() override;
   void Stop() override;

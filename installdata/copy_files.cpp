@@ -1,7 +1,9 @@
 #include "installdata/copy_files.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <set>
 
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
@@ -10,6 +12,7 @@
 #include "installdata/overlapped_writer.h"
 #include "installdata/record_decoder.h"
 #include "installdata/record_names.h"
+#include "installdata/record_source.h"
 #include "platform/code_page.h"
 #include "platform/install_events.h"
 #include "platform/platform.h"
@@ -28,22 +31,27 @@ constexpr char kReadErrorReason[] = "the install disk could not be read";
 constexpr char kTemporaryStem[] = "~vorna-";
 constexpr char kKeptReason[] = "the file on disk is as new as the packed one or newer";
 
-// Passes blocks on, and lets the copy pause or stop between them.
+// Passes blocks on, lets the copy pause or stop between them, and counts
+// each block handed on as copied, so the progress moves through a large file.
 class ControlledOutput : public DecodeOutput {
  public:
-  ControlledOutput(DecodeOutput& inner, CopyControl* control) : inner_(inner), control_(control) {}
+  ControlledOutput(DecodeOutput& inner, CopyControl* control, std::function<void(size_t)> copied)
+      : inner_(inner), control_(control), copied_(std::move(copied)) {}
   bool Put(const uint8_t* bytes, size_t size) override {
     if (control_ && !control_->Continue()) {
       stopped_ = true;
       return false;
     }
-    return inner_.Put(bytes, size);
+    if (!inner_.Put(bytes, size)) return false;
+    copied_(size);
+    return true;
   }
   bool stopped() const { return stopped_; }
 
  private:
   DecodeOutput& inner_;
   CopyControl* control_;
+  std::function<void(size_t)> copied_;
   bool stopped_ = false;
 };
 
@@ -63,7 +71,7 @@ enum class Existing {
 class Copier {
  public:
   Copier(FileSetStream& stream, const std::string& folder, uint32_t total, CopyState& state,
-         CopyControl* control)
+         CopyControl* control, int workers)
       : stream_(stream),
         folder_(WithTrailingSeparator(folder)),
         total_(total),
@@ -71,7 +79,7 @@ class Copier {
         control_(control),
         machine_(stream.machine()),
         files_(*machine_.files),
-        decoder_(MakeRecordDecoder(stream.codec())) {}
+        source_(MakeRecordSource(stream, workers)) {}
 
   CopyOutcome Run();
 
@@ -81,6 +89,7 @@ class Copier {
   bool ConsumeAs(const RecordHeader& header, const std::string& path, RecordFate fate,
                  const std::string& reason = "");
   Existing Examine(const std::string& path, platform::FileTime recordWrite);
+  void MakeFolders(const std::string& folder);
   void Place(const std::string& path, const RecordHeader& header);
   bool WriteNew(const std::string& path, const RecordHeader& header, platform::FileChange change);
   void PutInPlace(const std::string& temporary, const std::string& path, const RecordHeader& header,
@@ -89,7 +98,7 @@ class Copier {
               const std::string& reason = "");
   bool DecodeInto(File* output, const RecordHeader& header, const std::string& path);
   bool Consume(const RecordHeader& header, const std::string& path);
-  void Advance(uint32_t size);
+  void Advance(uint64_t copied);
   bool Fail(CopyResult result, const std::string& reason);
   void FailOnUnwrittenRecords();
 
@@ -100,15 +109,19 @@ class Copier {
   CopyControl* control_;
   const platform::Platform& machine_;
   platform::FileSystem& files_;
-  std::unique_ptr<RecordDecoder> decoder_;
+  std::unique_ptr<RecordSource> source_;
   OverlappedWriter writer_;
   uint64_t copied_ = 0;
   CopyOutcome outcome_;
+  // Folders this copy has made or found on its way, and of them those it
+  // made itself (which cannot hold a killed run's temporary files).
+  std::set<std::string> knownFolders_;
+  std::set<std::string> madeFolders_;
 };
 
 CopyOutcome Copier::Run() {
   state_.SetCurrentFile(folder_);
-  if (total_ == 0) state_.SetProgress(1.0);  // nothing to copy is all copied
+  if (total_ == 0) state_.SetCopied(0, 0);  // nothing to copy is all copied
   if (!stream_.HasFile()) Fail(CopyResult::Failure, "there is no file set");
   if (stream_.failed()) Fail(CopyResult::Failure, kReadErrorReason);
   bool ended = false;
@@ -119,7 +132,7 @@ CopyOutcome Copier::Run() {
     }
     state_.SetCurrentFile(folder_);
     RecordHeader header;
-    HeaderStatus status = ReadRecordHeader(stream_, &header);
+    HeaderStatus status = source_->NextHeader(&header);
     if (status == HeaderStatus::EndMarker) {
       ended = true;
       break;
@@ -137,6 +150,8 @@ CopyOutcome Copier::Run() {
     Fail(CopyResult::Failure, "the file set ends without its end marker");
   }
   FailOnUnwrittenRecords();
+  outcome_.decodedAhead = source_->decodedAhead();
+  source_.reset();  // no helper decodes on once the copy has ended
   state_.MarkEnd();
   return outcome_;
 }
@@ -164,7 +179,7 @@ void Copier::CopyRecord(const RecordHeader& header) {
   } else if (!files_.IsLinkFree(folder_, header.name)) {
     Refuse(header, "a link or junction in its path");
   } else {
-    CreateFolderChain(machine_, path.substr(0, LastSeparator(path)));
+    MakeFolders(path.substr(0, LastSeparator(path)));
     Place(path, header);
   }
 }
@@ -220,18 +235,34 @@ void Copier::Report(const RecordHeader& header, const std::string& path, RecordF
   }
 }
 
-Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
-  // Shared, since only the times are read: a file someone else reads is no
-  // reason to replace it blindly.
-  std::unique_ptr<File> existing =
-      files_.Open(path, Access::Read, Share::ReadWrite, Creation::OpenExisting);
-  if (!existing) {
-    if (!files_.Exists(path)) return Existing::Missing;
-    return files_.IsFolder(path) ? Existing::Folder : Existing::Unreadable;
+void Copier::MakeFolders(const std::string& folder) {
+  // Each folder of the chain is created once per copy: the records of one
+  // folder follow each other, and a second attempt could only fail again.
+  if (knownFolders_.count(folder)) return;
+  for (size_t i = 0; i <= folder.size(); ++i) {
+    if (i < folder.size() && folder[i] != '\\' && folder[i] != '/') continue;
+    std::string step = folder.substr(0, i);
+    if (!knownFolders_.insert(step).second) continue;
+    if (CreateReportedFolder(machine_, step)) madeFolders_.insert(step);
   }
-  platform::FileTimes times;
-  if (!existing->GetTimes(&times)) return Existing::Unreadable;
-  return times.lastWrite < recordWrite ? Existing::Older : Existing::AsNewOrNewer;
+}
+
+Existing Copier::Examine(const std::string& path, platform::FileTime recordWrite) {
+  // One look at the path, which follows no link: only the kind and the last
+  // write time matter here.
+  platform::PathFacts facts = files_.Inspect(path);
+  switch (facts.kind) {
+    case platform::PathKind::Missing:
+      return Existing::Missing;
+    case platform::PathKind::File:
+      return facts.lastWrite < recordWrite ? Existing::Older : Existing::AsNewOrNewer;
+    case platform::PathKind::Folder:
+      return Existing::Folder;
+    case platform::PathKind::Link:
+    case platform::PathKind::Unknown:
+      break;
+  }
+  return Existing::Unreadable;
 }
 
 bool Copier::Consume(const RecordHeader& header, const std::string& path) {
@@ -244,7 +275,8 @@ bool Copier::WriteNew(const std::string& path, const RecordHeader& header,
   size_t separator = LastSeparator(path);
   std::string folder = path.substr(0, separator + 1);
   std::string prefix = TemporaryPrefix(path.substr(separator + 1));
-  files_.DeleteStartingWith(folder, prefix);  // left by a run that was killed
+  // Left by a run that was killed; a folder this copy made holds none.
+  if (!madeFolders_.count(path.substr(0, separator))) files_.DeleteStartingWith(folder, prefix);
   std::string temporary;
   std::unique_ptr<File> output = files_.CreateTemporary(folder, prefix, &temporary);
   if (!output) {
@@ -283,9 +315,10 @@ void Copier::PutInPlace(const std::string& temporary, const std::string& path,
 }
 
 bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::string& path) {
-  ControlledOutput controlled(writer_, control_);
+  const uint64_t start = copied_;
+  ControlledOutput controlled(writer_, control_, [&](size_t size) { Advance(copied_ + size); });
   writer_.Begin(output);
-  DecodeResult result = decoder_->Decode(stream_, header.size, controlled);
+  DecodeResult result = source_->Decode(header.size, controlled);
   bool written = writer_.Finish();
   if (controlled.stopped()) return Fail(CopyResult::Stopped, "the copy was stopped");
   if (!written || result.status == DecodeStatus::OutputFailed) {
@@ -295,14 +328,13 @@ bool Copier::DecodeInto(File* output, const RecordHeader& header, const std::str
   if (result.status != DecodeStatus::Complete || result.size != header.size) {
     return Fail(CopyResult::Failure, "the file set is damaged at " + header.name);
   }
-  Advance(header.size);
+  Advance(start + header.size);
   return true;
 }
 
-void Copier::Advance(uint32_t size) {
-  copied_ += size;
-  double fraction = total_ == 0 ? 1.0 : static_cast<double>(copied_) / total_;
-  state_.SetProgress(std::min(fraction, 1.0));
+void Copier::Advance(uint64_t copied) {
+  copied_ = copied;
+  state_.SetCopied(copied_, total_);
 }
 
 bool Copier::Fail(CopyResult result, const std::string& reason) {
@@ -338,8 +370,8 @@ std::string TemporaryPrefix(const std::string& name) {
 }
 
 CopyOutcome CopyFiles(FileSetStream& stream, const std::string& installFolder, uint32_t setTotal,
-                      CopyState& state, CopyControl* control) {
-  Copier copier(stream, installFolder, setTotal, state, control);
+                      CopyState& state, CopyControl* control, int workers) {
+  Copier copier(stream, installFolder, setTotal, state, control, workers);
   return copier.Run();
 }
 

@@ -51,6 +51,7 @@ struct CopyOutcome {
   std::string reason;                 // why it failed or stopped; empty on success
   std::vector<RecordReport> reports;  // every record whose data was consumed, in order
   uint32_t records = 0;               // records read, the refused ones included
+  uint32_t decodedAhead = 0;          // of them, those another worker decoded
 
   /// The reports of one fate, in order.
   std::vector<RecordReport> Reports(RecordFate fate) const;
@@ -65,9 +66,11 @@ class CopyControl {
 };
 
 /// Copies the file set from a located stream whose set total was read.
-/// installFolder gets a trailing backslash when it has none.
+/// installFolder gets a trailing backslash when it has none. With more than
+/// one worker, records are decoded ahead on that many threads
+/// (record_source.h); what the copy does and reports stays the same.
 CopyOutcome CopyFiles(FileSetStream& stream, const std::string& installFolder, uint32_t setTotal,
-                      CopyState& state, CopyControl* control = nullptr);
+                      CopyState& state, CopyControl* control = nullptr, int workers = 1);
 
 /// The start of the names of the temporary files written for a destination
 /// named name: "~vorna-" and eight hexadecimal digits drawn from the name

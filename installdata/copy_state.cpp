@@ -10,6 +10,13 @@ void CopyState::Clear() {
   std::lock_guard<std::mutex> lock(mutex_);
   currentFile_.clear();
   progress_.store(0.0);
+  copied_.store(0);
+}
+
+void CopyState::SetCopied(uint64_t copied, uint64_t total) {
+  double fraction = total == 0 ? 1.0 : static_cast<double>(copied) / static_cast<double>(total);
+  copied_.store(copied);
+  progress_.store(fraction < 1.0 ? fraction : 1.0);
 }
 
 void CopyState::SetCurrentFile(const std::string& text) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
 #include <mutex>
 #include <string>
 
@@ -21,14 +22,19 @@ class CopyState {
   void MarkEnd();
   /// True once the text starts with "*".
   bool Ended() const;
-  /// The progress fraction, bytes copied / set total (1 when the total is 0).
-  void SetProgress(double fraction) { progress_.store(fraction); }
+  /// Records the bytes copied so far; the progress fraction becomes copied /
+  /// total (at most 1, and 1 when the total is 0).
+  void SetCopied(uint64_t copied, uint64_t total);
+  /// The progress fraction, bytes copied / set total.
   double Progress() const { return progress_.load(); }
+  /// The bytes copied so far.
+  uint64_t BytesCopied() const { return copied_.load(); }
 
  private:
   mutable std::mutex mutex_;
   std::string currentFile_;
   std::atomic<double> progress_{0.0};
+  std::atomic<uint64_t> copied_{0};
 };
 
 /// The one copy state of the process, shared by the copy and the progress display.

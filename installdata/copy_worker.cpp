@@ -1,6 +1,8 @@
 #include "installdata/copy_worker.h"
 
 #include "installdata/copy_state.h"
+#include "installdata/fileset_stream.h"
+#include "installdata/record_source.h"
 
 namespace vorna {
 
@@ -19,7 +21,8 @@ void CopyWorker::Start(FileSetStream& stream, std::string installFolder, uint32_
   stop_ = false;
   finished_ = false;
   thread_ = std::thread([this, &stream, installFolder = std::move(installFolder), setTotal] {
-    outcome_ = CopyFiles(stream, installFolder, setTotal, state_, this);
+    outcome_ =
+        CopyFiles(stream, installFolder, setTotal, state_, this, CopyWorkerCount(stream.machine()));
     finished_ = true;
   });
 }

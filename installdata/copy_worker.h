@@ -4,7 +4,8 @@
 // fraction, the "*" end mark) and Finished(), may pause the worker while it
 // asks the user whether to quit, and may stop it. Pause and stop take effect
 // at safe points (between records and between output blocks), so no file is
-// left half written and the stream stays consistent.
+// left half written and the stream stays consistent. The copy uses as many
+// workers as CopyWorkerCount answers (record_source.h).
 #pragma once
 
 #include <atomic>

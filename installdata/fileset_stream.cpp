@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "installdata/container.h"
+#include "installdata/fileset_index.h"
 #include "installdata/image_layout.h"
 #include "platform/platform.h"
 
@@ -87,13 +88,70 @@ FileSetPlace FileSetStream::Locate() {
   }
   // The set ends where the trailer starts: what follows (the trailer, a
   // certificate table) is never read as set data.
-  readPosition_ = offset;
+  recordOffsets_ = ReadFileSetIndex(container, layout.trailerOffset - offset);
+  readPosition_ = setStart_ = offset;
   dataEnd_ = layout.trailerOffset;
   return place;
 }
 
+bool FileSetStream::OpenCopyOf(const FileSetStream& located) {
+  Close();
+  Align();
+  quiet_ = true;
+  if (machine_.files) {
+    file_ = machine_.files->Open(path_, platform::Access::Read, platform::Share::ReadWrite,
+                                 platform::Creation::OpenExisting);
+  }
+  if (!file_) return false;
+  codec_ = located.codec_;
+  recordOffsets_ = located.recordOffsets_;
+  setStart_ = located.setStart_;
+  dataEnd_ = located.dataEnd_;
+  return SeekTo(0);
+}
+
+uint64_t FileSetStream::SetOffset() const {
+  return readPosition_ - (end_ - position_) - setStart_;
+}
+
+bool FileSetStream::SeekTo(uint64_t offset) {
+  Align();
+  if (!file_ || failed_) return false;
+  uint64_t target = setStart_ + offset;
+  uint64_t bufferStart = readPosition_ - end_;
+  if (buffer_ && target >= bufferStart && target <= readPosition_) {
+    position_ = static_cast<size_t>(target - bufferStart);
+    atEnd_ = false;
+    return true;
+  }
+  if (target > dataEnd_ ||
+      !file_->Seek(static_cast<int64_t>(target), platform::SeekOrigin::Begin)) {
+    failed_ = true;
+    return false;
+  }
+  readPosition_ = target;
+  position_ = end_ = 0;
+  exhausted_ = atEnd_ = false;
+  return true;
+}
+
+bool FileSetStream::SkipTo(uint64_t offset) {
+  Align();
+  uint64_t at = SetOffset();
+  if (!file_ || offset < at) return false;
+  while (at < offset) {
+    const uint8_t* bytes = nullptr;
+    size_t got = ReadSpan(&bytes, static_cast<size_t>(std::min<uint64_t>(offset - at, SIZE_MAX)));
+    if (got == 0) return false;
+    at += got;
+  }
+  return true;
+}
+
 void FileSetStream::Close() {
   file_.reset();
+  recordOffsets_.clear();
+  setStart_ = 0;
   readPosition_ = 0;
   dataEnd_ = UINT64_MAX;
   buffer_.reset();
@@ -120,7 +178,7 @@ FileSetStream::Fill FileSetStream::Refill() {
   size_t wanted = static_cast<size_t>(std::min<uint64_t>(chunk_, dataEnd_ - readPosition_));
   if (wanted > 0 && !file_->Read(buffer_.get() + keep, wanted, &got)) {
     failed_ = true;
-    ShowDiskError(machine_);
+    if (!quiet_) ShowDiskError(machine_);
     return Fill::Error;
   }
   if (got == 0) {

@@ -41,6 +41,8 @@ class FileSetStream {
   /// interaction. machine outlives the stream.
   FileSetStream(const platform::Platform& machine, std::string path);
 
+  /// The file the stream reads.
+  const std::string& path() const { return path_; }
   /// The platform the stream reads through (the copy writes through it too).
   const platform::Platform& machine() const { return machine_; }
 
@@ -54,6 +56,23 @@ class FileSetStream {
   FileSetPlace Locate();
   /// The codec of the located file set's records.
   FileSetCodec codec() const { return codec_; }
+  /// Where the located set's records start, from the set's start (its set
+  /// total), as its index tells; empty without a sound index (fileset_index.h).
+  const std::vector<uint32_t>& recordOffsets() const { return recordOffsets_; }
+  /// Opens a second, quiet stream over the same located set (its own file
+  /// handle, no disk prompts or messages: a read error only marks it
+  /// failed), standing at the set's start; false when the file cannot be opened.
+  bool OpenCopyOf(const FileSetStream& located);
+
+  /// Where the next whole byte lies, from the set's start.
+  uint64_t SetOffset() const;
+  /// Moves to offset from the set's start, dropping any unread bits; false
+  /// (and failed) when the file cannot be positioned.
+  bool SeekTo(uint64_t offset);
+  /// Reads forward to offset from the set's start (as a sequential reader
+  /// would, so the reads stay the same); false when the data ends or fails
+  /// first, or offset lies behind.
+  bool SkipTo(uint64_t offset);
   /// Closes the file (reads then answer 0).
   void Close();
 
@@ -96,6 +115,9 @@ class FileSetStream {
   const platform::Platform& machine_;
   std::string path_;
   FileSetCodec codec_ = FileSetCodec::Huffman;
+  std::vector<uint32_t> recordOffsets_;
+  uint64_t setStart_ = 0;  // the file offset of the set total
+  bool quiet_ = false;     // a copy: no prompts, no messages
   std::unique_ptr<platform::File> file_;
   std::unique_ptr<uint8_t[]> buffer_;
   size_t chunk_ = 0;               // bytes the next read asks for

@@ -90,8 +90,10 @@ class CopyJob {
   virtual std::string CurrentFile() const = 0;
   /// Bytes copied so far divided by the set total, 0 to 1.
   virtual double Progress() const = 0;
-  /// Bytes copied so far.
+  /// Bytes copied so far; they grow as a file's data is written.
   virtual double BytesCopied() const = 0;
+  /// The bytes of the whole set.
+  virtual double TotalBytes() const = 0;
   /// Holds the worker at its next safe point (before its first file when the
   /// job has not started yet).
   virtual void Pause() = 0;

@@ -166,12 +166,10 @@ std::unique_ptr<File> PortableFileSystem::OpenHost(const std::string& host, Acce
                                                    Share share, int flags) {
   std::lock_guard<std::mutex> lock(table_->mutex());
   struct stat info;
-  if (lstat(host.c_str(), &info) == 0) {
+  // An exclusive creation opens nothing that exists, so it has no share
+  // modes to honour and nothing to truncate.
+  if (!(flags & O_EXCL) && lstat(host.c_str(), &info) == 0) {
     if (S_ISDIR(info.st_mode)) return nullptr;
-    if (flags & O_EXCL) {
-      errno = EEXIST;
-      return nullptr;
-    }
     // Checked before the open, so that a refused CreateAlways truncates nothing.
     if (!table_->Allows(FileKey{info.st_dev, info.st_ino}, access, share)) return nullptr;
   }
@@ -225,10 +223,13 @@ bool PortableFileSystem::Replace(const std::string& from, const std::string& to)
   if (!source || !target) return false;
   struct stat sourceInfo, targetInfo;
   if (lstat(source->c_str(), &sourceInfo) != 0 || !S_ISREG(sourceInfo.st_mode)) return false;
-  if (IsOpen(*source)) return false;
-  if (lstat(target->c_str(), &targetInfo) == 0) {
-    // A folder is never replaced, nor a file someone holds open.
-    if (S_ISDIR(targetInfo.st_mode) || IsOpen(*target)) return false;
+  bool targetThere = lstat(target->c_str(), &targetInfo) == 0;
+  // A folder is never replaced, nor a file someone holds open.
+  if (targetThere && S_ISDIR(targetInfo.st_mode)) return false;
+  {
+    std::lock_guard<std::mutex> lock(table_->mutex());
+    if (table_->IsOpen(FileKey{sourceInfo.st_dev, sourceInfo.st_ino})) return false;
+    if (targetThere && table_->IsOpen(FileKey{targetInfo.st_dev, targetInfo.st_ino})) return false;
   }
   return rename(source->c_str(), target->c_str()) == 0;
 }
@@ -237,18 +238,22 @@ std::unique_ptr<File> PortableFileSystem::CreateTemporary(const std::string& fol
                                                           const std::string& prefix,
                                                           std::string* path) {
   if (faults_.ShouldFail(FaultKind::CreateTemporary)) return nullptr;
+  // The folder is reached once; the new name is made beside it exactly as
+  // drawn, since an exclusive creation fails on anything already there.
+  std::optional<WindowsPath> resolved = sandbox_.Resolve(folder);
+  std::optional<std::string> folderHost = Reach(folder, Purpose::Change);
+  if (!resolved || !folderHost) return nullptr;
   for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
     std::optional<std::string> name = RandomName();
     if (!name) return nullptr;
-    std::string candidate = Join(folder, prefix + *name);
-    std::optional<std::string> host = Reach(candidate, Purpose::Change);
-    if (!host) return nullptr;
-    if (Exists(candidate)) continue;  // taken, or planted: another name
+    std::string candidate = Join(resolved->Text(), prefix + *name);
+    if (candidate.size() > kMaxPath) return nullptr;
+    std::string host = *folderHost + "/" + AnsiToUtf8(prefix + *name);
     errno = 0;
     std::unique_ptr<File> file =
-        OpenHost(*host, Access::Write, Share::None, OpenFlags(Access::Write, Creation::CreateNew));
+        OpenHost(host, Access::Write, Share::None, OpenFlags(Access::Write, Creation::CreateNew));
     if (file) {
-      *path = sandbox_.Resolve(candidate)->Text();
+      *path = candidate;
       return file;
     }
     if (errno != EEXIST) return nullptr;

@@ -27,10 +27,20 @@ std::optional<std::string> FindIgnoringCase(const std::string& folder, const std
   std::optional<std::string> found;
   while (dirent* entry = readdir(dir)) {
     std::string candidate = entry->d_name;
-    std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
-    if (windowsName && SameAnsiName(*windowsName, name) && (!found || candidate < *found)) {
-      found = candidate;
+    // Most names are plain ASCII, their own Windows-1252 form, and a UTF-8
+    // name is never shorter than its Windows-1252 text: most entries of a
+    // large folder are ruled out without a conversion.
+    if (candidate.size() < name.size()) continue;
+    bool ascii = std::all_of(candidate.begin(), candidate.end(),
+                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    bool same = false;
+    if (ascii) {
+      same = SameAnsiName(candidate, name);
+    } else {
+      std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
+      same = windowsName && SameAnsiName(*windowsName, name);
     }
+    if (same && (!found || candidate < *found)) found = candidate;
   }
   closedir(dir);
   return found;
@@ -146,15 +156,20 @@ std::optional<std::string> Sandbox::ToHost(const WindowsPath& path) const {
   bool lookingUp = true;
   for (const std::string& part : path.parts) {
     std::string exact = *host + "/" + AnsiToUtf8(part);
-    if (lookingUp && !Exists(exact)) {
-      std::optional<std::string> other = FindIgnoringCase(*host, part);
-      if (other) {
-        exact = *host + "/" + *other;
-      } else {
-        lookingUp = false;  // nothing below a missing component can exist
+    if (lookingUp) {
+      // One look tells whether the name is there and whether it is a link.
+      struct stat info;
+      bool found = lstat(exact.c_str(), &info) == 0;
+      if (!found) {
+        std::optional<std::string> other = FindIgnoringCase(*host, part);
+        if (other) {
+          exact = *host + "/" + *other;
+          found = lstat(exact.c_str(), &info) == 0;
+        }
+        lookingUp = found;  // nothing below a missing component can exist
       }
+      if (found && S_ISLNK(info.st_mode)) return std::nullopt;
     }
-    if (lookingUp && IsLink(exact)) return std::nullopt;
     *host = exact;
   }
   return host;

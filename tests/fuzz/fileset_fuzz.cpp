@@ -1,6 +1,7 @@
 // Fuzz target: arbitrary bytes as the file set of an install image, copied
 // with the runtime's copy into C:\Apps, once as a Huffman set and once as a
-// deflate set (an image whose container names the codec).
+// deflate set (an image whose container names the codec), and once more as a
+// Huffman set with an index on two workers.
 //
 // The machine is an in-memory file system that checks every change against
 // the install folder: a write, move, delete or folder creation anywhere else
@@ -18,6 +19,7 @@
 #include "installdata/copy_state.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_codec.h"
+#include "installdata/fileset_index.h"
 #include "installdata/fileset_stream.h"
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
@@ -153,6 +155,11 @@ class CheckingFileSystem : public FileSystem {
     return 0;
   }
   bool IsLinkFree(const std::string&, const std::string&) override { return true; }
+  PathFacts Inspect(const std::string& path) override {
+    PathFacts facts;
+    facts.kind = files_.count(Canonical(path)) ? PathKind::File : PathKind::Missing;
+    return facts;
+  }
   bool Exists(const std::string& path) override { return files_.count(Canonical(path)) > 0; }
   bool CreateFolder(const std::string& path) override {
     // The chain up to the install folder may be created, and anything below it.
@@ -186,26 +193,54 @@ class SilentInteraction : public Interaction {
   ErrorAnswer ErrorDialog(const ErrorReport&) override { return ErrorAnswer::Abort; }
 };
 
-// The container of a deflate image: the codec entry and the end record.
-std::vector<uint8_t> DeflateContainer() {
-  std::vector<uint8_t> bytes(36 + sizeof kDeflateCodecName - 1 + 36, 0);
-  bytes[0] = sizeof kDeflateCodecName - 1;
-  std::memcpy(&bytes[4], kCodecEntryName, sizeof kCodecEntryName);
-  std::memcpy(&bytes[36], kDeflateCodecName, sizeof kDeflateCodecName - 1);
-  std::memcpy(&bytes[bytes.size() - 36], "QUIL", 4);
+// One container entry, unscrambled: its directory record, then its data.
+void AppendEntry(std::vector<uint8_t>& container, const char* name,
+                 const std::vector<uint8_t>& data) {
+  std::vector<uint8_t> record(36, 0);
+  for (int i = 0; i < 4; ++i) record[i] = static_cast<uint8_t>(data.size() >> (8 * i));
+  std::memcpy(&record[4], name, std::strlen(name) + 1);
+  container.insert(container.end(), record.begin(), record.end());
+  container.insert(container.end(), data.begin(), data.end());
+}
+
+// The container: the codec entry of a deflate image, the index when there
+// is one, and the end record.
+std::vector<uint8_t> Container(FileSetCodec codec, const std::vector<uint8_t>& index) {
+  std::vector<uint8_t> bytes;
+  if (codec == FileSetCodec::Deflate) {
+    AppendEntry(
+        bytes, kCodecEntryName,
+        std::vector<uint8_t>(kDeflateCodecName, kDeflateCodecName + sizeof kDeflateCodecName - 1));
+  }
+  if (!index.empty()) AppendEntry(bytes, kIndexEntryName, index);
+  std::vector<uint8_t> end(36, 0);
+  std::memcpy(&end[0], "QUIL", 4);
+  bytes.insert(bytes.end(), end.begin(), end.end());
   ScrambleBlock(bytes.data(), bytes.size(), 0, ContainerKey());
   return bytes;
 }
 
-// The image: a stub, the container (empty for Huffman), the file set and the
-// trailer that locates both.
-void WriteImage(std::vector<uint8_t>& image, const uint8_t* data, size_t size, FileSetCodec codec) {
-  image.assign({'M', 'Z'});
-  if (codec == FileSetCodec::Deflate) {
-    std::vector<uint8_t> container = DeflateContainer();
-    image.insert(image.end(), container.begin(), container.end());
+// An index the input suggests: record offsets from 4 on, each step one
+// more than an input byte. Mostly it misses the real records, which the copy
+// must notice; sometimes it hits them.
+std::vector<uint8_t> IndexFrom(const uint8_t* data, size_t size) {
+  std::vector<uint32_t> offsets;
+  uint32_t offset = 4;
+  for (size_t i = 4; i < size && offset < size && offsets.size() < 64; ++i) {
+    offsets.push_back(offset);
+    offset += 1u + data[i];
   }
-  uint32_t base = codec == FileSetCodec::Deflate ? 2 : 0;
+  return EncodeFileSetIndex(offsets);
+}
+
+// The image: a stub, the container, the file set and the trailer that
+// locates both.
+void WriteImage(std::vector<uint8_t>& image, const uint8_t* data, size_t size, FileSetCodec codec,
+                const std::vector<uint8_t>& index) {
+  image.assign({'M', 'Z'});
+  std::vector<uint8_t> container = Container(codec, index);
+  image.insert(image.end(), container.begin(), container.end());
+  uint32_t base = 2;
   uint32_t set = static_cast<uint32_t>(image.size());
   image.insert(image.end(), data, data + size);
   uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A'};
@@ -216,15 +251,17 @@ void WriteImage(std::vector<uint8_t>& image, const uint8_t* data, size_t size, F
   image.insert(image.end(), trailer, trailer + 16);
 }
 
-void CopyAs(CheckingFileSystem& files, const uint8_t* data, size_t size, FileSetCodec codec) {
+void CopyAs(CheckingFileSystem& files, const uint8_t* data, size_t size, FileSetCodec codec,
+            int workers) {
   files.Clear();
-  WriteImage(files.image, data, size, codec);
+  std::vector<uint8_t> index = workers > 1 ? IndexFrom(data, size) : std::vector<uint8_t>();
+  WriteImage(files.image, data, size, codec, index);
   FileSetStream stream(platform::Current(), kImage);
   if (!stream.Open() || stream.Locate() != FileSetPlace::Found) return;
   if (stream.codec() != codec) std::abort();
   uint32_t total = ReadSetTotal(stream);
   CopyState state;
-  CopyFiles(stream, kFolder, total, state);
+  CopyFiles(stream, kFolder, total, state, nullptr, workers);
   if (!state.Ended()) std::abort();
 }
 
@@ -242,8 +279,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetContainerKey(kInstallerKey);
     installed = true;
   }
-  // The input is the file set, read with each codec.
-  CopyAs(files, data, size, FileSetCodec::Huffman);
-  CopyAs(files, data, size, FileSetCodec::Deflate);
+  // The input is the file set, read with each codec, and with two workers
+  // over an index it suggests.
+  CopyAs(files, data, size, FileSetCodec::Huffman, 1);
+  CopyAs(files, data, size, FileSetCodec::Deflate, 1);
+  CopyAs(files, data, size, FileSetCodec::Huffman, 2);
   return 0;
 }

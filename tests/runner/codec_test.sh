@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The file set's codecs as the programs see them: a mix of many files packed
 # with each codec comes out byte for byte through vorna-pack extract and a
-# sandbox install; the default image is what the packer always wrote; and
+# sandbox install, on one worker and on two; the default image is what the packer always wrote; and
 # the packer refuses an unknown codec and the codec entry's name.
 #
 #   tests/runner/codec_test.sh PATH/TO/vorna-pack PATH/TO/vorna-run
@@ -50,16 +50,23 @@ for codec in huffman deflate; do
   check "$codec: build" "$PACK" build --codec "$codec" --stub "$SCRATCH/stub.exe" \
     --scripts "$HELLO/scripts" --files "$mix" --out "$image"
   check "$codec: verify" "$PACK" verify "$image"
-  check "$codec: extract" "$PACK" extract "$image" "$SCRATCH/out-$codec"
-  check "$codec: every extracted file is the packed one" diff -r "$mix" "$SCRATCH/out-$codec"
-  root="$SCRATCH/root-$codec"
-  mkdir -p "$root/C"
-  printf '%s\n' "license Agree" "drive OK" "path OK" "msgbox OK" >"$SCRATCH/answers"
-  check "$codec: sandbox install" "$RUN" --image "$image" --root "$root" \
-    --answers "$SCRATCH/answers"
-  # The sample also writes its uninstaller and the record beside the files.
-  check "$codec: every installed file is the packed one" \
-    diff -r -x UNINSTALL.EXE -x UNINSTALL.DAT "$mix" "$root/C/Program Files/Hello"
+  for workers in 1 2; do
+    how="$codec, $workers worker(s)"
+    check "$how: extract" env VORNA_WORKERS=$workers "$PACK" extract "$image" \
+      "$SCRATCH/out-$codec-$workers"
+    check "$how: every extracted file is the packed one" \
+      diff -r "$mix" "$SCRATCH/out-$codec-$workers"
+    root="$SCRATCH/root-$codec-$workers"
+    mkdir -p "$root/C"
+    printf '%s\n' "license Agree" "drive OK" "path OK" "msgbox OK" >"$SCRATCH/answers"
+    check "$how: sandbox install" env VORNA_WORKERS=$workers "$RUN" --image "$image" \
+      --root "$root" --answers "$SCRATCH/answers"
+    # The sample also writes its uninstaller and the record beside the files.
+    check "$how: every installed file is the packed one" \
+      diff -r -x UNINSTALL.EXE -x UNINSTALL.DAT "$mix" "$root/C/Program Files/Hello"
+  done
+  check "$codec: two workers decoded ahead" grep -q "files extracted into .* ([1-9][0-9]* decoded ahead)" \
+    <(VORNA_WORKERS=2 "$PACK" extract "$image" "$SCRATCH/again-$codec")
 done
 check "deflate packs smaller than huffman" \
   test "$(stat -c %s "$SCRATCH/deflate.exe")" -lt "$(stat -c %s "$SCRATCH/huffman.exe")"
@@ -83,6 +90,10 @@ check "an unknown codec is refused" refused "unknown codec 'lzma'" \
   "$PACK" build --codec lzma --stub "$SCRATCH/stub.exe" --scripts "$scripts" --out "$SCRATCH/x.exe"
 printf 'lzma' >"$scripts/~fileset.codec"
 check "a script named like the codec entry is refused" refused "kept for the image's own entry" \
+  "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$scripts" --out "$SCRATCH/x.exe"
+rm "$scripts/~fileset.codec"
+printf 'x' >"$scripts/~FileSet.Index"
+check "a script named like the index entry is refused" refused "kept for the image's own entry" \
   "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$scripts" --out "$SCRATCH/x.exe"
 
 echo "codec: $passed passed, $failed failed"

@@ -38,6 +38,7 @@ class CountingJob : public CopyJob {
   std::string CurrentFile() const override { return "C:\\Apps\\file.txt"; }
   double Progress() const override { return blocks / 50.0; }
   double BytesCopied() const override { return blocks * 100.0; }
+  double TotalBytes() const override { return 5000.0; }
   void Pause() override { paused_ = true; }
   void Resume() override { paused_ = false; }
   void Stop() override {
@@ -180,15 +181,56 @@ TEST(ShownLines, TabsAndALimit) {
   EXPECT_EQ(ShownLines("1\n2\n3\n", 2), (std::vector<std::string>{"1", "2", "... (1 more lines)"}));
 }
 
-TEST(TerminalCopyProgress, BarPercentRateAndFile) {
-  EXPECT_EQ(TerminalCopyProgress::BarText(0.5, 2048, "C:\\x"),
-            "[##########..........]  50%  2.0 KB/s  C:\\x");
-  EXPECT_EQ(TerminalCopyProgress::BarText(1.5, 3 * 1048576.0, ""),
-            "[####################] 100%  3.0 MB/s  ");
+TEST(TerminalCopyProgress, BarPercentBytesRateTimeLeftAndFile) {
+  CopyFigures half{0.5, 2048, 4096, 1024};
+  EXPECT_EQ(TerminalCopyProgress::BarText(half, "C:\\x"),
+            "[##########..........]  50%  2.0 KB of 4.0 KB  1.0 KB/s  0:02 left  C:\\x");
+  CopyFigures over{1.5, 3 << 20, 3 << 20, 3 * 1048576.0};
+  EXPECT_EQ(TerminalCopyProgress::BarText(over, ""),
+            "[####################] 100%  3.0 MB of 3.0 MB  3.0 MB/s  0:00 left  ");
   std::string longPath = "C:\\" + std::string(100, 'a');
-  std::string bar = TerminalCopyProgress::BarText(0, 10, longPath);
-  EXPECT_EQ(bar.substr(0, 36), "[....................]   0%  10 B/s ");
+  std::string bar = TerminalCopyProgress::BarText({0, 0, 10, 0}, longPath);
+  EXPECT_EQ(bar.substr(0, 55), "[....................]   0%  0 B of 10 B  0 B/s  --:-- ");
   EXPECT_EQ(bar.substr(bar.size() - 61), " ..." + std::string(57, 'a'));
+  EXPECT_EQ(TerminalCopyProgress::TimeLeftText({0.1, 1, 7201, 2}), "1:00:00 left");
+}
+
+// The rate is the bytes copied over the time since the display started, on
+// the clock it was given; the time left is what remains at that rate.
+TEST(TerminalCopyProgress, MeasuresOnItsClockAndRedrawsAsBytesMove) {
+  struct Job : CopyJob {
+    void Start() override {}
+    bool Ended() const override { return false; }
+    std::string CurrentFile() const override { return "C:\\Apps\\big.bin"; }
+    double Progress() const override { return copied / 20e6; }
+    double BytesCopied() const override { return copied; }
+    double TotalBytes() const override { return 20e6; }
+    void Pause() override {}
+    void Resume() override {}
+    void Stop() override {}
+    double copied = 0;
+  } job;
+  double now = 100;
+  StringSink out;
+  TerminalCopyProgress bar(out, true, [&] { return now; });
+  EXPECT_EQ(bar.Measure(job).bytesPerSecond, 0);  // no time has passed
+  now = 102;
+  job.copied = 5e6;
+  CopyFigures figures = bar.Measure(job);
+  EXPECT_DOUBLE_EQ(figures.bytesPerSecond, 2.5e6);
+  EXPECT_EQ(TerminalCopyProgress::TimeLeftText(figures), "0:06 left");
+  bar.Show(job);
+  now = 104;
+  job.copied = 10e6;
+  bar.Show(job);
+  bar.Finish(job, "stopped");
+  std::string text = out.str();
+  EXPECT_NE(text.find(" 25%  4.8 MB of 19.1 MB  2.4 MB/s  0:06 left  C:\\Apps\\big.bin"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find(" 50%  9.5 MB of 19.1 MB  2.4 MB/s  0:04 left"), std::string::npos) << text;
+  EXPECT_NE(text.find("\n  stopped: 50% of the set, 10000000 bytes, 2.4 MB/s\n"), std::string::npos)
+      << text;
 }
 
 }  // namespace

@@ -182,6 +182,38 @@ TEST_F(CopyFilesTest, TheCurrentFileTextNamesTheDestination) {
             probe.seen.end());
 }
 
+// The progress counts bytes as they are written: through one large record
+// it moves at least every 256 KB, and it never goes back.
+TEST_F(CopyFilesTest, ProgressMovesWithinALargeFile) {
+  struct Probe : CopyControl {
+    CopyState* state;
+    std::vector<uint64_t> seen;
+    bool Continue() override {
+      seen.push_back(state->BytesCopied());
+      return true;
+    }
+  } probe;
+  probe.state = &state_;
+  std::string big(4 << 20, 'q');
+  for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 27);
+  sandbox_.WriteImage(BuildSet({{"small.txt", "small"}, {"big.bin", big}, {"after.txt", "A"}}));
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  ASSERT_EQ(stream.Locate(), FileSetPlace::Found);
+  uint32_t total = ReadSetTotal(stream);
+  ASSERT_EQ(CopyFiles(stream, "C:\\Apps", total, state_, &probe).result, CopyResult::Success);
+  probe.seen.push_back(state_.BytesCopied());
+  EXPECT_EQ(probe.seen.back(), total);
+  size_t within = 0;  // samples taken inside the large file
+  for (size_t i = 1; i < probe.seen.size(); ++i) {
+    ASSERT_LE(probe.seen[i - 1], probe.seen[i]) << i;
+    EXPECT_LE(probe.seen[i] - probe.seen[i - 1], 256u * 1024) << i;
+    if (probe.seen[i] > 5 && probe.seen[i] < 5 + big.size()) ++within;
+  }
+  EXPECT_GE(within, big.size() / (256 * 1024));
+  EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
+}
+
 TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
   WriteHostFile(sandbox_.Host("Apps/equal.txt"), "mine (equal)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");

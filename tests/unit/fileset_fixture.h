@@ -91,6 +91,12 @@ class SandboxPlatform {
       entries.push_back(
           {kCodecEntryName, std::vector<uint8_t>(codecName.begin(), codecName.end())});
     }
+    WriteImageWithEntries(fileSet, entries);
+  }
+
+  /// Writes an install image whose container holds entries, with fileSet behind it.
+  void WriteImageWithEntries(const std::vector<uint8_t>& fileSet,
+                             const std::vector<authoring::ContainerEntry>& entries) {
     std::ostringstream image;
     authoring::ImageWriter writer(image);
     writer.AppendBytes("MZ stub", 7);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "installdata/fileset_codec.h"
+#include "installdata/fileset_index.h"
 #include "installdata/scramble.h"
 #include "tools/pack/authoring/container_writer.h"
 #include "tools/pack/authoring/fileset_writer.h"
@@ -47,13 +48,14 @@ FileSetCodec ChosenCodec(const Options& options) {
   return codec;
 }
 
-// Entry names compare without regard to the case of a-z.
-bool IsCodecEntryName(const std::string& name) {
+// The entries the image names for itself (codec, index); entry names
+// compare without regard to the case of a-z.
+bool IsImageEntryName(const std::string& name) {
   std::string upper = name;
   for (char& c : upper) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
-  return upper == kCodecEntryName;
+  return upper == kCodecEntryName || upper == kIndexEntryName;
 }
 
 // The codec entry that names the file set's codec. A Huffman image carries
@@ -81,7 +83,7 @@ std::vector<ContainerEntry> CollectEntries(const fs::path& folder) {
   std::sort(files.begin(), files.end());
   std::vector<ContainerEntry> entries;
   for (const fs::path& file : files) {
-    if (IsCodecEntryName(file.filename().string())) {
+    if (IsImageEntryName(file.filename().string())) {
       throw PackError("the scripts folder holds '" + file.filename().string() +
                       "': the name is kept for the image's own entry");
     }
@@ -144,7 +146,8 @@ size_t CheckScripts(const std::vector<ContainerEntry>& entries, const std::strin
 
 // Encodes every file below folder, showing the progress on a terminal and
 // the compression at the end.
-std::vector<uint8_t> PackFileSet(const std::string& folder, FileSetCodec codec) {
+std::vector<uint8_t> PackFileSet(const std::string& folder, FileSetCodec codec,
+                                 std::vector<uint32_t>* recordOffsets) {
   std::error_code error;
   if (!fs::is_directory(folder, error))
     throw PackError("the files folder '" + folder + "' is not a folder");
@@ -156,7 +159,8 @@ std::vector<uint8_t> PackFileSet(const std::string& folder, FileSetCodec codec) 
     for (const authoring::PayloadFile& file : files) total += file.size;
     TerminalProgress progress("pack", files.size(), total);
     authoring::WriteFileSet(
-        files, fileSet, [&](size_t done, uint64_t bytes) { progress.Show(done, bytes); }, codec);
+        files, fileSet, [&](size_t done, uint64_t bytes) { progress.Show(done, bytes); }, codec,
+        recordOffsets);
     progress.Done(files.size(), total);
   } catch (const std::runtime_error& failure) {
     throw PackError(failure.what());
@@ -285,10 +289,18 @@ void BuildCommand(const std::vector<std::string>& args) {
   OutputFile output(out);
   authoring::ImageWriter writer(output.stream());
   AppendStub(writer, stub, identity, GivesIdentity(options));
+  // The set is packed first: its index goes into the container before it.
+  std::vector<uint8_t> fileSet;
+  if (!files.empty()) {
+    std::vector<uint32_t> recordOffsets;
+    fileSet = PackFileSet(files, codec, &recordOffsets);
+    if (!recordOffsets.empty()) {
+      entries.push_back({kIndexEntryName, EncodeFileSetIndex(recordOffsets)});
+    }
+  }
   writer.AppendContainer(entries, kInstallerKey);
   if (!files.empty()) {
     writer.MarkFileSet();
-    std::vector<uint8_t> fileSet = PackFileSet(files, codec);
     writer.AppendBytes(fileSet.data(), fileSet.size());
   }
   writer.Finish();

@@ -185,7 +185,8 @@ void ExtractCommand(const std::vector<std::string>& args) {
                 Printable(report.name).c_str(), report.reason.c_str());
   }
   if (outcome.result != CopyResult::Success) throw PackError(image + ": " + outcome.reason);
-  std::printf("%u files extracted into %s\n", outcome.records, folder.c_str());
+  std::printf("%u files extracted into %s (%u decoded ahead)\n", outcome.records, folder.c_str(),
+              outcome.decodedAhead);
 }
 
 }  // namespace vorna::pack

@@ -17,8 +17,17 @@ namespace vorna::authoring {
 namespace fs = std::filesystem;
 
 FileSetWriter::FileSetWriter(std::vector<uint8_t>& out, uint32_t setTotal, FileSetCodec codec)
-    : out_(out), codec_(codec) {
+    : out_(out), start_(out.size()), codec_(codec) {
   Put32(setTotal);
+}
+
+std::vector<uint32_t> FileSetWriter::RecordOffsets() const {
+  std::vector<uint32_t> offsets;
+  for (uint64_t offset : offsets_) {
+    if (offset > 0xFFFFFFFFu) return {};
+    offsets.push_back(static_cast<uint32_t>(offset));
+  }
+  return offsets;
 }
 
 void FileSetWriter::Put32(uint32_t value) {
@@ -31,6 +40,7 @@ void FileSetWriter::Put64(uint64_t value) {
 
 void FileSetWriter::AddRecord(const std::string& name, const uint8_t* data, size_t size,
                               const platform::FileTimes& times, uint32_t sizeField) {
+  offsets_.push_back(out_.size() - start_);
   out_.insert(out_.end(), name.begin(), name.end());
   out_.push_back(0);
   Put32(sizeField);
@@ -110,7 +120,8 @@ std::vector<PayloadFile> ListPayload(const std::string& folder) {
 }
 
 void WriteFileSet(const std::vector<PayloadFile>& files, std::vector<uint8_t>& out,
-                  const PackProgress& progress, FileSetCodec codec) {
+                  const PackProgress& progress, FileSetCodec codec,
+                  std::vector<uint32_t>* recordOffsets) {
   uint64_t total = 0;
   for (const PayloadFile& file : files) total += file.size;
   if (total > 0xFFFFFFFFu) throw std::runtime_error("the files add up to more than 4 GiB");
@@ -123,6 +134,7 @@ void WriteFileSet(const std::vector<PayloadFile>& files, std::vector<uint8_t>& o
     if (progress) progress(i + 1, done);
   }
   writer.Finish();
+  if (recordOffsets) *recordOffsets = writer.RecordOffsets();
 }
 
 }  // namespace vorna::authoring

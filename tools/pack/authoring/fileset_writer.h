@@ -34,12 +34,17 @@ class FileSetWriter {
   }
   /// Appends the end marker.
   void Finish();
+  /// Where each record added so far starts, from the set's start (the index
+  /// of fileset_index.h); empty when a record starts beyond 4 GiB.
+  std::vector<uint32_t> RecordOffsets() const;
 
  private:
   void Put32(uint32_t value);
   void Put64(uint64_t value);
 
   std::vector<uint8_t>& out_;
+  size_t start_;  // where the set starts in out_
+  std::vector<uint64_t> offsets_;
   FileSetCodec codec_;
   HuffmanEncoder encoder_;
 };
@@ -61,9 +66,10 @@ std::vector<PayloadFile> ListPayload(const std::string& folder);
 using PackProgress = std::function<void(size_t files, uint64_t bytes)>;
 
 /// Appends the whole file set of files to out (reading each file), packed
-/// with codec; throws std::runtime_error when a file cannot be read or the
-/// total passes 4 GiB.
+/// with codec, and gives where its records start in *recordOffsets when asked;
+/// throws std::runtime_error when a file cannot be read or the total passes 4 GiB.
 void WriteFileSet(const std::vector<PayloadFile>& files, std::vector<uint8_t>& out,
-                  const PackProgress& progress = {}, FileSetCodec codec = FileSetCodec::Huffman);
+                  const PackProgress& progress = {}, FileSetCodec codec = FileSetCodec::Huffman,
+                  std::vector<uint32_t>* recordOffsets = nullptr);
 
 }  // namespace vorna::authoring

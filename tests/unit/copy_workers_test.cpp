@@ -1,0 +1,285 @@
+// The copy with two workers against one: the same files, events, progress
+// at every safe point and outcome, whatever the index says, over damaged
+// sets and over every fault the writing side can meet.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "host/startup/event_text.h"
+#include "installdata/copy_files.h"
+#include "installdata/copy_state.h"
+#include "installdata/file_record.h"
+#include "installdata/fileset_index.h"
+#include "installdata/fileset_stream.h"
+#include "installdata/record_source.h"
+#include "platform/installed_platform.h"
+#include "tests/unit/fileset_fixture.h"
+#include "tools/pack/authoring/fileset_writer.h"
+
+namespace vorna {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+using testing::ReadHostFile;
+
+constexpr uint64_t k2010 = 129067776000000000ULL;
+
+struct Packed {
+  Bytes set;
+  std::vector<uint32_t> offsets;
+};
+
+// count records of varied sizes (some of several blocks) in a few folders,
+// and record large (when not -1) of 5 MB; the data is only partly
+// repetitive, so the codes stay busy.
+Packed Pack(int count, FileSetCodec codec, int large = -1) {
+  std::vector<std::pair<std::string, std::string>> records;
+  uint64_t total = 0;
+  for (int i = 0; i < count; ++i) {
+    size_t size = i == large   ? size_t{5} << 20
+                  : i % 7 == 3 ? size_t{300} << 10
+                               : static_cast<size_t>((i * 7919) % 5000);
+    std::string data(size, ' ');
+    for (size_t b = 0; b < size; ++b)
+      data[b] = static_cast<char>("abcdefgh"[(b * (i + 3)) % 8] + (b >> 12) % 5);
+    std::string folder = i % 3 == 0 ? "" : (i % 3 == 1 ? "bin\\" : "doc\\sub\\");
+    records.push_back({folder + "file" + std::to_string(i) + ".dat", data});
+    total += size;
+  }
+  Packed packed;
+  authoring::FileSetWriter writer(packed.set, static_cast<uint32_t>(total), codec);
+  platform::FileTimes times{{k2010}, {k2010 + 1}, {k2010 + 2}};
+  for (const auto& [name, data] : records) {
+    writer.AddRecord(name, reinterpret_cast<const uint8_t*>(data.data()), data.size(), times,
+                     static_cast<uint32_t>(data.size()));
+  }
+  writer.Finish();
+  packed.offsets = writer.RecordOffsets();
+  return packed;
+}
+
+// What one copy did, as far as anyone outside it can tell.
+struct Observed {
+  uint32_t decodedAhead = 0;  // not compared: it tells whether helpers took part
+  std::string outcome;
+  std::vector<std::string> reports;
+  std::vector<std::string> events;
+  std::vector<std::string> progress;  // the current file and the bytes at each safe point
+  std::map<std::string, std::string> files;
+};
+
+void ExpectSame(const Observed& one, const Observed& two, const std::string& what) {
+  EXPECT_EQ(one.outcome, two.outcome) << what;
+  EXPECT_EQ(one.reports, two.reports) << what;
+  EXPECT_EQ(one.events, two.events) << what;
+  EXPECT_EQ(one.progress, two.progress) << what;
+  EXPECT_TRUE(one.files == two.files) << what;
+}
+
+struct Recorder : platform::InstallEventSink, CopyControl {
+  explicit Recorder(CopyState& copyState) : state(copyState) {
+    source.Attach(*this);
+    platform::Current().events = &source;
+  }
+  ~Recorder() override { platform::Current().events = nullptr; }
+  void Receive(const platform::InstallEvent& event) override {
+    seen.events.push_back(DescribeEvent(event));
+  }
+  bool Continue() override {
+    seen.progress.push_back(state.CurrentFile() + " " + std::to_string(state.BytesCopied()));
+    return true;
+  }
+  CopyState& state;
+  platform::InstallEvents source;
+  Observed seen;
+};
+
+class CopyWorkersTest : public ::testing::Test {
+ protected:
+  void WriteImage(const Bytes& set, const std::vector<uint32_t>& offsets, FileSetCodec codec) {
+    std::vector<authoring::ContainerEntry> entries;
+    if (codec == FileSetCodec::Deflate)
+      entries.push_back({kCodecEntryName, {'d', 'e', 'f', 'l', 'a', 't', 'e'}});
+    if (!offsets.empty()) entries.push_back({kIndexEntryName, EncodeFileSetIndex(offsets)});
+    sandbox_.WriteImageWithEntries(set, entries);
+  }
+
+  Observed Copy(int workers) {
+    std::filesystem::remove_all(sandbox_.Host("Apps"));
+    state_.Clear();
+    Recorder recorder(state_);
+    FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
+    EXPECT_TRUE(stream.Open());
+    EXPECT_EQ(stream.Locate(), FileSetPlace::Found);
+    uint32_t total = ReadSetTotal(stream);
+    CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", total, state_, &recorder, workers);
+    Observed seen = std::move(recorder.seen);
+    seen.decodedAhead = outcome.decodedAhead;
+    seen.outcome = std::to_string(static_cast<int>(outcome.result)) + " " + outcome.reason + " " +
+                   std::to_string(outcome.records);
+    for (const RecordReport& report : outcome.reports) {
+      seen.reports.push_back(report.name + " " + std::to_string(static_cast<int>(report.fate)) +
+                             " " + report.reason);
+    }
+    std::string root = sandbox_.Host("Apps");
+    if (std::filesystem::exists(root)) {
+      for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        seen.files[entry.path().string().substr(root.size())] =
+            entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
+      }
+    }
+    return seen;
+  }
+
+  // Copies with one worker and with two and expects the same.
+  void ExpectTheSameCopy(const std::string& what) {
+    Observed one = Copy(1);
+    Observed two = Copy(2);
+    ExpectSame(one, two, what);
+  }
+
+  testing::SandboxPlatform sandbox_;
+  CopyState state_;
+};
+
+TEST_F(CopyWorkersTest, TwoWorkersCopyAsOneDoesOnBothCodecs) {
+  for (FileSetCodec codec : {FileSetCodec::Huffman, FileSetCodec::Deflate}) {
+    // One record is larger than a helper takes: the copy decodes it itself.
+    Packed packed = Pack(60, codec, 30);
+    WriteImage(packed.set, packed.offsets, codec);
+    Observed one = Copy(1);
+    EXPECT_EQ(one.outcome.substr(0, 2), "0 ") << one.outcome;
+    EXPECT_GT(one.progress.size(), 60u);
+    EXPECT_EQ(one.decodedAhead, 0u);
+    Observed two = Copy(2);
+    ExpectSame(one, two, "an intact set");
+    // The helper decoded some records; the copy decoded the large one itself.
+    EXPECT_GT(two.decodedAhead, 0u);
+    EXPECT_LT(two.decodedAhead, 60u);
+  }
+}
+
+// Damage anywhere in the set stops both copies at the same record with the
+// same reason; what was written before it is the same.
+TEST_F(CopyWorkersTest, DamageStopsTwoWorkersWhereItStopsOne) {
+  Packed packed = Pack(24, FileSetCodec::Huffman);
+  for (size_t at = 5; at < packed.set.size(); at += packed.set.size() / 23) {
+    Bytes damaged = packed.set;
+    damaged[at] ^= 0x5A;
+    WriteImage(damaged, packed.offsets, FileSetCodec::Huffman);
+    ExpectTheSameCopy("a byte flipped at " + std::to_string(at));
+    Bytes cut(packed.set.begin(), packed.set.begin() + static_cast<std::ptrdiff_t>(at));
+    WriteImage(cut, packed.offsets, FileSetCodec::Huffman);
+    ExpectTheSameCopy("cut at " + std::to_string(at));
+  }
+}
+
+// An index that lies (offsets moved, swapped, or past the records) costs the
+// helpers their work, never a byte of the copy.
+TEST_F(CopyWorkersTest, AnIndexThatLiesChangesNothing) {
+  Packed packed = Pack(20, FileSetCodec::Huffman);
+  std::vector<std::vector<uint32_t>> lies;
+  std::vector<uint32_t> moved = packed.offsets;
+  moved[5] += 1;
+  lies.push_back(moved);
+  std::vector<uint32_t> swapped = packed.offsets;
+  std::swap(swapped[3], swapped[8]);
+  lies.push_back(swapped);
+  std::vector<uint32_t> shifted(packed.offsets.begin() + 1, packed.offsets.end());
+  shifted.insert(shifted.begin(), 4);
+  lies.push_back(shifted);
+  std::vector<uint32_t> few(packed.offsets.begin(), packed.offsets.begin() + 4);
+  lies.push_back(few);
+  std::vector<uint32_t> beyond = packed.offsets;
+  beyond.back() = 0xFFFFFF00u;
+  lies.push_back(beyond);
+  WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
+  Observed truth = Copy(1);
+  ExpectSame(truth, Copy(2), "the true index");
+  for (size_t i = 0; i < lies.size(); ++i) {
+    WriteImage(packed.set, lies[i], FileSetCodec::Huffman);
+    ExpectSame(truth, Copy(2), "lie " + std::to_string(i));
+  }
+  WriteImage(packed.set, {}, FileSetCodec::Huffman);
+  ExpectSame(truth, Copy(2), "no index");
+}
+
+TEST(FileSetIndex, ReadsOnlyAWellFormedIndexOfTheSet) {
+  std::vector<uint32_t> offsets{4, 40, 41, 900};
+  Bytes bytes = EncodeFileSetIndex(offsets);
+  EXPECT_EQ(bytes.size(), 20u);
+  EXPECT_EQ(DecodeFileSetIndex(bytes, 1000), offsets);
+  EXPECT_TRUE(DecodeFileSetIndex(bytes, 900).empty());  // an offset outside the set
+  Bytes cut(bytes.begin(), bytes.end() - 1);
+  EXPECT_TRUE(DecodeFileSetIndex(cut, 1000).empty());
+  Bytes lying = bytes;
+  lying[0] = 5;  // a count the entry does not hold
+  EXPECT_TRUE(DecodeFileSetIndex(lying, 1000).empty());
+  EXPECT_TRUE(DecodeFileSetIndex(EncodeFileSetIndex({4, 40, 40}), 1000).empty());
+  EXPECT_TRUE(DecodeFileSetIndex(EncodeFileSetIndex({5, 40}), 1000).empty());
+  EXPECT_TRUE(DecodeFileSetIndex({}, 1000).empty());
+}
+
+TEST(CopyWorkerCount, TheEnvironmentForcesItElseTheCores) {
+  testing::RecordingSystem system;  // it has no environment
+  platform::Platform machine;
+  machine.system = &system;
+  int cores = CopyWorkerCount(machine);
+  EXPECT_GE(cores, 1);
+  EXPECT_LE(cores, 2);
+  struct ForcedSystem : testing::RecordingSystem {
+    std::optional<std::string> Environment(const std::string& name) override {
+      if (name == "VORNA_WORKERS") return value;
+      return std::nullopt;
+    }
+    std::string value;
+  } forced;
+  machine.system = &forced;
+  for (const char* value : {"1", "2", "8"}) {
+    forced.value = value;
+    EXPECT_EQ(CopyWorkerCount(machine), value[0] - '0');
+  }
+  for (const char* value : {"0", "9", "12", "two", ""}) {
+    forced.value = value;
+    EXPECT_EQ(CopyWorkerCount(machine), cores) << value;
+  }
+}
+
+// Every failure of the writing side (the helpers read and open the image
+// too, so read, open and seek counts differ between the two by design), at
+// every call, once and for good: both copies do the same.
+TEST_F(CopyWorkersTest, FaultsOfTheWritingSideMeetTwoWorkersAsOne) {
+  Packed packed = Pack(14, FileSetCodec::Huffman);
+  WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
+  platform::FaultInjector& faults = sandbox_.files.faults();
+  size_t trials = 0;
+  for (platform::FaultKind kind :
+       {platform::FaultKind::Write, platform::FaultKind::SetTimes, platform::FaultKind::Replace,
+        platform::FaultKind::CreateTemporary, platform::FaultKind::CreateFolder,
+        platform::FaultKind::Delete, platform::FaultKind::Flush, platform::FaultKind::Move}) {
+    for (bool forGood : {false, true}) {
+      for (uint64_t n = 1; n < 1000; ++n) {
+        auto arm = [&] {
+          faults.Reset();
+          forGood ? faults.FailFrom(kind, n) : faults.FailNth(kind, n);
+        };
+        arm();
+        Observed one = Copy(1);
+        bool reached = faults.Calls(kind) >= n;
+        arm();
+        Observed two = Copy(2);
+        faults.Reset();
+        std::string what = std::string(platform::FaultInjector::Name(kind)) + ":" +
+                           std::to_string(n) + (forGood ? "+" : "");
+        ExpectSame(one, two, what);
+        ++trials;
+        if (!reached) break;
+      }
+    }
+  }
+  std::printf("two workers against one under faults: %zu trials\n", trials);
+}
+
+}  // namespace
+}  // namespace vorna
