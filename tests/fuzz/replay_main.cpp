@@ -38,7 +38,8 @@ std::vector<fs::path> InputsOf(const fs::path& argument) {
 bool Replay(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
   // An empty input still gets a valid pointer, as libFuzzer gives it.
   static const uint8_t kNothing = 0;
   LLVMFuzzerTestOneInput(bytes.empty() ? &kNothing : bytes.data(), bytes.size());

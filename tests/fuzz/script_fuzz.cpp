@@ -117,8 +117,9 @@ class ReplyChannel : public DebugChannel {
   ChannelRead Read(DebugRecordBytes& record) override {
     if (next_ >= replies_.size()) return ChannelRead::Failed;
     const std::string& reply = replies_[next_++];
-    record = EncodeDebugRecord(reply.empty() ? '\0' : reply[0],
-                               reply.empty() ? std::string_view() : std::string_view(reply).substr(1));
+    record =
+        EncodeDebugRecord(reply.empty() ? '\0' : reply[0],
+                          reply.empty() ? std::string_view() : std::string_view(reply).substr(1));
     return ChannelRead::Record;
   }
 
@@ -150,7 +151,7 @@ class Watchdog : public Extension {
 /// hundredfold.
 std::string MakeRootFolder() {
   const char* chosen = std::getenv("TMPDIR");
-  std::string base = chosen != nullptr && *chosen != '\0'      ? chosen
+  std::string base = chosen != nullptr && *chosen != '\0'        ? chosen
                      : std::filesystem::is_directory("/dev/shm") ? "/dev/shm"
                                                                  : "/tmp";
   std::string pattern = base + "/vorna-fuzz.XXXXXX";

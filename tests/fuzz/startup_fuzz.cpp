@@ -12,9 +12,9 @@
 // Every input must end with the modules loaded or the start-up refused; the
 // sanitizers of the fuzz build report any read or write out of bounds.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
-#include <array>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -47,7 +47,9 @@ class ImageFileSystem : public FileSystem {
     if (path != kImagePath) return nullptr;
     return std::make_unique<fuzz::MemoryFile>(&image);
   }
-  std::unique_ptr<File> OpenNullSink() override { return std::make_unique<fuzz::MemoryFile>(nullptr); }
+  std::unique_ptr<File> OpenNullSink() override {
+    return std::make_unique<fuzz::MemoryFile>(nullptr);
+  }
   bool Delete(const std::string&) override { return false; }
   bool Move(const std::string&, const std::string&) override { return false; }
   bool Replace(const std::string&, const std::string&) override { return false; }
@@ -125,8 +127,8 @@ size_t CountNodes(const NodeList& list) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   SetContainerKey(kInstallerKey);
   ImageFileSystem files;
-  files.image = IsWholeImage(data, size) ? std::vector<uint8_t>(data, data + size)
-                                         : ImageAround(data, size);
+  files.image =
+      IsWholeImage(data, size) ? std::vector<uint8_t>(data, data + size) : ImageAround(data, size);
   SilentInteraction interaction;
   QuietSystem system;
   Platform machine;
