@@ -24,6 +24,7 @@
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
+#include "tests/fuzz/memory_file.h"
 
 namespace {
 
@@ -71,44 +72,7 @@ void MustBeInside(const std::string& path) {
   }
 }
 
-class MemoryFile : public File {
- public:
-  explicit MemoryFile(const std::vector<uint8_t>* data) : data_(data) {}
-  bool Read(void* buffer, size_t size, size_t* got) override {
-    *got = 0;
-    if (!data_) return true;
-    size_t left = position_ < data_->size() ? data_->size() - position_ : 0;
-    *got = size < left ? size : left;
-    std::memcpy(buffer, data_->data() + position_, *got);
-    position_ += *got;
-    return true;
-  }
-  bool Write(const void*, size_t) override { return data_ == nullptr; }
-  bool Seek(int64_t offset, SeekOrigin origin, uint64_t* position) override {
-    int64_t base = origin == SeekOrigin::Begin ? 0
-                   : origin == SeekOrigin::End ? static_cast<int64_t>(Length())
-                                               : static_cast<int64_t>(position_);
-    if (base + offset < 0) return false;
-    position_ = static_cast<size_t>(base + offset);
-    if (position) *position = position_;
-    return true;
-  }
-  bool Size(uint64_t* size) override {
-    *size = Length();
-    return true;
-  }
-  bool Flush() override { return true; }
-  bool GetTimes(FileTimes* times) override {
-    *times = FileTimes{};
-    return true;
-  }
-  bool SetTimes(const FileTimes&) override { return true; }
-
- private:
-  size_t Length() const { return data_ ? data_->size() : 0; }
-  const std::vector<uint8_t>* data_;
-  size_t position_ = 0;
-};
+using fuzz::MemoryFile;
 
 class CheckingFileSystem : public FileSystem {
  public:

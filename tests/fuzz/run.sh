@@ -1,5 +1,10 @@
 #!/bin/sh
-# Runs every fuzz target for a short bounded time over its kept corpus.
+# Runs every fuzz target for a short bounded time over its kept inputs: the
+# corpus (corpus/<target>/) and the crash inputs of past findings
+# (regressions/<target>/), with the target's dictionary (<target>.dict) when
+# it has one. New inputs go to a scratch folder; the kept ones are only read.
+# A finding is written to BUILD_DIR/tests/fuzz/artifacts-<target>/: fix it and
+# keep the input in regressions/<target>/ (README.md says how).
 # usage: tests/fuzz/run.sh BUILD_DIR [SECONDS]
 set -eu
 build=${1:?usage: run.sh BUILD_DIR [SECONDS]}
@@ -12,10 +17,10 @@ for target in "$build"/tests/fuzz/*_fuzz; do
   work=$(mktemp -d)
   artifacts="$build/tests/fuzz/artifacts-$name/"
   mkdir -p "$artifacts"
-  # New inputs go to a scratch folder; the kept corpus and regressions are only read.
   set -- "$work"
   [ -d "$here/corpus/$name" ] && set -- "$@" "$here/corpus/$name"
   [ -d "$here/regressions/$name" ] && set -- "$@" "$here/regressions/$name"
+  [ -f "$here/$name.dict" ] && set -- -dict="$here/$name.dict" "$@"
   echo "fuzz: $name for ${seconds}s"
   if ! "$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048 \
        -artifact_prefix="$artifacts" -print_final_stats=1 "$@" 2>"$build/tests/fuzz/$name.log"; then
