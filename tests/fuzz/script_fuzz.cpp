@@ -212,6 +212,7 @@ void RunStaged(Platform& machine, bool debugged) {
 void Run(const Root& root, const ScriptInput& input) {
   static std::FILE* discardFile = std::fopen("/dev/null", "w");
   std::ostream discard(nullptr);
+  DiscardSink discardText;
   AnswersFile answers;
   try {
     answers = AnswersFile::Parse(input.answers);
@@ -224,7 +225,7 @@ void Run(const Root& root, const ScriptInput& input) {
   if (!registry.Load(&error) || !SeedShellFolders(registry, files.sandbox())) std::abort();
   FuzzSystem system(discardFile);
   PortableShell shell(files, discard);
-  AnswerSource source(std::move(answers), discard);
+  AnswerSource source(std::move(answers), discardText);
   auto endRun = [](const AnswersError&) { throw RunEnded{}; };
   AnsweredInteraction interaction(source, endRun);
   ReplyChannel channel(input.replies);
