@@ -125,8 +125,10 @@ case_packed_no_main() {
 }
 
 # A setup whose file set names a codec this runtime does not know: the codec
-# entry (the container's last, just before the file set) is changed, and the
-# runtime must refuse the setup before any script runs.
+# entry's text is changed, and the runtime must refuse the setup before any
+# script runs. The container ends with the codec entry's data ("deflate"),
+# the index entry (a 36-byte directory record and 8 bytes for one file) and
+# the 36-byte end record; the file set follows.
 case_packed_unknown_codec() {
   local name=packed-unknown-codec dir image set offset byte
   dir=$(work_folder "$name")
@@ -139,7 +141,7 @@ case_packed_unknown_codec() {
     return
   fi
   set=$(od -An -t u4 -j $(($(stat -c %s "$image") - 4)) -N 4 "$image" | tr -d ' ')
-  offset=$((set - 36 - 7))  # the first byte of "deflate"
+  offset=$((set - 36 - 8 - 36 - 7))  # the first byte of "deflate"
   byte=$(od -An -t u1 -j "$offset" -N 1 "$image" | tr -d ' ')
   printf "\\$(printf %03o $(((byte + 1) % 256)))" |
     dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
