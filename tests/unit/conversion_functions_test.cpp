@@ -2,7 +2,7 @@
 // OCT of negatives, CDBL/CINT/CLNG/VAL of texts and of each type.
 #include <gtest/gtest.h>
 
-#include "evaluator_fixture.h"
+#include "tests/unit/support/evaluator_fixture.h"
 #include "values/decimal_text.h"
 
 namespace vorna {

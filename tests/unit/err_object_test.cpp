@@ -2,9 +2,9 @@
 // function's messages (called by id: expressions cannot reach it).
 #include <gtest/gtest.h>
 
-#include "evaluator_fixture.h"
 #include "script/function_table.h"
 #include "script/keywords.h"
+#include "tests/unit/support/evaluator_fixture.h"
 
 namespace vorna {
 namespace {

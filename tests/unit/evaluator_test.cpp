@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "evaluator_fixture.h"
 #include "platform/installed_platform.h"
 #include "script/function_table.h"
 #include "script/keywords.h"
-#include "test_object.h"
+#include "tests/unit/support/evaluator_fixture.h"
+#include "tests/unit/support/test_object.h"
 
 namespace vorna {
 namespace {

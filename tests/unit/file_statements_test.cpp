@@ -8,11 +8,11 @@
 #include <string>
 
 #include "platform/installed_platform.h"
-#include "sandbox_script_fixture.h"
 #include "script/file_slots.h"
 #include "script/keywords.h"
 #include "script/statement_table.h"
 #include "statements/open_flags.h"
+#include "tests/unit/support/sandbox_script_fixture.h"
 
 namespace vorna {
 namespace {

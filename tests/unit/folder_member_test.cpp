@@ -3,8 +3,9 @@
 
 #include "install/install_object.h"
 #include "script/evaluator.h"
-#include "system_fixture.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/unit/support/error_of.h"
+#include "tests/unit/support/system_fixture.h"
+#include "tests/unit/support/temp_folder.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -44,13 +45,8 @@ class SpecialFolderMemberTest : public testing::SystemTest {
     return result.AsString();
   }
   int ErrorOf(const char* text) {
-    try {
-      Value result;
-      Evaluate(text, result);
-    } catch (errorNumbers number) {
-      return static_cast<int>(number);
-    }
-    return 0;
+    Value result;
+    return testing::ErrorOf([&] { Evaluate(text, result); });
   }
 };
 

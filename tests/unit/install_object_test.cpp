@@ -16,7 +16,8 @@
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/error_of.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -112,12 +113,7 @@ class InstallObjectTest : public ::testing::Test {
     return -1;
   }
   int ErrorOf(const char* expression) {
-    try {
-      Text(expression);
-    } catch (errorNumbers number) {
-      return int(number);
-    }
-    return 0;
+    return testing::ErrorOf([&] { Text(expression); });
   }
   std::string Field(InstallField field) { return SharedInstallSettings().Get(field); }
 

@@ -6,8 +6,8 @@
 #include <thread>
 #include <vector>
 
-#include "evaluator_fixture.h"
 #include "script/random.h"
+#include "tests/unit/support/evaluator_fixture.h"
 
 namespace vorna {
 namespace {

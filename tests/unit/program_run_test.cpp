@@ -2,10 +2,10 @@
 // error dialog's answers, RUN, recursion and aliases that outlive their variable.
 #include <gtest/gtest.h>
 
-#include "program_fixture.h"
 #include "script/activation.h"
 #include "script/error_handling.h"
 #include "script/stack_guard.h"
+#include "tests/unit/support/program_fixture.h"
 #include "values/extension.h"
 
 namespace vorna {

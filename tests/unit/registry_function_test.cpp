@@ -1,9 +1,10 @@
 // The REGISTRY function over a sandbox registry file.
 #include <gtest/gtest.h>
 
-#include "evaluator_fixture.h"
 #include "platform/installed_platform.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/error_of.h"
+#include "tests/unit/support/evaluator_fixture.h"
+#include "tests/unit/support/sandbox_registry.h"
 
 namespace vorna {
 namespace {
@@ -19,12 +20,7 @@ class RegistryFunctionTest : public testing::SandboxRegistryTest {
     return result.AsString();
   }
   int ErrorOf(const char* expression) {
-    try {
-      Read(expression);
-    } catch (errorNumbers number) {
-      return int(number);
-    }
-    return 0;
+    return testing::ErrorOf([&] { Read(expression); });
   }
 
   Interpreter interpreter_{platform::Current()};

@@ -2,8 +2,8 @@
 // that read the file table (EOF, FREEFILE), on a sandbox machine.
 #include <gtest/gtest.h>
 
-#include "sandbox_script_fixture.h"
 #include "script/file_slots.h"
+#include "tests/unit/support/sandbox_script_fixture.h"
 
 namespace vorna {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/portable/shell_link_file.h"
 #include "script/random.h"
-#include "system_fixture.h"
+#include "tests/unit/support/system_fixture.h"
 
 namespace vorna {
 namespace {

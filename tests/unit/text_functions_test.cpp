@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "evaluator_fixture.h"
+#include "tests/unit/support/evaluator_fixture.h"
 
 namespace vorna {
 namespace {
