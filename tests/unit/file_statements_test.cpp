@@ -430,37 +430,5 @@ TEST_F(FileStatementsTest, InputFromTheOpenConsole) {
   interpreter_.consoleFlag = 0;
 }
 
-TEST_F(FileStatementsTest, AFailingWriteRaisesDiskAndKeepsWhatWasWritten) {
-  // PRINT writes each item, then the line end: the Nth write fails in turn.
-  const char* const pieces[] = {"A", "B", "C", "\r\n"};
-  for (uint64_t failing = 1; failing <= 4; ++failing) {
-    RunAll({"OPEN \"W.TXT\" FOR OUTPUT AS #1"});
-    files_.faults().FailNth(platform::FaultKind::Write, failing);
-    EXPECT_EQ(Run("PRINT #1, \"A\"; \"B\"; \"C\""), kDisk) << failing;
-    files_.faults().Reset();
-    RunAll({"CLOSE #1"});
-    std::string kept;
-    for (uint64_t i = 1; i < failing; ++i) kept += pieces[i - 1];
-    EXPECT_EQ(ReadFile("W.TXT"), kept) << failing;
-    ASSERT_TRUE(std::filesystem::remove(HostPath("W.TXT")));
-  }
-}
-
-TEST_F(FileStatementsTest, FailingOpensAndReadsRaiseDisk) {
-  WriteFile("R.TXT", "line\r\n");
-  files_.faults().FailNth(platform::FaultKind::Open, 1);
-  EXPECT_EQ(Run("OPEN \"R.TXT\" FOR INPUT AS #1"), kDisk);
-  EXPECT_FALSE(InUse(1));
-  RunAll({"OPEN \"R.TXT\" FOR BINARY ACCESS READ AS #1"});
-  Variable("S", ValueType::STRING);
-  files_.faults().FailNth(platform::FaultKind::Read, 1);
-  EXPECT_EQ(Run("GET #1, 0, S"), kDisk);
-  // INPUT # takes a failed read for the end of the file.
-  files_.faults().FailNth(platform::FaultKind::Read, 3);
-  RunAll({"SEEK #1, 0", "INPUT #1, S"});
-  EXPECT_EQ(Text("S"), "li");
-  files_.faults().Reset();
-}
-
 }  // namespace
 }  // namespace vorna

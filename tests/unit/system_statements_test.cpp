@@ -62,18 +62,6 @@ TEST_F(SystemStatementsTest, MkDirCreatesEveryFolderAlongThePath) {
   EXPECT_EQ(ErrorOf("MKDIR \"\""), 0);
 }
 
-TEST_F(SystemStatementsTest, MkDirCreatesInOrderFromTheOutermostFolder) {
-  // The calls are C:, C:\P, C:\P\Q. A failure to create C:\P hides the
-  // rest (C:\P\Q has no parent), and every failure is ignored.
-  files_.faults().FailNth(platform::FaultKind::CreateFolder, 2);
-  EXPECT_EQ(ErrorOf("MKDIR \"C:\\P\\Q\""), 0);
-  EXPECT_FALSE(fs::exists(Host("P")));
-  files_.faults().FailNth(platform::FaultKind::CreateFolder, 4);
-  EXPECT_EQ(ErrorOf("MKDIR \"C:\\P\\Q\\R\""), 0);
-  EXPECT_TRUE(fs::is_directory(Host("P/Q")));
-  EXPECT_FALSE(fs::exists(Host("P/Q/R")));
-}
-
 TEST_F(SystemStatementsTest, RmDirAndChDirFailWithDisk) {
   fs::create_directories(Host("Full/Inner"));
   EXPECT_EQ(ErrorOf("RMDIR \"C:\\Full\""), kDisk);
