@@ -186,7 +186,11 @@ int main(int argc, char** argv) {
 
   vorna::SetContainerKey(vorna::kInstallerKey);
   SetStackBudgetFromLimit();
-  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &transcript, answersLog};
+  vorna::RunHost host{vorna::kSandboxExitCodes, VORNA_VERSION, &transcript, answersLog, {}};
+  if (!options.faults.empty()) {
+    registry.UseFaults(&files.faults());
+    host.programStarting = [&files, &options] { files.faults().Parse(options.faults); };
+  }
   int exitCode = vorna::RunScriptEntry(options.commandLine.c_str(), host);
 
   if (source.unusedAnswers() > 0) {

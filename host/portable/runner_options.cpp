@@ -3,11 +3,14 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/portable/fault_injector.h"
+
 namespace vorna {
 
 const char* const kRunnerUsage =
     "usage: vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE]"
-    " [--debug-fds R,W] [-- RUNTIME-COMMAND-LINE]\n"
+    " [--debug-fds R,W]\n"
+    "                 [--faults KIND:N[+],...] [-- RUNTIME-COMMAND-LINE]\n"
     "       vorna-run --version\n"
     "  --image FILE    install data file (a packed setup); without it the start-up\n"
     "                  control entry and the modules are plain files of the current folder\n"
@@ -16,6 +19,11 @@ const char* const kRunnerUsage =
     "  --answers FILE  answers for message boxes and dialogs (docs/answers-file.md)\n"
     "  --debug-fds R,W the debugger channel for -D: read replies from descriptor R,\n"
     "                  write records to descriptor W (docs/debugger.md)\n"
+    "  --faults KIND:N[+],...\n"
+    "                  make the Nth sandbox call of KIND fail (with +: that one and every\n"
+    "                  later one), counted from the program's start; KIND is open, read,\n"
+    "                  write, seek, flush, gettimes, settimes, delete, move, createfolder,\n"
+    "                  removefolder, replace, createtemp or registrywrite\n"
     "  -- ...          the runtime's command line, e.g. -- /s setup2.ctl\n";
 
 namespace {
@@ -71,6 +79,12 @@ std::optional<RunnerOptions> ParseRunnerOptions(int argc, const char* const* arg
         return std::nullopt;
       }
       ++i;
+    } else if (std::strcmp(arg, "--faults") == 0) {
+      if (i + 1 >= argc || !platform::FaultInjector().Parse(argv[i + 1])) {
+        *error = "--faults needs KIND:N or KIND:N+ items, as in --faults write:2,open:1+";
+        return std::nullopt;
+      }
+      options.faults = argv[++i];
     } else if (std::string* value = ValueOption(arg, &options)) {
       if (i + 1 >= argc || argv[i + 1][0] == '\0') {
         *error = std::string(arg) + " needs a value";

@@ -1,7 +1,7 @@
 // The command line of vorna-run.
 //
 //   vorna-run [--image FILE] [--root DIR] [--keep] [--answers FILE] [--debug-fds R,W]
-//             [-- RUNTIME-COMMAND-LINE]
+//             [--faults KIND:N[+],...] [-- RUNTIME-COMMAND-LINE]
 #pragma once
 
 #include <optional>
@@ -22,6 +22,9 @@ struct RunnerOptions {
   /// to read its replies from and to write the records to; -1 when none.
   int debugReadFd = -1;
   int debugWriteFd = -1;
+  /// The sandbox faults to inject, as the fault injector reads them ("write:3",
+  /// "open:2+,registrywrite:1"); empty: none.
+  std::string faults;
   /// The runtime's own command line: the words after "--", joined by blanks.
   std::string commandLine;
   /// Only print the usage.

@@ -53,7 +53,8 @@ void RunProgram(const platform::Platform& machine, Interpreter& interpreter) {
 }
 
 /// The run after the command line was read: the modules, then the program.
-void RunCommandLine(platform::Platform& machine, const CommandLine& line) {
+void RunCommandLine(platform::Platform& machine, const CommandLine& line,
+                    const std::function<void()>& programStarting) {
   if (line.startupSwitch == StartupSwitch::Help) {
     ShowStartupMessage(machine, line.refusal);
     return;
@@ -63,6 +64,7 @@ void RunCommandLine(platform::Platform& machine, const CommandLine& line) {
     return;
   }
   if (line.startupSwitch == StartupSwitch::Uninstall) {
+    if (programStarting) programStarting();
     RunUninstall(machine, line);
     return;
   }
@@ -75,6 +77,7 @@ void RunCommandLine(platform::Platform& machine, const CommandLine& line) {
   }
   RegisterLanguage(*interpreter);
   if (!LoadStartupControl(machine, line.fileName, interpreter->modules())) return;
+  if (programStarting) programStarting();
   RunProgram(machine, *interpreter);
 }
 
@@ -135,7 +138,7 @@ int Run::Execute() {
                                                        machine_.files->ProgramPath()});
   record_ = std::make_unique<RecordSink>(machine_);
   recordSink_ = std::make_unique<AttachedSink>(*machine_.events, *record_);
-  if (logged) RunCommandLine(machine_, line_);
+  if (logged) RunCommandLine(machine_, line_, host_.programStarting);
   // An install whose record could not be kept cannot be uninstalled cleanly.
   if (!record_->failure().empty()) {
     platform::Emit(machine_, platform::event::RunFailed{record_->failure()});

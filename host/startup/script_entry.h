@@ -2,6 +2,7 @@
 // line to the end of the run.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "host/startup/run_outcome.h"
@@ -24,6 +25,11 @@ struct RunHost {
   /// The install log the host was asked for (vorna-run's answers file); the
   /// environment variable VORNA_LOG is read when it is empty.
   std::string logPath;
+  /// Called once the start-up has read the command line, the log and the
+  /// modules, just before the program (or the uninstall) runs; vorna-run arms
+  /// its injected faults there, so that their counts start at the program's
+  /// own calls.
+  std::function<void()> programStarting;
 };
 
 /// Reads the command line, loads the modules that the start-up control entry

@@ -20,6 +20,11 @@
 #   ' host: sandbox    what the script checks is the sandbox's own (its paths,
 #                      its shell folders, the programs it refuses to start):
 #                      it runs through vorna-run only
+#   ' faults: KIND:N[+] a failure the sandbox injects (vorna-run --faults): the
+#                      Nth call of KIND counted from the program's start fails
+#                      (with +, every later one too); several lines add up.
+#                      Only the sandbox can inject faults, so such a script
+#                      runs through vorna-run only
 #   ' check: SEVERITY: MESSAGE
 #                      a diagnostic of "vorna-pack check" on this line (as a
 #                      line of its own: on the next line that is no comment),
@@ -37,7 +42,7 @@
 # 1603 and 1602 there, seen by the shell in their low 8 bits. The stderr
 # texts belong to vorna-run's transcript and the checker is the sandbox
 # build's tool, so neither is looked at there; a script that starts from a
-# sandbox registry of its own runs only in the sandbox.
+# sandbox registry of its own, or injects faults, runs only in the sandbox.
 set -u
 
 host=sandbox
@@ -117,6 +122,9 @@ run_in_sandbox() {
       > "$work/root/registry.reg"
     options+=(--root "$work/root")
   fi
+  local faults
+  faults=$(directive faults "$script" | paste -sd, -)
+  [ -z "$faults" ] || options+=(--faults "$faults")
   status=0
   (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$work/out" 2>"$work/err") ||
     status=$?
@@ -141,6 +149,7 @@ run_under_wine() {
 sandbox_only() {
   if grep -q "' registry:" "$1"; then echo "starts from a sandbox registry of its own"; fi
   if [ "$(directive host "$1")" = sandbox ]; then echo "checks the sandbox's own behaviour"; fi
+  if grep -q "' faults:" "$1"; then echo "injects sandbox faults"; fi
 }
 
 run_one() {

@@ -10,14 +10,12 @@
 #include <string>
 
 #include "platform/answers/answered_interaction.h"
-#include "tests/unit/typed_terminal.h"
+#include "tests/unit/support/answered_dialog_fixture.h"
 
 namespace vorna::platform {
 namespace {
 
-struct BadAnswer {
-  std::string reason;
-};
+using testing::BadAnswer;
 
 /// A record over buffers of its own, as the file dialog object lays it out.
 struct Record {
@@ -40,18 +38,8 @@ struct Record {
   char defaultExtension[8] = "";
 };
 
-class AnsweredFileDialogTest : public ::testing::Test {
+class AnsweredFileDialogTest : public testing::AnsweredDialogTest {
  protected:
-  void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
-                                             terminal_.Policy(terminalInput));
-    interaction_ = std::make_unique<AnsweredInteraction>(
-        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
-  }
-  vorna::testing::TypedTerminal terminal_;
-  StringSink transcript_;
-  std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<AnsweredInteraction> interaction_;
   Record r_;
 };
 

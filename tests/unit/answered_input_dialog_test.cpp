@@ -6,28 +6,14 @@
 #include <string>
 
 #include "platform/answers/answered_interaction.h"
-#include "tests/unit/typed_terminal.h"
+#include "tests/unit/support/answered_dialog_fixture.h"
 
 namespace vorna::platform {
 namespace {
 
-struct BadAnswer {
-  std::string reason;
-};
+using testing::BadAnswer;
 
-class AnsweredInputDialogTest : public ::testing::Test {
- protected:
-  void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
-                                             terminal_.Policy(terminalInput));
-    interaction_ = std::make_unique<AnsweredInteraction>(
-        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
-  }
-  vorna::testing::TypedTerminal terminal_;
-  StringSink transcript_;
-  std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<AnsweredInteraction> interaction_;
-};
+using AnsweredInputDialogTest = testing::AnsweredDialogTest;
 
 TEST_F(AnsweredInputDialogTest, AnswersFileGivesTextOrCancel) {
   Use("input OK Ann  Smith\ninput cancel\ninput ok\n");

@@ -10,13 +10,12 @@
 
 #include "platform/answers/answered_interaction.h"
 #include "platform/answers/terminal_copy_progress.h"
+#include "tests/unit/support/answered_dialog_fixture.h"
 
 namespace vorna::platform {
 namespace {
 
-struct BadAnswer {
-  std::string reason;
-};
+using testing::BadAnswer;
 
 // A copy job that runs on its own thread, counting blocks, and honours
 // pause and stop at its safe points like the real worker.
@@ -54,17 +53,8 @@ class CountingJob : public CopyJob {
   std::atomic<bool> paused_{false}, stop_{false}, ended_{false};
 };
 
-class AnsweredInstallDialogsTest : public ::testing::Test {
+class AnsweredInstallDialogsTest : public testing::AnsweredDialogTest {
  protected:
-  void Use(const std::string& answers) {
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_);
-    interaction_ = std::make_unique<AnsweredInteraction>(
-        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
-  }
-  bool Said(const std::string& text) const {
-    return transcript_.str().find(text) != std::string::npos;
-  }
-
   DriveDialogRequest Drives() {
     DriveDialogRequest request;
     request.caption = "Setup";
@@ -93,9 +83,6 @@ class AnsweredInstallDialogsTest : public ::testing::Test {
 
   std::string tried;
   std::vector<std::string> typed;
-  StringSink transcript_;
-  std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<AnsweredInteraction> interaction_;
 };
 
 TEST_F(AnsweredInstallDialogsTest, LicenceAgreeOrQuit) {

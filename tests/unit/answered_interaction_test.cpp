@@ -6,30 +6,14 @@
 #include <string>
 
 #include "platform/answers/message_box_style.h"
-#include "tests/unit/typed_terminal.h"
+#include "tests/unit/support/answered_dialog_fixture.h"
 
 namespace vorna::platform {
 namespace {
 
-/// A bad answer ends the run in the runner; here it becomes a test failure we can see.
-struct BadAnswer {
-  std::string reason;
-};
+using testing::BadAnswer;
 
-class AnsweredInteractionTest : public ::testing::Test {
- protected:
-  /// Builds the interaction over an answers-file text and an optional terminal input.
-  void Use(const std::string& answers, const char* terminalInput = nullptr) {
-    source_ = std::make_unique<AnswerSource>(AnswersFile::Parse(answers), transcript_,
-                                             terminal_.Policy(terminalInput));
-    interaction_ = std::make_unique<AnsweredInteraction>(
-        *source_, [](const AnswersError& error) { throw BadAnswer{error.what()}; });
-  }
-  vorna::testing::TypedTerminal terminal_;
-  StringSink transcript_;
-  std::unique_ptr<AnswerSource> source_;
-  std::unique_ptr<AnsweredInteraction> interaction_;
-};
+using AnsweredInteractionTest = testing::AnsweredDialogTest;
 
 TEST_F(AnsweredInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
   Use("");

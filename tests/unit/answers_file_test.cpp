@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 
 namespace vorna::platform {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "installdata/trailer.h"
 #include "platform/portable/portable_files.h"
-#include "temp_folder.h"
+#include "tests/unit/support/temp_folder.h"
 
 namespace vorna {
 namespace {

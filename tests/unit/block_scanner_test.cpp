@@ -1,7 +1,7 @@
 // The block scanners and the loop statements on malformed blocks.
 #include <gtest/gtest.h>
 
-#include "program_fixture.h"
+#include "tests/unit/support/program_fixture.h"
 
 namespace vorna {
 namespace {

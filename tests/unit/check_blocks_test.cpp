@@ -1,7 +1,7 @@
 // The checker on blocks and labels: a closer that does not match names the
 // line that opened the block left open; jumps find their labels where the
 // runtime looks for them.
-#include "check_fixture.h"
+#include "tests/unit/support/check_fixture.h"
 
 namespace vorna::testing {
 namespace {

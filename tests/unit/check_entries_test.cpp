@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <sstream>
 
-#include "check_fixture.h"
 #include "installdata/scramble.h"
-#include "scratch_folder.h"
+#include "tests/unit/support/check_fixture.h"
+#include "tests/unit/support/scoped_file_system.h"
 #include "tools/pack/authoring/container_writer.h"
 
 namespace vorna::testing {
@@ -83,7 +83,7 @@ TEST(CheckEntries, ALineTooLongForOneReadIsAnErrorAndItsPiecesAreNotRead) {
 }
 
 TEST(CheckEntries, APackedImageIsCheckedFromItsContainer) {
-  ScratchFolder folder;
+  TempFolder folder;
   std::ostringstream out;
   authoring::ImageWriter writer(out);
   writer.AppendBytes("MZ", 2);

@@ -1,7 +1,7 @@
 // The checker on expressions and calls: argument counts and forms of the
 // built-in functions, of the install object's words and of the script's
 // own procedures, and the operands the evaluator would misread.
-#include "check_fixture.h"
+#include "tests/unit/support/check_fixture.h"
 
 namespace vorna::testing {
 namespace {

@@ -1,6 +1,6 @@
 // The checker on statements: what may start one, the operands of each, the
 // global area, and the text that the runtime would pass over.
-#include "check_fixture.h"
+#include "tests/unit/support/check_fixture.h"
 
 namespace vorna::testing {
 namespace {

@@ -10,7 +10,7 @@
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
 #include "platform/installed_platform.h"
-#include "scratch_folder.h"
+#include "tests/unit/support/scoped_file_system.h"
 #include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/authoring/container_writer.h"
 
@@ -82,7 +82,7 @@ class ContainerTest : public ::testing::Test {
     files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), programPath_);
   }
 
-  testing::ScratchFolder folder_;
+  testing::TempFolder folder_;
   std::string programPath_;
   std::unique_ptr<testing::ScopedFileSystem> files_;
 };

@@ -12,8 +12,8 @@
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
 #include "platform/installed_platform.h"
-#include "tests/unit/fault_sweep.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fault_sweep.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna {

@@ -7,7 +7,7 @@
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
-#include "temp_folder.h"
+#include "tests/unit/support/temp_folder.h"
 #include "tools/debug/module_files.h"
 #include "tools/pack/authoring/container_writer.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "debugger_fixture.h"
 #include "script/host_output.h"
+#include "tests/unit/support/debugger_fixture.h"
 
 namespace vorna {
 namespace {

@@ -1,55 +1,20 @@
-// The expression evaluator: precedence and its quirks, literals, the type of
-// the accumulator, name resolution, and bounded nesting.
+// The expression evaluator's insides: where it stops reading, the type of the
+// receiver, name resolution, and bounded nesting. What a script sees of
+// precedence, literals and operators is in tests/scripts/expressions/.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "evaluator_fixture.h"
 #include "platform/installed_platform.h"
 #include "script/function_table.h"
 #include "script/keywords.h"
-#include "test_object.h"
+#include "tests/unit/support/evaluator_fixture.h"
+#include "tests/unit/support/test_object.h"
 
 namespace vorna {
 namespace {
 
 using testing::EvaluatorTest;
-
-struct TextCase {
-  const char* expression;
-  const char* text;
-};
-
-TEST_F(EvaluatorTest, PrecedenceAndAssociativity) {
-  const TextCase cases[] = {
-      {"1 + 2 * 3", "7"},
-      {"(1 + 2) * 3", "9"},
-      {"2 * 3 + 1", "7"},
-      {"10 - 2 - 3", "5"},
-      {"2 ^ 3 ^ 2", "512"},
-      {"-2 ^ 2", "-4"},
-      {"2^-1", "0.5"},
-      {"NOT TRUE OR TRUE", "true"},
-      {"NOT FALSE AND FALSE", "false"},
-      {"- NOT TRUE", "false"},
-      {"1 = 1 AND 2 = 2", "true"},
-      {"7 MOD 3", "1"},
-      {"-7 MOD 3", "-1"},
-      {"1+2*3", "7"},
-      {"10/4", "2.5"},
-      {"\"A\" & \"B\" + \"C\"", "ABC"},
-      {"1 < 2 = TRUE", "true"},
-      {"3 > 2 > 1", "false"},
-  };
-  for (const TextCase& c : cases) EXPECT_EQ(Text(c.expression), c.text) << c.expression;
-}
-
-TEST_F(EvaluatorTest, ComparisonsBindLikeMultiplication) {
-  // 1 + 1 = 2 reads as 1 + (1 = 2): a number plus a BOOLEAN.
-  EXPECT_EQ(ErrorOf("1 + 1 = 2"), int(errorNumbers::TypeMismatch));
-  // A = B + 1 reads as (A = B) + 1.
-  EXPECT_EQ(ErrorOf("1 = 1 + 1"), int(errorNumbers::TypeMismatch));
-}
 
 TEST_F(EvaluatorTest, OneModEndsTheTerm) {
   Value result;
@@ -68,30 +33,7 @@ TEST_F(EvaluatorTest, TheEvaluatorStopsAtWhatIsNotItsOwn) {
   EXPECT_EQ(result.AsLong(), 3);
 }
 
-TEST_F(EvaluatorTest, ComparisonSpelling) {
-  EXPECT_EQ(Text("1 < > 2"), "true");
-  EXPECT_EQ(Text("1 <> 1"), "false");
-  EXPECT_EQ(Text("1 < = 1"), "true");
-  EXPECT_EQ(Text("2 >= 2"), "true");
-  EXPECT_EQ(Text("2 > 3"), "false");
-  // "> =" is ">" meeting "=" where an operand belongs.
-  EXPECT_EQ(ErrorOf("2 > = 2"), int(errorNumbers::Syntax));
-  EXPECT_EQ(ErrorOf("*"), int(errorNumbers::Syntax));
-}
-
-TEST_F(EvaluatorTest, NumberLiterals) {
-  const TextCase cases[] = {
-      {"1.5E2", "150"},
-      {"25E-1", "2.5"},
-      {".5", "0.5"},
-      {".", "0"},
-      {"1E+3", "1000"},
-      {"-.25", "-0.25"},
-      // Digits are accumulated one by one in double precision, so a long
-      // mantissa collects the rounding of every step.
-      {"12345678901234567890", "12345678901234569216"},
-  };
-  for (const TextCase& c : cases) EXPECT_EQ(Text(c.expression), c.text) << c.expression;
+TEST_F(EvaluatorTest, NumberLiteralsBeyondWhatPrintShows) {
   Value value;
   Evaluate("0.3", value);
   EXPECT_EQ(value.type(), ValueType::DOUBLE);
@@ -102,19 +44,9 @@ TEST_F(EvaluatorTest, NumberLiterals) {
   EXPECT_EQ(value.AsDouble(), 0.0);
 }
 
-TEST_F(EvaluatorTest, StringLiterals) {
-  EXPECT_EQ(Text("\"A\"\"B\""), "A\"B");
-  EXPECT_EQ(Text("\"\""), "");
-  EXPECT_EQ(Text("\"keep Case\""), "keep Case");
-  EXPECT_EQ(ErrorOf("\"ABC"), int(errorNumbers::UnterminatedString));
+TEST_F(EvaluatorTest, AStringLiteralLongerThanALineCanHoldIsRefused) {
   std::string tooLong = "\"" + std::string(2048, 'x') + "\"";
   EXPECT_EQ(ErrorOf(tooLong.c_str()), int(errorNumbers::StringTooLong));
-}
-
-TEST_F(EvaluatorTest, DivisionByZero) {
-  EXPECT_EQ(ErrorOf("1 / 0"), int(errorNumbers::DivisionByZero));
-  EXPECT_EQ(ErrorOf("1.5 / 0.0"), int(errorNumbers::DivisionByZero));
-  EXPECT_EQ(ErrorOf("1 / (1 - 1)"), int(errorNumbers::DivisionByZero));
 }
 
 TEST_F(EvaluatorTest, TheReceiverTypesTheFirstOperand) {
@@ -135,52 +67,6 @@ TEST_F(EvaluatorTest, TheReceiverTypesTheFirstOperand) {
   Evaluate("X > 5", untyped);
   EXPECT_EQ(untyped.type(), ValueType::BOOLEAN);
   EXPECT_EQ(untyped.AsBoolean(), 1);
-}
-
-TEST_F(EvaluatorTest, SumsTakeTheSumsTypeDifferencesKeepTheAccumulators) {
-  Declare("I", new Value(int16_t{30000}));
-  Declare("J", new Value(int16_t{30000}));
-  Declare("K", new Value(int16_t{-30000}));
-  Value sum;
-  Evaluate("I + J", sum);
-  EXPECT_EQ(sum.type(), ValueType::LONG);
-  EXPECT_EQ(sum.AsLong(), 60000);
-  Value difference;
-  Evaluate("I - K", difference);
-  EXPECT_EQ(difference.type(), ValueType::INTEGER);
-  EXPECT_EQ(difference.AsLong(), -5536);
-}
-
-TEST_F(EvaluatorTest, ProductsStayInTheAccumulatorsType) {
-  Declare("I", new Value(int16_t{200}));
-  Declare("J", new Value(int16_t{200}));
-  Value product;
-  Evaluate("I * J", product);
-  EXPECT_EQ(product.type(), ValueType::INTEGER);
-  EXPECT_EQ(product.AsLong(), -25536);
-  Value sum;
-  Evaluate("I + J", sum);
-  EXPECT_EQ(sum.type(), ValueType::LONG);
-  EXPECT_EQ(sum.AsLong(), 400);
-}
-
-TEST_F(EvaluatorTest, OperandsWithAndWithoutBlanks) {
-  Declare("A", new Value(int32_t{1}));
-  Declare("B", new Value(int32_t{2}));
-  Declare("X", new Value(int32_t{3}));
-  Declare("Y", new Value(int32_t{4}));
-  EXPECT_EQ(Text("A + B * X + Y"), "11");
-  EXPECT_EQ(Text("A+B*X+Y"), "11");
-  EXPECT_EQ(Text("\tA\t+ B*X   +Y  "), "11");
-}
-
-TEST_F(EvaluatorTest, LogicalAndBitwiseAndOr) {
-  EXPECT_EQ(Text("TRUE OR 5"), "true");
-  EXPECT_EQ(Text("FALSE AND 5"), "false");
-  EXPECT_EQ(ErrorOf("TRUE AND 5"), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(Text("12 AND 10"), "8");
-  EXPECT_EQ(Text("12 OR 3"), "15");
-  EXPECT_EQ(ErrorOf("NOT 1"), int(errorNumbers::TypeMismatch));
 }
 
 TEST_F(EvaluatorTest, UnknownNamesReadAsTheReceiversEmptyValue) {
@@ -205,13 +91,6 @@ TEST_F(EvaluatorTest, UnknownNamesReadAsTheReceiversEmptyValue) {
   // Nothing was created by reading.
   EXPECT_EQ(activation_.locals().count(), 0);
   EXPECT_EQ(interpreter_.globals().count(), 0);
-}
-
-TEST_F(EvaluatorTest, NamesOfAtMostThirtyTwoCharacters) {
-  std::string longest(32, 'N');
-  EXPECT_EQ(Text(longest.c_str()), "0");
-  std::string tooLong(33, 'N');
-  EXPECT_EQ(ErrorOf(tooLong.c_str()), int(errorNumbers::VariableNameTooLong));
 }
 
 TEST_F(EvaluatorTest, KeywordsAsOperands) {

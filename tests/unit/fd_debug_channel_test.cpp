@@ -10,9 +10,9 @@
 
 #include "platform/installed_platform.h"
 #include "platform/portable/portable_system.h"
-#include "program_fixture.h"
 #include "script/debug_record.h"
 #include "script/debugger_connection.h"
+#include "tests/unit/support/program_fixture.h"
 
 namespace vorna::platform {
 namespace {

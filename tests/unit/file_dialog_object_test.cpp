@@ -11,7 +11,7 @@
 #include "install/install_extensions.h"
 #include "install/install_object.h"
 #include "script/evaluator.h"
-#include "system_fixture.h"
+#include "tests/unit/support/system_fixture.h"
 #include "values/value.h"
 
 namespace vorna {

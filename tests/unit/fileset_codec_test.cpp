@@ -18,7 +18,7 @@
 #include "installdata/fileset_stream.h"
 #include "installdata/record_decoder.h"
 #include "platform/installed_platform.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna {

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "platform/installed_platform.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 
 namespace vorna {
 namespace {

@@ -12,6 +12,7 @@
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
+#include "tests/unit/support/error_of.h"
 #include "tools/check/entry_set.h"
 #include "values/errors.h"
 #include "values/value.h"
@@ -76,14 +77,11 @@ class FunctionShapeTest : public ::testing::Test {
 
   /// The script error the expression raises, or 0.
   int ErrorOf(const std::string& text) {
-    try {
+    return testing::ErrorOf([&] {
       activation_.MakeCurrent(text.c_str());
       Value result;
       EvaluateExpression(activation_, result);
-    } catch (errorNumbers number) {
-      return static_cast<int>(number);
-    }
-    return 0;
+    });
   }
 
   // True when some choice of number and text arguments gets past the punctuation.

@@ -13,7 +13,7 @@
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
 #include "platform/installed_platform.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/huffman_encoder.h"
 
 namespace vorna {

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "host/startup/run_outcome.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 
 namespace vorna {
 namespace {

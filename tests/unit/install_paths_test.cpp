@@ -6,7 +6,7 @@
 
 #include "installdata/record_names.h"
 #include "platform/installed_platform.h"
-#include "tests/unit/fileset_fixture.h"
+#include "tests/unit/support/fileset_fixture.h"
 
 namespace vorna {
 namespace {

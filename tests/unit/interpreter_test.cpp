@@ -11,7 +11,7 @@
 #include "platform/installed_platform.h"
 #include "script/activation.h"
 #include "script/member_words.h"
-#include "test_object.h"
+#include "tests/unit/support/test_object.h"
 #include "values/value.h"
 
 namespace vorna {

@@ -8,22 +8,15 @@
 
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
-#include "scratch_folder.h"
+#include "tests/unit/support/error_of.h"
+#include "tests/unit/support/scoped_file_system.h"
 #include "tools/pack/authoring/container_writer.h"
 #include "values/errors.h"
 
 namespace vorna {
 namespace {
 
-template <typename F>
-int ErrorOf(F f) {
-  try {
-    f();
-  } catch (errorNumbers number) {
-    return static_cast<int>(number);
-  }
-  return 0;
-}
+using testing::ErrorOf;
 
 // "name|text|line" for each node of a list, name "-" when it has none.
 std::vector<std::string> Describe(NodeList& list) {
@@ -106,9 +99,9 @@ TEST(FindLabel, SeesOnlyTheTopList) {
 
 class LoaderTest : public ::testing::Test {
  protected:
-  LoaderTest() : files_(folder_.path(), (folder_.path() / "NO-SETUP.EXE").string()) {}
+  LoaderTest() : files_(folder_.path(), folder_ / "NO-SETUP.EXE") {}
 
-  testing::ScratchFolder folder_;
+  testing::TempFolder folder_;
   testing::ScopedFileSystem files_;
 };
 

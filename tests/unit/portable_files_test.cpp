@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/portable/portable_file.h"
-#include "tests/unit/temp_folder.h"
+#include "tests/unit/support/temp_folder.h"
 
 namespace vorna::platform {
 namespace {

@@ -9,14 +9,14 @@
 #include <random>
 
 #include "platform/portable/reg_file_format.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/sandbox_registry.h"
 
 namespace vorna::platform {
 namespace {
 
-using vorna::testing::ReadText;
+using vorna::testing::ReadHostFile;
 using vorna::testing::TempFolder;
-using vorna::testing::WriteText;
+using vorna::testing::WriteHostFile;
 
 const KeyHandle kUser = RootHandle(RootKey::CurrentUser);
 const KeyHandle kMachine = RootHandle(RootKey::LocalMachine);
@@ -65,7 +65,7 @@ class PortableRegistryTest : public ::testing::Test {
     return again;
   }
 
-  std::string FileText() const { return ReadText(registry_.filePath()); }
+  std::string FileText() const { return ReadHostFile(registry_.filePath()); }
 
   TempFolder folder_;
   PortableRegistry registry_{folder_.path()};
@@ -160,19 +160,19 @@ TEST_F(PortableRegistryTest, EveryKindOfValueSurvivesASaveAndALoad) {
 }
 
 TEST_F(PortableRegistryTest, HandWrittenFileLoadsAndUnknownKindsAreKeptOnSave) {
-  WriteText(registry_.filePath(),
-            "REGEDIT4\n"
-            "; prepared by hand\n"
-            "\n"
-            "[HKEY_CURRENT_USER\\Software\\Prepared]\n"
-            "\"Path\"=\"C:\\\\App\"\n"
-            "\"Count\"=dword:0000002a\n"
-            "\"Expand\"=hex(2):25,00,\\\n"
-            "    41,00\n"
-            "\"Gone\"=\"soon\"\n"
-            "\"Gone\"=-\n"
-            "[HKEY_CURRENT_USER\\Software\\Removed\\Deep]\n"
-            "[-HKEY_CURRENT_USER\\Software\\Removed]\n");
+  WriteHostFile(registry_.filePath(),
+                "REGEDIT4\n"
+                "; prepared by hand\n"
+                "\n"
+                "[HKEY_CURRENT_USER\\Software\\Prepared]\n"
+                "\"Path\"=\"C:\\\\App\"\n"
+                "\"Count\"=dword:0000002a\n"
+                "\"Expand\"=hex(2):25,00,\\\n"
+                "    41,00\n"
+                "\"Gone\"=\"soon\"\n"
+                "\"Gone\"=-\n"
+                "[HKEY_CURRENT_USER\\Software\\Removed\\Deep]\n"
+                "[-HKEY_CURRENT_USER\\Software\\Removed]\n");
   std::string error;
   ASSERT_TRUE(registry_.Load(&error)) << error;
   KeyHandle key = 0;
@@ -198,7 +198,7 @@ TEST_F(PortableRegistryTest, HandWrittenFileLoadsAndUnknownKindsAreKeptOnSave) {
 
 TEST_F(PortableRegistryTest, AMalformedFileIsReportedAndNeverOverwritten) {
   const std::string broken = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software]\n\"A\"=dword:xyz\n";
-  WriteText(registry_.filePath(), broken);
+  WriteHostFile(registry_.filePath(), broken);
   std::string error;
   EXPECT_FALSE(registry_.Load(&error));
   EXPECT_NE(error.find("line 4"), std::string::npos) << error;
@@ -214,7 +214,7 @@ TEST_F(PortableRegistryTest, AMalformedFileIsReportedAndNeverOverwritten) {
         "REGEDIT4\n[HKEY_USERS]\n\"A\"=hex:1,2,345\n",
         "REGEDIT4\n[HKEY_USERS]\n\"A\"=dword:123456789\n",
         "REGEDIT4\n[HKEY_USERS]\n\"A\"=hex(zz):00\n", "REGEDIT4\n[HKEY_USERS]\n\"A\" \"B\"\n"}) {
-    WriteText(registry_.filePath(), text);
+    WriteHostFile(registry_.filePath(), text);
     EXPECT_FALSE(registry_.Load(&error)) << text;
   }
 }

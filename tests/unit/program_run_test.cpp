@@ -1,11 +1,13 @@
-// Running whole programs: initialisation, calls, the error record and the
-// error dialog's answers, RUN, recursion and aliases that outlive their variable.
+// Running whole programs, for what a script cannot see: initialisation and
+// the extensions, the error record's bounds, the error dialog's debug
+// answer, RUN's restart, the stack budget of deep expressions. Calls, REDIM
+// of borrowed variables and runaway recursion are in tests/scripts/procedures/.
 #include <gtest/gtest.h>
 
-#include "program_fixture.h"
 #include "script/activation.h"
 #include "script/error_handling.h"
 #include "script/stack_guard.h"
+#include "tests/unit/support/program_fixture.h"
 #include "values/extension.h"
 
 namespace vorna {
@@ -137,24 +139,6 @@ TEST_F(ProgramTest, RunStartsOverOnceAndEndsTheCallingActivation) {
   EXPECT_EQ(counter->initialised, 2);
 }
 
-TEST_F(ProgramTest, CallOfASubIsNoError) {
-  AddModule("M",
-            "SUB MAIN\n"
-            "  CALL S(2)\n"
-            "  CALL S 3\n"
-            "  CALL F(4)\n"
-            "END SUB\n"
-            "SUB S(N AS LONG)\n"
-            "  PRINT N\n"
-            "END SUB\n"
-            "FUNCTION F(N AS LONG) AS LONG\n"
-            "  PRINT N\n"
-            "  F = N\n"
-            "END FUNCTION\n");
-  EXPECT_EQ(Run(), "2\n3\n4\n");
-  EXPECT_TRUE(interaction_.reports.empty());
-}
-
 TEST_F(ProgramTest, TheFirstLoadedMainRuns) {
   AddModule("ONE", "SUB MAIN\nPRINT \"one\"\nEND SUB\n");
   AddModule("TWO", "SUB MAIN\nPRINT \"two\"\nEND SUB\n");
@@ -171,22 +155,6 @@ TEST_F(ProgramTest, GosubWithoutACurrentLineIsProgramModeOnly) {
             (std::vector<std::string>{"Program Mode Only Error", "Program Mode Only Error"}));
 }
 
-TEST_F(ProgramTest, ARunawayRecursionEndsWithOutOfMemory) {
-  AddModule("M",
-            "SUB MAIN\n"
-            "  DOWN 1\n"
-            "  PRINT \"after\"\n"
-            "END SUB\n"
-            "SUB DOWN(N AS LONG)\n"
-            "  IF N < 1000000 THEN DOWN N + 1\n"
-            "END SUB\n");
-  interaction_.answers = {ErrorAnswer::Ignore};
-  // Ignore goes on in the deepest call; its caller then returns normally.
-  EXPECT_EQ(Run(), "after\n");
-  EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Out of Memory Error"});
-  EXPECT_EQ(interpreter_->callDepth(), 0);
-}
-
 TEST_F(ProgramTest, DeepExpressionsInsideDeepCallsStayWithinTheStack) {
   std::string nested = std::string(150, '(') + "N" + std::string(150, ')');
   AddModule("M",
@@ -200,39 +168,6 @@ TEST_F(ProgramTest, DeepExpressionsInsideDeepCallsStayWithinTheStack) {
                 "END FUNCTION\n");
   Run();
   EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Out of Memory Error"});
-}
-
-TEST_F(ProgramTest, ReDimOfABorrowedVariableIsRefused) {
-  interaction_.answers = {ErrorAnswer::Ignore, ErrorAnswer::Ignore};
-  AddModule("M",
-            "DIM G AS LONG\n"
-            "SUB MAIN\n"
-            "  G = 1\n"
-            "  ALTER G\n"
-            "  PRINT G\n"
-            "END SUB\n"
-            "SUB ALTER(BYREF X AS LONG)\n"
-            "  REDIM G AS LONG\n"
-            "  RUN\n"
-            "  X = X + 1\n"
-            "END SUB\n");
-  EXPECT_EQ(Run(), "2\n");
-  EXPECT_EQ(DialogMessages(), (std::vector<std::string>{"Illegal Use Error", "Illegal Use Error"}));
-}
-
-TEST_F(ProgramTest, ReDimOfAParameterThatIsAnAliasIsAllowed) {
-  AddModule("M",
-            "SUB MAIN\n"
-            "  Y = 1\n"
-            "  ALTER Y\n"
-            "  PRINT Y\n"
-            "END SUB\n"
-            "SUB ALTER(BYREF X AS LONG)\n"
-            "  REDIM X AS STRING\n"
-            "  X = \"mine\"\n"
-            "END SUB\n");
-  EXPECT_EQ(Run(), "1\n");
-  EXPECT_TRUE(interaction_.reports.empty());
 }
 
 TEST(StackGuard, MeasuresGrowthAndRefusesPastTheBudget) {

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <map>
 
-#include "uninstall_fixture.h"
+#include "tests/unit/support/uninstall_fixture.h"
 
 namespace vorna::testing {
 namespace {

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "tests/unit/support/uninstall_fixture.h"
 #include "uninstall/record_file.h"
-#include "uninstall_fixture.h"
 
 namespace vorna::testing {
 namespace {

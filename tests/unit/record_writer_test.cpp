@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "uninstall_fixture.h"
+#include "tests/unit/support/uninstall_fixture.h"
 
 namespace vorna::testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "install/registry_access.h"
 #include "platform/installed_platform.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/sandbox_registry.h"
 #include "values/errors.h"
 
 namespace vorna {

@@ -32,6 +32,18 @@ TEST(RunnerOptionsTest, TheDebuggerChannelIsTwoDescriptorNumbers) {
   EXPECT_FALSE(Parse({"--debug-fds"}, &error));
 }
 
+TEST(RunnerOptionsTest, FaultsAreKindsWithACallNumber) {
+  std::string error;
+  std::optional<RunnerOptions> options = Parse({"--faults", "write:2,open:1+"}, &error);
+  ASSERT_TRUE(options) << error;
+  EXPECT_EQ(options->faults, "write:2,open:1+");
+  for (const char* bad : {"write", "write:0", "write:x", "disk:1", "write:1,", ""}) {
+    EXPECT_FALSE(Parse({"--faults", bad}, &error)) << bad;
+    EXPECT_NE(error.find("--faults"), std::string::npos);
+  }
+  EXPECT_FALSE(Parse({"--faults"}, &error));
+}
+
 TEST(RunnerOptionsTest, OptionsAndTheRuntimeCommandLine) {
   std::string error;
   std::optional<RunnerOptions> options =

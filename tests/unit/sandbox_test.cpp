@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "tests/unit/temp_folder.h"
+#include "tests/unit/support/temp_folder.h"
 
 namespace vorna::platform {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/installed_platform.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/sandbox_registry.h"
 
 namespace vorna {
 namespace {

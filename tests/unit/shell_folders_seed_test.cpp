@@ -7,7 +7,7 @@
 
 #include "install/shell_folder_lookup.h"
 #include "platform/installed_platform.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/sandbox_registry.h"
 
 namespace vorna {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/portable/portable_shell.h"
 #include "platform/portable/shell_link_file.h"
-#include "registry_test_support.h"
+#include "tests/unit/support/sandbox_registry.h"
 
 namespace vorna::platform {
 namespace {
@@ -20,7 +20,7 @@ uint32_t U32At(const std::vector<uint8_t>& bytes, size_t at) {
 }
 
 std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::string text = vorna::testing::ReadText(path);
+  std::string text = vorna::testing::ReadHostFile(path);
   return std::vector<uint8_t>(text.begin(), text.end());
 }
 

@@ -4,21 +4,13 @@
 
 #include <string>
 
+#include "tests/unit/support/error_of.h"
 #include "values/errors.h"
 
 namespace vorna {
 namespace {
 
-// Runs f and answers the script error it raised, or 0 when it raised none.
-template <typename F>
-int ErrorOf(F f) {
-  try {
-    f();
-  } catch (errorNumbers number) {
-    return static_cast<int>(number);
-  }
-  return 0;
-}
+using testing::ErrorOf;
 
 StatementCursor At(const char* text) {
   StatementCursor cursor;

@@ -1,9 +1,9 @@
-// The functions that reach the machine (ENVIRON, MSGBOX, SHELL) and those
-// that read the file table (EOF, FREEFILE), on a sandbox machine.
+// The functions that reach the machine (ENVIRON, MSGBOX, SHELL) on a sandbox
+// machine whose environment, boxes and started programs the test sees. What
+// scripts see of the file table's functions is in functions/file_handle_functions.bas.
 #include <gtest/gtest.h>
 
-#include "sandbox_script_fixture.h"
-#include "script/file_slots.h"
+#include "tests/unit/support/sandbox_script_fixture.h"
 
 namespace vorna {
 namespace {
@@ -60,54 +60,6 @@ TEST_F(SandboxScriptTest, ShellStylesAndFailure) {
   EXPECT_EQ(ErrorOf("SHELL(\"x\", -1)"), kIllegalValue);
   system_.processId.reset();
   EXPECT_EQ(ErrorOf("SHELL(\"x\")"), int(errorNumbers::Disk));
-}
-
-class FileFunctionsTest : public SandboxScriptTest {
- protected:
-  /// Opens a sandbox file straight into a slot of the file table.
-  platform::File& OpenSlot(int number, const std::string& name) {
-    FileTable& table = interpreter_.files();
-    table.handles[number] = files_.Open("C:\\" + name, platform::Access::ReadWrite,
-                                        platform::Share::ReadWrite, platform::Creation::OpenAlways);
-    table.recordLengths[number] = 1;
-    return *table.handles[number];
-  }
-};
-
-TEST_F(FileFunctionsTest, FreeFileFindsTheLowestFreeNumber) {
-  EXPECT_EQ(Text("FREEFILE"), "1");
-  OpenSlot(1, "a.txt");
-  OpenSlot(2, "b.txt");
-  Value number;
-  Evaluate("FREEFILE", number);
-  EXPECT_EQ(number.type(), ValueType::INTEGER);
-  EXPECT_EQ(number.AsLong(), 3);
-  CloseFileSlot(interpreter_.files(), 1);
-  EXPECT_EQ(Text("FREEFILE"), "1");
-}
-
-TEST_F(FileFunctionsTest, FreeFileWithEverySlotInUseRaisesNoHandlesLeft) {
-  for (int number = 1; number <= 511; ++number) OpenSlot(number, "shared.txt");
-  EXPECT_EQ(ErrorOf("FREEFILE"), int(errorNumbers::NoHandlesLeft));
-  CloseFileSlot(interpreter_.files(), 511);
-  EXPECT_EQ(Text("FREEFILE"), "511");
-}
-
-TEST_F(FileFunctionsTest, EofComparesThePointerWithTheSize) {
-  WriteFile("data.txt", "ab");
-  platform::File& file = OpenSlot(3, "data.txt");
-  Value ended;
-  Evaluate("EOF(3)", ended);
-  EXPECT_EQ(ended.type(), ValueType::BOOLEAN);
-  EXPECT_EQ(ended.AsBoolean(), 0);
-  ASSERT_TRUE(file.Seek(2, platform::SeekOrigin::Begin));
-  EXPECT_EQ(Text("EOF(3)"), "true");
-  ASSERT_TRUE(file.Seek(5, platform::SeekOrigin::Begin));
-  EXPECT_EQ(Text("EOF(1 + 2)"), "true");
-  EXPECT_EQ(ErrorOf("EOF(4)"), int(errorNumbers::FileHandleUndefined));
-  EXPECT_EQ(ErrorOf("EOF(0)"), kIllegalValue);
-  EXPECT_EQ(ErrorOf("EOF(512)"), kIllegalValue);
-  EXPECT_EQ(ErrorOf("EOF 3"), kIllegalUse);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "test_object.h"
+#include "tests/unit/support/test_object.h"
 #include "values/errors.h"
 #include "values/value.h"
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "test_object.h"
+#include "tests/unit/support/test_object.h"
 #include "values/errors.h"
 #include "values/format_number.h"
 #include "values/value.h"

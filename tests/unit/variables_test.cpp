@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "evaluator_fixture.h"
-#include "test_object.h"
+#include "tests/unit/support/evaluator_fixture.h"
+#include "tests/unit/support/test_object.h"
 
 namespace vorna {
 namespace {

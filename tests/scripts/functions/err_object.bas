@@ -1,6 +1,6 @@
 ' The ERR object reads the record of the last error, its member words in any
-' letter case.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+' letter case and with blanks around the point; ERR.NUMBER is a LONG (seen in
+' a product, which keeps its first operand's type).
 ' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
@@ -11,7 +11,14 @@ SUB MAIN
   PRINT ERR.LINE ' expect: X = "A" + 1
   PRINT ERR.MODULE ' expect: TEST.BAS
   PRINT ERR.FUNCTION ' expect: FAILING
+  PRINT err . number + 1; " "; ERR.NUMBER * 40000 ' expect: 34 1320000
   X = ERR ' check: error: ERR needs a member, as in ERR.NUMBER
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = ERR NUMBER ' check: error: ERR needs a member, as in ERR.NUMBER
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = ERR.NUMBERS ' check: error: unknown member 'NUMBERS' of ERR (did you mean 'NUMBER'?)
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
   X = ERR.SOURCE ' check: error: unknown member 'SOURCE' of ERR

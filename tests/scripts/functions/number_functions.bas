@@ -1,5 +1,6 @@
 ' Number functions: INT, FIX and SGN around zero, ABS, the exact cases of the
-' mathematical functions, and RND's fixed sequence without RANDOMIZE.
+' mathematical functions, the types they answer (seen in a product, which
+' keeps its first operand's type), and RND's fixed sequence without RANDOMIZE.
 ' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
@@ -8,6 +9,11 @@ SUB MAIN
   PRINT ABS(-3); " "; ABS(2.5); " "; ABS(-0.25) ' expect: 3 2.5 0.25
   PRINT SQR(16); " "; EXP(0); " "; LOG(1); " "; COS(0); " "; SIN(0); " "; TAN(0); " "; ATN(0) ' expect: 4 1 0 1 0 0 0
   PRINT LOG(0) ' expect: -inf
+  PRINT INT(0); " "; INT(-1.0); " "; FIX(-0.9); " "; FIX(2.9); " "; INT(-7 / 2); " "; SGN(-0.4); " "; SGN(0) ' expect: 0 -1 0 2 -4 0 0
+  DIM I AS INTEGER, R AS REAL
+  I = -200: R = -2.5
+  PRINT SGN(-3) * 40000; " "; INT(2.5) * 100000; " "; ABS(I) * 200; " "; ABS(R) / 2 ' expect: 25536 200000 -25536 1.25
+  PRINT ATN(1) * 4; " "; SQR(-1) = SQR(-1) ' expect: 3.14159265358979311599796346854419 false
   ' The generator starts as if seeded with 1: 41, 18467, 6334, 26500.
   PRINT INT(RND() * 32767 + 0.5) ' expect: 41
   PRINT INT(RND() * 32767 + 0.5) ' expect: 18467
@@ -16,7 +22,7 @@ SUB MAIN
   LOWEST = 1
   HIGHEST = 0
   FOR I = 1 TO 2000
-    R = RND()
+    R = RND ( )
     IF R < LOWEST THEN LOWEST = R
     IF R > HIGHEST THEN HIGHEST = R
   NEXT I
@@ -27,7 +33,21 @@ SUB MAIN
   Y = 1 / 0
   X = RND(1) ' check: error: 'RND' takes no arguments: RND()
   PRINT ERR.NUMBER ' expect: 13
+  X = RND( ' check: error: 'RND' takes no arguments: RND()
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = SIN$(1) ' check: error: 'SIN' takes no '$'
+  PRINT ERR.NUMBER ' expect: 13
   X = ABS("-3")
+  PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
+  X = ABS(TRUE)
+  PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
+  X = ABS(CHR(65))
+  PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
+  X = SIN("1")
   PRINT ERR.NUMBER ' expect: 33
   X = TAB(3) ' check: error: TAB stands only among the items of PRINT
   PRINT ERR.NUMBER ' expect: 27

@@ -30,4 +30,22 @@ SUB MAIN
 TOOLONG:
   ON ERROR GOTO 0
   PRINT "too long, kept "; INSTALLPATH ' expect: too long, kept C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
+  ' A field takes text only (a CHARACTER is text); the functions check their arguments.
+  DIM LETTER AS CHARACTER
+  LETTER = "A"
+  VERSION = LETTER
+  PRINT VERSION ' expect: A
+  ON ERROR RESUME NEXT
+  INSTALLPATH = 5
+  PRINT ERR.NUMBER; " "; INSTALLPATH ' expect: 33 C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
+  X = DIRCAT("a", 2)
+  PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
+  X = REGSVR32("C:\x.dll", 1)
+  PRINT ERR.NUMBER ' expect: 33
+  X = DIRCAT "a", "b") ' check: error: 'DIRCAT' needs its arguments in parentheses
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = REGSVR32("C:\x.dll") ' check: error: 'REGSVR32' takes 2 arguments, not 1
+  PRINT ERR.NUMBER ' expect: 13
 END SUB

@@ -24,5 +24,20 @@ SUB MAIN
   PRINT P ' expect: C:\Users\User\AppData\Roaming\Microsoft\Windows\SendTo\X.LNK
   PRINT SPECIALFOLDER("DESKTOP", 1)
   PRINT SPECIALFOLDER "DESKTOP" ' check: error: 'SPECIALFOLDER' needs its arguments in parentheses
+  ON ERROR RESUME NEXT
+  DIM N AS LONG
+  N = SPECIALFOLDER("DESKTOP")
+  PRINT ERR.NUMBER ' expect: 33
+  Y = 1 / 0
+  X = SPECIALFOLDER(5)
+  PRINT ERR.NUMBER ' expect: 33
+  X = SPECIALFOLDER("DESKTOP" ' check: error: expected ',' or ')'
+  PRINT ERR.NUMBER ' expect: 13
+  Y = 1 / 0
+  X = SPECIALFOLDER("DESKTOP" FALSE) ' check: error: expected ',' or ')'
+  PRINT ERR.NUMBER ' expect: 13
+  ' A longer word is some other name.
+  ' check: error: unknown function or array 'SPECIALFOLDERS' (did you mean 'SPECIALFOLDER'?)
+  PRINT SPECIALFOLDERS("DESKTOP") ' expect: 0
   PRINT "done" ' expect: done
 END SUB

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "error_of.h"
 #include "host/startup/language_setup.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
@@ -22,7 +23,7 @@
 #include "script/activation.h"
 #include "script/interpreter.h"
 #include "script/statement_table.h"
-#include "tests/unit/temp_folder.h"
+#include "temp_folder.h"
 #include "values/errors.h"
 
 namespace vorna::testing {
@@ -144,12 +145,7 @@ class SystemTest : public ::testing::Test {
 
   /// The script error a statement raises, or 0.
   int ErrorOf(const char* text) {
-    try {
-      Run(text);
-    } catch (errorNumbers number) {
-      return static_cast<int>(number);
-    }
-    return 0;
+    return testing::ErrorOf([&] { Run(text); });
   }
 
   /// The host path of a Windows path below drive C ("A/B" for "C:\A\B").

@@ -1,11 +1,14 @@
-// A fresh host folder for one test, removed with everything in it afterwards.
+// A fresh host folder for one test, removed with everything in it afterwards:
+// the one temporary folder of the unit tests.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace vorna::testing {
 
@@ -26,6 +29,14 @@ class TempFolder {
   const std::string& path() const { return path_; }
   /// The host path of a name below the folder.
   std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+  /// Writes bytes to a file directly in the folder; answers its host path.
+  std::string Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(*this / name, std::ios::binary | std::ios::trunc) << bytes;
+    return *this / name;
+  }
+  std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    return Write(name, std::string(bytes.begin(), bytes.end()));
+  }
 
  private:
   std::string path_;

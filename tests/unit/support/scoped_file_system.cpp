@@ -1,8 +1,5 @@
-#include "scratch_folder.h"
+#include "scoped_file_system.h"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <fstream>
 
 #include "platform/installed_platform.h"
@@ -97,30 +94,6 @@ class HostFileSystem : public platform::FileSystem {
 };
 
 }  // namespace
-
-ScratchFolder::ScratchFolder() {
-  static std::atomic<int> counter{0};
-  path_ = fs::temp_directory_path() /
-          ("vorna-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-  fs::remove_all(path_);
-  fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
-std::string ScratchFolder::Write(const std::string& name, const std::string& bytes) const {
-  fs::path full = path_ / name;
-  std::ofstream out(full, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  return full.string();
-}
-
-std::string ScratchFolder::Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-  return Write(name, std::string(bytes.begin(), bytes.end()));
-}
 
 ScopedFileSystem::ScopedFileSystem(const fs::path& folder, const std::string& programPath)
     : files_(std::make_unique<HostFileSystem>(folder, programPath)),

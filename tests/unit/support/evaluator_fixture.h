@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "error_of.h"
 #include "host/startup/language_setup.h"
 #include "platform/installed_platform.h"
 #include "script/activation.h"
@@ -42,12 +43,7 @@ class EvaluatorTest : public ::testing::Test {
 
   /// The error number an evaluation of text into result raises, or 0.
   int ErrorOf(const char* text, Value& result) {
-    try {
-      Evaluate(text, result);
-    } catch (errorNumbers number) {
-      return int(number);
-    }
-    return 0;
+    return testing::ErrorOf([&] { Evaluate(text, result); });
   }
   int ErrorOf(const char* text) {
     Value result;

@@ -1,4 +1,4 @@
-#include "tests/unit/fault_sweep.h"
+#include "fault_sweep.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
-#include "tests/unit/temp_folder.h"
+#include "temp_folder.h"
 #include "tools/pack/authoring/container_writer.h"
 
 namespace vorna::testing {
