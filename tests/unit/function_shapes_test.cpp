@@ -12,6 +12,7 @@
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
+#include "tests/unit/support/debugger_fixture.h"
 #include "tests/unit/support/error_of.h"
 #include "tools/check/entry_set.h"
 #include "values/errors.h"
@@ -22,17 +23,6 @@ namespace {
 
 // A machine with no files, whose user presses OK and whose programs never
 // start: the functions that reach them run without anyone there.
-class QuietSystem : public platform::System {
- public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
-  void Sleep(uint32_t) override {}
-  int64_t Now() override { return 0; }
-  void Beep(unsigned) override {}
-  void DebugOutput(const std::string&) override {}
-  [[noreturn]] void ExitProcess(int) override { std::abort(); }
-};
-
 class PressingOk : public platform::Interaction {
  public:
   int MessageBox(platform::Owner, const std::string&, const std::string&, unsigned) override {
@@ -94,7 +84,7 @@ class FunctionShapeTest : public ::testing::Test {
 
   check::EntrySet noEntries_;
   check::EntryFileSystem files_{noEntries_};
-  QuietSystem system_;
+  ExitRecordingSystem system_;  // no program starts, no file is there
   PressingOk interaction_;
   platform::Platform machine_;
   Interpreter interpreter_{machine_};
