@@ -53,7 +53,7 @@ SUB MAIN
   Y = 1 / 0
   X = DATE ' check: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
-  X = INPUT$ ' check: error: 'INPUT' cannot stand in an expression
+  X = INPUT ' check: error: 'INPUT' cannot stand in an expression
   PRINT ERR.NUMBER ' expect: 19
   Y = 1 / 0
   X = SEEK ' check: error: 'SEEK' cannot stand in an expression
