@@ -215,5 +215,6 @@ if [ "$(sha256sum "$runner")" != "$runner_sum" ]; then
   echo "FAIL the runner $runner changed during the run"
 fi
 
+if [ "$host" = wine ]; then build_dir=${WIN_BUILD#$PWD/}; fi
 echo "$passed passed, $failed failed ($build_dir, $host)"
 [ "$failed" -eq 0 ]
