@@ -72,8 +72,6 @@ script-tests: linux linux-asan
 # The end-to-end tests pack images with the Linux build of vorna-pack.
 e2e: windows linux
 	@if [ -x tests/e2e/run.sh ]; then tests/e2e/run.sh build/win32; fi
-	@if [ -x tests/e2e/system.sh ]; then tests/e2e/system.sh build/win32; fi
-	@if [ -x tests/e2e/uninstall.sh ]; then tests/e2e/uninstall.sh build/win32; fi
 
 fuzz-run: fuzz
 	@if [ -x tests/fuzz/run.sh ]; then tests/fuzz/run.sh build/fuzz; fi

@@ -22,8 +22,7 @@ CLIENT=$(realpath "$1")
 RUNTIME=$(realpath "$2")
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
+. "$HERE/../e2e/lib.sh"
 
 # Every line of the case's stderr-has.txt appears in its standard error.
 stderr_has_all() {
@@ -46,30 +45,24 @@ run_case() {
     </dev/null >"$dir/transcript.txt" 2>"$dir/stderr.txt")
   local code=$?
   if [ "$code" -ne 0 ]; then
-    failed=$((failed + 1))
-    echo "FAIL $case: exit code $code"
+    fail "$case" "exit code $code"
     sed 's/^/    /' "$dir/stderr.txt"
   elif ! diff -u "$HERE/$case/expected.txt" "$dir/transcript.txt" >"$dir/diff.txt"; then
-    failed=$((failed + 1))
-    echo "FAIL $case: transcript differs"
+    fail "$case" "transcript differs"
     sed 's/^/    /' "$dir/diff.txt"
     sed 's/^/    stderr: /' "$dir/stderr.txt"
   elif grep -qE 'ERROR: AddressSanitizer|runtime error:|ERROR: LeakSanitizer' "$dir/stderr.txt"; then
-    failed=$((failed + 1))
-    echo "FAIL $case: a sanitizer reported"
+    fail "$case" "a sanitizer reported"
     sed 's/^/    stderr: /' "$dir/stderr.txt"
   elif ! stderr_has_all "$dir"; then
-    failed=$((failed + 1))
-    echo "FAIL $case: standard error lacks a line of stderr-has.txt"
+    fail "$case" "standard error lacks a line of stderr-has.txt"
     sed 's/^/    stderr: /' "$dir/stderr.txt"
   else
-    passed=$((passed + 1))
-    echo "PASS $case"
+    pass "$case"
   fi
 }
 
 for case_dir in "$HERE"/*/; do
   run_case "$(basename "$case_dir")"
 done
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+checks_done debugger && [ "$E2E_PASSED" -gt 0 ]

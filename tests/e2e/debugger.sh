@@ -30,25 +30,11 @@ case_debugger_error_stop() {
   local name=debugger-error-stop dir id problem=
   dir=$(work_folder "$name")
   cp "$DEBUG_CASES/error-stop"/* "$dir"/
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all,+msgbox timeout 180 "$DEBUG_CLIENT" --batch commands.txt "$EXE" \
-      >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
-  if ! id=$(error_dialog_id 60); then
-    fail "$name" "no error dialog (see $OUT/$name.log)"
-    settle "$name"
-    return
-  fi
-  sleep 0.5
-  screenshot "$name-dialog"
+  start_in "$name" "$dir" -all,+msgbox timeout 180 "$DEBUG_CLIENT" --batch commands.txt "$EXE"
+  shown "$name" '.*vorna\.exe' dialog || { settle "$name"; return; }
   # From the default Abort: Ignore, Retry, then Debug, enabled under a debugger.
   press "$id" Tab Tab Tab space || problem="Debug did not close the dialog"
-  if [ -z "$problem" ] && id=$(wait_window "Error" 60); then
-    sleep 0.5
-    screenshot "$name-lost"
+  if [ -z "$problem" ] && shown "$name" Error lost; then
     box_text_seen "$name" "Lost debugger connection." || problem="the lost-connection box says something else"
     xdotool key --window "$id" Return 2>/dev/null
   else

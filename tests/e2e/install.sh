@@ -5,7 +5,8 @@
 # through its dialogs: the licence is agreed to, the drive and the path are
 # taken with OK, the copy runs to its end. Then the installed files (bytes and
 # times), the registry values (wine reg query) and the shortcuts are checked.
-# Two more cases press Cancel during a long copy: No lets it go on and
+# The uninstall case (uninstall.sh) starts with this install. Two more cases
+# press Cancel during a long copy: No lets it go on and
 # COPYFILES answers TRUE, Yes ends it and COPYFILES answers FALSE. One more
 # case checks the backdrop's DDE conversation with the Program Manager shell.
 #
@@ -47,25 +48,15 @@ pack_product() {
 
 # run_setup NAME IMAGE: starts a packed image in its folder, like run_runtime.
 run_setup() {
-  local name=$1 image=$2
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$(dirname "$image")" || exit 1
-    WINEDEBUG=-all,+msgbox wine "$(basename "$image")" >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
+  start_wine "$1" "$(dirname "$2")" -all,+msgbox "$(basename "$2")"
 }
 
 # step NAME TITLE SHOT KEYS: waits for the next window titled TITLE, saves
 # the screenshot SHOT, presses KEYS in it and waits until it is gone.
 step() {
   local name=$1 title=$2 shot=$3 keys=$4 id
-  if ! id=$(wait_window "$title" 60); then
-    fail "$name" "no window titled \"$title\" for $shot (see $OUT/$name.log)"
-    return 1
-  fi
-  sleep 1
-  screenshot "$name-$shot"
+  shown "$name" "$title" "$shot" || return 1
+  sleep 0.5
   # shellcheck disable=SC2086
   xdotool key --window "$id" $keys 2>/dev/null
   if ! wait_gone "$id" 30; then
@@ -184,7 +175,7 @@ big_image() {
 # copy went on, $EXIT_CANCELLED when the user quit). While the question is open the copy
 # must not advance.
 case_install_cancel() {
-  local name=$1 keys=$2 result=$3 want=$4 image progress quit size1 size2 code target
+  local name=$1 keys=$2 result=$3 want=$4 image id progress quit size1 size2 code target
   if ! image=$(big_image); then
     fail "$name" "vorna-pack build failed (see $OUT/big-image.pack)"
     return
@@ -193,9 +184,8 @@ case_install_cancel() {
   rm -rf "$target"
   wine_frames_windows
   run_setup "$name" "$image"
-  if ! progress=$(wait_window "Cancel Test" 60); then
-    fail "$name" "no progress dialog"
-  else
+  if shown "$name" "Cancel Test" progress; then
+    progress=$id
     xdotool key --window "$progress" Escape 2>/dev/null
     if ! quit=$(wait_window "Vorna" 20); then
       if box_text_seen "$name" "COPYFILES TRUE"; then
@@ -212,7 +202,7 @@ case_install_cancel() {
       # shellcheck disable=SC2086
       xdotool key --window "$quit" $keys 2>/dev/null
       sleep 0.5
-      screenshot "$name-progress"
+      screenshot "$name-answered"
       if [ "$size1" != "$size2" ]; then
         fail "$name" "the copy went on during the question ($size1 then $size2 bytes)"
       elif ! step "$name" "Result" result Return; then
@@ -244,12 +234,7 @@ case_install_cancel() {
 case_progman_conversation() {
   local name=progman-conversation dir code initiate backdrop atoms problem=
   dir=$(work_folder "$name" empty-main)
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all,+msg wine "$EXE" >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
+  start_wine "$name" "$dir" -all,+msg "$EXE"
   if ! code=$(wait_exit "$name" 60) || [ "$code" != 0 ]; then
     fail "$name" "the run did not end by itself with exit code 0"
     settle "$name"

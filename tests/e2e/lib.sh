@@ -1,9 +1,10 @@
 # Helpers of the end-to-end tests: a private X server, a private Wine prefix,
 # and the runtime started, watched and closed through X.
 #
-# Sourced by run.sh, which sets BUILD (the Windows build folder), OUT (where
-# transcripts and screenshots go) and EXE (the runtime), and has chosen the
-# Wine prefix with wine_select (tests/wine/wine_arch.sh).
+# Sourced by run.sh (and by the golden-script runner, the signed-image suite
+# and examples/demo-wine.sh), which set BUILD (the Windows build folder), OUT
+# (where transcripts and screenshots go) and EXE (the runtime), and have
+# chosen the Wine prefix with wine_select (tests/wine/wine_arch.sh).
 
 XVFB_PID=
 # The runtime ends with 1603 when the run failed and 1602 when the user quit;
@@ -50,7 +51,27 @@ pass() {
 
 fail() {
   E2E_FAILED=$((E2E_FAILED + 1))
-  echo "FAIL $1: $2"
+  echo "FAIL $1${2:+: $2}"
+}
+
+# check NAME COMMAND...: one check of a suite, passed when COMMAND succeeds.
+# A failure shows the last lines of the file CHECK_SHOWS names, if any (the
+# error output of the tool under test).
+check() {
+  local name=$1
+  shift
+  if "$@"; then
+    pass "$name"
+    return
+  fi
+  fail "$name"
+  if [ -s "${CHECK_SHOWS:-}" ]; then tail -n 20 "$CHECK_SHOWS" | sed 's/^/    /'; fi
+}
+
+# checks_done SUITE: the suite's count; fails when a check failed.
+checks_done() {
+  echo "$1: $E2E_PASSED passed, $E2E_FAILED failed"
+  [ "$E2E_FAILED" -eq 0 ]
 }
 
 # with_retry CASE-FUNCTION ARGS...: runs a case, and once more when it failed.
@@ -71,17 +92,47 @@ with_retry() {
   fi
 }
 
-# run_runtime CASE DIR ARGS...: starts the runtime in DIR in the background,
-# with the debug strings and message-box texts of Wine in OUT/CASE.log.
-run_runtime() {
-  local name=$1 dir=$2
-  shift 2
+# A fresh working folder for one case, filled from the named fixture.
+work_folder() {
+  local dir="$OUT/work/$1"
+  mkdir -p "$dir"
+  if [ -n "${2:-}" ]; then cp "$HERE/fixtures/$2"/* "$dir"/; fi
+  echo "$dir"
+}
+
+# Leaves no program behind a failed case.
+settle() {
+  if [ ! -s "$OUT/$1.rc" ]; then
+    WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
+    wait_exit "$1" 10 >/dev/null || true
+  fi
+}
+
+# start_in CASE DIR CHANNELS COMMAND...: starts COMMAND in DIR in the
+# background, with Wine's debug CHANNELS in OUT/CASE.log, its standard output
+# in OUT/CASE.out and, once it ends, its exit code in OUT/CASE.rc.
+start_in() {
+  local name=$1 dir=$2 channels=$3
+  shift 3
   rm -f "$OUT/$name.rc"
   (
     cd "$dir" || exit 1
-    WINEDEBUG=-all,+debugstr,+msgbox wine "$EXE" "$@" >"$OUT/$name.out" 2>"$OUT/$name.log"
+    WINEDEBUG=$channels "$@" >"$OUT/$name.out" 2>"$OUT/$name.log"
     echo $? >"$OUT/$name.rc"
   ) &
+}
+
+# start_wine CASE DIR CHANNELS PROGRAM ARGS...: a Windows program, so.
+start_wine() {
+  start_in "$1" "$2" "$3" wine "${@:4}"
+}
+
+# run_runtime CASE DIR ARGS...: the runtime, with the debug strings and the
+# message-box texts traced.
+run_runtime() {
+  local name=$1 dir=$2
+  shift 2
+  start_wine "$name" "$dir" -all,+debugstr,+msgbox "$EXE" "$@"
 }
 
 # wait_window TITLE SECONDS: prints the id of the first window with exactly
@@ -145,18 +196,33 @@ screenshot() {
   import -window root "$OUT/$1.png" 2>/dev/null
 }
 
+# shown CASE TITLE SHOT [SECONDS]: waits for the window titled TITLE, saves
+# the screenshot CASE-SHOT and sets the caller's id to the window's; fails
+# the case when no such window shows within SECONDS (60).
+shown() {
+  if ! id=$(wait_window "$2" "${4:-60}"); then
+    fail "$1" "no window titled \"$2\" for $3 (see $OUT/$1.log)"
+    return 1
+  fi
+  sleep 0.5
+  screenshot "$1-$3"
+}
+
+# press ID KEYS...: keys sent to a window, then waits until it closes.
+press() {
+  local id=$1
+  shift
+  xdotool key --window "$id" "$@" 2>/dev/null
+  wait_gone "$id" 15
+}
+
 # expect_box CASE TITLE TEXT DEBUG-TOO [EXIT]: the common shape of a start-up
 # case: a box titled TITLE with TEXT shows up, gets its screenshot, is closed
 # with Enter, and the process then ends with exit code EXIT (0 by default)
 # within a few seconds.
 expect_box() {
   local name=$1 title=$2 text=$3 debugToo=$4 want=${5:-0} id code started closed ended problem=
-  if ! id=$(wait_window "$title" 60); then
-    fail "$name" "no window titled \"$title\" (see $OUT/$name.log)"
-    return
-  fi
-  sleep 0.5
-  screenshot "$name"
+  shown "$name" "$title" box || return
   if ! backdrop_hidden; then
     problem="no hidden backdrop window \"VORNAGS\" behind the box"
   elif ! box_text_seen "$name" "$text"; then
@@ -165,10 +231,9 @@ expect_box() {
     problem="\"$text\" was not written to the debug output"
   fi
   started=$(date +%s%N)
-  xdotool key --window "$id" Return 2>/dev/null
   # Wine takes its time to act on a synthetic key; what the runtime owes is
   # the quick end once its box is gone.
-  if ! wait_gone "$id" 15; then
+  if ! press "$id" Return; then
     fail "$name" "the box did not close on Enter"
     return
   fi

@@ -6,11 +6,11 @@
 # FILTER, when given, runs only the cases whose call contains it (for example
 # "unattended").
 #
-# Each case starts the runtime, finds its message box by title, checks the
-# box text (traced by Wine) and the debug output, saves a screenshot under
-# e2e/ of the build it runs, closes the box with Enter and expects the
-# process to end by itself with exit code 0. That is the win32 build, or the
-# win64 build beside it where Wine cannot start 32-bit programs
+# What only the real Windows program shows: its start-up boxes, dialogs
+# driven with keys (xdotool) with a screenshot of each under e2e/ of the
+# build it runs, the error dialog, the debugger's pipes, unattended exit codes
+# and log, the hardening probes and the uninstall. That is the win32 build,
+# or the win64 build beside it where Wine cannot start 32-bit programs
 # (tests/wine/wine_arch.sh); the checks of the shipped file itself always
 # read the win32 build's vorna.exe.
 set -uo pipefail
@@ -34,35 +34,14 @@ mkdir -p "$OUT"
 rm -f "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out
 rm -rf "$OUT/work"
 
-. "$HERE/lib.sh"
-. "$HERE/script_error.sh"
-. "$HERE/install.sh"
-. "$HERE/script_files.sh"
-. "$HERE/debugger.sh"
-. "$HERE/unattended.sh"
-. "$HERE/hardening.sh"
+for file in lib script_error dialogs install uninstall debugger unattended hardening; do
+  . "$HERE/$file.sh"
+done
 trap stop_all EXIT
 
-if [ ! -f "$EXE" ]; then
-  echo "e2e: no runtime at $EXE (build its preset first)" >&2
-  exit 2
-fi
-
-# A fresh working folder for one case, filled from the named fixture.
-work_folder() {
-  local dir="$OUT/work/$1"
-  mkdir -p "$dir"
-  if [ -n "${2:-}" ]; then cp "$HERE/fixtures/$2"/* "$dir"/; fi
-  echo "$dir"
-}
-
-# Leaves no runtime behind a failed case.
-settle() {
-  if [ ! -s "$OUT/$1.rc" ]; then
-    WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
-    wait_exit "$1" 10 >/dev/null || true
-  fi
-}
+for file in "$EXE" "$PACK"; do
+  [ -f "$file" ] || { echo "e2e: no $file (build its preset first)" >&2; exit 2; }
+done
 
 # The shipped runtime, the win32 build's, whichever build the cases run.
 check_binary() {
@@ -103,10 +82,6 @@ case_box() {
 # own file, not from the folder it runs in.
 case_packed_no_main() {
   local name=packed-no-main dir
-  if [ ! -x "$PACK" ]; then
-    fail "$name" "no packer at $PACK (build the linux preset first)"
-    return
-  fi
   dir=$(work_folder "$name")
   # The fixture fails the check on purpose: the setup must say so itself.
   if ! "$PACK" build --no-check --stub "$EXE" --scripts "$HERE/fixtures/no-main" \
@@ -114,45 +89,8 @@ case_packed_no_main() {
     fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
     return
   fi
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all,+debugstr,+msgbox wine setup.exe >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
+  start_wine "$name" "$dir" -all,+debugstr,+msgbox setup.exe
   expect_box "$name" "VORNA!" "Main function not found." yes "$EXIT_FAILED"
-  settle "$name"
-}
-
-# A setup whose file set names a codec this runtime does not know: the codec
-# entry's text is changed, and the runtime must refuse the setup before any
-# script runs. The container ends with the codec entry's data ("deflate"),
-# the index entry (a 36-byte directory record and 8 bytes for one file) and
-# the 36-byte end record; the file set follows.
-case_packed_unknown_codec() {
-  local name=packed-unknown-codec dir image set offset byte
-  dir=$(work_folder "$name")
-  image="$dir/setup.exe"
-  mkdir -p "$dir/payload"
-  printf 'read me\r\n' >"$dir/payload/README.TXT"
-  if ! "$PACK" build --no-check --codec deflate --stub "$EXE" --scripts "$HERE/fixtures/no-main" \
-      --files "$dir/payload" --out "$image" >"$OUT/$name.pack" 2>&1; then
-    fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
-    return
-  fi
-  set=$(od -An -t u4 -j $(($(stat -c %s "$image") - 4)) -N 4 "$image" | tr -d ' ')
-  offset=$((set - 36 - 8 - 36 - 7))  # the first byte of "deflate"
-  byte=$(od -An -t u1 -j "$offset" -N 1 "$image" | tr -d ' ')
-  printf "\\$(printf %03o $(((byte + 1) % 256)))" |
-    dd of="$image" bs=1 seek="$offset" conv=notrunc status=none
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all,+debugstr,+msgbox wine setup.exe >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
-  expect_box "$name" "VORNA!" "The setup file is damaged or incomplete. Please download it again." \
-    yes "$EXIT_FAILED"
   settle "$name"
 }
 
@@ -162,20 +100,13 @@ case_packed_unknown_codec() {
 case_error_dialog() {
   local name=$1 arg=$2 want=$3 keys=$4 id code dir
   dir=$(work_folder "$name")
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all wine "$PROBE" $arg >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
+  # shellcheck disable=SC2086
+  start_wine "$name" "$dir" -all "$PROBE" $arg
   # Its caption is the program's own path.
-  if ! id=$(wait_window '[A-Z]:\\.*\\error-dialog-probe\.exe' 60); then
-    fail "$name" "no error dialog captioned with the program path"
+  if ! shown "$name" '[A-Z]:\\.*\\error-dialog-probe\.exe' dialog; then
     settle "$name"
     return
   fi
-  sleep 0.5
-  screenshot "$name"
   xdotool key --window "$id" Escape 2>/dev/null
   sleep 3
   if [ -s "$OUT/$name.rc" ]; then
@@ -204,16 +135,16 @@ with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no "$
 with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes "$EXIT_FAILED"
 with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes "$EXIT_FAILED"
 with_retry case_packed_no_main
-with_retry case_packed_unknown_codec
 with_retry case_error_dialog error-dialog-default "" 1 "Return"
 with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
 with_retry case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
 with_retry case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 with_retry case_script_error_dialog
-with_retry case_script_files_registry
-with_retry case_script_input_dialog
+with_retry case_input_dialog
+with_retry case_msgbox
+with_retry case_file_dialog
+with_retry case_save_dialog
 with_retry case_progman_conversation
-with_retry case_install_full
 with_retry case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE" 0
 with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EXIT_CANCELLED"
 with_retry case_debugger_sessions
@@ -222,14 +153,11 @@ with_retry case_debugger_windows_client
 with_retry case_unattended_identity
 with_retry case_unattended_accept_all
 with_retry case_unattended_licence_refused
-with_retry case_unattended_no_room
-with_retry case_unattended_copy_cancelled
 with_retry case_unattended_unanswered
 with_retry case_hardening_relative_library
 with_retry case_hardening_planted_library
 with_retry case_hardening_debugger_pipes
-
+with_retry case_uninstall
 
 echo "e2e: screenshots and logs in $OUT"
-echo "$E2E_PASSED passed, $E2E_FAILED failed"
-[ "$E2E_FAILED" -eq 0 ]
+checks_done e2e

@@ -11,64 +11,26 @@ relay_only_dialog_texts() {
     /d 'user32.SetDlgItemTextA' /f >/dev/null 2>&1
 }
 
-# error_dialog_id SECONDS: the id of the visible dialog captioned with the
-# program's path.
-error_dialog_id() {
-  local seconds=$1 id
-  for _ in $(seq 1 $((seconds * 5))); do
-    id=$(xdotool search --onlyvisible --name 'vorna\.exe$' 2>/dev/null | head -n1)
-    if [ -n "$id" ]; then
-      echo "$id"
-      return 0
-    fi
-    sleep 0.2
-  done
-  return 1
-}
-
 # dialog_text_count CASE ID TEXT: how often control ID received TEXT.
 dialog_text_count() {
   grep -a 'Call user32.SetDlgItemTextA(' "$OUT/$1.log" |
     grep -aE ",$(printf '%08x' "$2"),[0-9a-f]{8} " | grep -acF "\"$3\")"
 }
 
-# press DIALOG KEYS...: keys sent to the dialog, then waits until it closes.
-press() {
-  local id=$1
-  shift
-  xdotool key --window "$id" "$@" 2>/dev/null
-  wait_gone "$id" 15
-}
-
 case_script_error_dialog() {
   local name=script-error-dialog dir id code problem=
   dir=$(work_folder "$name" type-mismatch)
   relay_only_dialog_texts
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$dir" || exit 1
-    WINEDEBUG=-all,+relay wine "$EXE" >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
-  if ! id=$(error_dialog_id 60); then
-    fail "$name" "no error dialog (see $OUT/$name.log)"
-    settle "$name"
-    return
-  fi
-  sleep 0.5
-  screenshot "$name-first"
+  start_wine "$name" "$dir" -all,+relay "$EXE"
+  shown "$name" '.*vorna\.exe' first || { settle "$name"; return; }
   # The tab order from the default Abort: Ignore, Retry (Debug and Help are disabled).
   press "$id" Tab Tab space || problem="Retry did not close the dialog"
-  if [ -z "$problem" ] && id=$(error_dialog_id 20); then
-    sleep 0.5
-    screenshot "$name-retry"
+  if [ -z "$problem" ] && shown "$name" '.*vorna\.exe' retry 20; then
     press "$id" Tab space || problem="Ignore did not close the dialog"
   else
     problem=${problem:-"Retry did not show the dialog again"}
   fi
-  if [ -z "$problem" ] && id=$(error_dialog_id 20); then
-    sleep 0.5
-    screenshot "$name-ignore"
+  if [ -z "$problem" ] && shown "$name" '.*vorna\.exe' ignore 20; then
     press "$id" Return || problem="Abort did not close the dialog"
   else
     problem=${problem:-"Ignore did not go on to the next failing line"}

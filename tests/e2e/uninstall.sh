@@ -1,52 +1,13 @@
-#!/usr/bin/env bash
-# The sample product installed through its dialogs under Wine, then removed
-# through the UNINSTALL.EXE the install wrote, started unattended (-A) with
-# the command line the install listed as its UninstallString: the prefix's
-# files, registry and shortcuts are as they were before the install, but for
-# the file the test changed in between (kept, and named in the log). The
-# uninstaller's own file goes through its copy in the temporary folder, and
-# the copy goes when Wine restarts.
+# The uninstall case of the end-to-end tests, sourced by run.sh after lib.sh
+# and install.sh.
 #
-#   tests/e2e/uninstall.sh BUILD_WIN32_DIR
-#
-# Runs the win32 build, or the win64 build beside it where Wine cannot start
-# 32-bit programs (tests/wine/wine_arch.sh; VORNA_WINE_ARCH forces it).
-set -uo pipefail
-
-if [ $# -ne 1 ]; then
-  echo "usage: $0 BUILD_WIN32_DIR" >&2
-  exit 2
-fi
-HERE=$(cd "$(dirname "$0")" && pwd)
-SOURCE=$(cd "$HERE/../.." && pwd)
-. "$SOURCE/tests/wine/wine_arch.sh"
-wine_select "$1" e2e/wineprefix || exit 1
-BUILD=$WIN_BUILD
-EXE="$BUILD/host/win32/vorna.exe"
-OUT="$BUILD/e2e-uninstall"
-PACK="${VORNA_PACK:-$SOURCE/build/linux/tools/pack/vorna-pack}"
-mkdir -p "$OUT"
-rm -rf "$OUT"/*.png "$OUT"/*.log "$OUT"/*.rc "$OUT"/*.out "$OUT"/*.txt "$OUT/work"
-
-. "$HERE/lib.sh"
-. "$HERE/install.sh"
-trap stop_all EXIT
-
-for file in "$EXE" "$PACK"; do
-  [ -f "$file" ] || { echo "e2e: no $file (build its preset first)" >&2; exit 2; }
-done
-
-work_folder() {
-  mkdir -p "$OUT/work/$1"
-  echo "$OUT/work/$1"
-}
-
-settle() {
-  if [ ! -s "$OUT/$1.rc" ]; then
-    WINEDEBUG=-all wineserver -k >/dev/null 2>&1 || true
-    wait_exit "$1" 10 >/dev/null || true
-  fi
-}
+# The sample product installed through its dialogs under Wine
+# (case_install_full), then removed through the UNINSTALL.EXE the install
+# wrote, started unattended (-A) with the command line the install listed as
+# its UninstallString: the prefix's files, registry and shortcuts are as
+# they were before the install, but for the file the test changed in between
+# (kept, and named in the log). The uninstaller's own file goes through its
+# copy in the temporary folder, and the copy goes when Wine restarts.
 
 RECORD="$HELLO_DIR\\UNINSTALL.DAT"
 REMOVER="$HELLO_DIR\\UNINSTALL.EXE"
@@ -76,20 +37,6 @@ uninstaller_copies() {
   find "$WINEPREFIX/drive_c" -ipath '*/temp/*' -iname 'VORNA-UNINSTALL-*.EXE' 2>/dev/null
 }
 
-install_hello() {
-  local name=$1 image=$2 code
-  run_setup "$name" "$image"
-  step "$name" "License Agreement" licence space &&
-    step "$name" "Hello Setup" drive space &&
-    step "$name" "Hello Setup" path "Tab space" &&
-    wait_progress_end "$name" &&
-    step "$name" "Hello Setup" "done" Return || return 1
-  if ! code=$(wait_exit "$name" 20) || [ "$code" != 0 ]; then
-    fail "$name" "the setup did not end with exit code 0 (see $OUT/$name.log)"
-    return 1
-  fi
-}
-
 # The uninstall's answers and its log, in Windows' temporary folder (which
 # the snapshot leaves out).
 ANSWERS='C:\windows\temp\hello-uninstall.txt'
@@ -107,12 +54,7 @@ run_uninstall_string() {
   fi
   rm -f "$(on_drive_c "$LOG")"
   printf 'log %s\r\nmsgbox Yes\r\nmsgbox OK\r\n' "$LOG" >"$(on_drive_c "$ANSWERS")"
-  rm -f "$OUT/$name.rc"
-  (
-    cd "$OUT" || exit 1
-    WINEDEBUG=-all wine "$REMOVER" -A "$ANSWERS" -U "$RECORD" >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  ) &
+  start_wine "$name" "$OUT" -all "$REMOVER" -A "$ANSWERS" -U "$RECORD"
 }
 
 # logged NAME TEXT: the uninstall's log has a line with TEXT.
@@ -187,21 +129,13 @@ check_copy_goes_at_restart() {
 }
 
 case_uninstall() {
-  local name=uninstall image code
-  if ! image=$(pack_product "$name-setup" "$HELLO/scripts" "$HELLO/payload"); then
-    fail "$name" "vorna-pack build failed (see $OUT/$name-setup.pack)"
-    return
-  fi
+  local name=uninstall image="$OUT/work/install-full/setup.exe" code failed=$E2E_FAILED
   forget_hello
   uninstaller_copies | while IFS= read -r copy; do rm -f "$copy"; done
   snapshot_files >"$OUT/files-before.txt"
   snapshot_registry >"$OUT/registry-before.txt"
-  wine_frames_windows
-  if ! install_hello "$name-install" "$image"; then
-    settle "$name-install"
-    wine_frames_restored
-    return
-  fi
+  case_install_full
+  [ "$E2E_FAILED" = "$failed" ] || return
   if ! cmp -s -n "$(stat -c %s "$(on_drive_c "$REMOVER")")" "$image" "$(on_drive_c "$REMOVER")" ||
     [ "$(stat -c %s "$(on_drive_c "$REMOVER")")" -ge "$(stat -c %s "$image")" ]; then
     fail "$name" "UNINSTALL.EXE is not the setup's runtime without its install data"
@@ -227,13 +161,4 @@ case_uninstall() {
     fi
   fi
   settle "$name"
-  wine_frames_restored
 }
-
-start_display || exit 1
-prepare_wine
-with_retry case_uninstall
-
-echo "e2e (uninstall): screenshots and logs in $OUT"
-echo "$E2E_PASSED passed, $E2E_FAILED failed"
-[ "$E2E_FAILED" -eq 0 ]

@@ -12,20 +12,7 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 HELLO="$HERE/../../examples/hello"
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
-
-check() {
-  local what=$1
-  shift
-  if "$@" >"$SCRATCH/check" 2>&1; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    sed 's/^/    /' "$SCRATCH/check" | tail -20
-  fi
-}
+. "$HERE/../e2e/lib.sh"
 
 # A stand-in for the runtime: the MZ and PE headers vorna-pack looks for.
 { printf 'MZ'; head -c 58 /dev/zero; printf '\x40\0\0\0PE\0\0'; } >"$SCRATCH/stub.exe"
@@ -87,5 +74,4 @@ printf 'x' >"$scripts/~FileSet.Index"
 check "a script named like the index entry is refused" refused "kept for the image's own entry" \
   "$PACK" build --stub "$SCRATCH/stub.exe" --scripts "$scripts" --out "$SCRATCH/x.exe"
 
-echo "codec: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "codec"

@@ -10,20 +10,9 @@ set -uo pipefail
 PACK=$(realpath "$1")
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
 
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    sed 's/^/    /' "$SCRATCH/err" | tail -20
-  fi
-}
+. "$(dirname "$0")/../e2e/lib.sh"
+CHECK_SHOWS="$SCRATCH/err"
 has() { grep -qF -- "$1" "$2"; }
 lines() { [ "$(wc -l <"$2")" -eq "$1" ]; }
 
@@ -105,5 +94,4 @@ check "the record at a linked file is refused" \
   has 'refused: kept.txt: a link or junction in its path' "$SCRATCH/extract"
 check "the plain record is written" [ -f "$SCRATCH/links/out/plain.txt" ]
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "pack host boundary"

@@ -14,20 +14,9 @@ DEBUG=$(realpath "$4")
 GRAMMAR=${5:+$(realpath "$5")}
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
 
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    sed 's/^/    /' "$SCRATCH/err" | head -20
-  fi
-}
+. "$(dirname "$0")/../e2e/lib.sh"
+CHECK_SHOWS="$SCRATCH/err"
 
 # tool PROGRAM ARGS...: runs it in $SCRATCH; exit code in $code, output in out and err.
 tool() {
@@ -151,5 +140,4 @@ check "new: the installed file" [ -f "$installed/README.TXT" ]
 check "new: every answer used, no error" bash -c "! grep -qE 'answers were not used|error dialog' '$SCRATCH/err'"
 check "new: the last box" said "Acme Notes is installed in C:\\Program Files\\Acme Notes"
 
-echo "vorna-pack: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "vorna-pack"

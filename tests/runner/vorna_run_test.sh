@@ -10,20 +10,9 @@ SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
 export TMPDIR="$SCRATCH/tmp"
 mkdir -p "$TMPDIR"
-passed=0
-failed=0
 
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    echo "  stderr: $(sed 's/^/    /' "$SCRATCH/err")"
-  fi
-}
+. "$(dirname "$0")/../e2e/lib.sh"
+CHECK_SHOWS="$SCRATCH/err"
 
 # run DIR ARGS...: runs vorna-run in DIR; exit code in $code, stderr in $SCRATCH/err.
 run() {
@@ -139,5 +128,4 @@ printf 'not a registry\n' >"$root/registry.reg"
 run "$work" --root "$root"
 check "unreadable registry: exit code 2" [ "$code" = 2 ]
 
-echo "vorna-run: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "vorna-run"

@@ -13,10 +13,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 win32=$(cd "${1:?usage: wine_arch_test.sh BUILD_WIN32_DIR}" && pwd)
 win64=$(dirname "$win32")/win64
 . "$here/wine_arch.sh"
+. "$here/../e2e/lib.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
-passed=0
-failed=0
 
 # An ELF executable for ARM: the kernel refuses it with "Exec format error",
 # as a kernel without 32-bit support refuses Wine's 32-bit loader.
@@ -40,11 +39,9 @@ expect() {
   local name=$1 output=$2 line=$3 build=$4 bits=$5
   local want="$line"$'\n'"build=$build"$'\n'"prefix=$build/wineprefix"$'\n'"arch=win$bits"$'\n'"ran=$bits-bit"
   if [ "$(grep -v '^Wine: (chosen by' <<<"$output")" = "$want" ]; then
-    echo "PASS: $name"
-    passed=$((passed + 1))
+    pass "$name"
   else
-    printf 'FAIL: %s\n  got:\n%s\n  expected:\n%s\n' "$name" "$output" "$want"
-    failed=$((failed + 1))
+    fail "$name" "got:"$'\n'"$output"$'\n'"expected:"$'\n'"$want"
   fi
 }
 
@@ -54,13 +51,11 @@ refused() {
   shift 2
   for text in "$@"; do
     if ! grep -qF -- "$text" <<<"$output" || grep -q '^build=' <<<"$output"; then
-      printf 'FAIL: %s\n  got:\n%s\n  missing: %s\n' "$name" "$output" "$text"
-      failed=$((failed + 1))
+      fail "$name" "got:"$'\n'"$output"$'\n'"missing: $text"
       return
     fi
   done
-  echo "PASS: $name"
-  passed=$((passed + 1))
+  pass "$name"
 }
 
 # Whether the kernel runs the 32-bit loader at all, asked without Wine
@@ -86,5 +81,4 @@ refused "a forced 32-bit answer the loader cannot serve fails with the reason" \
 refused "a bad VORNA_WINE_ARCH is refused" "$(chosen VORNA_WINE_ARCH=86)" \
   'VORNA_WINE_ARCH must be 32 or 64, not "86"'
 
-echo "wine_arch: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done wine_arch
