@@ -11,16 +11,10 @@
 HARDENING_LIBS="$BUILD/tests/wine/testdll"
 
 # run_quietly CASE DIR OVERRIDES PROGRAM ARGS...: runs a program that shows
-# no window in DIR and waits for it; its exit code is in OUT/CASE.rc.
+# no window in DIR, with those library overrides, and waits for it.
 run_quietly() {
-  local name=$1 dir=$2 overrides=$3
-  shift 3
-  (
-    cd "$dir" || exit 1
-    WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$overrides" WINEDEBUG=-all timeout 120 wine "$@" \
-      >"$OUT/$name.out" 2>"$OUT/$name.log"
-    echo $? >"$OUT/$name.rc"
-  )
+  WINEDLLOVERRIDES="$WINEDLLOVERRIDES;$3" start_wine "$1" "$2" -all "${@:4}"
+  wait_exit "$1" 120 >/dev/null || settle "$1"
 }
 
 # write_script DIR: the script on standard input becomes DIR's only module.
@@ -114,10 +108,7 @@ SCRIPT
   printf 'continue\r\n' >"$dir/commands.txt"
   run_quietly "$name" "$dir" "" vorna-debug.exe --batch commands.txt vorna.exe
   # The child goes on after the script has ended.
-  for _ in $(seq 1 100); do
-    [ -s "$dir/pipes.txt" ] && break
-    sleep 0.1
-  done
+  wait_until 10 test -s "$dir/pipes.txt"
   found=$(tr -d '\r' <"$dir/pipes.txt" 2>/dev/null)
   if [ "$found" != "pipes 0" ]; then
     fail "$name" "the child found \"$found\" (see $OUT/$name.out)"

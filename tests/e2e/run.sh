@@ -133,7 +133,6 @@ with_retry case_box help "" "VORNA!" "No arguments available." yes 0 /?
 with_retry case_box missing-startup "" "File Not Found" "STARTUP.CTL" no "$EXIT_FAILED"
 with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no "$EXIT_FAILED" /s setup2.ctl
 with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes "$EXIT_FAILED"
-with_retry case_box missing-module missing-module "VORNA!" "Cannot load module NOWHERE: File Not Found." yes "$EXIT_FAILED"
 with_retry case_packed_no_main
 with_retry case_error_dialog error-dialog-default "" 1 "Return"
 with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"

@@ -132,7 +132,6 @@ file written (new): C:\\Program Files\\Hello\\README.TXT|copy completed: 3 files
 registry value written: HKEY_CURRENT_USER\\Software\\Hello \"Greeting\" = \"Hello from Vorna\"|\
 exit code 0 (success)" \
     "license Agree" "drive OK" "path OK" "msgbox OK"
-  check_hello_installed unattended-accept-all-installed
 }
 
 case_unattended_licence_refused() {

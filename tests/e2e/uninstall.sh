@@ -62,15 +62,6 @@ logged() {
   tr -d '\r' <"$(on_drive_c "$LOG")" | grep -qF -- "$2"
 }
 
-# Waits until the uninstaller's copy has removed the uninstaller's file.
-wait_removed() {
-  for _ in $(seq 1 150); do
-    [ -e "$(on_drive_c "$REMOVER")" ] || return 0
-    sleep 0.2
-  done
-  return 1
-}
-
 # The copy in the temporary folder ends by asking Windows to delete it at the
 # next restart (or by deleting it, where it can).
 copy_listed_for_restart() {
@@ -78,13 +69,7 @@ copy_listed_for_restart() {
     tr -d '\r' >"$OUT/pending.txt"
   grep -qi 'VORNA-UNINSTALL-' "$OUT/pending.txt"
 }
-wait_copy_done() {
-  for _ in $(seq 1 30); do
-    if copy_listed_for_restart || [ -z "$(uninstaller_copies)" ]; then return 0; fi
-    sleep 1
-  done
-  return 1
-}
+copy_done() { copy_listed_for_restart || [ -z "$(uninstaller_copies)" ]; }
 
 # What is left of the install: only the file the test changed.
 check_left_as_before() {
@@ -150,9 +135,9 @@ case_uninstall() {
       fail "$name" "the log does not list the changed file as kept"
     elif ! logged "$name" '"Hello was removed. These were kept:'; then
       fail "$name" "the log has no closing message naming what was kept"
-    elif ! wait_removed; then
+    elif ! wait_until 30 test ! -e "$(on_drive_c "$REMOVER")"; then
       fail "$name" "UNINSTALL.EXE is still there"
-    elif ! wait_copy_done; then
+    elif ! wait_until 30 copy_done; then
       fail "$name-self-removal" "the uninstaller's copy did not finish (see $OUT/pending.txt)"
     else
       cp "$(on_drive_c "$LOG")" "$OUT/$name-run.log"
