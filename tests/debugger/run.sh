@@ -4,13 +4,12 @@
 #
 #   tests/debugger/run.sh VORNA_DEBUG RUNTIME
 #
-# RUNTIME is vorna-run, or vorna.exe (run under Wine; DISPLAY and the Wine
-# prefix must be set up). Each folder here is a case: the plain module
-# files, commands.txt (the batch), expected.txt (the client's standard
-# output), optionally stderr-has.txt (lines that must appear in the standard
-# error, where the runtime shows its message boxes) and, for vorna-run, an
-# optional answers.txt for the runtime's dialogs. A case with answers.txt is skipped for a Windows runtime, whose
-# dialogs need a person (the Wine end-to-end tests press them).
+# RUNTIME is vorna-run (tests/e2e/debugger.sh runs two of the cases through
+# vorna.exe under Wine). Each folder here is a case: the plain module files,
+# commands.txt (the batch), expected.txt (the client's standard output),
+# optionally stderr-has.txt (lines that must appear in the standard error,
+# where the runtime shows its message boxes) and answers.txt for the
+# runtime's dialogs.
 set -uo pipefail
 
 if [ $# -ne 2 ]; then
@@ -37,10 +36,7 @@ run_case() {
   local case=$1 dir="$SCRATCH/$1" hostOptions=()
   mkdir -p "$dir"
   cp "$HERE/$case"/* "$dir"/
-  if [ -f "$dir/answers.txt" ]; then
-    [[ "$RUNTIME" == *.exe ]] && return
-    hostOptions=(--answers answers.txt)
-  fi
+  if [ -f "$dir/answers.txt" ]; then hostOptions=(--answers answers.txt); fi
   (cd "$dir" && timeout 120 "$CLIENT" --batch commands.txt "$RUNTIME" "${hostOptions[@]}" \
     </dev/null >"$dir/transcript.txt" 2>"$dir/stderr.txt")
   local code=$?

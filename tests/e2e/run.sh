@@ -146,7 +146,6 @@ with_retry case_save_dialog
 with_retry case_progman_conversation
 with_retry case_install_cancel install-cancel-no "Tab space" "COPYFILES TRUE" 0
 with_retry case_install_cancel install-cancel-yes "space" "COPYFILES FALSE" "$EXIT_CANCELLED"
-with_retry case_debugger_sessions
 with_retry case_debugger_error_stop
 with_retry case_debugger_windows_client
 with_retry case_unattended_identity
