@@ -27,7 +27,6 @@ BUILD32=$(cd "$1" && pwd)
 wine_select "$BUILD32" e2e/wineprefix || exit 1
 BUILD=$WIN_BUILD
 EXE="$BUILD/host/win32/vorna.exe"
-PROBE="$BUILD/host/win32/error-dialog-probe.exe"
 OUT="$BUILD/e2e"
 PACK="${VORNA_PACK:-$SOURCE/build/linux/tools/pack/vorna-pack}"
 mkdir -p "$OUT"
@@ -94,37 +93,6 @@ case_packed_no_main() {
   settle "$name"
 }
 
-# The error dialog on its own, through the probe program: KEYS are pressed in
-# the dialog and the answer comes back as the exit code (1 Abort, 2 Ignore,
-# 3 Retry, 4 Debug). Escape is pressed first and must not close it.
-case_error_dialog() {
-  local name=$1 arg=$2 want=$3 keys=$4 id code dir
-  dir=$(work_folder "$name")
-  # shellcheck disable=SC2086
-  start_wine "$name" "$dir" -all "$PROBE" $arg
-  # Its caption is the program's own path.
-  if ! shown "$name" '[A-Z]:\\.*\\error-dialog-probe\.exe' dialog; then
-    settle "$name"
-    return
-  fi
-  xdotool key --window "$id" Escape 2>/dev/null
-  sleep 3
-  if [ -s "$OUT/$name.rc" ]; then
-    fail "$name" "Escape closed the dialog"
-    return
-  fi
-  # shellcheck disable=SC2086
-  xdotool key --window "$id" $keys 2>/dev/null
-  if ! code=$(wait_exit "$name" 15); then
-    fail "$name" "the dialog did not close on $keys"
-  elif [ "$code" != "$want" ]; then
-    fail "$name" "answer $code, expected $want"
-  else
-    pass "$name ($keys -> $code)"
-  fi
-  settle "$name"
-}
-
 start_display || exit 1
 prepare_wine
 check_binary
@@ -134,10 +102,6 @@ with_retry case_box missing-startup "" "File Not Found" "STARTUP.CTL" no "$EXIT_
 with_retry case_box missing-named-startup "" "File Not Found" "setup2.ctl" no "$EXIT_FAILED" /s setup2.ctl
 with_retry case_box plain-no-main no-main "VORNA!" "Main function not found." yes "$EXIT_FAILED"
 with_retry case_packed_no_main
-with_retry case_error_dialog error-dialog-default "" 1 "Return"
-with_retry case_error_dialog error-dialog-retry "" 3 "Tab Tab space"
-with_retry case_error_dialog error-dialog-debug-disabled "" 1 "Tab Tab Tab space"
-with_retry case_error_dialog error-dialog-debug "debug" 4 "Tab Tab Tab space"
 with_retry case_script_error_dialog
 with_retry case_input_dialog
 with_retry case_msgbox
