@@ -1,5 +1,7 @@
-// The runtime's end of the debugger connection: line reports, the replies
-// and their order, output records and the lost connection.
+// The runtime's end of the debugger connection, for what the debugger
+// sessions (tests/debugger/) do not show: skipping, watches that call or
+// fail, GOTO run from the debugger, unknown replies, the cut of output
+// records and the lost connection.
 #include "script/debugger_connection.h"
 
 #include <gtest/gtest.h>
@@ -23,34 +25,11 @@ constexpr const char* kTwoPrints =
     "  PRINT \"B\"\n"
     "END SUB\n";
 
-TEST_F(DebuggerTest, TheFirstLineIsReportedWithModuleAndNumberBeforeItRuns) {
-  AddModule("SETUP", kTwoPrints);
-  Reply({"I", "I", "G"});
-  EXPECT_EQ(RunDebugged(), std::nullopt);
-  // I keeps stepping, so the second line is reported too; G lets the rest run.
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "F SETUP|2", "O B"}));
-}
-
 TEST_F(DebuggerTest, SkippingEveryLineRunsNothing) {
   AddModule("SETUP", kTwoPrints);
   debugger_.standing = DebugMessage{'S', ""};
   RunDebugged();
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "F SETUP|2", "F SETUP|3"}));
-}
-
-TEST_F(DebuggerTest, AWatchIsAnsweredAndTheLineKeepsWaiting) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  A = 5\n"
-            "  SHOW A * 2\n"
-            "END SUB\n"
-            "SUB SHOW(N AS LONG)\n"
-            "  PRINT N\n"
-            "END SUB\n");
-  Reply({"I", "W 1+2", "I", "W a", "I", "I", "W n + 1", "W \"Text\"", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "W 3", "F SETUP|2", "W 5",
-                                           "F SETUP|4", "F SETUP|5", "W 11", "W Text", "O 10"}));
 }
 
 TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
@@ -65,18 +44,6 @@ TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
   RunDebugged();
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "W 42", "O 1"}));
   EXPECT_EQ(interpreter_->steppingFlag, 0);
-}
-
-TEST_F(DebuggerTest, AnExecutedStatementRunsInTheActivationAndTheLineWaits) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  A = 1\n"
-            "  PRINT A\n"
-            "END SUB\n");
-  Reply({"I", "X PRINT 5", "I", "X A = 7", "W A", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(),
-            (Lines{"F SETUP|0", "F SETUP|1", "O 5", "F SETUP|2", "W 7", "O 7"}));
 }
 
 TEST_F(DebuggerTest, AnExecutedGotoMakesItsTargetTheLineThatRuns) {
@@ -94,38 +61,6 @@ TEST_F(DebuggerTest, AnExecutedGotoMakesItsTargetTheLineThatRuns) {
   // (empty), then line 4 is reported.
   EXPECT_EQ(debugger_.Transcript(),
             (Lines{"F SETUP|0", "F SETUP|1", "F SETUP|4", "O C", "F SETUP|5", "O D"}));
-}
-
-TEST_F(DebuggerTest, RunningALineWholeLeavesItsCallsUnreported) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  INNER\n"
-            "  INNER\n"
-            "END SUB\n"
-            "SUB INNER\n"
-            "  PRINT \"in\"\n"
-            "END SUB\n");
-  Reply({"I", "O", "I", "I", "I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O in", "F SETUP|2",
-                                           "F SETUP|4", "F SETUP|5", "O in", "F SETUP|6"}));
-}
-
-TEST_F(DebuggerTest, AfterGoOnlyTheErrorDialogsDebugReportsAgainWithE) {
-  interaction_.answers = {ErrorAnswer::Debug};
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  PRINT 1\n"
-            "  PRINT 2\n"
-            "  X = \"A\" + 1\n"
-            "  PRINT 3\n"
-            "END SUB\n");
-  Reply({"I", "G", "S", "I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O 1", "O 2", "E SETUP|3",
-                                           "F SETUP|4", "O 3", "F SETUP|5"}));
-  ASSERT_EQ(interaction_.reports.size(), 1u);
-  EXPECT_TRUE(interaction_.reports[0].debugEnabled);
 }
 
 TEST_F(DebuggerTest, AFailingWatchIsAnErrorOfTheLineAndTheDebuggerKeepsControl) {

@@ -127,14 +127,6 @@ TEST_F(LoaderTest, ReadsLinesWithNumbersCommentsAndProcedures) {
             (Lines{"~MAIN|SUB MAIN|5", "-|PRINT \"It's\" |7", "-|END SUB|8"}));
 }
 
-TEST_F(LoaderTest, TheSameModuleIsLoadedOnce) {
-  folder_.Write("SETUP.BAS", "SUB MAIN\r\n");
-  NodeList modules;
-  Module* first = LoadModule(*platform::Current().files, modules, "SETUP.BAS");
-  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "setup.bas"), first);
-  EXPECT_EQ(modules.count(), 1);
-}
-
 TEST_F(LoaderTest, AMissingModuleRaisesFileNotFoundAndIsNotAdded) {
   NodeList modules;
   EXPECT_EQ(ErrorOf([&] { LoadModule(*platform::Current().files, modules, "MISSING"); }), 46);
@@ -170,12 +162,6 @@ TEST_F(LoaderTest, ALineErrorHandlerHearsEveryFailingLineAndTheLoadGoesOn) {
   ASSERT_NE(module, nullptr);
   EXPECT_EQ(Describe(FindProcedure(*module, "A")->lines()), (Lines{"~A|SUB A|0", "-|X = 1|2"}));
   EXPECT_EQ(static_cast<ProgramLine*>(module->top().head())->column(), 0);
-}
-
-TEST_F(LoaderTest, CommentsAndBlankLinesOnlyGiveAnEmptyModule) {
-  folder_.Write("QUIET", "' one\r\n\r\n   ' two\r\n\t\r\n");
-  NodeList modules;
-  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "QUIET")->top().count(), 0);
 }
 
 TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
