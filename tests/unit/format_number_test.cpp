@@ -90,12 +90,5 @@ TEST(FormatNumber, MatchesGlibcOverASweep) {
   EXPECT_GT(checked, 40000);
 }
 
-TEST(FormatNumber, TheBufferIsSharedBetweenCalls) {
-  const char* first = FormatNumber(1);
-  const char* second = FormatNumber(2);
-  EXPECT_EQ(first, second);
-  EXPECT_STREQ(second, "2");
-}
-
 }  // namespace
 }  // namespace vorna
