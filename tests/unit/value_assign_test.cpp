@@ -18,41 +18,10 @@ std::string Text(const Value& value) {
   return buffer;
 }
 
-TEST(ValueAssign, ConvertsIntoTheTargetsType) {
-  Value integer(ValueType::INTEGER);
-  Assign(integer, Value(3.99));
-  EXPECT_EQ(integer.type(), ValueType::INTEGER);
-  EXPECT_EQ(integer.AsLong(), 3);
-
-  Value fresh;
-  Assign(fresh, Value(3.99));
-  EXPECT_EQ(fresh.type(), ValueType::DOUBLE);
-  EXPECT_EQ(fresh.AsDouble(), 3.99);
-
-  Value byte(ValueType::BYTE);
-  Assign(byte, Value(int32_t{-1}));
-  EXPECT_EQ(byte.AsLong(), 255);
-
-  Value text(ValueType::STRING);
-  Assign(text, Value("abc"));
-  EXPECT_STREQ(text.AsString(), "abc");
-  Assign(text, text);  // assigning a text to itself keeps it
-  EXPECT_STREQ(text.AsString(), "abc");
-}
-
-TEST(ValueAssign, MismatchedPairings) {
-  Value text(ValueType::STRING);
-  EXPECT_THROW(Assign(text, Value('C')), errorNumbers);
-  EXPECT_THROW(Assign(text, Value(int32_t{1})), errorNumbers);
-  Value character(ValueType::CHARACTER);
-  Assign(character, Value("HELLO"));
-  EXPECT_EQ(character.AsCharacter(), 'H');
-  // A number is not a character code in an assignment, though SetLong is.
-  EXPECT_THROW(Assign(character, Value(int32_t{65})), errorNumbers);
-  Value flag(ValueType::BOOLEAN);
-  EXPECT_THROW(Assign(flag, Value(int32_t{1})), errorNumbers);
+// What scripts see of conversions and refused pairings is in
+// variables/assignment_types.bas; an untyped source has nothing to give.
+TEST(ValueAssign, ANoneSourceIsAMismatch) {
   Value number(ValueType::LONG);
-  EXPECT_THROW(Assign(number, Value(true)), errorNumbers);
   Value none;
   EXPECT_THROW(Assign(number, none), errorNumbers);
   EXPECT_THROW(Assign(none, none), errorNumbers);
@@ -141,19 +110,14 @@ TEST(ValueAlias, AnArraySourceIsSharedWhole) {
 }
 
 TEST(ValueFormat, TextForms) {
-  EXPECT_EQ(Text(Value(int32_t{10})), "10");
   EXPECT_EQ(Text(Value(0.0)), "0");
-  EXPECT_EQ(Text(Value(1.5)), "1.5");
   Value flag;
   flag.SetBoolean(-1);
   EXPECT_EQ(Text(flag), "true");
   EXPECT_EQ(Text(Value(false)), "false");
   EXPECT_EQ(Text(Value()), "[OBJECT]");
   EXPECT_EQ(Text(Value(new NoteObject)), "[OBJECT]");
-  EXPECT_EQ(Text(Value('c')), "c");
-  EXPECT_EQ(Text(Value(uint8_t{255})), "255");
-  EXPECT_EQ(Text(Value(int16_t{-32768})), "-32768");
-  EXPECT_EQ(Text(Value("text")), "text");
+  // The numbers, characters and texts are in the conversion tables.
 }
 
 TEST(ValueFormat, ALongTextIsCutToTheBuffer) {
