@@ -1,7 +1,7 @@
 // The runtime's end of the debugger connection, for what the debugger
-// sessions (tests/debugger/) do not show: skipping, watches that call or
-// fail, GOTO run from the debugger, unknown replies, the cut of output
-// records and the lost connection.
+// sessions (tests/debugger/) do not show: watches that call or fail, GOTO run
+// from the debugger, unknown replies, the cut of output records and the lost
+// connection.
 #include "script/debugger_connection.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +24,6 @@ constexpr const char* kTwoPrints =
     "  PRINT \"A\"\n"
     "  PRINT \"B\"\n"
     "END SUB\n";
-
-TEST_F(DebuggerTest, SkippingEveryLineRunsNothing) {
-  AddModule("SETUP", kTwoPrints);
-  debugger_.standing = DebugMessage{'S', ""};
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "F SETUP|2", "F SETUP|3"}));
-}
 
 TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
   AddModule("SETUP",
@@ -83,24 +76,6 @@ TEST_F(DebuggerTest, UnknownLettersAndEmptyReadsAreAskedAgain) {
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "O B"}));
 }
 
-TEST_F(DebuggerTest, PrintedTextIsCutTo254AndEmptyLinesSendNothing) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  S = \"\"\n"
-            "  FOR I = 1 TO 300\n"
-            "    S = S + \"x\"\n"
-            "  NEXT\n"
-            "  PRINT S\n"
-            "  PRINT\n"
-            "  PRINT \"\"\n"
-            "END SUB\n");
-  Reply({"I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(),
-            (Lines{"F SETUP|0", "F SETUP|1", "O " + std::string(254, 'x')}));
-  EXPECT_EQ(debugger_.records.back()[255], 0);
-}
-
 TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
   HostOutput(*interpreter_, "AB\rCD");
   HostOutput(*interpreter_, std::string(253, 'y') + "\nZ");
@@ -110,17 +85,6 @@ TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
   EXPECT_EQ(debugger_.Transcript(),
             (Lines{"O AB", "O " + std::string(253, 'y'), "O " + std::string(254, 'z'),
                    "O ?TYPE MISMATCH ERROR:"}));
-}
-
-TEST_F(DebuggerTest, OutputGoesToAnOpenConsoleAndNowhereWithoutADebugger) {
-  console_.Open();
-  interpreter_->consoleFlag = 1;
-  HostOutput(*interpreter_, "to the console\n");
-  interpreter_->consoleFlag = 0;
-  interpreter_->connectedFlag = 0;
-  HostOutput(*interpreter_, "dropped");
-  EXPECT_EQ(console_.output, "to the console\n");
-  EXPECT_TRUE(debugger_.sent.empty());
 }
 
 TEST_F(DebuggerTest, AClosedChannelEndsTheRunWithTheLostConnectionBox) {

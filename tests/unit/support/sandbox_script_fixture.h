@@ -84,8 +84,6 @@ class SandboxScriptTest : public EvaluatorTest {
   void WriteFile(const std::string& name, const std::string& bytes) const {
     WriteHostFile(HostPath(name), bytes);
   }
-  /// The bytes of a file on drive C.
-  std::string ReadFile(const std::string& name) const { return ReadHostFile(HostPath(name)); }
 
   TempFolder temp_;
   platform::Platform saved_;
