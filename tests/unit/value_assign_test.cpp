@@ -1,4 +1,7 @@
-// Value-to-value assignment, BYREF aliases and the text form of values.
+// Value-to-value assignment of what scripts cannot write (an untyped source,
+// objects), the release of BYREF aliases and the text form of values. What
+// scripts see of conversions is in variables/assignment_types.bas, of BYREF
+// reads, writes and arrays in procedures/parameters.bas.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -55,24 +58,6 @@ TEST(ValueAssign, ObjectsAreNotCopied) {
   }
 }
 
-TEST(ValueAlias, ReadsAndWritesReachTheSource) {
-  Value source(ValueType::LONG);
-  source.SetLong(7);
-  Value alias;
-  MakeAlias(alias, source);
-  EXPECT_TRUE(alias.isAlias());
-  EXPECT_EQ(alias.type(), ValueType::LONG);
-  EXPECT_EQ(alias.AsLong(), 7);
-  alias.SetDouble(41.9);
-  EXPECT_EQ(source.AsLong(), 41);
-
-  Value text("old");
-  Value textAlias;
-  MakeAlias(textAlias, text);
-  textAlias.SetString("new");
-  EXPECT_STREQ(text.AsString(), "new");
-}
-
 TEST(ValueAlias, ReleasingAnAliasFreesNothing) {
   Value text("kept");
   int before = NoteObject::live;
@@ -91,22 +76,6 @@ TEST(ValueAlias, ReleasingAnAliasFreesNothing) {
   EXPECT_STREQ(text.AsString(), "kept");
   EXPECT_EQ(NoteObject::live, before + 1);
   EXPECT_NE(object.AsObject(), nullptr);
-}
-
-TEST(ValueAlias, AnArraySourceIsSharedWhole) {
-  Value array(ValueType::LONG);
-  array.MakeArray(3, 0, 0);
-  array.SelectElement(2, 2, 2);
-  array.SetLong(22);
-  Value alias;
-  MakeAlias(alias, array);
-  EXPECT_TRUE(alias.isArray());
-  alias.SelectElement(2, 2, 2);
-  EXPECT_EQ(alias.AsLong(), 22);
-  alias.SelectElement(3, 3, 3);
-  alias.SetLong(33);
-  array.SelectElement(3, 3, 3);
-  EXPECT_EQ(array.AsLong(), 33);
 }
 
 TEST(ValueFormat, TextForms) {
