@@ -13,6 +13,7 @@ SUB MAIN
   PRINT 1 < > 2; " "; 1 <> 1; " "; 1 < = 1; " "; 2 >= 2; " "; 2 > 3 ' expect: true false true true false
   PRINT 1.5E2; " "; 25E-1; " "; .5; " "; 1E+3; " "; -.25; " "; 12345678901234567890; " "; . ' expect: 150 2.5 0.5 1000 -0.25 12345678901234569216 0
   PRINT "A""B"; "|"; ""; "|"; "keep Case" ' expect: A"B||keep Case
+  PRINT "It's a:b" ' expect: It's a:b
   DIM I AS INTEGER, J AS INTEGER, K AS INTEGER
   I = 30000: J = 30000: K = -30000
   ' A sum of two INTEGERs widens; a difference and a product stay INTEGER.
