@@ -1,11 +1,10 @@
-// Arrays: cells by element type, bounds checked per dimension, row-major
-// element addressing, object arrays and the limits on the block size.
+// Arrays: bounds checked per dimension, declaration errors, the limits on the
+// block size and release. What scripts see of cells by element type, their
+// independence and row-major addressing is in variables/arrays.bas, object
+// arrays in system/file_dialogs.bas.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "tests/unit/support/error_of.h"
-#include "tests/unit/support/test_object.h"
 #include "values/errors.h"
 #include "values/value.h"
 
@@ -13,49 +12,6 @@ namespace vorna {
 namespace {
 
 using testing::ErrorOf;
-
-using testing::NoteObject;
-
-TEST(Arrays, CellsStartEmptyByType) {
-  Value texts(ValueType::STRING);
-  texts.MakeArray(3, 0, 0);
-  Value characters(ValueType::CHARACTER);
-  characters.MakeArray(2, 0, 0);
-  Value flags(ValueType::BOOLEAN);
-  flags.MakeArray(2, 0, 0);
-  Value doubles(ValueType::DOUBLE);
-  doubles.MakeArray(2, 0, 0);
-  for (int32_t i = 1; i <= 2; ++i) {
-    texts.SelectElement(i, i, i);
-    EXPECT_STREQ(texts.AsString(), "");
-    characters.SelectElement(i, i, i);
-    EXPECT_EQ(characters.AsCharacter(), '\0');  // unlike a scalar CHARACTER
-    flags.SelectElement(i, i, i);
-    EXPECT_EQ(flags.AsBoolean(), 0);
-    doubles.SelectElement(i, i, i);
-    EXPECT_EQ(doubles.AsDouble(), 0.0);
-  }
-}
-
-TEST(Arrays, ElementsAreIndependentCells) {
-  Value texts(ValueType::STRING);
-  texts.MakeArray(3, 0, 0);
-  for (int32_t i = 1; i <= 3; ++i) {
-    texts.SelectElement(i, i, i);
-    texts.SetString(std::string(size_t(i), 'a').c_str());
-  }
-  for (int32_t i = 1; i <= 3; ++i) {
-    texts.SelectElement(i, i, i);
-    EXPECT_EQ(std::string(texts.AsString()), std::string(size_t(i), 'a'));
-  }
-  Value numbers(ValueType::INTEGER);
-  numbers.MakeArray(10, 0, 0);
-  numbers.SelectElement(10, 10, 10);
-  numbers.SetLong(70000);
-  EXPECT_EQ(numbers.AsLong(), 4464);
-  numbers.SelectElement(9, 9, 9);
-  EXPECT_EQ(numbers.AsLong(), 0);
-}
 
 TEST(Arrays, BoundsPerDimension) {
   Value one(ValueType::LONG);
@@ -76,24 +32,6 @@ TEST(Arrays, BoundsPerDimension) {
 
   Value scalar(int32_t{1});
   EXPECT_EQ(ErrorOf([&] { scalar.SelectElement(1, 1, 1); }), int(errorNumbers::NotAnArray));
-}
-
-TEST(Arrays, MultiDimensionalIndicesMapRowMajor) {
-  Value grid(ValueType::LONG);
-  grid.MakeArray(3, 4, 5);
-  for (int32_t i = 1; i <= 3; ++i)
-    for (int32_t j = 1; j <= 4; ++j)
-      for (int32_t k = 1; k <= 5; ++k) {
-        grid.SelectElement(i, j, k);
-        grid.SetLong(i * 100 + j * 10 + k);
-      }
-  // Every cell kept its own number: no two index triples share a cell.
-  for (int32_t i = 1; i <= 3; ++i)
-    for (int32_t j = 1; j <= 4; ++j)
-      for (int32_t k = 1; k <= 5; ++k) {
-        grid.SelectElement(i, j, k);
-        EXPECT_EQ(grid.AsLong(), i * 100 + j * 10 + k);
-      }
 }
 
 TEST(Arrays, DeclarationErrors) {
@@ -123,24 +61,6 @@ TEST(Arrays, HugeBlocksAreOutOfMemoryNotACrash) {
   bytes.SelectElement(1000, 1000, 1);
   bytes.SetByte(7);
   EXPECT_EQ(bytes.AsByte(), 7);
-}
-
-TEST(Arrays, ObjectArraysAreMadeByThePrototype) {
-  int before = NoteObject::live;
-  {
-    Value objects(new NoteObject);
-    ScriptObject* prototype = objects.AsObject();
-    objects.MakeArray(3, 0, 0);
-    // (3 + 1) cells, each with its own object; the prototype is gone.
-    EXPECT_EQ(NoteObject::live, before + 4);
-    objects.SelectElement(1, 1, 1);
-    ScriptObject* first = objects.AsObject();
-    objects.SelectElement(2, 2, 2);
-    EXPECT_NE(objects.AsObject(), first);
-    EXPECT_NE(first, nullptr);
-    (void)prototype;
-  }
-  EXPECT_EQ(NoteObject::live, before);
 }
 
 TEST(Arrays, ReleaseFreesTheBlockAndLeavesAScalar) {

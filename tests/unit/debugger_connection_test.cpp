@@ -1,5 +1,8 @@
-// The runtime's end of the debugger connection: line reports, the replies
-// and their order, output records and the lost connection.
+// The runtime's end of the debugger connection, for what the debugger
+// sessions (tests/debugger/) do not show: watches that call or fail, GOTO run
+// from the debugger, unknown replies, the cut of output records and the
+// connection lost before the first report (a debugger that quits is in the
+// error-stop session).
 #include "script/debugger_connection.h"
 
 #include <gtest/gtest.h>
@@ -23,36 +26,6 @@ constexpr const char* kTwoPrints =
     "  PRINT \"B\"\n"
     "END SUB\n";
 
-TEST_F(DebuggerTest, TheFirstLineIsReportedWithModuleAndNumberBeforeItRuns) {
-  AddModule("SETUP", kTwoPrints);
-  Reply({"I", "I", "G"});
-  EXPECT_EQ(RunDebugged(), std::nullopt);
-  // I keeps stepping, so the second line is reported too; G lets the rest run.
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "F SETUP|2", "O B"}));
-}
-
-TEST_F(DebuggerTest, SkippingEveryLineRunsNothing) {
-  AddModule("SETUP", kTwoPrints);
-  debugger_.standing = DebugMessage{'S', ""};
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "F SETUP|2", "F SETUP|3"}));
-}
-
-TEST_F(DebuggerTest, AWatchIsAnsweredAndTheLineKeepsWaiting) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  A = 5\n"
-            "  SHOW A * 2\n"
-            "END SUB\n"
-            "SUB SHOW(N AS LONG)\n"
-            "  PRINT N\n"
-            "END SUB\n");
-  Reply({"I", "W 1+2", "I", "W a", "I", "I", "W n + 1", "W \"Text\"", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "W 3", "F SETUP|2", "W 5",
-                                           "F SETUP|4", "F SETUP|5", "W 11", "W Text", "O 10"}));
-}
-
 TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
   AddModule("SETUP",
             "SUB MAIN\n"
@@ -65,18 +38,6 @@ TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
   RunDebugged();
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "W 42", "O 1"}));
   EXPECT_EQ(interpreter_->steppingFlag, 0);
-}
-
-TEST_F(DebuggerTest, AnExecutedStatementRunsInTheActivationAndTheLineWaits) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  A = 1\n"
-            "  PRINT A\n"
-            "END SUB\n");
-  Reply({"I", "X PRINT 5", "I", "X A = 7", "W A", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(),
-            (Lines{"F SETUP|0", "F SETUP|1", "O 5", "F SETUP|2", "W 7", "O 7"}));
 }
 
 TEST_F(DebuggerTest, AnExecutedGotoMakesItsTargetTheLineThatRuns) {
@@ -94,38 +55,6 @@ TEST_F(DebuggerTest, AnExecutedGotoMakesItsTargetTheLineThatRuns) {
   // (empty), then line 4 is reported.
   EXPECT_EQ(debugger_.Transcript(),
             (Lines{"F SETUP|0", "F SETUP|1", "F SETUP|4", "O C", "F SETUP|5", "O D"}));
-}
-
-TEST_F(DebuggerTest, RunningALineWholeLeavesItsCallsUnreported) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  INNER\n"
-            "  INNER\n"
-            "END SUB\n"
-            "SUB INNER\n"
-            "  PRINT \"in\"\n"
-            "END SUB\n");
-  Reply({"I", "O", "I", "I", "I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O in", "F SETUP|2",
-                                           "F SETUP|4", "F SETUP|5", "O in", "F SETUP|6"}));
-}
-
-TEST_F(DebuggerTest, AfterGoOnlyTheErrorDialogsDebugReportsAgainWithE) {
-  interaction_.answers = {ErrorAnswer::Debug};
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  PRINT 1\n"
-            "  PRINT 2\n"
-            "  X = \"A\" + 1\n"
-            "  PRINT 3\n"
-            "END SUB\n");
-  Reply({"I", "G", "S", "I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O 1", "O 2", "E SETUP|3",
-                                           "F SETUP|4", "O 3", "F SETUP|5"}));
-  ASSERT_EQ(interaction_.reports.size(), 1u);
-  EXPECT_TRUE(interaction_.reports[0].debugEnabled);
 }
 
 TEST_F(DebuggerTest, AFailingWatchIsAnErrorOfTheLineAndTheDebuggerKeepsControl) {
@@ -148,24 +77,6 @@ TEST_F(DebuggerTest, UnknownLettersAndEmptyReadsAreAskedAgain) {
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "O B"}));
 }
 
-TEST_F(DebuggerTest, PrintedTextIsCutTo254AndEmptyLinesSendNothing) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  S = \"\"\n"
-            "  FOR I = 1 TO 300\n"
-            "    S = S + \"x\"\n"
-            "  NEXT\n"
-            "  PRINT S\n"
-            "  PRINT\n"
-            "  PRINT \"\"\n"
-            "END SUB\n");
-  Reply({"I", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(),
-            (Lines{"F SETUP|0", "F SETUP|1", "O " + std::string(254, 'x')}));
-  EXPECT_EQ(debugger_.records.back()[255], 0);
-}
-
 TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
   HostOutput(*interpreter_, "AB\rCD");
   HostOutput(*interpreter_, std::string(253, 'y') + "\nZ");
@@ -175,25 +86,6 @@ TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
   EXPECT_EQ(debugger_.Transcript(),
             (Lines{"O AB", "O " + std::string(253, 'y'), "O " + std::string(254, 'z'),
                    "O ?TYPE MISMATCH ERROR:"}));
-}
-
-TEST_F(DebuggerTest, OutputGoesToAnOpenConsoleAndNowhereWithoutADebugger) {
-  console_.Open();
-  interpreter_->consoleFlag = 1;
-  HostOutput(*interpreter_, "to the console\n");
-  interpreter_->consoleFlag = 0;
-  interpreter_->connectedFlag = 0;
-  HostOutput(*interpreter_, "dropped");
-  EXPECT_EQ(console_.output, "to the console\n");
-  EXPECT_TRUE(debugger_.sent.empty());
-}
-
-TEST_F(DebuggerTest, AClosedChannelEndsTheRunWithTheLostConnectionBox) {
-  AddModule("SETUP", kTwoPrints);
-  Reply({"I", "I"});  // then the debugger is gone: the next read fails
-  EXPECT_EQ(RunDebugged(), 0);
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "F SETUP|2"}));
-  EXPECT_EQ(interaction_.messages, (Lines{"Lost debugger connection."}));
 }
 
 TEST_F(DebuggerTest, AFailedWriteEndsTheRunBeforeAnythingRuns) {
@@ -212,21 +104,16 @@ TEST_F(DebuggerTest, WithoutAChannelTheFirstReportLosesTheConnection) {
   EXPECT_EQ(interaction_.messages, (Lines{"Lost debugger connection."}));
 }
 
-TEST(DebugRecordTest, ALetterAndAZeroTerminatedTextInAFixedRecord) {
-  platform::DebugRecordBytes record = EncodeDebugRecord('F', "SETUP|12");
-  EXPECT_EQ(record[0], 'F');
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(record.data() + 1)), "SETUP|12");
-  for (size_t i = 9; i < record.size(); ++i) ASSERT_EQ(record[i], 0) << i;
-  DebugMessage back = DecodeDebugRecord(record);
-  EXPECT_EQ(back.letter, 'F');
-  EXPECT_EQ(back.text, "SETUP|12");
-}
-
-TEST(DebugRecordTest, LongTextsAreCutTo254SoTheLastByteIsZero) {
-  for (size_t length : {253u, 254u, 255u, 256u, 1000u}) {
+TEST(DebugRecordTest, ALetterAndATextCutTo254AndPaddedWithZeros) {
+  for (size_t length : {8u, 253u, 254u, 255u, 256u, 1000u}) {
+    SCOPED_TRACE(length);
     platform::DebugRecordBytes record = EncodeDebugRecord('O', std::string(length, 'q'));
-    EXPECT_EQ(record[255], 0);
-    EXPECT_EQ(DecodeDebugRecord(record).text.size(), std::min<size_t>(length, 254));
+    EXPECT_EQ(record[0], 'O');
+    size_t kept = std::min<size_t>(length, 254);
+    for (size_t i = 1 + kept; i < record.size(); ++i) ASSERT_EQ(record[i], 0) << i;
+    DebugMessage back = DecodeDebugRecord(record);
+    EXPECT_EQ(back.letter, 'O');
+    EXPECT_EQ(back.text, std::string(kept, 'q'));
   }
 }
 

@@ -19,18 +19,12 @@ struct Case {
   const char* text;
 };
 
-TEST(FormatNumber, TrimsTrailingZerosAndThePoint) {
+// Everyday numbers, trimmed of trailing zeros and the point, are printed by
+// the golden scripts (expressions/, functions/conversions.bas).
+TEST(FormatNumber, SignedZerosHalvesTinyNumbersAndSpecials) {
   const Case cases[] = {
-      {3, "3"},
-      {2.5, "2.5"},
-      {-0.25, "-0.25"},
-      {0.1, "0.10000000000000000555111512312578"},
-      {double(0.1f), "0.100000001490116119384765625"},
-      {1e20, "100000000000000000000"},
       {-0.0, "-0"},
       {0.0, "0"},
-      {100, "100"},
-      {1.0 / 3, "0.33333333333333331482961625624739"},
       // Exactly half a unit of the 32nd decimal: rounds to the even digit.
       {std::ldexp(1.0, -33), "0.00000000011641532182693481445312"},
       {3 * std::ldexp(1.0, -33), "0.00000000034924596548080444335938"},
@@ -88,13 +82,6 @@ TEST(FormatNumber, MatchesGlibcOverASweep) {
     }
   }
   EXPECT_GT(checked, 40000);
-}
-
-TEST(FormatNumber, TheBufferIsSharedBetweenCalls) {
-  const char* first = FormatNumber(1);
-  const char* second = FormatNumber(2);
-  EXPECT_EQ(first, second);
-  EXPECT_STREQ(second, "2");
 }
 
 }  // namespace

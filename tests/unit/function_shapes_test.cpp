@@ -21,18 +21,6 @@
 namespace vorna::testing {
 namespace {
 
-// A machine with no files, whose user presses OK and whose programs never
-// start: the functions that reach them run without anyone there.
-class PressingOk : public platform::Interaction {
- public:
-  int MessageBox(platform::Owner, const std::string&, const std::string&, unsigned) override {
-    return platform::id::Ok;
-  }
-  platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
-    return platform::ErrorAnswer::Abort;
-  }
-};
-
 // A call is refused by its punctuation ("Illegal Use") or by a missing
 // argument ("Syntax").
 bool Refused(int error) {
@@ -85,7 +73,7 @@ class FunctionShapeTest : public ::testing::Test {
   check::EntrySet noEntries_;
   check::EntryFileSystem files_{noEntries_};
   ExitRecordingSystem system_;  // no program starts, no file is there
-  PressingOk interaction_;
+  DialogAnswers interaction_;   // presses OK, and Abort on an error
   platform::Platform machine_;
   Interpreter interpreter_{machine_};
   Activation activation_{interpreter_, nullptr};

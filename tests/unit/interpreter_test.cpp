@@ -1,5 +1,5 @@
 // The interpreter as an extension: its member operations ask the registered
-// extensions in registration order; and the activation's statement handling.
+// extensions in registration order.
 #include "script/interpreter.h"
 
 #include <gtest/gtest.h>
@@ -84,35 +84,6 @@ TEST_F(InterpreterTest, MakeObjectAndBeforeStatement) {
   interpreter_.RegisterExtension(new WordExtension("X", "b", log_));
   activation_.BeforeStatement();
   EXPECT_EQ(log_, (std::vector<std::string>{"a.before", "b.before"}));
-}
-
-TEST_F(InterpreterTest, MemberWordsMatchWholeWordsInAnyCase) {
-  const char* members[] = {"FILE", "FILETITLE", "flags"};
-  activation_.MakeCurrent("FILETITLE = 1");
-  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), 1);
-  EXPECT_STREQ(activation_.cursor().rest(), " = 1");
-  activation_.MakeCurrent("  Flags(");
-  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), 2);
-  activation_.MakeCurrent("FILES");
-  EXPECT_EQ(MatchMemberWord(activation_.cursor(), members), -1);
-  EXPECT_STREQ(activation_.cursor().rest(), "FILES");
-}
-
-TEST_F(InterpreterTest, TheStopFlagStopsTheRun) {
-  EXPECT_FALSE(interpreter_.stopped());
-  interpreter_.stopFlag() = 1;
-  EXPECT_TRUE(interpreter_.stopped());
-}
-
-TEST_F(InterpreterTest, MakingAStatementCurrent) {
-  EXPECT_TRUE(activation_.MakeCurrent("  x = \"abc\""));
-  EXPECT_EQ(interpreter_.current(), &activation_);
-  EXPECT_STREQ(activation_.cursor().rest(), "X = \"abc\"");
-  EXPECT_FALSE(activation_.MakeCurrent(""));
-  EXPECT_FALSE(activation_.MakeCurrent(nullptr));
-  EXPECT_FALSE(activation_.MakeCurrent("   "));
-  EXPECT_EQ(activation_.procedureName, "<GLOBAL>");
-  EXPECT_EQ(activation_.selectValue(), nullptr);
 }
 
 }  // namespace

@@ -1,3 +1,7 @@
+// Loading modules into line lists: labels, procedure headers and their names,
+// errors while loading, the split of long lines. What scripts see of comments,
+// line numbers and the split of a long plain line is in errors/line_numbers.bas
+// and expressions/evaluator_edges.bas.
 #include "script/module_loader.h"
 
 #include <gtest/gtest.h>
@@ -105,36 +109,6 @@ class LoaderTest : public ::testing::Test {
   testing::ScopedFileSystem files_;
 };
 
-TEST_F(LoaderTest, ReadsLinesWithNumbersCommentsAndProcedures) {
-  folder_.Write("INSTALL",
-                "' a comment line\r\n"
-                "\r\n"
-                "DIM X ' declare\r\n"
-                "   \t  \r\n"
-                "X = 1 : ' hi\r\n"
-                "sub main\r\n"
-                "  ' indented comment\r\n"
-                "  print \"It's\" ' done\r\n"
-                "END SUB\r\n");
-  NodeList modules;
-  Module* module = LoadModule(*platform::Current().files, modules, "install");
-  ASSERT_NE(module, nullptr);
-  EXPECT_STREQ(module->name(), "INSTALL");
-  EXPECT_EQ(module->nameField(), "INSTALL");
-  EXPECT_EQ(module->typeWord(), -1);
-  EXPECT_EQ(Describe(module->top()), (Lines{"-|DIM X |2", "-|X = 1 : ' HI|4", "~MAIN|SUB MAIN|5"}));
-  EXPECT_EQ(Describe(FindProcedure(*module, "MAIN")->lines()),
-            (Lines{"~MAIN|SUB MAIN|5", "-|PRINT \"It's\" |7", "-|END SUB|8"}));
-}
-
-TEST_F(LoaderTest, TheSameModuleIsLoadedOnce) {
-  folder_.Write("SETUP.BAS", "SUB MAIN\r\n");
-  NodeList modules;
-  Module* first = LoadModule(*platform::Current().files, modules, "SETUP.BAS");
-  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "setup.bas"), first);
-  EXPECT_EQ(modules.count(), 1);
-}
-
 TEST_F(LoaderTest, AMissingModuleRaisesFileNotFoundAndIsNotAdded) {
   NodeList modules;
   EXPECT_EQ(ErrorOf([&] { LoadModule(*platform::Current().files, modules, "MISSING"); }), 46);
@@ -172,12 +146,6 @@ TEST_F(LoaderTest, ALineErrorHandlerHearsEveryFailingLineAndTheLoadGoesOn) {
   EXPECT_EQ(static_cast<ProgramLine*>(module->top().head())->column(), 0);
 }
 
-TEST_F(LoaderTest, CommentsAndBlankLinesOnlyGiveAnEmptyModule) {
-  folder_.Write("QUIET", "' one\r\n\r\n   ' two\r\n\t\r\n");
-  NodeList modules;
-  EXPECT_EQ(LoadModule(*platform::Current().files, modules, "QUIET")->top().count(), 0);
-}
-
 TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
   folder_.Write("ONE", "SUB SHARED1\r\nSUB MAIN\r\n");
   folder_.Write("TWO", "SUB MAIN\r\nSUB ONLYTWO\r\n");
@@ -191,19 +159,6 @@ TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
   ProcedureRef none = FindProcedureInModules(modules, "NONE");
   EXPECT_EQ(none.module, nullptr);
   EXPECT_EQ(none.procedure, nullptr);
-}
-
-TEST_F(LoaderTest, LongPlainFileLinesAreSplitWithoutLoss) {
-  // A plain file is read 254 characters at a time (the C library's line read).
-  const std::string line(300, 'A');
-  folder_.Write("LONG", line + "\r\nB\r\n");
-  NodeList modules;
-  Module* module = LoadModule(*platform::Current().files, modules, "LONG");
-  // Both pieces keep the number of their physical line; the second knows
-  // where in it it starts.
-  EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(254, 'A') + "|0",
-                                            "-|" + std::string(46, 'A') + "|0", "-|B|1"}));
-  EXPECT_EQ(static_cast<ProgramLine*>(module->top().head()->next())->column(), 254);
 }
 
 TEST_F(LoaderTest, AReadThatStopsBetweenCarriageReturnAndLineFeedEndsOneLine) {

@@ -14,275 +14,262 @@ namespace {
 
 using testing::ErrorOf;
 
-Value Integer(int16_t n) {
-  return Value(n);
+// An operand written in a table row: a letter for its type (S R I L D B T C
+// O, N for none) and its datum, e.g. "I-2" or "Sabc".
+Value Make(const std::string& operand) {
+  const std::string datum = operand.substr(1);
+  switch (operand[0]) {
+    case 'S':
+      return Value(datum.c_str());
+    case 'R':
+      return Value(std::stof(datum));
+    case 'I':
+      return Value(int16_t(std::stoi(datum)));
+    case 'L':
+      return Value(int32_t(std::stoll(datum)));
+    case 'D':
+      return Value(std::stod(datum));
+    case 'B':
+      return Value(uint8_t(std::stoi(datum)));
+    case 'T':
+      return Value(datum == "1");
+    case 'C':
+      return Value(datum[0]);
+    case 'O':
+      return Value(ValueType::OBJECT);
+  }
+  return Value();
 }
-Value Long(int32_t n) {
-  return Value(n);
+
+// "TYPE text" of a value; a BOOLEAN shows its stored number.
+std::string Describe(const Value& value) {
+  static const char* const kNames[] = {"NONE",   "STRING", "REAL",    "INTEGER",   "LONG",
+                                       "DOUBLE", "BYTE",   "BOOLEAN", "CHARACTER", "OBJECT"};
+  std::string text = kNames[int(value.type()) + 1];
+  if (value.type() == ValueType::BOOLEAN) return text + " " + std::to_string(value.AsBoolean());
+  char buffer[128];
+  value.FormatValue(buffer, sizeof buffer);
+  return text + " " + buffer;
 }
-Value Byte(uint8_t n) {
-  return Value(n);
+
+// The description of what operation did, or "error N" for the error it raised.
+template <typename Operation>
+std::string Outcome(Operation operation) {
+  std::string described;
+  int error = ErrorOf([&] { described = operation(); });
+  return error != 0 ? "error " + std::to_string(error) : described;
 }
+
+using Binary = void (*)(Value&, const Value&, const Value&);
+using InPlace = void (*)(Value&, const Value&);
+
+// Stands for "Type Mismatch" where a row expects a promoted type.
+constexpr ValueType kMismatch = ValueType(-33);
 
 TEST(OperatorPromotion, CommonTypeByPrecedence) {
   struct Case {
-    Value left;
-    Value right;
+    const char* left;
+    const char* right;
     ValueType promoted;
   };
-  Case cases[] = {
-      {Value("a"), Value('b'), ValueType::STRING},     {Value(1.0f), Value(2.0), ValueType::DOUBLE},
-      {Value(1.0f), Long(2), ValueType::REAL},         {Integer(1), Long(2), ValueType::LONG},
-      {Byte(1), Integer(2), ValueType::INTEGER},       {Byte(1), Value(), ValueType::BYTE},
-      {Value(true), Value(false), ValueType::BOOLEAN}, {Value(), Value(), ValueType::NONE},
+  const Case cases[] = {
+      {"Sa", "Cb", ValueType::STRING},  {"R1", "D2", ValueType::DOUBLE},
+      {"R1", "L2", ValueType::REAL},    {"I1", "L2", ValueType::LONG},
+      {"B1", "I2", ValueType::INTEGER}, {"B1", "N", ValueType::BYTE},
+      {"T1", "T0", ValueType::BOOLEAN}, {"N", "N", ValueType::NONE},
+      {"Sa", "L1", kMismatch},          {"Cc", "N", kMismatch},
+      {"T1", "L1", kMismatch},          {"T1", "N", kMismatch},
   };
-  for (Case& c : cases) {
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.left) + " " + c.right);
     Value a;
     Value b;
-    Promote(c.left, c.right, a, b);
+    int error = ErrorOf([&] { Promote(Make(c.left), Make(c.right), a, b); });
+    if (c.promoted == kMismatch) {
+      EXPECT_EQ(error, int(errorNumbers::TypeMismatch));
+      continue;
+    }
     EXPECT_EQ(a.type(), c.promoted);
     EXPECT_EQ(b.type(), c.promoted);
   }
-  Value a;
-  Value b;
-  EXPECT_EQ(ErrorOf([&] { Promote(Value("a"), Long(1), a, b); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Promote(Value('c'), Value(), a, b); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Promote(Value(true), Long(1), a, b); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Promote(Value(true), Value(), a, b); }), int(errorNumbers::TypeMismatch));
 }
 
-TEST(OperatorArithmetic, ResultTypesAndWidths) {
-  Value r;
-  Add(r, Integer(30000), Integer(30000));
-  EXPECT_EQ(r.type(), ValueType::LONG);
-  EXPECT_EQ(r.AsLong(), 60000);
-
-  Value product;
-  Multiply(product, Integer(200), Integer(200));
-  EXPECT_EQ(product.type(), ValueType::LONG);
-  EXPECT_EQ(product.AsLong(), 40000);
-
-  // Into an INTEGER result the same product keeps its low 16 bits.
-  Value narrow(ValueType::INTEGER);
-  Multiply(narrow, Integer(200), Integer(200));
-  EXPECT_EQ(narrow.type(), ValueType::INTEGER);
-  EXPECT_EQ(narrow.AsLong(), -25536);
-
-  Value wrapped;
-  Add(wrapped, Long(2147483647), Long(1));
-  EXPECT_EQ(wrapped.AsLong(), -2147483648);
-  Value low;
-  Subtract(low, Long(-2147483647 - 1), Long(1));
-  EXPECT_EQ(low.AsLong(), 2147483647);
-  Value big;
-  Multiply(big, Long(65536), Long(65536));
-  EXPECT_EQ(big.AsLong(), 0);
-}
-
-TEST(OperatorArithmetic, Division) {
-  Value r;
-  Divide(r, Long(7), Long(2));
-  EXPECT_EQ(r.type(), ValueType::LONG);
-  EXPECT_EQ(r.AsLong(), 3);
-  Value d;
-  Divide(d, Long(7), Value(2.0));
-  EXPECT_EQ(d.type(), ValueType::DOUBLE);
-  EXPECT_EQ(d.AsDouble(), 3.5);
-  Value n;
-  Divide(n, Long(-7), Long(2));
-  EXPECT_EQ(n.AsLong(), -3);
-  // The one quotient that does not fit 32 bits wraps instead of trapping.
-  Value edge;
-  Divide(edge, Long(-2147483647 - 1), Long(-1));
-  EXPECT_EQ(edge.AsLong(), -2147483647 - 1);
-  Value q;
-  EXPECT_EQ(ErrorOf([&] { Divide(q, Long(1), Long(0)); }), int(errorNumbers::DivisionByZero));
-  EXPECT_EQ(ErrorOf([&] { Divide(q, Value(1.5), Value(0.0)); }), int(errorNumbers::DivisionByZero));
-  EXPECT_EQ(ErrorOf([&] { Divide(q, Value(1.5f), Value(0.0f)); }),
-            int(errorNumbers::DivisionByZero));
-  EXPECT_EQ(ErrorOf([&] { Divide(q, Byte(1), Byte(0)); }), int(errorNumbers::DivisionByZero));
-}
-
-TEST(OperatorArithmetic, BytesStayBytesAndWrap) {
-  Value sum;
-  Add(sum, Byte(200), Byte(100));
-  EXPECT_EQ(sum.type(), ValueType::BYTE);
-  EXPECT_EQ(sum.AsLong(), 44);
-  Value difference;
-  Subtract(difference, Byte(1), Byte(2));
-  EXPECT_EQ(difference.AsLong(), 255);
-  Value quotient;
-  Divide(quotient, Byte(255), Byte(2));
-  EXPECT_EQ(quotient.AsLong(), 127);
-}
-
-TEST(OperatorArithmetic, RealsRoundToSingle) {
-  Value r;
-  Add(r, Value(0.1f), Value(0.2f));
-  EXPECT_EQ(r.type(), ValueType::REAL);
-  EXPECT_EQ(r.AsReal(), 0.1f + 0.2f);
-}
-
-TEST(OperatorArithmetic, TextsAndMismatches) {
-  Value joined;
-  Add(joined, Value("ab"), Value('c'));
-  EXPECT_STREQ(joined.AsString(), "abc");
-  Value r;
-  EXPECT_EQ(ErrorOf([&] { Add(r, Value("a"), Long(1)); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Subtract(r, Value("a"), Value("b")); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Add(r, Value(true), Value(true)); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Add(r, Value(), Value()); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Add(r, Value('a'), Value('b')); }), int(errorNumbers::TypeMismatch));
-  // A NONE operand reads as 0 beside a number.
-  Value five;
-  Add(five, Value(), Long(5));
-  EXPECT_EQ(five.type(), ValueType::LONG);
-  EXPECT_EQ(five.AsLong(), 5);
-}
-
-TEST(OperatorConcatenate, TextsAndCharactersOnly) {
-  Value r;
-  Concatenate(r, Value('x'), Value("yz"));
-  EXPECT_STREQ(r.AsString(), "xyz");
-  Value n;
-  EXPECT_EQ(ErrorOf([&] { Concatenate(n, Value("a"), Long(1)); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorPower, AlwaysDouble) {
-  Value r;
-  Power(r, Long(2), Long(3));
-  EXPECT_EQ(r.type(), ValueType::DOUBLE);
-  EXPECT_EQ(r.AsDouble(), 8.0);
-  Value root;
-  Power(root, Long(2), Value(0.5));
-  EXPECT_EQ(root.AsDouble(), 1.4142135623730951);
-  Value bad;
-  EXPECT_EQ(ErrorOf([&] { Power(bad, Value("2"), Long(2)); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Power(bad, Long(2), Value(true)); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([&] { Power(bad, Value('c'), Long(2)); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorNegate, InPlaceInTheOwnType) {
-  Value integer = Integer(-32768);
-  Negate(integer);
-  EXPECT_EQ(integer.type(), ValueType::INTEGER);
-  EXPECT_EQ(integer.AsLong(), -32768);
-  Value byte = Byte(5);
-  Negate(byte);
-  EXPECT_EQ(byte.AsLong(), 251);
-  Value minimum = Long(-2147483647 - 1);
-  Negate(minimum);
-  EXPECT_EQ(minimum.AsLong(), -2147483647 - 1);
-  Value real(2.5f);
-  Negate(real);
-  EXPECT_EQ(real.AsReal(), -2.5f);
-  for (Value* v : {new Value("a"), new Value(true), new Value('c'), new Value()}) {
-    EXPECT_EQ(ErrorOf([&] { Negate(*v); }), int(errorNumbers::TypeMismatch));
-    delete v;
+TEST(OperatorArithmetic, ResultsTypesWidthsAndErrors) {
+  struct Case {
+    const char* what;
+    Binary op;
+    const char* left;
+    const char* right;
+    const char* expected;
+    ValueType receiver = ValueType::NONE;
+  };
+  const Case cases[] = {
+      // A sum or product of INTEGERs widens; into an INTEGER result it keeps 16 bits.
+      {"I+I", Add, "I30000", "I30000", "LONG 60000"},
+      {"I*I", Multiply, "I200", "I200", "LONG 40000"},
+      {"I*I into INTEGER", Multiply, "I200", "I200", "INTEGER -25536", ValueType::INTEGER},
+      {"L+L wraps", Add, "L2147483647", "L1", "LONG -2147483648"},
+      {"L-L wraps", Subtract, "L-2147483648", "L1", "LONG 2147483647"},
+      {"L*L wraps", Multiply, "L65536", "L65536", "LONG 0"},
+      {"L/L", Divide, "L7", "L2", "LONG 3"},
+      {"L/D", Divide, "L7", "D2", "DOUBLE 3.5"},
+      {"-L/L", Divide, "L-7", "L2", "LONG -3"},
+      // The one quotient that does not fit 32 bits wraps instead of trapping.
+      {"min/-1", Divide, "L-2147483648", "L-1", "LONG -2147483648"},
+      {"L/0", Divide, "L1", "L0", "error 6"},
+      {"D/0", Divide, "D1.5", "D0", "error 6"},
+      {"R/0", Divide, "R1.5", "R0", "error 6"},
+      {"B/0", Divide, "B1", "B0", "error 6"},
+      // Bytes stay bytes and wrap.
+      {"B+B", Add, "B200", "B100", "BYTE 44"},
+      {"B-B", Subtract, "B1", "B2", "BYTE 255"},
+      {"B/B", Divide, "B255", "B2", "BYTE 127"},
+      // Reals round to single precision.
+      {"R+R", Add, "R0.1", "R0.2", "REAL 0.300000011920928955078125"},
+      {"S+C", Add, "Sab", "Cc", "STRING abc"},
+      {"S+L", Add, "Sa", "L1", "error 33"},
+      {"S-S", Subtract, "Sa", "Sb", "error 33"},
+      {"T+T", Add, "T1", "T1", "error 33"},
+      {"N+N", Add, "N", "N", "error 33"},
+      {"C+C", Add, "Ca", "Cb", "error 33"},
+      // A NONE operand reads as 0 beside a number.
+      {"N+L", Add, "N", "L5", "LONG 5"},
+      {"C&S", Concatenate, "Cx", "Syz", "STRING xyz"},
+      {"S&L", Concatenate, "Sa", "L1", "error 33"},
+      // A power is always a DOUBLE.
+      {"L^L", Power, "L2", "L3", "DOUBLE 8"},
+      {"L^D", Power, "L2", "D0.5", "DOUBLE 1.41421356237309514547462185873883"},
+      {"S^L", Power, "S2", "L2", "error 33"},
+      {"L^T", Power, "L2", "T1", "error 33"},
+      {"C^L", Power, "Cc", "L2", "error 33"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(Outcome([&] {
+                Value result(c.receiver);
+                c.op(result, Make(c.left), Make(c.right));
+                return Describe(result);
+              }),
+              c.expected);
   }
 }
 
-TEST(OperatorCompare, TheLeftTypeChoosesTheMethod) {
-  EXPECT_TRUE(Less(Value("abc"), Value("abd")));
-  EXPECT_FALSE(Equal(Value("ABC"), Value("abc")));
-  EXPECT_TRUE(Less(Value("AB"), Value("ABC")));
-  EXPECT_TRUE(Greater(Value("\xe9"), Value("z")));  // unsigned bytes
-  EXPECT_TRUE(Equal(Value("H"), Value('H')));
-  // An integer left reads the right side as a long: 1.5 becomes 1.
-  EXPECT_TRUE(Equal(Integer(1), Value(1.5)));
-  EXPECT_FALSE(Equal(Value(1.5), Integer(1)));
-  EXPECT_TRUE(GreaterOrEqual(Value(1.5), Integer(1)));
-  EXPECT_TRUE(Less(Long(-1), Byte(0)));
-  // Characters order as signed bytes, so code 200 is below 'A'.
-  EXPECT_TRUE(Less(Value(char(200)), Value('A')));
-  EXPECT_TRUE(Equal(Value('H'), Value("HELLO")));
-  EXPECT_TRUE(NotEqual(Value('H'), Value('h')));
-}
-
-TEST(OperatorCompare, BooleansHaveNoOrder) {
-  Value t(true);
-  Value f(false);
-  EXPECT_FALSE(Less(f, t));
-  EXPECT_FALSE(Greater(t, f));
-  // The right side is not read by < and >, so its type does not matter.
-  EXPECT_FALSE(Less(t, Value("x")));
-  EXPECT_TRUE(LessOrEqual(t, t));
-  EXPECT_FALSE(LessOrEqual(f, t));
-  EXPECT_TRUE(GreaterOrEqual(f, f));
-  EXPECT_TRUE(NotEqual(t, f));
-  EXPECT_EQ(ErrorOf([&] { Equal(t, Long(1)); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorCompare, ErrorsByType) {
-  EXPECT_EQ(ErrorOf([] { Equal(Value(), Long(1)); }), int(errorNumbers::InvalidType));
-  EXPECT_EQ(ErrorOf([] { Less(Value(ValueType::OBJECT), Long(1)); }),
-            int(errorNumbers::InvalidType));
-  EXPECT_EQ(ErrorOf([] { Equal(Long(1), Value("1")); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([] { Equal(Value("1"), Long(1)); }), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(ErrorOf([] { Equal(Value(1.0), Value(true)); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorLogic, BooleanLeftIsLogical) {
-  Value left(true);
-  Or(left, Long(5));  // a true left never reads the right side
-  EXPECT_EQ(left.AsBoolean(), 1);
-  Value falseLeft(false);
-  And(falseLeft, Long(5));
-  EXPECT_EQ(falseLeft.AsBoolean(), 0);
-  Value trueLeft(true);
-  EXPECT_EQ(ErrorOf([&] { And(trueLeft, Long(5)); }), int(errorNumbers::TypeMismatch));
+TEST(OperatorInPlace, LogicBitsModNegateAndNot) {
+  struct Case {
+    const char* what;
+    InPlace op;
+    const char* left;
+    const char* right;
+    const char* expected;
+  };
+  const Case cases[] = {
+      // A BOOLEAN left is logical, and a decided left never reads the right side.
+      {"T OR L", Or, "T1", "L5", "BOOLEAN 1"},
+      {"F AND L", And, "T0", "L5", "BOOLEAN 0"},
+      {"T AND L", And, "T1", "L5", "error 33"},
+      {"F OR T", Or, "T0", "T1", "BOOLEAN 1"},
+      // Any other left is bitwise in its own type.
+      {"L AND L", And, "L12", "L10", "LONG 8"},
+      {"L OR L", Or, "L12", "L3", "LONG 15"},
+      {"I OR L", Or, "I0", "L74565", "INTEGER 9029"},
+      {"S OR L", Or, "Sa", "L1", "error 33"},
+      {"L OR T", Or, "L1", "T1", "error 33"},
+      // The remainder takes the dividend's sign.
+      {"7 MOD 3", Mod, "L7", "L3", "LONG 1"},
+      {"7 MOD -3", Mod, "L7", "L-3", "LONG 1"},
+      {"-7 MOD 3", Mod, "L-7", "L3", "LONG -1"},
+      {"min MOD -1", Mod, "L-2147483648", "L-1", "LONG 0"},
+      {"5 MOD 5", Mod, "L5", "L5", "LONG 0"},
+      {"D MOD D truncates both", Mod, "D7.9", "D3.9", "DOUBLE 1"},
+      {"MOD 0", Mod, "L1", "L0", "error 6"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(Outcome([&] {
+                Value left = Make(c.left);
+                c.op(left, Make(c.right));
+                return Describe(left);
+              }),
+              c.expected);
+  }
   Value flag;
   flag.SetBoolean(-1);
   And(flag, Value(true));
   EXPECT_EQ(flag.AsBoolean(), 1);
-  Value either(false);
-  Or(either, Value(true));
-  EXPECT_EQ(either.AsBoolean(), 1);
-}
 
-TEST(OperatorLogic, OtherLeftIsBitwiseInItsOwnType) {
-  Value a = Long(12);
-  And(a, Long(10));
-  EXPECT_EQ(a.AsLong(), 8);
-  Value o = Long(12);
-  Or(o, Long(3));
-  EXPECT_EQ(o.AsLong(), 15);
-  Value integer = Integer(0);
-  Or(integer, Long(0x12345));
-  EXPECT_EQ(integer.type(), ValueType::INTEGER);
-  EXPECT_EQ(integer.AsLong(), 0x2345);
-  Value text("a");
-  EXPECT_EQ(ErrorOf([&] { Or(text, Long(1)); }), int(errorNumbers::TypeMismatch));
-  Value number = Long(1);
-  EXPECT_EQ(ErrorOf([&] { Or(number, Value(true)); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorLogic, NotIsLogicalOnly) {
-  Value t(true);
-  Not(t);
-  EXPECT_EQ(t.AsBoolean(), 0);
-  Not(t);
-  EXPECT_EQ(t.AsBoolean(), 1);
-  Value number = Long(1);
-  EXPECT_EQ(ErrorOf([&] { Not(number); }), int(errorNumbers::TypeMismatch));
-}
-
-TEST(OperatorMod, RemainderTakesTheDividendsSign) {
-  struct Case {
-    int32_t a, b, remainder;
+  struct UnaryCase {
+    void (*op)(Value&);
+    const char* operand;
+    const char* expected;
   };
-  const Case cases[] = {{7, 3, 1}, {7, -3, 1}, {-7, 3, -1}, {-2147483647 - 1, -1, 0}, {5, 5, 0}};
-  for (const Case& c : cases) {
-    Value left = Long(c.a);
-    Mod(left, Long(c.b));
-    EXPECT_EQ(left.AsLong(), c.remainder) << c.a << " MOD " << c.b;
+  const UnaryCase unary[] = {
+      {Negate, "I-32768", "INTEGER -32768"},
+      {Negate, "B5", "BYTE 251"},
+      {Negate, "L-2147483648", "LONG -2147483648"},
+      {Negate, "R2.5", "REAL -2.5"},
+      {Negate, "Sa", "error 33"},
+      {Negate, "T1", "error 33"},
+      {Negate, "Cc", "error 33"},
+      {Negate, "N", "error 33"},
+      {Not, "T1", "BOOLEAN 0"},
+      {Not, "T0", "BOOLEAN 1"},
+      {Not, "L1", "error 33"},
+  };
+  for (const UnaryCase& c : unary) {
+    SCOPED_TRACE(c.expected);
+    EXPECT_EQ(Outcome([&] {
+                Value value = Make(c.operand);
+                c.op(value);
+                return Describe(value);
+              }),
+              c.expected);
   }
-  Value fromDouble(7.9);
-  Mod(fromDouble, Value(3.9));  // both sides truncate to 7 and 3
-  EXPECT_EQ(fromDouble.type(), ValueType::DOUBLE);
-  EXPECT_EQ(fromDouble.AsDouble(), 1.0);
-  Value zero = Long(1);
-  EXPECT_EQ(ErrorOf([&] { Mod(zero, Long(0)); }), int(errorNumbers::DivisionByZero));
+}
+
+TEST(OperatorCompare, TheLeftTypeChoosesTheMethod) {
+  struct Case {
+    const char* what;
+    bool (*op)(const Value&, const Value&);
+    const char* left;
+    const char* right;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"abc < abd", Less, "Sabc", "Sabd", "true"},
+      {"ABC = abc", Equal, "SABC", "Sabc", "false"},
+      {"AB < ABC", Less, "SAB", "SABC", "true"},
+      {"unsigned bytes", Greater, "S\xe9", "Sz", "true"},
+      {"S = C", Equal, "SH", "CH", "true"},
+      // An integer left reads the right side as a long: 1.5 becomes 1.
+      {"I = D", Equal, "I1", "D1.5", "true"},
+      {"D = I", Equal, "D1.5", "I1", "false"},
+      {"D >= I", GreaterOrEqual, "D1.5", "I1", "true"},
+      {"L < B", Less, "L-1", "B0", "true"},
+      // Characters order as signed bytes, so code 200 is below 'A'.
+      {"signed characters", Less, "C\xC8", "CA", "true"},
+      {"C = S", Equal, "CH", "SHELLO", "true"},
+      {"C <> C", NotEqual, "CH", "Ch", "true"},
+      // Booleans have no order; < and > do not read the right side.
+      {"F < T", Less, "T0", "T1", "false"},
+      {"T > F", Greater, "T1", "T0", "false"},
+      {"T < S", Less, "T1", "Sx", "false"},
+      {"T <= T", LessOrEqual, "T1", "T1", "true"},
+      {"F <= T", LessOrEqual, "T0", "T1", "false"},
+      {"F >= F", GreaterOrEqual, "T0", "T0", "true"},
+      {"T <> F", NotEqual, "T1", "T0", "true"},
+      {"T = L", Equal, "T1", "L1", "error 33"},
+      {"N = L", Equal, "N", "L1", "error 17"},
+      {"O < L", Less, "O", "L1", "error 17"},
+      {"L = S", Equal, "L1", "S1", "error 33"},
+      {"S = L", Equal, "S1", "L1", "error 33"},
+      {"D = T", Equal, "D1", "T1", "error 33"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(
+        Outcome([&] { return std::string(c.op(Make(c.left), Make(c.right)) ? "true" : "false"); }),
+        c.expected);
+  }
 }
 
 }  // namespace

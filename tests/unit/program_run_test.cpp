@@ -1,7 +1,8 @@
 // Running whole programs, for what a script cannot see: initialisation and
-// the extensions, the error record's bounds, the error dialog's debug
-// answer, RUN's restart, the stack budget of deep expressions. Calls, REDIM
-// of borrowed variables and runaway recursion are in tests/scripts/procedures/.
+// the extensions, the error record's bounds, RUN's restart, the stack budget
+// of deep expressions. The error record of a failing line and the dialog's
+// answers are in errors/ and functions/err_object.bas, the Debug answer in
+// the debugger sessions.
 #include <gtest/gtest.h>
 
 #include "script/activation.h"
@@ -36,28 +37,6 @@ class CountingExtension : public Extension {
   int32_t initialised = 0;
 };
 
-TEST_F(ProgramTest, TheErrorRecordDescribesTheFailingLine) {
-  AddModule("SETUP",
-            "SUB MAIN\n"
-            "  INNER\n"
-            "END SUB\n"
-            "SUB INNER\n"
-            "  X = 1: Y = \"A\" + 1\n"
-            "END SUB\n");
-  Run();
-  const ErrorRecord& record = interpreter_->errorRecord();
-  EXPECT_EQ(record.number, 33);
-  EXPECT_EQ(record.message, "Type Mismatch Error");
-  EXPECT_EQ(record.statement, "X = 1: Y = \"A\" + 1");
-  EXPECT_EQ(record.module, "SETUP");
-  EXPECT_EQ(record.procedure, "INNER");
-  ASSERT_EQ(interaction_.reports.size(), 1u);
-  EXPECT_EQ(interaction_.reports[0].procedure, "INNER");
-  EXPECT_FALSE(interaction_.reports[0].debugEnabled);
-  // Abort stopped the run.
-  EXPECT_TRUE(interpreter_->stopped());
-}
-
 TEST_F(ProgramTest, TheRecordKeepsBoundedTextsAndGlobalNames) {
   Activation global(*interpreter_, nullptr);
   std::string longLine = "X = " + std::string(400, '1');
@@ -73,36 +52,8 @@ TEST_F(ProgramTest, TheRecordKeepsBoundedTextsAndGlobalNames) {
   EXPECT_EQ(record.message, " Error");
 }
 
-TEST_F(ProgramTest, RetryRunsTheLineAgainAndDebugStepsIt) {
-  interpreter_->connectedFlag = 1;
-  interaction_.answers = {ErrorAnswer::Retry, ErrorAnswer::Debug, ErrorAnswer::Ignore};
-  AddModule("M",
-            "SUB MAIN\n"
-            "  N = N + 1: X = \"A\" + 1\n"
-            "  PRINT N\n"
-            "END SUB\n");
-  EXPECT_EQ(Run(), "3\n");
-  EXPECT_EQ(interaction_.reports.size(), 3u);
-  EXPECT_TRUE(interaction_.reports[0].debugEnabled);
-  EXPECT_EQ(interpreter_->steppingFlag, 1);
-  EXPECT_EQ(interpreter_->errorReportFlag, 1);
-}
-
-TEST_F(ProgramTest, RetryInAGlobalAreaCannotExecuteTheProgram) {
-  interaction_.answers = {ErrorAnswer::Retry};
-  AddModule("M", "DIM A AS NOTHING\nSUB MAIN\nEND SUB\n");
-  console_.Open();
-  try {
-    interpreter_->Initialise();
-    FAIL() << "Initialise went through";
-  } catch (const InternalError& error) {
-    EXPECT_STREQ(error.text, kCantExecuteProgram);
-  }
-  EXPECT_EQ(DialogMessages(), std::vector<std::string>{"Invalid Type Error"});
-  EXPECT_EQ(interaction_.reports[0].procedure, "<GLOBAL>");
-}
-
-TEST_F(ProgramTest, InitialiseResetsExtensionsClearsGlobalsAndRunsEveryModule) {
+// A second Initialise, which clears the globals again, is RUN's below.
+TEST_F(ProgramTest, InitialiseResetsExtensionsAndRunsEveryModule) {
   auto* counter = new CountingExtension;
   interpreter_->RegisterExtension(counter);
   AddModule("ONE", "DIM A AS LONG\nSUB MAIN\nA = 5\nEND SUB\n");
@@ -113,9 +64,6 @@ TEST_F(ProgramTest, InitialiseResetsExtensionsClearsGlobalsAndRunsEveryModule) {
   Value* a = static_cast<Value*>(interpreter_->globals().FindByName("A"));
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->AsLong(), 5);
-  interpreter_->Initialise();
-  EXPECT_EQ(counter->initialised, 2);
-  EXPECT_EQ(static_cast<Value*>(interpreter_->globals().FindByName("A"))->AsLong(), 0);
   EXPECT_EQ(interpreter_->current(), nullptr);
 }
 

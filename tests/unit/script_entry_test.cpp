@@ -1,3 +1,6 @@
+// Loading the start-up control entry and its modules, for what vorna-run's
+// own test (tests/runner/vorna_run_test.sh) does not show: names loaded once,
+// modules that fail, the container before plain files, a damaged setup.
 #include "host/startup/script_entry.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +62,21 @@ class ScriptEntryTest : public testing::Test {
     std::ofstream(root_ + "/C/" + name, std::ios::binary) << text;
   }
 
+  /// Writes a packed setup whose container holds the named texts; answers its path.
+  std::string PackedSetup(const std::vector<std::pair<std::string, std::string>>& texts) {
+    std::string image = root_ + "/setup.exe";
+    std::ofstream out(image, std::ios::binary);
+    authoring::ImageWriter writer(out);
+    writer.AppendBytes("MZ stub", 7);
+    std::vector<authoring::ContainerEntry> entries;
+    for (const auto& [name, text] : texts) {
+      entries.push_back({name, std::vector<uint8_t>(text.begin(), text.end())});
+    }
+    writer.AppendContainer(entries, kInstallerKey);
+    writer.Finish();
+    return image;
+  }
+
   /// The names of the loaded modules, in load order.
   static std::vector<std::string> Names(NodeList& modules) {
     std::vector<std::string> names;
@@ -88,27 +106,6 @@ TEST_F(ScriptEntryTest, CommentsAndEmptyLinesAreSkippedAndNamesLoadOnce) {
   EXPECT_EQ(transcript_.str(), "");
 }
 
-TEST_F(ScriptEntryTest, ARunWithMainShowsNothing) {
-  Install();
-  Write("STARTUP.CTL", "INSTALL\r\n");
-  Write("install", "' the product\r\nSUB Main\r\n  PRINT \"hi\"\r\nEND SUB\r\n");
-  EXPECT_EQ(RunScriptEntry(""), kRuntimeExitCodes.success);
-  EXPECT_EQ(transcript_.str(), "");
-}
-
-TEST_F(ScriptEntryTest, NoMainInAnyModuleIsAStartupMessage) {
-  Install();
-  Write("setup2.ctl", "ONE\nTWO\n");
-  Write("ONE", "SUB NOTMAIN\nEND SUB\n");
-  Write("TWO", "DIM X AS INTEGER\n");
-  EXPECT_EQ(RunScriptEntry("/s setup2.ctl"), kRuntimeExitCodes.failed);
-  EXPECT_EQ(transcript_.str(),
-            "[message box] \"VORNA!\" (stop icon)\n"
-            "  Main function not found.\n"
-            "  buttons: OK\n"
-            "  answer: OK (default)\n");
-}
-
 TEST_F(ScriptEntryTest, AModuleThatCannotBeOpenedIsNamedAndEndsTheLoading) {
   Install();
   Write("STARTUP.CTL", "ONE\nNOWHERE\nTWO\n");
@@ -135,39 +132,12 @@ TEST_F(ScriptEntryTest, AModuleThatFailsToLoadIsNamedWithItsError) {
 
 TEST_F(ScriptEntryTest, ARefusedCommandLineLoadsNothing) {
   Install();  // no STARTUP.CTL at all: loading would end the process
-  EXPECT_EQ(RunScriptEntry("-xyz a"), kRuntimeExitCodes.failed);
   EXPECT_EQ(RunScriptEntry("-?"), kRuntimeExitCodes.success);
-  std::string text = transcript_.str();
-  EXPECT_NE(text.find("  Invalid command switch: xyz a.\n"), std::string::npos);
-  EXPECT_NE(text.find("  No arguments available.\n"), std::string::npos);
-  RunScriptEntry(std::string(300, 'n').c_str());
-  EXPECT_NE(transcript_.str().find("longer than 255 characters"), std::string::npos);
-}
-
-TEST_F(ScriptEntryTest, AMissingControlEntryShowsItsNameAndFails) {
-  Install();
-  EXPECT_EQ(RunScriptEntry("-D setup2.ctl"), kRuntimeExitCodes.failed);
-  EXPECT_EQ(transcript_.str(),
-            "[message box] \"File Not Found\"\n"
-            "  setup2.ctl\n"
-            "  buttons: OK\n"
-            "  answer: OK (default)\n");
+  EXPECT_NE(transcript_.str().find("  No arguments available.\n"), std::string::npos);
 }
 
 TEST_F(ScriptEntryTest, TheControlEntryAndModulesComeFromTheContainerFirst) {
-  std::string image = root_ + "/setup.exe";
-  {
-    std::ofstream out(image, std::ios::binary);
-    authoring::ImageWriter writer(out);
-    writer.AppendBytes("MZ stub", 7);
-    auto entry = [](const char* name, const std::string& text) {
-      return authoring::ContainerEntry{name, std::vector<uint8_t>(text.begin(), text.end())};
-    };
-    writer.AppendContainer({entry("STARTUP.CTL", "PACKED\r\n"), entry("PACKED", "SUB X\r\n")},
-                           kInstallerKey);
-    writer.Finish();
-  }
-  Install(image);
+  Install(PackedSetup({{"STARTUP.CTL", "PACKED\r\n"}, {"PACKED", "SUB X\r\n"}}));
   // A plain file of the same name loses against the container's entry.
   Write("STARTUP.CTL", "LOOSE\r\n");
   Write("LOOSE", "SUB MAIN\r\nEND SUB\r\n");
@@ -177,21 +147,9 @@ TEST_F(ScriptEntryTest, TheControlEntryAndModulesComeFromTheContainerFirst) {
 }
 
 TEST_F(ScriptEntryTest, ASetupWithAnUnknownCodecIsRefusedBeforeAnyScriptRuns) {
-  std::string image = root_ + "/setup.exe";
-  {
-    std::ofstream out(image, std::ios::binary);
-    authoring::ImageWriter writer(out);
-    writer.AppendBytes("MZ stub", 7);
-    auto entry = [](const char* name, const std::string& text) {
-      return authoring::ContainerEntry{name, std::vector<uint8_t>(text.begin(), text.end())};
-    };
-    writer.AppendContainer({entry("STARTUP.CTL", "PACKED\r\n"),
-                            entry("PACKED", "SUB MAIN\r\nPRINT \"ran\"\r\nEND SUB\r\n"),
-                            entry(kCodecEntryName, "lzma")},
-                           kInstallerKey);
-    writer.Finish();
-  }
-  Install(image);
+  Install(PackedSetup({{"STARTUP.CTL", "PACKED\r\n"},
+                       {"PACKED", "SUB MAIN\r\nPRINT \"ran\"\r\nEND SUB\r\n"},
+                       {kCodecEntryName, "lzma"}}));
   EXPECT_EQ(RunScriptEntry(""), kRuntimeExitCodes.failed);
   EXPECT_EQ(transcript_.str(),
             "[message box] \"VORNA!\" (stop icon)\n"

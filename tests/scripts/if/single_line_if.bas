@@ -9,6 +9,9 @@ SUB MAIN
   ELSEWHERE = 0
   IF FALSE THEN PRINT "x": ELSEWHERE = 1 ' check: warning: the false branch of this IF runs what follows the letters ELSE here
   PRINT ELSEWHERE ' expect: 0
+  ' A letter that breaks a match is not tried again: EELSE holds no ELSE.
+  IF FALSE THEN PRINT "x": EELSE = 1
+  PRINT EELSE ' expect: 0
   IF TRUE THEN X = 1: Y = 2
   PRINT X; Y ' expect: 12
   IF FALSE THEN X = 5: Y = 6

@@ -1,6 +1,10 @@
-' A FUNCTION's result is the local named as the function was called.
+' A FUNCTION's result is the local named as the function was called; a
+' function comes before a global variable of its name.
+DIM F AS LONG
+
 SUB MAIN
   OPTION CONSOLE TRUE
+  F = 5
   PRINT F(3) ' expect: 6
   X = F(1) + 1
   PRINT X ' expect: 3

@@ -29,6 +29,12 @@ SUB MAIN
   A(2) = 40
   BUMPSECOND A(1)
   PRINT A(2) ' expect: 41
+  ' A write through a BYREF parameter converts into the source's type.
+  DIM LV AS LONG
+  SETHALF LV
+  T = "old"
+  SETTEXT T
+  PRINT LV; " "; T ' expect: 41 new
   ' A procedure's own variables are its own.
   Z = 100
   LOCALS ' expect: 0
@@ -55,6 +61,14 @@ END FUNCTION
 SUB LOCALS
   PRINT Z
   Z = 5
+END SUB
+
+SUB SETHALF(BYREF X)
+  X = 41.9
+END SUB
+
+SUB SETTEXT(BYREF S AS STRING)
+  S = "new"
 END SUB
 
 SUB BUMPSECOND(BYREF ARR AS LONG)

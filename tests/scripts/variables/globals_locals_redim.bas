@@ -25,6 +25,23 @@ SUB MAIN
   DIM S AS STRING
   S = "12"
   PRINT S + "3" ' expect: 123
+  ' A known variable keeps its type; the first assignment types a new one.
+  DIM IV AS INTEGER
+  IV = 70000
+  X = 5
+  PRINT IV; " "; X / 2 ' expect: 4464 2.5
+  ' The right side selects another element; the store goes to the left one.
+  A(1) = A(2) + 1
+  PRINT A(1); A(2) ' expect: 87
+  ON ERROR RESUME NEXT
+  ' A failed assignment creates nothing: the later one types the variable.
+  X1 = 1 / 0
+  X1 = "made after"
+  PRINT X1 ' expect: made after
+  A = 1
+  PRINT ERR.NUMBER ' expect: 42
+  A(3) = 1
+  PRINT ERR.NUMBER ' expect: 3
 END SUB
 
 SUB USEGLOBAL

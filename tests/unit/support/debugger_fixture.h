@@ -33,14 +33,12 @@ class ExitRecordingSystem : public platform::System {
   [[noreturn]] void ExitProcess(int code) override { throw ProcessEnded{code}; }
 };
 
-/// The debugger's end in memory: replies come from the queue, then from the
-/// standing reply when one is set; with neither, a read fails as it does when
-/// the debugger is gone.
+/// The debugger's end in memory: replies come from the queue; once it is
+/// empty, a read fails as it does when the debugger is gone.
 class ScriptedDebugger : public platform::DebugChannel {
  public:
   bool Write(const platform::DebugRecordBytes& record) override {
     if (failWrites) return false;
-    records.push_back(record);
     sent.push_back(DecodeDebugRecord(record));
     return true;
   }
@@ -49,15 +47,9 @@ class ScriptedDebugger : public platform::DebugChannel {
       --emptyReads;
       return platform::ChannelRead::Nothing;
     }
-    DebugMessage reply;
-    if (!replies.empty()) {
-      reply = replies.front();
-      replies.pop_front();
-    } else if (standing) {
-      reply = *standing;
-    } else {
-      return platform::ChannelRead::Failed;
-    }
+    if (replies.empty()) return platform::ChannelRead::Failed;
+    DebugMessage reply = replies.front();
+    replies.pop_front();
     record = EncodeDebugRecord(reply.letter, reply.text);
     return platform::ChannelRead::Record;
   }
@@ -70,11 +62,9 @@ class ScriptedDebugger : public platform::DebugChannel {
   }
 
   std::deque<DebugMessage> replies;
-  std::optional<DebugMessage> standing;
   int emptyReads = 0;
   bool failWrites = false;
   std::vector<DebugMessage> sent;
-  std::vector<platform::DebugRecordBytes> records;
 };
 
 class DebuggerTest : public ProgramTest {

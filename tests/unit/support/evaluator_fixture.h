@@ -17,19 +17,6 @@
 
 namespace vorna::testing {
 
-/// An interpreter whose only user FUNCTION is F, which answers LONG 42.
-class FunctionInterpreter : public Interpreter {
- public:
-  FunctionInterpreter() : Interpreter(platform::Current()) {}
-  bool CallFunction(Activation&, const char* name, Value& result) override {
-    if (std::string(name) != "F") return false;
-    ++calls;
-    result.SetLong(42);
-    return true;
-  }
-  int calls = 0;
-};
-
 class EvaluatorTest : public ::testing::Test {
  protected:
   EvaluatorTest() { RegisterKeywords(interpreter_); }
@@ -66,7 +53,7 @@ class EvaluatorTest : public ::testing::Test {
     return *value;
   }
 
-  FunctionInterpreter interpreter_;
+  Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 

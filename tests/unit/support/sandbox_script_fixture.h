@@ -1,5 +1,5 @@
 // An evaluator test on a sandbox machine: the portable file system over a
-// fresh folder, a message box and input dialog that answer from a list, and
+// fresh folder, an input dialog that answers from a list, and
 // a system that records the programs it is asked to start.
 #pragma once
 
@@ -17,18 +17,11 @@
 
 namespace vorna::testing {
 
-/// Answers message boxes and input dialogs from lists and keeps what was shown.
+/// Answers message boxes with OK and input dialogs from a list, keeping the prompts.
 class ListedInteraction : public platform::Interaction {
  public:
-  struct Box {
-    std::string text, caption;
-    unsigned style;
-    platform::Owner owner;
-  };
-  int MessageBox(platform::Owner owner, const std::string& text, const std::string& caption,
-                 unsigned style) override {
-    boxes.push_back({text, caption, style, owner});
-    return buttons.empty() ? platform::id::Ok : buttons.front();
+  int MessageBox(platform::Owner, const std::string&, const std::string&, unsigned) override {
+    return platform::id::Ok;
   }
   platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
     return platform::ErrorAnswer::Abort;
@@ -40,8 +33,6 @@ class ListedInteraction : public platform::Interaction {
     inputs.pop_front();
     return answer;
   }
-  std::vector<int> buttons;
-  std::vector<Box> boxes;
   std::deque<std::optional<std::string>> inputs;
   std::vector<std::string> prompts;
 };
@@ -93,8 +84,6 @@ class SandboxScriptTest : public EvaluatorTest {
   void WriteFile(const std::string& name, const std::string& bytes) const {
     WriteHostFile(HostPath(name), bytes);
   }
-  /// The bytes of a file on drive C.
-  std::string ReadFile(const std::string& name) const { return ReadHostFile(HostPath(name)); }
 
   TempFolder temp_;
   platform::Platform saved_;

@@ -1,5 +1,5 @@
 // Small objects for the tests of the object protocols: a script object with
-// one text property NOTE (counted construction and destruction), and an
+// no members whose constructions and destructions are counted, and an
 // extension with the member words INSTALLPATH and COUNTER.
 #pragma once
 
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "script/activation.h"
-#include "script/evaluator.h"
 #include "script/member_words.h"
 #include "values/extension.h"
 #include "values/script_object.h"
@@ -20,30 +19,17 @@ class NoteObject : public ScriptObject {
   NoteObject() { ++live; }
   ~NoteObject() override { --live; }
 
-  bool GetMember(Activation& activation, Value& result) override {
-    if (MatchMemberWord(activation.cursor(), kMembers) != 0) return false;
-    result.SetString(note.c_str());
-    return true;
-  }
-  bool SetMember(Activation& activation) override {
-    if (MatchMemberWord(activation.cursor(), kMembers) != 0) return false;
-    activation.cursor().ExpectChar('=');
-    Value value;
-    EvaluateExpression(activation, value);
-    note = value.AsString();
-    return true;
-  }
+  bool GetMember(Activation&, Value&) override { return false; }
+  bool SetMember(Activation&) override { return false; }
   bool CallStatement(Activation&) override { return false; }
   void NewArray(ScriptObject** cells, int32_t count) override {
     for (int32_t i = 0; i < count; ++i) cells[i] = new NoteObject;
   }
 
+  /// A text the test sets, to tell objects apart.
   std::string note;
   /// Objects alive right now, to check that values free what they own.
   static inline int live = 0;
-
- private:
-  static constexpr const char* kMembers[] = {"NOTE"};
 };
 
 class PathExtension : public Extension {
@@ -60,15 +46,6 @@ class PathExtension : public Extension {
         return false;
     }
   }
-  bool SetMember(Activation& activation) override {
-    if (MatchMemberWord(activation.cursor(), kMembers) != 1) return false;
-    activation.cursor().ExpectChar('=');
-    Value value;
-    EvaluateExpression(activation, value);
-    counter = value.AsLong();
-    return true;
-  }
-
   int32_t counter = 0;
 
  private:
