@@ -14,6 +14,7 @@
 #include "installdata/fileset_stream.h"
 #include "installdata/record_source.h"
 #include "platform/installed_platform.h"
+#include "tests/unit/support/fault_sweep.h"
 #include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 
@@ -179,21 +180,14 @@ TEST_F(CopyWorkersTest, DamageStopsTwoWorkersWhereItStopsOne) {
 // helpers their work, never a byte of the copy.
 TEST_F(CopyWorkersTest, AnIndexThatLiesChangesNothing) {
   Packed packed = Pack(20, FileSetCodec::Huffman);
-  std::vector<std::vector<uint32_t>> lies;
-  std::vector<uint32_t> moved = packed.offsets;
-  moved[5] += 1;
-  lies.push_back(moved);
-  std::vector<uint32_t> swapped = packed.offsets;
-  std::swap(swapped[3], swapped[8]);
-  lies.push_back(swapped);
-  std::vector<uint32_t> shifted(packed.offsets.begin() + 1, packed.offsets.end());
-  shifted.insert(shifted.begin(), 4);
-  lies.push_back(shifted);
-  std::vector<uint32_t> few(packed.offsets.begin(), packed.offsets.begin() + 4);
-  lies.push_back(few);
-  std::vector<uint32_t> beyond = packed.offsets;
-  beyond.back() = 0xFFFFFF00u;
-  lies.push_back(beyond);
+  const std::vector<uint32_t>& o = packed.offsets;
+  std::vector<std::vector<uint32_t>> lies(5, o);
+  lies[0][5] += 1;                    // moved
+  std::swap(lies[1][3], lies[1][8]);  // swapped
+  lies[2].erase(lies[2].begin());     // the first offset replaced by the set start
+  lies[2].insert(lies[2].begin(), 4);
+  lies[3].resize(4);             // too few
+  lies[4].back() = 0xFFFFFF00u;  // past the set
   WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
   Observed truth = Copy(1);
   ExpectSame(truth, Copy(2), "the true index");
@@ -253,31 +247,20 @@ TEST_F(CopyWorkersTest, FaultsOfTheWritingSideMeetTwoWorkersAsOne) {
   Packed packed = Pack(14, FileSetCodec::Huffman);
   WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
   platform::FaultInjector& faults = sandbox_.files.faults();
-  size_t trials = 0;
-  for (platform::FaultKind kind :
-       {platform::FaultKind::Write, platform::FaultKind::SetTimes, platform::FaultKind::Replace,
-        platform::FaultKind::CreateTemporary, platform::FaultKind::CreateFolder,
-        platform::FaultKind::Delete, platform::FaultKind::Flush, platform::FaultKind::Move}) {
-    for (bool forGood : {false, true}) {
-      for (uint64_t n = 1; n < 1000; ++n) {
-        auto arm = [&] {
-          faults.Reset();
-          forGood ? faults.FailFrom(kind, n) : faults.FailNth(kind, n);
-        };
-        arm();
-        Observed one = Copy(1);
-        bool reached = faults.Calls(kind) >= n;
-        arm();
-        Observed two = Copy(2);
-        faults.Reset();
-        std::string what = std::string(platform::FaultInjector::Name(kind)) + ":" +
-                           std::to_string(n) + (forGood ? "+" : "");
-        ExpectSame(one, two, what);
-        ++trials;
-        if (!reached) break;
-      }
-    }
-  }
+  Observed one;
+  testing::FaultSweep sweep;
+  sweep.run = [&] { one = Copy(1); };
+  sweep.check = [&](const testing::FaultTrial& trial) {
+    trial.Arm(faults);
+    Observed two = Copy(2);
+    faults.Reset();
+    ExpectSame(one, two, trial.Text());
+  };
+  using platform::FaultKind;
+  size_t trials = testing::SweepFaults(
+      faults, sweep,
+      {FaultKind::Write, FaultKind::SetTimes, FaultKind::Replace, FaultKind::CreateTemporary,
+       FaultKind::CreateFolder, FaultKind::Delete, FaultKind::Flush, FaultKind::Move});
   std::printf("two workers against one under faults: %zu trials\n", trials);
 }
 
