@@ -479,18 +479,9 @@ TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
   EXPECT_EQ(sandbox_.interaction.asked[0].caption, "Disk Error");
 }
 
+// Every sandbox install copies through the worker (tests/runner/*.sh); the
+// pause, and a pause asked before the start, only show here.
 class CopyWorkerTest : public CopyFilesTest {};
-
-TEST_F(CopyWorkerTest, RunsTheCopyOnItsOwnThread) {
-  uint32_t total = OpenSet(BuildSet({{"a.txt", "A"}, {"b\\c.txt", "C"}}));
-  CopyWorker worker(state_);
-  worker.Start(*stream_, "C:\\Apps", total);
-  CopyOutcome outcome = worker.Wait();
-  EXPECT_TRUE(worker.Finished());
-  EXPECT_EQ(outcome.result, CopyResult::Success);
-  EXPECT_TRUE(state_.Ended());
-  EXPECT_EQ(Installed("b/c.txt"), "C");
-}
 
 TEST_F(CopyWorkerTest, PausesAndStopsAtSafePoints) {
   std::vector<Record> records;
