@@ -14,45 +14,24 @@
 #include "platform/installed_platform.h"
 #include "tests/unit/support/fault_sweep.h"
 #include "tests/unit/support/fileset_fixture.h"
-#include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna {
 namespace {
 
-using authoring::FileSetWriter;
 using platform::FileTime;
 using platform::FileTimes;
 using testing::ReadHostFile;
 using testing::WriteHostFile;
 using Bytes = std::vector<uint8_t>;
 
-FileTimes Times(uint64_t base) {
-  return FileTimes{FileTime{base}, FileTime{base + 11}, FileTime{base + 22}};
-}
-constexpr uint64_t k2000 = 125911584000000000ULL;
-constexpr uint64_t k2010 = 129067776000000000ULL;
-constexpr uint64_t k2020 = 132223104000000000ULL;
+using testing::k2000;
+using testing::k2010;
+using testing::k2020;
+using testing::Times;
+using Record = testing::SetRecord;
 
-struct Record {
-  std::string name;
-  std::string data;
-  FileTimes times = Times(k2010);
-  int64_t sizeField = -1;  // -1: the data's size
-};
-
-Bytes BuildSet(const std::vector<Record>& records, bool endMarker = true) {
-  uint32_t total = 0;
-  for (const Record& r : records) total += static_cast<uint32_t>(r.data.size());
-  Bytes out;
-  FileSetWriter writer(out, total);
-  for (const Record& r : records) {
-    uint32_t size =
-        r.sizeField < 0 ? static_cast<uint32_t>(r.data.size()) : static_cast<uint32_t>(r.sizeField);
-    writer.AddRecord(r.name, reinterpret_cast<const uint8_t*>(r.data.data()), r.data.size(),
-                     r.times, size);
-  }
-  if (endMarker) writer.Finish();
-  return out;
+Bytes BuildSet(const std::vector<Record>& records) {
+  return testing::PackSet(records);
 }
 
 // Every host file and folder below root with its content, for before/after comparisons.
@@ -223,7 +202,8 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
 
 // What the copy reports to the run's events: each record as written (new or
 // replacing an older file, with its size and time), kept, refused or not
-// written, and each folder it created.
+// written, and each folder it created. A record not written (as a file in use
+// is) fails the copy, which goes on with the next record.
 TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
@@ -231,10 +211,13 @@ TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   Stamp("C:\\Apps\\later.txt", k2020);
   RecordedEvents events;
   sandbox_.files.faults().FailNth(platform::FaultKind::Replace, 2);  // the new file's
-  Copy(BuildSet({{"older.txt", "packed"},
-                 {"later.txt", "packed"},
-                 {"sub\\new.txt", "twelve bytes", Times(k2020)},
-                 {"..\\out.txt", "refused"}}));
+  CopyOutcome outcome = Copy(BuildSet({{"older.txt", "packed"},
+                                       {"later.txt", "packed"},
+                                       {"sub\\new.txt", "twelve bytes", Times(k2020)},
+                                       {"..\\out.txt", "refused"}}));
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  ASSERT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
+  EXPECT_EQ(outcome.Reports(RecordFate::NotWritten)[0].name, "sub\\new.txt");
   using namespace platform::event;
   ASSERT_EQ(events.list.size(), 5u);
   auto written = std::get<FileWritten>(events.list[0]);
@@ -388,22 +371,6 @@ TEST_F(CopyFilesTest, FaultSweepLosesNoFileAndReportsEveryUnwrittenRecord) {
   };
   size_t trials = testing::SweepFaults(sandbox_.files.faults(), sweep);
   std::printf("fault sweep over a replacing copy: %zu trials\n", trials);
-}
-
-TEST_F(CopyFilesTest, AFileInUseIsNotWrittenAndTheCopyFails) {
-  WriteHostFile(sandbox_.Host("Apps/busy.dll"), "the old library");
-  Stamp("C:\\Apps\\busy.dll", k2000);
-  auto holder = sandbox_.files.Open("C:\\Apps\\busy.dll", platform::Access::Read,
-                                    platform::Share::ReadWrite, platform::Creation::OpenExisting);
-  ASSERT_TRUE(holder);
-  CopyOutcome outcome = Copy(BuildSet({{"busy.dll", "the new library"}, {"next.txt", "next"}}));
-  holder.reset();
-  EXPECT_EQ(outcome.result, CopyResult::Failure);
-  ASSERT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
-  EXPECT_EQ(outcome.Reports(RecordFate::NotWritten)[0].name, "busy.dll");
-  EXPECT_EQ(Installed("busy.dll"), "the old library");
-  EXPECT_EQ(Installed("next.txt"), "next");
-  ExpectNoTemporaryFiles();
 }
 
 TEST_F(CopyFilesTest, NoRoomForTheTemporaryNameMeansNotWrittenNeverInPlace) {

@@ -16,15 +16,12 @@
 #include "platform/installed_platform.h"
 #include "tests/unit/support/fault_sweep.h"
 #include "tests/unit/support/fileset_fixture.h"
-#include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 using testing::ReadHostFile;
-
-constexpr uint64_t k2010 = 129067776000000000ULL;
 
 struct Packed {
   Bytes set;
@@ -35,8 +32,7 @@ struct Packed {
 // and record large (when not -1) of 5 MB; the data is only partly
 // repetitive, so the codes stay busy.
 Packed Pack(int count, FileSetCodec codec, int large = -1) {
-  std::vector<std::pair<std::string, std::string>> records;
-  uint64_t total = 0;
+  std::vector<testing::SetRecord> records;
   for (int i = 0; i < count; ++i) {
     size_t size = i == large   ? size_t{5} << 20
                   : i % 7 == 3 ? size_t{300} << 10
@@ -46,17 +42,9 @@ Packed Pack(int count, FileSetCodec codec, int large = -1) {
       data[b] = static_cast<char>("abcdefgh"[(b * (i + 3)) % 8] + (b >> 12) % 5);
     std::string folder = i % 3 == 0 ? "" : (i % 3 == 1 ? "bin\\" : "doc\\sub\\");
     records.push_back({folder + "file" + std::to_string(i) + ".dat", data});
-    total += size;
   }
   Packed packed;
-  authoring::FileSetWriter writer(packed.set, static_cast<uint32_t>(total), codec);
-  platform::FileTimes times{{k2010}, {k2010 + 1}, {k2010 + 2}};
-  for (const auto& [name, data] : records) {
-    writer.AddRecord(name, reinterpret_cast<const uint8_t*>(data.data()), data.size(), times,
-                     static_cast<uint32_t>(data.size()));
-  }
-  writer.Finish();
-  packed.offsets = writer.RecordOffsets();
+  packed.set = testing::PackSet(records, codec, &packed.offsets);
   return packed;
 }
 
