@@ -29,20 +29,7 @@ using testing::k2010;
 using testing::k2020;
 using testing::Times;
 using Record = testing::SetRecord;
-
-Bytes BuildSet(const std::vector<Record>& records) {
-  return testing::PackSet(records);
-}
-
-// Every host file and folder below root with its content, for before/after comparisons.
-std::map<std::string, std::string> Snapshot(const std::string& root) {
-  std::map<std::string, std::string> files;
-  for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-    std::string name = entry.path().string().substr(root.size());
-    files[name] = entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
-  }
-  return files;
-}
+using testing::PackSet;
 
 // Drops everything below the install folder from a snapshot.
 std::map<std::string, std::string> Outside(std::map<std::string, std::string> files) {
@@ -125,7 +112,7 @@ class CopyFilesTest : public ::testing::Test {
 };
 
 TEST_F(CopyFilesTest, CopiesIntoSubfoldersAndRestoresTheTimes) {
-  CopyOutcome outcome = Copy(BuildSet({
+  CopyOutcome outcome = Copy(PackSet({
       {"README.TXT", "read me", Times(k2000)},
       {"bin\\tool.exe", std::string(5000, 'x'), Times(k2010)},
       {"data\\deep\\er\\empty.dat", "", Times(k2020)},
@@ -155,7 +142,7 @@ TEST_F(CopyFilesTest, ProgressMovesWithinALargeFile) {
   Probe probe(state_);
   std::string big(4 << 20, 'q');
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 27);
-  Bytes set = BuildSet({{"small.txt", "small"}, {"big.bin", big}, {"sub\\after.txt", "A"}});
+  Bytes set = PackSet({{"small.txt", "small"}, {"big.bin", big}, {"sub\\after.txt", "A"}});
   ASSERT_EQ(Copy(set, &probe).result, CopyResult::Success);
   probe.bytes.push_back(state_.BytesCopied());
   EXPECT_EQ(probe.bytes.back(), 5 + big.size() + 1);
@@ -179,7 +166,7 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
   Stamp("C:\\Apps\\equal.txt", Times(k2010).lastWrite.ticks);
   Stamp("C:\\Apps\\later.txt", k2020);
   Stamp("C:\\Apps\\older.txt", k2000);
-  CopyOutcome outcome = Copy(BuildSet({
+  CopyOutcome outcome = Copy(PackSet({
       {"equal.txt", "packed equal"},
       {"later.txt", "packed later, a little longer so the data differs in size"},
       {"older.txt", "packed older"},
@@ -211,10 +198,10 @@ TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   Stamp("C:\\Apps\\later.txt", k2020);
   RecordedEvents events;
   sandbox_.files.faults().FailNth(platform::FaultKind::Replace, 2);  // the new file's
-  CopyOutcome outcome = Copy(BuildSet({{"older.txt", "packed"},
-                                       {"later.txt", "packed"},
-                                       {"sub\\new.txt", "twelve bytes", Times(k2020)},
-                                       {"..\\out.txt", "refused"}}));
+  CopyOutcome outcome = Copy(PackSet({{"older.txt", "packed"},
+                                      {"later.txt", "packed"},
+                                      {"sub\\new.txt", "twelve bytes", Times(k2020)},
+                                      {"..\\out.txt", "refused"}}));
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   ASSERT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
   EXPECT_EQ(outcome.Reports(RecordFate::NotWritten)[0].name, "sub\\new.txt");
@@ -232,8 +219,8 @@ TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
 }
 
 TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {
-  Bytes set = BuildSet({{"a.txt", "A"}});
-  Bytes more = BuildSet({{"b.txt", "B"}});
+  Bytes set = PackSet({{"a.txt", "A"}});
+  Bytes more = PackSet({{"b.txt", "B"}});
   set.insert(set.end(), more.begin() + 4, more.end());  // a record after the end marker
   EXPECT_EQ(Copy(set).result, CopyResult::Success);
   EXPECT_TRUE(Exists("a.txt"));
@@ -241,17 +228,17 @@ TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {
 }
 
 TEST_F(CopyFilesTest, ASetTotalOfZeroShowsTheProgressComplete) {
-  CopyOutcome outcome = Copy(BuildSet({{"empty1", ""}, {"empty2", ""}}));
+  CopyOutcome outcome = Copy(PackSet({{"empty1", ""}, {"empty2", ""}}));
   EXPECT_EQ(outcome.result, CopyResult::Success);
   EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
-  EXPECT_EQ(Copy(BuildSet({})).result, CopyResult::Success);
+  EXPECT_EQ(Copy(PackSet({})).result, CopyResult::Success);
   EXPECT_DOUBLE_EQ(state_.Progress(), 1.0);
 }
 
 TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
   WriteHostFile(sandbox_.Host("victim.txt"), "untouched");
   WriteHostFile(sandbox_.temp / "D/other.txt", "untouched");
-  auto before = Outside(Snapshot(sandbox_.temp.path()));
+  auto before = Outside(testing::HostTree(sandbox_.temp.path()));
   before.erase("/C/SETUP.EXE");
   std::vector<Record> records;
   // One name of each way out of the folder; install_paths_test has every verdict.
@@ -262,20 +249,20 @@ TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
   }
   records.push_back({std::string(1, '\0'), "a name of one zero byte"});
   records.push_back({"good.txt", "good"});
-  CopyOutcome outcome = Copy(BuildSet(records));
+  CopyOutcome outcome = Copy(PackSet(records));
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   EXPECT_EQ(outcome.Reports(RecordFate::Refused).size(), records.size() - 1);
   EXPECT_EQ(Installed("good.txt"), "good");  // read in step after every refused record
-  auto after = Outside(Snapshot(sandbox_.temp.path()));
+  auto after = Outside(testing::HostTree(sandbox_.temp.path()));
   after.erase("/C/SETUP.EXE");
   EXPECT_EQ(after, before);
-  auto inside = Snapshot(sandbox_.Host("Apps"));
+  auto inside = testing::HostTree(sandbox_.Host("Apps"));
   EXPECT_EQ(inside.size(), 1u) << inside.begin()->first;
 }
 
 TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
-  Bytes whole = BuildSet({{"a.txt", std::string(3000, 'a')}, {"b.txt", std::string(3000, 'b')}});
-  auto before = Outside(Snapshot(sandbox_.temp.path()));
+  Bytes whole = PackSet({{"a.txt", std::string(3000, 'a')}, {"b.txt", std::string(3000, 'b')}});
+  auto before = Outside(testing::HostTree(sandbox_.temp.path()));
   for (size_t keep = 5; keep < whole.size(); keep += 37) {
     Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
     CopyOutcome outcome = Copy(cut);
@@ -288,7 +275,7 @@ TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
     std::filesystem::remove_all(sandbox_.Host("Apps"));
   }
   before.erase("/C/SETUP.EXE");
-  auto after = Outside(Snapshot(sandbox_.temp.path()));
+  auto after = Outside(testing::HostTree(sandbox_.temp.path()));
   after.erase("/C/SETUP.EXE");
   EXPECT_EQ(after, before);
   ExpectNoTemporaryFiles();
@@ -297,7 +284,7 @@ TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
 TEST_F(CopyFilesTest, AWrongSizeFieldIsDamage) {
   for (int64_t size : {int64_t{10}, int64_t{999}, int64_t{0}}) {
     CopyOutcome outcome =
-        Copy(BuildSet({{"a.txt", std::string(500, 'a'), Times(k2010), size}, {"b.txt", "b"}}));
+        Copy(PackSet({{"a.txt", std::string(500, 'a'), Times(k2010), size}, {"b.txt", "b"}}));
     EXPECT_EQ(outcome.result, CopyResult::Failure) << size;
     EXPECT_NE(outcome.reason.find("damaged"), std::string::npos) << outcome.reason;
     EXPECT_FALSE(Exists("a.txt")) << size;  // never left half written
@@ -324,7 +311,7 @@ TEST_F(CopyFilesTest, FaultSweepLosesNoFileAndReportsEveryUnwrittenRecord) {
   };
   std::vector<Record> records;
   for (const Destination& d : destinations) records.push_back({d.name, d.packed});
-  const Bytes set = BuildSet(records);
+  const Bytes set = PackSet(records);
   auto below = [](const Destination& d) {  // the host path below drive C
     std::string name = d.name;
     std::replace(name.begin(), name.end(), '\\', '/');
@@ -382,7 +369,7 @@ TEST_F(CopyFilesTest, NoRoomForTheTemporaryNameMeansNotWrittenNeverInPlace) {
   std::string hostFolder = "Apps/" + std::string(235, 'f');
   WriteHostFile(sandbox_.Host(hostFolder + "/" + name), "the old version");
   Stamp(folder + "\\" + name, k2000);
-  CopyOutcome outcome = Copy(BuildSet({{std::string(235, 'f') + "\\" + name, "the new one"}}));
+  CopyOutcome outcome = Copy(PackSet({{std::string(235, 'f') + "\\" + name, "the new one"}}));
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   EXPECT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
   EXPECT_EQ(ReadHostFile(sandbox_.Host(hostFolder + "/" + name)), "the old version");
@@ -394,7 +381,7 @@ TEST_F(CopyFilesTest, ATemporaryFileOfAKilledRunIsRemovedWhenItsFileIsWritten) {
   WriteHostFile(sandbox_.Host(stale), "half a file");
   WriteHostFile(sandbox_.Host(other), "another file's");
   EXPECT_EQ(TemporaryPrefix("readme.txt"), TemporaryPrefix("README.TXT"));
-  EXPECT_EQ(Copy(BuildSet({{"readme.txt", "whole"}})).result, CopyResult::Success);
+  EXPECT_EQ(Copy(PackSet({{"readme.txt", "whole"}})).result, CopyResult::Success);
   EXPECT_FALSE(std::filesystem::exists(sandbox_.Host(stale)));
   EXPECT_TRUE(std::filesystem::exists(sandbox_.Host(other)));  // not this destination's
   EXPECT_EQ(Installed("readme.txt"), "whole");
@@ -414,14 +401,14 @@ TEST_F(CopyFilesTest, PlantedLinksAreNeverFollowed) {
   std::filesystem::create_symlink(outside / "victim.txt",
                                   sandbox_.Host("Apps/" + TemporaryPrefix("new.txt") + "GUESSED0"));
   std::filesystem::create_symlink(outside / "victim.txt", sandbox_.Host("Apps/new.txt.vorna-part"));
-  auto before = Snapshot(outside.path());
-  CopyOutcome outcome = Copy(BuildSet({
+  auto before = testing::HostTree(outside.path());
+  CopyOutcome outcome = Copy(PackSet({
       {"sub\\inner.txt", "through the folder link"},
       {"kept.txt", "over the kept file's link", Times(k2000)},
       {"replaced.txt", "over the link"},
       {"new.txt", "a plain new file"},
   }));
-  EXPECT_EQ(Snapshot(outside.path()), before);
+  EXPECT_EQ(testing::HostTree(outside.path()), before);
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   std::vector<RecordReport> refused = outcome.Reports(RecordFate::Refused);
   ASSERT_EQ(refused.size(), 3u);
@@ -435,7 +422,7 @@ TEST_F(CopyFilesTest, PlantedLinksAreNeverFollowed) {
 TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
   std::string big(3 << 20, 'q');
   for (char& c : big) c = static_cast<char>((&c - big.data()) * 2654435761u >> 24);
-  uint32_t total = OpenSet(BuildSet({{"big.bin", big}, {"after.txt", "after"}}));
+  uint32_t total = OpenSet(PackSet({{"big.bin", big}, {"after.txt", "after"}}));
   sandbox_.files.faults().FailNth(platform::FaultKind::Read, 2);  // the second block read
   CopyOutcome outcome = CopyFiles(*stream_, "C:\\Apps", total, state_);
   EXPECT_EQ(outcome.result, CopyResult::Failure);
@@ -454,7 +441,7 @@ TEST_F(CopyWorkerTest, PausesAndStopsAtSafePoints) {
   std::vector<Record> records;
   for (int i = 0; i < 100; ++i)
     records.push_back({"f" + std::to_string(i), std::string(50000, 'z')});
-  uint32_t total = OpenSet(BuildSet(records));
+  uint32_t total = OpenSet(PackSet(records));
   CopyWorker worker(state_);
   worker.RequestPause();  // before the start: the worker clears it
   worker.Start(*stream_, "C:\\Apps", total);

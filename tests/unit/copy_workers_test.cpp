@@ -21,7 +21,6 @@ namespace vorna {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using testing::ReadHostFile;
 
 struct Packed {
   Bytes set;
@@ -111,13 +110,7 @@ class CopyWorkersTest : public ::testing::Test {
       seen.reports.push_back(report.name + " " + std::to_string(static_cast<int>(report.fate)) +
                              " " + report.reason);
     }
-    std::string root = sandbox_.Host("Apps");
-    if (std::filesystem::exists(root)) {
-      for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        seen.files[entry.path().string().substr(root.size())] =
-            entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
-      }
-    }
+    seen.files = testing::HostTree(sandbox_.Host("Apps"));
     return seen;
   }
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -26,6 +28,18 @@ constexpr uint64_t k2020 = 132223104000000000ULL;
 /// Three times apart from base: creation, last access and last write.
 inline platform::FileTimes Times(uint64_t base) {
   return {platform::FileTime{base}, platform::FileTime{base + 11}, platform::FileTime{base + 22}};
+}
+
+/// Every host file and folder below root (none when it is missing), named
+/// from root on, with its content, for before/after comparisons.
+inline std::map<std::string, std::string> HostTree(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  if (!std::filesystem::exists(root)) return tree;
+  for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string name = entry.path().string().substr(root.size());
+    tree[name] = entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
+  }
+  return tree;
 }
 
 /// One record of a file set a test packs.
