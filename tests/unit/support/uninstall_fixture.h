@@ -163,10 +163,10 @@ class UninstallSandbox {
   }
 
   /// The sample product's install: folders, files, shortcuts, registry, record.
-  void InstallHello(const std::string& readme = "Hello\r\n") {
+  void InstallHello() {
     MakeFolder("C:\\Program Files");
     MakeFolder(kHello);
-    WriteFile(std::string(kHello) + "\\README.TXT", readme);
+    WriteFile(std::string(kHello) + "\\README.TXT", "Hello\r\n");
     MakeFolder(std::string(kHello) + "\\docs");
     WriteFile(std::string(kHello) + "\\docs\\CHANGES.TXT", "1.0\r\n");
     WriteFile(std::string(kHello) + "\\UNINSTALL.EXE", "MZ runtime");
