@@ -119,8 +119,12 @@ TEST_F(ContainerTest, RoundTripThroughTheWriter) {
   EXPECT_EQ(imageText.find("STARTUP.CTL"), std::string::npos);
 }
 
-TEST_F(ContainerTest, NamesAreFoundWhateverTheirCase) {
-  UseImage(BuildImage({{"Startup.Ctl", BytesOf("A")}, {"LICENSE", BytesOf("B")}}, kInstallerKey));
+TEST_F(ContainerTest, NamesAreFoundWhateverTheirCaseAndTheFirstOfANameWins) {
+  UseImage(BuildRawImage({{1, "Startup.Ctl", "A"},
+                          {1, "STARTUP.CTL", "2"},
+                          {1, "LICENSE", "B"},
+                          {kEndRecordMarker, "", ""}},
+                         kInstallerKey));
   ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("startup.ctl", "r"));
   EXPECT_EQ(ReadAllBytes(reader), "A");
@@ -129,24 +133,20 @@ TEST_F(ContainerTest, NamesAreFoundWhateverTheirCase) {
   EXPECT_FALSE(reader.OpenEntry("LICENS", "rb"));
 }
 
-TEST_F(ContainerTest, KeyOfLengthZeroStoresBytesAsTheyAre) {
-  ClearContainerKey();
-  Bytes image = BuildImage({{"PLAIN", BytesOf("visible text")}}, "");
-  std::string imageText(image.begin(), image.end());
-  EXPECT_NE(imageText.find("visible text"), std::string::npos);
-  UseImage(image);
-  ContainerReader reader(*platform::Current().files);
-  ASSERT_TRUE(reader.OpenEntry("PLAIN", "rb"));
-  EXPECT_EQ(ReadAllBytes(reader), "visible text");
-}
-
-TEST_F(ContainerTest, KeyInstalledAfterTheReaderIsUsedForTheEntry) {
+TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing) {
   UseImage(BuildImage({{"STARTUP.CTL", BytesOf("X")}}, kInstallerKey));
   ClearContainerKey();
   ContainerReader reader(*platform::Current().files);
   SetContainerKey("507-194463820XYZ", 13);  // length 13: the installer's key
   ASSERT_TRUE(reader.OpenEntry("STARTUP.CTL", "r"));
   EXPECT_EQ(ReadAllBytes(reader), "X");
+  ClearContainerKey();
+  Bytes image = BuildImage({{"PLAIN", BytesOf("visible text")}}, "");
+  EXPECT_NE(std::string(image.begin(), image.end()).find("visible text"), std::string::npos);
+  UseImage(image);
+  ContainerReader plain(*platform::Current().files);
+  ASSERT_TRUE(plain.OpenEntry("PLAIN", "rb"));
+  EXPECT_EQ(ReadAllBytes(plain), "visible text");
 }
 
 TEST_F(ContainerTest, ReadersAgreeWhateverWayTheyRead) {
@@ -205,22 +205,21 @@ TEST_F(ContainerTest, WithoutMagicEveryNameIsAPlainFile) {
   EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "w"));  // the reader only reads
 }
 
-TEST_F(ContainerTest, MissingOrTinyProgramFileMeansNoContainer) {
+TEST_F(ContainerTest, AMissingTinyOrCutShortProgramFileOpensNothing) {
   UseImage(BytesOf("VORNA"));  // shorter than a trailer
   EXPECT_FALSE(ContainerReader(*platform::Current().files).hasContainer());
   files_.reset();
   files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), "/nonexistent/SETUP.EXE");
-  ContainerReader reader(*platform::Current().files);
-  EXPECT_FALSE(reader.hasContainer());
-  EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "r"));
-}
-
-TEST_F(ContainerTest, TheFirstRecordOfANameWins) {
-  UseImage(BuildRawImage({{1, "TWICE", "1"}, {1, "twice", "2"}, {kEndRecordMarker, "", ""}},
-                         kInstallerKey));
-  ContainerReader reader(*platform::Current().files);
-  ASSERT_TRUE(reader.OpenEntry("Twice", "rb"));
-  EXPECT_EQ(ReadAllBytes(reader), "1");
+  ContainerReader missing(*platform::Current().files);
+  EXPECT_FALSE(missing.hasContainer());
+  EXPECT_FALSE(missing.OpenEntry("STARTUP.CTL", "r"));
+  // A program without a trailer is damaged: not even a plain file opens.
+  folder_.Write("STARTUP.CTL", "PLANTED\r\n");
+  UseImage(BytesOf(kStub + std::string(40, 'x')));
+  ContainerReader cut(*platform::Current().files);
+  EXPECT_EQ(cut.imageKind(), ImageKind::Damaged);
+  EXPECT_FALSE(cut.CheckDirectory());
+  EXPECT_FALSE(cut.OpenEntry("STARTUP.CTL", "r"));
 }
 
 TEST_F(ContainerTest, TheEndRecordIsNeverAnEntry) {
@@ -259,17 +258,12 @@ TEST_F(ContainerTest, ADirectoryThatBreaksOffOpensNothingMore) {
   EXPECT_FALSE(checked.OpenEntry("B", "rb"));
 }
 
-TEST_F(ContainerTest, AProgramFileCutShortOpensNothing) {
-  folder_.Write("STARTUP.CTL", "PLANTED\r\n");
-  UseImage(BytesOf(kStub + std::string(40, 'x')));  // a program, but no trailer after it
-  ContainerReader reader(*platform::Current().files);
-  EXPECT_EQ(reader.imageKind(), ImageKind::Damaged);
-  EXPECT_FALSE(reader.CheckDirectory());
-  EXPECT_FALSE(reader.OpenEntry("STARTUP.CTL", "r"));
-}
-
+// A line of a container entry ends after its CR or after limit + 1 bytes;
+// a LF is dropped.
 TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
-  UseImage(BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")}}, kInstallerKey));
+  UseImage(
+      BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")}, {"LONG", BytesOf("0123456789")}},
+                 kInstallerKey));
   ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("LINES", "rb"));
   char line[20];
@@ -280,13 +274,7 @@ TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
   }
   EXPECT_EQ(lines, (std::vector<std::string>{"AB\r", "C\r", "DE\r", "\r", "F"}));
   EXPECT_EQ(reader.ReadLine(line, 16), nullptr);
-}
-
-TEST_F(ContainerTest, ContainerLinesStopAfterLimitPlusOneBytes) {
-  UseImage(BuildImage({{"LONG", BytesOf("0123456789")}}, kInstallerKey));
-  ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("LONG", "rb"));
-  char line[4 + 2];
   ASSERT_NE(reader.ReadLine(line, 4), nullptr);
   EXPECT_STREQ(line, "01234");
   ASSERT_NE(reader.ReadLine(line, 4), nullptr);
@@ -325,26 +313,11 @@ TEST(ContainerWriter, RefusesNamesTheDirectoryCannotHold) {
                std::invalid_argument);
 }
 
-TEST(ContainerWriter, TrailerLocatesContainerAndFileSet) {
-  std::ostringstream out;
-  authoring::ImageWriter writer(out);
-  writer.AppendBytes("STUB", 4);
-  writer.AppendContainer({{"A", BytesOf("xy")}}, kInstallerKey);
-  const uint64_t fileSetAt = writer.offset();
-  writer.MarkFileSet();
-  writer.AppendBytes("FILESET", 7);
-  writer.Finish();
-  const std::string image = out.str();
-  ASSERT_EQ(image.size(), 4 + (36 + 2 + 36) + 7 + kTrailerSize);
-  Trailer trailer;
-  ASSERT_TRUE(
-      DecodeTrailer(reinterpret_cast<const uint8_t*>(image.data()) + image.size() - 16, &trailer));
-  EXPECT_EQ(trailer.base, 4u);
-  EXPECT_EQ(trailer.fileSetOffset, fileSetAt);
-  EXPECT_EQ(image.substr(image.size() - 16, 8), std::string("VORNA\0\0\0", 8));
-}
+// Where the trailer puts the container and the file set is pinned by the
+// packer's default image (tests/runner/codec_test.sh) and read by every
+// file-set test's image.
 
-TEST(ContainerDirectory, ListsWhatTheWriterWrote) {
+TEST(ContainerDirectory, ListsWhatTheWriterWroteAndRefusesDamage) {
   Bytes image = BuildImage({{"Startup.Ctl", BytesOf("abc")}, {"EMPTY", {}}}, kInstallerKey);
   std::istringstream in(std::string(image.begin(), image.end()));
   authoring::ImageDirectory directory = authoring::ReadImageDirectory(in, kInstallerKey);
@@ -356,17 +329,14 @@ TEST(ContainerDirectory, ListsWhatTheWriterWrote) {
   EXPECT_EQ(directory.entries[0].dataOffset, kStub.size() + kDirectoryRecordSize);
   EXPECT_EQ(directory.entries[1].name, "EMPTY");
   EXPECT_EQ(directory.entries[1].size, 0u);
-}
-
-TEST(ContainerDirectory, RefusesImagesWithoutMagicOrWithDamage) {
-  std::istringstream noMagic(kStub);
-  EXPECT_THROW(authoring::ReadImageDirectory(noMagic, kInstallerKey), std::runtime_error);
-  Bytes damaged = BuildRawImage({{500, "BIG", "x"}, {kEndRecordMarker, "", ""}}, kInstallerKey);
-  std::istringstream in(std::string(damaged.begin(), damaged.end()));
-  EXPECT_THROW(authoring::ReadImageDirectory(in, kInstallerKey), std::runtime_error);
-  Bytes unended = BuildRawImage({{1, "A", "x"}}, kInstallerKey);
-  std::istringstream in2(std::string(unended.begin(), unended.end()));
-  EXPECT_THROW(authoring::ReadImageDirectory(in2, kInstallerKey), std::runtime_error);
+  // No magic, a size past the end, no end record.
+  for (const Bytes& bad :
+       {BytesOf(kStub),
+        BuildRawImage({{500, "BIG", "x"}, {kEndRecordMarker, "", ""}}, kInstallerKey),
+        BuildRawImage({{1, "A", "x"}}, kInstallerKey)}) {
+    std::istringstream damaged(std::string(bad.begin(), bad.end()));
+    EXPECT_THROW(authoring::ReadImageDirectory(damaged, kInstallerKey), std::runtime_error);
+  }
 }
 
 TEST(Scramble, FollowsTheKeyPositionRule) {

@@ -14,16 +14,13 @@
 #include "installdata/fileset_stream.h"
 #include "installdata/record_source.h"
 #include "platform/installed_platform.h"
+#include "tests/unit/support/fault_sweep.h"
 #include "tests/unit/support/fileset_fixture.h"
-#include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-using testing::ReadHostFile;
-
-constexpr uint64_t k2010 = 129067776000000000ULL;
 
 struct Packed {
   Bytes set;
@@ -34,8 +31,7 @@ struct Packed {
 // and record large (when not -1) of 5 MB; the data is only partly
 // repetitive, so the codes stay busy.
 Packed Pack(int count, FileSetCodec codec, int large = -1) {
-  std::vector<std::pair<std::string, std::string>> records;
-  uint64_t total = 0;
+  std::vector<testing::SetRecord> records;
   for (int i = 0; i < count; ++i) {
     size_t size = i == large   ? size_t{5} << 20
                   : i % 7 == 3 ? size_t{300} << 10
@@ -45,17 +41,9 @@ Packed Pack(int count, FileSetCodec codec, int large = -1) {
       data[b] = static_cast<char>("abcdefgh"[(b * (i + 3)) % 8] + (b >> 12) % 5);
     std::string folder = i % 3 == 0 ? "" : (i % 3 == 1 ? "bin\\" : "doc\\sub\\");
     records.push_back({folder + "file" + std::to_string(i) + ".dat", data});
-    total += size;
   }
   Packed packed;
-  authoring::FileSetWriter writer(packed.set, static_cast<uint32_t>(total), codec);
-  platform::FileTimes times{{k2010}, {k2010 + 1}, {k2010 + 2}};
-  for (const auto& [name, data] : records) {
-    writer.AddRecord(name, reinterpret_cast<const uint8_t*>(data.data()), data.size(), times,
-                     static_cast<uint32_t>(data.size()));
-  }
-  writer.Finish();
-  packed.offsets = writer.RecordOffsets();
+  packed.set = testing::PackSet(records, codec, &packed.offsets);
   return packed;
 }
 
@@ -122,13 +110,7 @@ class CopyWorkersTest : public ::testing::Test {
       seen.reports.push_back(report.name + " " + std::to_string(static_cast<int>(report.fate)) +
                              " " + report.reason);
     }
-    std::string root = sandbox_.Host("Apps");
-    if (std::filesystem::exists(root)) {
-      for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
-        seen.files[entry.path().string().substr(root.size())] =
-            entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
-      }
-    }
+    seen.files = testing::HostTree(sandbox_.Host("Apps"));
     return seen;
   }
 
@@ -179,21 +161,14 @@ TEST_F(CopyWorkersTest, DamageStopsTwoWorkersWhereItStopsOne) {
 // helpers their work, never a byte of the copy.
 TEST_F(CopyWorkersTest, AnIndexThatLiesChangesNothing) {
   Packed packed = Pack(20, FileSetCodec::Huffman);
-  std::vector<std::vector<uint32_t>> lies;
-  std::vector<uint32_t> moved = packed.offsets;
-  moved[5] += 1;
-  lies.push_back(moved);
-  std::vector<uint32_t> swapped = packed.offsets;
-  std::swap(swapped[3], swapped[8]);
-  lies.push_back(swapped);
-  std::vector<uint32_t> shifted(packed.offsets.begin() + 1, packed.offsets.end());
-  shifted.insert(shifted.begin(), 4);
-  lies.push_back(shifted);
-  std::vector<uint32_t> few(packed.offsets.begin(), packed.offsets.begin() + 4);
-  lies.push_back(few);
-  std::vector<uint32_t> beyond = packed.offsets;
-  beyond.back() = 0xFFFFFF00u;
-  lies.push_back(beyond);
+  const std::vector<uint32_t>& o = packed.offsets;
+  std::vector<std::vector<uint32_t>> lies(5, o);
+  lies[0][5] += 1;                    // moved
+  std::swap(lies[1][3], lies[1][8]);  // swapped
+  lies[2].erase(lies[2].begin());     // the first offset replaced by the set start
+  lies[2].insert(lies[2].begin(), 4);
+  lies[3].resize(4);             // too few
+  lies[4].back() = 0xFFFFFF00u;  // past the set
   WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
   Observed truth = Copy(1);
   ExpectSame(truth, Copy(2), "the true index");
@@ -253,31 +228,20 @@ TEST_F(CopyWorkersTest, FaultsOfTheWritingSideMeetTwoWorkersAsOne) {
   Packed packed = Pack(14, FileSetCodec::Huffman);
   WriteImage(packed.set, packed.offsets, FileSetCodec::Huffman);
   platform::FaultInjector& faults = sandbox_.files.faults();
-  size_t trials = 0;
-  for (platform::FaultKind kind :
-       {platform::FaultKind::Write, platform::FaultKind::SetTimes, platform::FaultKind::Replace,
-        platform::FaultKind::CreateTemporary, platform::FaultKind::CreateFolder,
-        platform::FaultKind::Delete, platform::FaultKind::Flush, platform::FaultKind::Move}) {
-    for (bool forGood : {false, true}) {
-      for (uint64_t n = 1; n < 1000; ++n) {
-        auto arm = [&] {
-          faults.Reset();
-          forGood ? faults.FailFrom(kind, n) : faults.FailNth(kind, n);
-        };
-        arm();
-        Observed one = Copy(1);
-        bool reached = faults.Calls(kind) >= n;
-        arm();
-        Observed two = Copy(2);
-        faults.Reset();
-        std::string what = std::string(platform::FaultInjector::Name(kind)) + ":" +
-                           std::to_string(n) + (forGood ? "+" : "");
-        ExpectSame(one, two, what);
-        ++trials;
-        if (!reached) break;
-      }
-    }
-  }
+  Observed one;
+  testing::FaultSweep sweep;
+  sweep.run = [&] { one = Copy(1); };
+  sweep.check = [&](const testing::FaultTrial& trial) {
+    trial.Arm(faults);
+    Observed two = Copy(2);
+    faults.Reset();
+    ExpectSame(one, two, trial.Text());
+  };
+  using platform::FaultKind;
+  size_t trials = testing::SweepFaults(
+      faults, sweep,
+      {FaultKind::Write, FaultKind::SetTimes, FaultKind::Replace, FaultKind::CreateTemporary,
+       FaultKind::CreateFolder, FaultKind::Delete, FaultKind::Flush, FaultKind::Move});
   std::printf("two workers against one under faults: %zu trials\n", trials);
 }
 

@@ -1,6 +1,9 @@
 // The runtime's decoder against the straightforward one of the benchmark, on
 // well-formed, damaged and random data: both must give the same bytes, end
-// the same way and leave the stream on the same bit.
+// the same way and leave the stream on the same bit. The reference keeps its
+// own tree, so a fault in the shared model (which the packer's encoder uses
+// too) shows here as well; the byte-exact set of fileset_codec_test pins the
+// encoder's output.
 
 #include <gtest/gtest.h>
 
@@ -12,6 +15,7 @@
 #include "bench/reference_decoder.h"
 #include "installdata/fileset_stream.h"
 #include "installdata/huffman_decoder.h"
+#include "installdata/huffman_model.h"
 #include "platform/installed_platform.h"
 #include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/huffman_encoder.h"
@@ -34,10 +38,12 @@ class VectorOutput : public DecodeOutput {
   Bytes data;
 };
 
-// One record's data in a stream of several: where it is decoded with a limit.
+// One record's data in a stream of several: where it is decoded with a limit,
+// and the data it must give when it was encoded from whole data.
 struct Piece {
   Bytes encoded;
   uint64_t limit;
+  const Bytes* original = nullptr;
 };
 
 Bytes Encode(const Bytes& data) {
@@ -100,6 +106,9 @@ class HuffmanDifferentialTest : public ::testing::Test {
           << ", reference " << static_cast<int>(ending);
       ASSERT_EQ(result.size, count) << what << " piece " << i;
       ASSERT_TRUE(output.data == expected) << what << " piece " << i;
+      if (pieces[i].original) {
+        ASSERT_TRUE(output.data == *pieces[i].original) << what << " piece " << i;
+      }
       if (result.status != DecodeStatus::Complete) break;  // the copy stops there too
       ours.Align();
       theirs.Align();
@@ -158,7 +167,7 @@ TEST_F(HuffmanDifferentialTest, WellFormedDataOfEveryKind) {
       FibonacciWeighted(random),
   };
   std::vector<Piece> pieces;
-  for (const Bytes& data : kinds) pieces.push_back({Encode(data), data.size()});
+  for (const Bytes& data : kinds) pieces.push_back({Encode(data), data.size(), &data});
   ExpectSameDecodes(pieces, "well-formed");
 }
 
@@ -211,6 +220,35 @@ TEST_F(HuffmanDifferentialTest, RandomBits) {
     ExpectSameDecodes({{bits, random() % 5000}, {bits, 5000}},
                       "random round " + std::to_string(round));
   }
+}
+
+// The decoder's table of the tree's top is rebuilt only when a watched node
+// moved: the root never does, any swap does, and so do a rebuild and a reset.
+TEST(HuffmanModelTest, TellsWhenAWatchedNodeMoves) {
+  HuffmanModel model;
+  std::mt19937 random(4);
+  auto feed = [&](int count) {
+    for (int i = 0; i < count && model.UpdatesBeforeRebuild() > 1; ++i) {
+      int c = static_cast<int>(random() % 30);
+      if (model.LeafOf(c) < 0) model.Add(c);
+      model.Update(c);
+    }
+  };
+  feed(500);
+  model.StartWatch();
+  model.Watch(0);
+  feed(5000);
+  EXPECT_FALSE(model.TopChanged());
+  model.StartWatch();
+  for (int i = 0; i < model.nextFree(); ++i) model.Watch(i);
+  feed(5000);
+  EXPECT_TRUE(model.TopChanged());
+  model.StartWatch();
+  model.Rebuild();
+  EXPECT_TRUE(model.TopChanged());
+  model.StartWatch();
+  model.Reset();
+  EXPECT_TRUE(model.TopChanged());
 }
 
 }  // namespace

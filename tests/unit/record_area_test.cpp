@@ -120,23 +120,7 @@ TEST(RecordAreaTest, NoRecordMayBelongToARootOrToWindows) {
   EXPECT_NE(RefusedInstallFolder(area), "");
 }
 
-TEST(RecordAreaTest, ARecordIsCheckedAgainstTheFolderItLiesIn) {
-  InstallRecord record;
-  record.installFolder = "C:\\Program Files\\Hello";
-  record.entries = {Entry(EntryKind::Product, "Hello"),
-                    Entry(EntryKind::File, "C:\\Program Files\\Hello\\README.TXT")};
-  EXPECT_FALSE(CheckArea(record, HelloArea()));
-  record.entries.push_back(Entry(EntryKind::File, "C:\\Windows\\win.ini"));
-  std::optional<RecordProblem> problem = CheckArea(record, HelloArea());
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(problem->line, 5u);
-  EXPECT_EQ(problem->reason, "C:\\Windows\\win.ini lies outside what the install may remove");
-  RecordArea moved = HelloArea();
-  moved.installFolder = *ParseRecordPath("C:\\Program Files\\Hello\\docs");
-  problem = CheckArea(record, moved);
-  ASSERT_TRUE(problem);
-  EXPECT_EQ(problem->line, 2u);
-}
+// A whole record checked against its folder is record_loading_test's.
 
 }  // namespace
 }  // namespace vorna

@@ -10,31 +10,35 @@ namespace {
 // gets here would never end.
 constexpr uint64_t kRunaway = 100000;
 
-void Arm(platform::FaultInjector& faults, const FaultTrial& trial) {
+}  // namespace
+
+void FaultTrial::Arm(platform::FaultInjector& faults) const {
   faults.Reset();
-  if (trial.mode == FaultMode::Once) {
-    faults.FailNth(trial.kind, trial.n);
+  if (mode == FaultMode::Once) {
+    faults.FailNth(kind, n);
   } else {
-    faults.FailFrom(trial.kind, trial.n);
+    faults.FailFrom(kind, n);
   }
 }
-
-}  // namespace
 
 std::string FaultTrial::Text() const {
   return std::string(platform::FaultInjector::Name(kind)) + ":" + std::to_string(n) +
          (mode == FaultMode::FromThenOn ? "+" : "");
 }
 
-size_t SweepFaults(platform::FaultInjector& faults, const FaultSweep& sweep) {
+size_t SweepFaults(platform::FaultInjector& faults, const FaultSweep& sweep,
+                   const std::vector<platform::FaultKind>& kinds) {
+  std::vector<platform::FaultKind> swept = kinds;
+  for (size_t k = 0; kinds.empty() && k < static_cast<size_t>(platform::FaultKind::Count); ++k)
+    swept.push_back(static_cast<platform::FaultKind>(k));
   size_t trials = 0;
-  for (size_t k = 0; k < static_cast<size_t>(platform::FaultKind::Count); ++k) {
+  for (platform::FaultKind kind : swept) {
     for (FaultMode mode : {FaultMode::Once, FaultMode::FromThenOn}) {
       for (uint64_t n = 1; n < kRunaway; ++n) {
-        FaultTrial trial{static_cast<platform::FaultKind>(k), n, mode};
+        FaultTrial trial{kind, n, mode};
         faults.Reset();
-        sweep.prepare();
-        Arm(faults, trial);
+        if (sweep.prepare) sweep.prepare();
+        trial.Arm(faults);
         sweep.run();
         bool injected = faults.Calls(trial.kind) >= n;
         faults.Reset();

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/portable/fault_injector.h"
 
@@ -26,6 +27,8 @@ struct FaultTrial {
 
   /// "write:3" or "write:3+", the text the fault injector parses.
   std::string Text() const;
+  /// Disarms every kind, then arms this trial's fault.
+  void Arm(platform::FaultInjector& faults) const;
 };
 
 /// The three steps of a trial: prepare and check run with no fault armed,
@@ -36,8 +39,9 @@ struct FaultSweep {
   std::function<void(const FaultTrial&)> check;
 };
 
-/// Runs the sweep's trials for every kind, mode and N until a run injects
-/// nothing; answers the number of trials.
-size_t SweepFaults(platform::FaultInjector& faults, const FaultSweep& sweep);
+/// Runs the sweep's trials for every kind (of kinds, when given), mode and N
+/// until a run injects nothing; answers the number of trials.
+size_t SweepFaults(platform::FaultInjector& faults, const FaultSweep& sweep,
+                   const std::vector<platform::FaultKind>& kinds = {});
 
 }  // namespace vorna::testing

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,8 +17,57 @@
 #include "platform/portable/portable_files.h"
 #include "temp_folder.h"
 #include "tools/pack/authoring/container_writer.h"
+#include "tools/pack/authoring/fileset_writer.h"
 
 namespace vorna::testing {
+
+constexpr uint64_t k2000 = 125911584000000000ULL;
+constexpr uint64_t k2010 = 129067776000000000ULL;
+constexpr uint64_t k2020 = 132223104000000000ULL;
+
+/// Three times apart from base: creation, last access and last write.
+inline platform::FileTimes Times(uint64_t base) {
+  return {platform::FileTime{base}, platform::FileTime{base + 11}, platform::FileTime{base + 22}};
+}
+
+/// Every host file and folder below root (none when it is missing), named
+/// from root on, with its content, for before/after comparisons.
+inline std::map<std::string, std::string> HostTree(const std::string& root) {
+  std::map<std::string, std::string> tree;
+  if (!std::filesystem::exists(root)) return tree;
+  for (auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string name = entry.path().string().substr(root.size());
+    tree[name] = entry.is_directory() ? "<folder>" : ReadHostFile(entry.path().string());
+  }
+  return tree;
+}
+
+/// One record of a file set a test packs.
+struct SetRecord {
+  std::string name;
+  std::string data;
+  platform::FileTimes times = Times(k2010);
+  int64_t sizeField = -1;  // -1: the data's size
+};
+
+/// Packs records into a file set with codec; *offsets, when given, gets where
+/// each record starts.
+inline std::vector<uint8_t> PackSet(const std::vector<SetRecord>& records,
+                                    FileSetCodec codec = FileSetCodec::Huffman,
+                                    std::vector<uint32_t>* offsets = nullptr) {
+  uint32_t total = 0;
+  for (const SetRecord& r : records) total += static_cast<uint32_t>(r.data.size());
+  std::vector<uint8_t> out;
+  authoring::FileSetWriter writer(out, total, codec);
+  for (const SetRecord& r : records) {
+    uint32_t size = static_cast<uint32_t>(r.sizeField < 0 ? r.data.size() : r.sizeField);
+    writer.AddRecord(r.name, reinterpret_cast<const uint8_t*>(r.data.data()), r.data.size(),
+                     r.times, size);
+  }
+  writer.Finish();
+  if (offsets) *offsets = writer.RecordOffsets();
+  return out;
+}
 
 struct AskedBox {
   std::string text;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -28,6 +29,63 @@ constexpr const char* kRecordFile = "C:\\Program Files\\Hello\\UNINSTALL.DAT";
 constexpr const char* kHelloKey =
     "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Hello";
 constexpr const char* kDesktopLink = "C:\\Users\\User\\Desktop\\Hello.lnk";
+
+/// Runs one removal of target: calls remove() and answers what it answered
+/// (the kill test counts the removals and ends the run at one of them).
+using RemovalHook =
+    std::function<bool(const std::string& target, const std::function<bool()>& remove)>;
+
+/// The sandbox's file system, with its removals shown to a hook when one is
+/// set. The record's own rewriting is not a removal of the install's.
+class HookedFiles : public platform::PortableFileSystem {
+ public:
+  using PortableFileSystem::PortableFileSystem;
+  bool Delete(const std::string& path) override {
+    auto remove = [&] { return PortableFileSystem::Delete(path); };
+    bool own = path.find("UNINSTALL.DAT") != std::string::npos;
+    return hook && !own ? hook(path, remove) : remove();
+  }
+  bool RemoveFolder(const std::string& path) override {
+    auto remove = [&] { return PortableFileSystem::RemoveFolder(path); };
+    return hook ? hook(path, remove) : remove();
+  }
+  RemovalHook hook;
+};
+
+/// The sandbox's registry, with its deletions shown to a hook by key name.
+class HookedRegistry : public platform::PortableRegistry {
+ public:
+  using PortableRegistry::PortableRegistry;
+  platform::RegStatus OpenKey(platform::KeyHandle parent, const std::string& subkey,
+                              uint32_t access, platform::KeyHandle* opened) override {
+    platform::RegStatus status = PortableRegistry::OpenKey(parent, subkey, access, opened);
+    if (status == 0) names_[*opened] = NameOf(parent) + "\\" + subkey;
+    return status;
+  }
+  platform::RegStatus DeleteValue(platform::KeyHandle key, const std::string& name) override {
+    return Hooked(NameOf(key) + "\\" + name + " (value)",
+                  [&] { return PortableRegistry::DeleteValue(key, name); });
+  }
+  platform::RegStatus DeleteKey(platform::KeyHandle parent, const std::string& subkey) override {
+    return Hooked(NameOf(parent) + "\\" + subkey,
+                  [&] { return PortableRegistry::DeleteKey(parent, subkey); });
+  }
+  RemovalHook hook;
+
+ private:
+  platform::RegStatus Hooked(const std::string& target,
+                             const std::function<platform::RegStatus()>& remove) {
+    if (!hook) return remove();
+    platform::RegStatus status = 0;
+    hook(target, [&] { return (status = remove()) == 0; });
+    return status;
+  }
+  std::string NameOf(platform::KeyHandle key) const {
+    auto found = names_.find(key);
+    return found != names_.end() ? found->second : std::to_string(key);
+  }
+  std::map<platform::KeyHandle, std::string> names_;
+};
 
 /// A fresh sandbox with the shell folders of a new machine, and the
 /// install's and the uninstall's steps on it.
@@ -105,10 +163,10 @@ class UninstallSandbox {
   }
 
   /// The sample product's install: folders, files, shortcuts, registry, record.
-  void InstallHello(const std::string& readme = "Hello\r\n") {
+  void InstallHello() {
     MakeFolder("C:\\Program Files");
     MakeFolder(kHello);
-    WriteFile(std::string(kHello) + "\\README.TXT", readme);
+    WriteFile(std::string(kHello) + "\\README.TXT", "Hello\r\n");
     MakeFolder(std::string(kHello) + "\\docs");
     WriteFile(std::string(kHello) + "\\docs\\CHANGES.TXT", "1.0\r\n");
     WriteFile(std::string(kHello) + "\\UNINSTALL.EXE", "MZ runtime");
@@ -130,17 +188,15 @@ class UninstallSandbox {
     return text.str();
   }
 
-  /// Reads the record and runs the removal on it over machine (this
-  /// sandbox's unless given); the steps it reported.
+  /// Reads the record and runs the removal on it; the steps it reported.
   RemovalOutcome Uninstall(std::vector<RemovalStep>* steps = nullptr,
-                           const std::string& own = "A:\\SETUP.EXE",
-                           const platform::Platform* machine = nullptr) {
+                           const std::string& own = "A:\\SETUP.EXE") {
     std::string text = ReadHostFile(Host(kRecordFile));
     RecordProblem problem;
     std::optional<InstallRecord> record = ParseRecord(text, &problem);
     EXPECT_TRUE(record) << problem.line << ": " << problem.reason;
     if (!record) return {RemovalEnd::Failed, "unreadable"};
-    RecordRemoval removal(machine ? *machine : machine_, *ParseRecordPath(kRecordFile), *record,
+    RecordRemoval removal(machine_, *ParseRecordPath(kRecordFile), *record,
                           [steps](const RemovalStep& step) {
                             if (steps) steps->push_back(step);
                           });
@@ -156,8 +212,8 @@ class UninstallSandbox {
 
   TempFolder folder_;
   std::ostringstream diagnostics_;
-  platform::PortableFileSystem files_;
-  platform::PortableRegistry registry_;
+  HookedFiles files_;
+  HookedRegistry registry_;
   platform::PortableSystem system_;
   platform::PortableShell shell_;
   platform::Platform machine_;
