@@ -191,6 +191,31 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
 // replacing an older file, with its size and time), kept, refused or not
 // written, and each folder it created. A record not written (as a file in use
 // is) fails the copy, which goes on with the next record.
+// A file the user edited after the install survives every reinstall, and so
+// do its times: restoring the packed times would make it look old and the
+// next reinstall would overwrite it.
+TEST_F(CopyFilesTest, AReinstallKeepsTheUsersEditAndItsTime) {
+  Bytes set = PackSet({{"settings.ini", "packed settings"}, {"app.exe", "program"}});
+  ASSERT_EQ(Copy(set).result, CopyResult::Success);
+  WriteHostFile(sandbox_.Host("Apps/settings.ini"), "edited by the user");
+  Stamp("C:\\Apps\\settings.ini", k2020);
+  for (int run = 2; run <= 3; ++run) {
+    EXPECT_EQ(Copy(set).result, CopyResult::Success) << run;
+    EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\settings.ini").lastWrite.ticks, k2020) << run;
+    EXPECT_EQ(Installed("settings.ini"), "edited by the user") << run;
+  }
+}
+
+TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
+  sandbox_.WriteImage({}, 0);
+  FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
+  ASSERT_TRUE(stream.Open());
+  EXPECT_EQ(stream.Locate(), FileSetPlace::Absent);
+  EXPECT_EQ(CopyFiles(stream, "C:\\Apps", 0, state_).result, CopyResult::Failure);
+  EXPECT_TRUE(state_.Ended());
+  EXPECT_FALSE(Exists(""));
+}
+
 TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");

@@ -47,9 +47,12 @@ TEST_F(FileSetStreamTest, AsksForTheDiskUntilCancelled) {
   EXPECT_EQ(sandbox_.system.beeps.size(), 3u);
 }
 
-// Where Locate leaves the stream is every copy test's; a trailer field of zero
-// (no file set) is tests/runner/install_sandbox_test.sh's.
-TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamage) {
+// Where Locate leaves the stream is every copy test's.
+TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamageAndZeroMeansNoSet) {
+  sandbox_.WriteImage({1, 2, 3, 4}, 0);
+  ASSERT_TRUE(stream_.Open());
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Absent);
+  EXPECT_FALSE(stream_.HasFile());
   for (int64_t offset : {int64_t{100000}, int64_t{30}, int64_t{0xFFFFFFFF}}) {
     sandbox_.WriteImage({1, 2, 3, 4}, offset);
     ASSERT_TRUE(stream_.Open());

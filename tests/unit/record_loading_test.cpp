@@ -1,8 +1,5 @@
 // A record is data from disk: one that names anything outside its install's
-// area, or that is not whole, is refused with a message that says why. Files,
-// values and paths that climb out, and a record cut short, are refused in
-// tests/runner/uninstall_sandbox_test.sh; the reasons are install_record_test's
-// and record_area_test's.
+// area, or that is not whole, is refused with a message that says why.
 #include "uninstall/record_loading.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +23,17 @@ TEST_F(UninstallTest, ARecordThatNamesAnythingOutsideIsRefusedWhole) {
   const std::string unusable =
       "The uninstall record " + std::string(kRecordFile) + " cannot be used: ";
   const Case cases[] = {
+      {Record("file\tnew\t1\t1\tC:\\Windows\\win.ini"),
+       "line 4: C:\\Windows\\win.ini lies outside what the install may remove."},
+      {Record("file\tnew\t1\t1\tC:\\Program Files\\Hello\\..\\..\\Windows\\win.ini"),
+       "line 4: not a full path or key of plain names."},
       {Record("folder\tD:\\"), "line 4: D:\\ lies outside what the install may remove."},
+      {Record("value\tHKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\"
+              "Winlogon\tShell"),
+       "line 4: HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon"
+       "\\Shell lies outside what the install may remove."},
+      {kPrefix + "folder\tC:\\Program Files\\Hello\r\n",
+       "the record is cut short: it has no end line."},
       {"VORNA UNINSTALL RECORD 1\r\ninstall-folder\tC:\\Program Files\r\nend\t0\r\n",
        "line 2: the record belongs to C:\\Program Files, not to the folder it is in."},
   };

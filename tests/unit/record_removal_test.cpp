@@ -1,6 +1,5 @@
-// The removal: its order, and what it may not touch it leaves alone. An
-// install undone whole, once and after a second install, and a file the user
-// changed are tests/runner/uninstall_sandbox_test.sh's.
+// The removal: an install undone leaves the sandbox as it was, except what
+// changed since; what it may not touch it leaves alone.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,6 +17,29 @@ std::vector<std::string> KeptNames(const std::vector<RemovalStep>& steps) {
     if (step.result == RemovalResult::Kept) kept.push_back(step.name + ": " + step.reason);
   }
   return kept;
+}
+
+TEST_F(UninstallTest, AnUninstallLeavesTheSandboxAsItWasExceptWhatTheUserChanged) {
+  std::string before = Snapshot();
+  InstallHello();
+  MakeFolder("C:\\Users\\User\\Desktop\\Hello Group");
+  MakeShortcut(std::string(kHello) + "\\README.TXT",
+               "C:\\Users\\User\\Desktop\\Hello Group\\R.lnk");
+  std::string readme = Host(std::string(kHello) + "\\README.TXT");
+  WriteHostFile(readme, "my own notes");
+
+  std::vector<RemovalStep> steps;
+  EXPECT_EQ(Uninstall(&steps).end, RemovalEnd::Finished);
+
+  EXPECT_EQ(KeptNames(steps),
+            (std::vector<std::string>{"C:\\Program Files\\Hello\\README.TXT: it changed after the "
+                                      "install",
+                                      "C:\\Program Files\\Hello: it is not empty",
+                                      "C:\\Program Files: it is not empty"}));
+  std::filesystem::remove(readme);
+  std::filesystem::remove(Host(kHello));
+  std::filesystem::remove(Host("C:\\Program Files"));
+  EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(UninstallTest, StepsGoLastChangeFirstAndTheRecordLast) {
@@ -41,6 +63,22 @@ TEST_F(UninstallTest, StepsGoLastChangeFirstAndTheRecordLast) {
                        "C:\\Program Files\\Hello\\",
                        "C:\\Program Files\\",
                    }));
+}
+
+TEST_F(UninstallTest, OneUninstallRemovesWhatTwoInstallsIntoOneFolderMade) {
+  std::string before = Snapshot();
+  InstallHello();
+  writer_ = std::make_unique<RecordWriter>(machine_);  // the second install's run
+  WriteFile(std::string(kHello) + "\\README.TXT", "Hello again\r\n", 2);
+  WriteFile(std::string(kHello) + "\\EXTRA.TXT", "more");
+  WriteFile(std::string(kHello) + "\\UNINSTALL.EXE", "MZ runtime 2", 2);
+  ASSERT_TRUE(writer_->Start(kRecordFile, "Hello 2")) << writer_->failure();
+  WriteValue(kHelloKey, "DisplayVersion", "2.0");
+
+  std::vector<RemovalStep> steps;
+  EXPECT_EQ(Uninstall(&steps).end, RemovalEnd::Finished);
+  EXPECT_EQ(KeptNames(steps), std::vector<std::string>{});
+  EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(UninstallTest, AFileThatWasThereBeforeTheInstallStays) {
