@@ -1,13 +1,12 @@
-// The registry key object and the script-facing reads and writes over it,
-// against the sandbox registry.
+// The registry key object against the sandbox registry: the handles it holds
+// and the buffers it reads into. What scripts see of REGISTRY and SETREGISTRY
+// is in tests/scripts/functions/registry.bas and tests/scripts/system/.
 #include "install/registry_key.h"
 
 #include <gtest/gtest.h>
 
-#include "install/registry_access.h"
 #include "platform/installed_platform.h"
 #include "tests/unit/support/sandbox_registry.h"
-#include "values/errors.h"
 
 namespace vorna {
 namespace {
@@ -15,19 +14,7 @@ namespace {
 using platform::RegistryCall;
 using platform::RegType;
 
-class RegistryKeyTest : public testing::SandboxRegistryTest {
- protected:
-  /// The error number a call raised, or 0 when it raised none.
-  template <typename Call>
-  static int RaisedBy(Call call) {
-    try {
-      call();
-    } catch (errorNumbers number) {
-      return static_cast<int>(number);
-    }
-    return 0;
-  }
-};
+using RegistryKeyTest = testing::SandboxRegistryTest;
 
 TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
   RegistryKey key(*platform::Current().registry);
@@ -41,16 +28,6 @@ TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
   EXPECT_TRUE(key.Close());
   EXPECT_FALSE(key.isOpen());
   EXPECT_TRUE(key.Close()) << "nothing to close is no failure";
-}
-
-TEST_F(RegistryKeyTest, APathWithoutRootIsUnderLocalMachineAndPrefixesNeedNoSeparator) {
-  WriteRegistryText(platform::Current(), "SOFTWARE\\X", "N", "machine");
-  WriteRegistryText(platform::Current(), "HKEY_USERSX\\Y", "N", "users");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"),
-            "machine");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "\\\\HKEY_USERS\\\\X\\Y", "N"),
-            "users");
-  EXPECT_NE(FileText().find("[HKEY_USERS\\X\\Y]\r\n\"N\"=\"users\""), std::string::npos);
 }
 
 TEST_F(RegistryKeyTest, OpeningAgainClosesTheKeyHeldBefore) {
@@ -116,76 +93,6 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
   EXPECT_EQ(key.QueryText("Short", 8), std::string(7, 'x'));
   EXPECT_EQ(key.QueryText("Zeros", 8), "ab");
   EXPECT_FALSE(key.QueryText("Missing", 8));
-}
-
-TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "", "default");
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Path",
-                    "C:\\Program Files\\Vorna");
-  EXPECT_EQ(
-      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", ""),
-      "default");
-  EXPECT_EQ(
-      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
-      "C:\\Program Files\\Vorna");
-  EXPECT_NE(FileText().find("@=\"default\""), std::string::npos);
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Empty", "");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna",
-                             "Empty"),
-            "");
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
-}
-
-TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
-  PrepareFile(
-      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\R]\r\n\"Nothing\"=hex:\r\n"
-      "\"Big\"=hex:" +
-      std::string("41,") +
-      [] {
-        std::string bytes;
-        for (int i = 0; i < 4094; ++i) bytes += "41,";
-        return bytes;
-      }() +
-      "41\r\n");
-  const int illegalUse = static_cast<int>(errorNumbers::IllegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry,
-                               "HKEY_CURRENT_USER\\Software\\Missing", "A");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Missing");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Nothing");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Big");
-            }),
-            illegalUse);
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "the key is closed on the error path";
-}
-
-TEST_F(RegistryKeyTest, WriteFailuresRaiseIllegalUseOrDisk) {
-  registry_.FailNth(RegistryCall::Open, 1);
-  registry_.FailNth(RegistryCall::Create, 1);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      static_cast<int>(errorNumbers::IllegalUse));
-  registry_.FailNth(RegistryCall::Set, 1);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      static_cast<int>(errorNumbers::Disk));
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      0);
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N"), "V");
 }
 
 }  // namespace
