@@ -77,17 +77,6 @@ class DebugClientTest : public ::testing::Test {
   DebugSession session_;
 };
 
-TEST_F(DebugClientTest, StepsShowTheStoppedLineWithItsSourceAndTheOutput) {
-  runtime_.Queue("F SETUP|1");
-  runtime_.answers = {{"O hello", "O world", "F SETUP|2"}, {"F LIB|1"}, {"O 1", "F LIB|2"}};
-  EXPECT_EQ(Run({"next", "step", "skip"}),
-            "at SETUP:2: A = 1\n"
-            "> next\noutput: hello\noutput: world\nat SETUP:3: SHOW\n"
-            "> step\nat LIB:2: PRINT A\n"
-            "> skip\noutput: 1\nat LIB:3: END SUB\n");
-  EXPECT_EQ(runtime_.received, (Lines{"O", "I", "S"}));
-}
-
 TEST_F(DebugClientTest, ContinueWithoutBreakpointsGoesAndShowsAnErrorStopThenTheEnd) {
   runtime_.Queue("F SETUP|1");
   runtime_.answers = {{"O 1", "E SETUP|2"}, {"W Type Mismatch Error"}, {}};

@@ -124,20 +124,6 @@ class InstallObjectTest : public ::testing::Test {
   Activation activation_{interpreter_, nullptr};
 };
 
-TEST_F(InstallObjectTest, AVariableCannotShadowAMemberWord) {
-  Value* variable = new Value("shadow");
-  variable->SetName("VERSION");
-  activation_.locals().Append(variable);
-  Run("VERSION = \"9\"");
-  EXPECT_EQ(Text("VERSION"), "9");
-  EXPECT_STREQ(variable->AsString(), "shadow");
-  // Only whole words are members: VERSIONS is somebody else's name.
-  activation_.MakeCurrent("VERSIONS");
-  Value result;
-  EXPECT_FALSE(interpreter_.GetMember(activation_, result));
-  EXPECT_STREQ(activation_.cursor().rest(), "VERSIONS");
-}
-
 TEST_F(InstallObjectTest, StatementWordsAreNotExpressionsAndViceVersa) {
   EXPECT_EQ(Run("DIRCAT(\"a\", \"b\")"), -1);
   activation_.MakeCurrent("BACKDROP");

@@ -344,19 +344,6 @@ TEST_F(PortableRegistryTest, InjectedFaultsHitTheNthCallOfTheirKind) {
   EXPECT_TRUE(Query(registry_, key, "A"));
 }
 
-TEST_F(PortableRegistryTest, TheSharedFaultInjectorFailsRegistryWrites) {
-  FaultInjector faults;
-  registry_.UseFaults(&faults);
-  KeyHandle key = Create(kUser, "Shared");
-  ASSERT_TRUE(faults.Parse("registrywrite:2"));
-  EXPECT_EQ(SetText(key, "A", "1"), kRegSuccess);
-  EXPECT_EQ(SetText(key, "B", "2"), kRegWriteFault);
-  EXPECT_EQ(SetText(key, "C", "3"), kRegSuccess);
-  EXPECT_FALSE(Query(registry_, key, "B"));
-  EXPECT_NE(FileText().find("\"C\"=\"3\""), std::string::npos);
-  EXPECT_EQ(FileText().find("\"B\""), std::string::npos);
-}
-
 }  // namespace
 }  // namespace vorna::platform
 
