@@ -38,18 +38,6 @@ TEST_F(AnsweredInteractionTest, AnswersAreTakenInOrderAndIgnoreCase) {
   EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x2), id::Abort);
 }
 
-TEST_F(AnsweredInteractionTest, AnAnswerOfAnotherKindIsRefused) {
-  Use("error Abort\n");
-  try {
-    interaction_->MessageBox(Owner::None, "text", "caption", 0);
-    FAIL() << "accepted";
-  } catch (const BadAnswer& bad) {
-    EXPECT_EQ(bad.reason,
-              "answers file line 1: \"error Abort\" answers error dialog, "
-              "but the question is message box");
-  }
-}
-
 TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
   Use("msgbox OK\n");
   try {

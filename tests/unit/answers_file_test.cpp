@@ -39,11 +39,6 @@ TEST(AnswersFileTest, LinesAreHandedOutInOrderSkippingCommentsAndBlanks) {
   EXPECT_EQ(file.remaining(), 0u);
 }
 
-TEST(AnswersFileTest, AnEmptyFileHasNoAnswers) {
-  EXPECT_FALSE(AnswersFile::Parse("").Take());
-  EXPECT_FALSE(AnswersFile().Take());
-}
-
 TEST(AnswersFileTest, UnknownKindNamesTheLine) {
   try {
     AnswersFile::Parse("msgbox OK\nbutton OK\n");

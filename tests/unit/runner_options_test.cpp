@@ -59,15 +59,6 @@ TEST(RunnerOptionsTest, OptionsAndTheRuntimeCommandLine) {
   EXPECT_FALSE(options->help);
 }
 
-TEST(RunnerOptionsTest, NothingGivenMeansPlainFilesAndAnEmptyCommandLine) {
-  std::string error;
-  std::optional<RunnerOptions> options = Parse({}, &error);
-  ASSERT_TRUE(options);
-  EXPECT_EQ(options->image, "");
-  EXPECT_EQ(options->root, "");
-  EXPECT_EQ(options->commandLine, "");
-}
-
 TEST(RunnerOptionsTest, BadArgumentsAreNamed) {
   std::string error;
   EXPECT_FALSE(Parse({"--image"}, &error));
