@@ -41,16 +41,6 @@ TEST(CheckStatements, EachMistakeIsNamedWhereItStands) {
        InMain("  ASKDRIVE\n"),
        {"2:3: error: 'ASKDRIVE' is a value, not a statement: use it in an expression, as in IF "
         "ASKDRIVE = FALSE THEN END"}},
-      {"an install field without =",
-       InMain("  PROGRAMNAME \"Acme\"\n"),
-       {"2:3: error: expected '=' after PROGRAMNAME (PROGRAMNAME = text)"}},
-      {"object members as statements",
-       InMain("  DIM D AS STDFILE\n"
-              "  D.GETOPENNAME\n"
-              "  D.TITLE \"x\"\n"),
-       {"3:3: error: 'D.GETOPENNAME' is a value, not a statement: use it in an expression, as in "
-        "IF D.GETOPENNAME THEN",
-        "4:3: error: expected '=' after D.TITLE"}},
       {"words that cannot be assigned",
        InMain("  ASKDRIVE = TRUE\n"
               "  CALCSPACE = 1\n"),

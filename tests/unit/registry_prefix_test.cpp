@@ -54,13 +54,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Inner separators are left to the registry; only the outer ones go.
         PrefixCase{"HKEY_USERS\\A\\\\B\\", RootKey::Users, "A\\\\B\\"}));
 
-TEST(KeyPathScan, SamePathsNameTheSameKey) {
-  KeyPath a = ScanKeyPath("HKEY_USERS\\.DEFAULT\\X");
-  KeyPath b = ScanKeyPath("\\\\HKEY_USERS\\\\.DEFAULT\\X");
-  EXPECT_EQ(a.root, b.root);
-  EXPECT_EQ(a.subkey, b.subkey);
-}
-
 TEST(SubkeySegments, SplitsOnBackslashesSkippingEmptyOnes) {
   EXPECT_EQ(SubkeySegments("Software\\Microsoft\\Windows"),
             (std::vector<std::string>{"Software", "Microsoft", "Windows"}));
