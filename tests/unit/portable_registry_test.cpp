@@ -79,16 +79,6 @@ TEST_F(PortableRegistryTest, MissingFileIsAnEmptyRegistryAndIsNotWrittenUntilACh
   EXPECT_TRUE(std::filesystem::exists(registry_.filePath()));
 }
 
-TEST_F(PortableRegistryTest, CreateAddsEveryMissingKeyAndSavesThem) {
-  KeyHandle key = Create(kUser, "Software\\Vorna\\Demo");
-  EXPECT_EQ(registry_.CloseKey(key), kRegSuccess);
-  EXPECT_EQ(FileText(),
-            "REGEDIT4\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Vorna]\r\n\r\n"
-            "[HKEY_CURRENT_USER\\Software\\Vorna\\Demo]\r\n\r\n");
-}
-
 TEST_F(PortableRegistryTest, KeysAndValueNamesIgnoreLetterCaseAndKeepTheirFirstSpelling) {
   KeyHandle key = Create(kMachine, "Software\\Vorna");
   ASSERT_EQ(SetText(key, "InstallPath", "C:\\A"), kRegSuccess);
@@ -108,15 +98,11 @@ TEST_F(PortableRegistryTest, KeysAndValueNamesIgnoreLetterCaseAndKeepTheirFirstS
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
-TEST_F(PortableRegistryTest, TextValuesEscapeBackslashAndQuote) {
+// How keys and escaped texts are written is in tests/runner/system_sandbox_test.sh;
+// here they are read back.
+TEST_F(PortableRegistryTest, EscapedTextsAndNamesReadBackAfterALoad) {
   KeyHandle key = Create(kUser, "Software\\X");
   ASSERT_EQ(SetText(key, "Say \"hi\"", "C:\\Program Files\\\"App\"\\"), kRegSuccess);
-  ASSERT_EQ(SetText(key, "", "default"), kRegSuccess);
-  EXPECT_NE(
-      FileText().find(
-          "@=\"default\"\r\n\"Say \\\"hi\\\"\"=\"C:\\\\Program Files\\\\\\\"App\\\"\\\\\"\r\n"),
-      std::string::npos)
-      << FileText();
   auto reloaded = Reload();
   KeyHandle again = 0;
   ASSERT_EQ(reloaded->OpenKey(kUser, "Software\\X", kKeyReadWrite, &again), kRegSuccess);
