@@ -1,4 +1,5 @@
-// The shell folder lists a fresh sandbox starts with.
+// The shell folder lists a fresh sandbox starts with: the values scripts read
+// are in tests/scripts/system/shell_folders.bas; here every folder is made.
 #include "platform/portable/shell_folders_seed.h"
 
 #include <gtest/gtest.h>
@@ -19,10 +20,6 @@ class ShellFoldersSeedTest : public testing::SandboxRegistryTest {
 
 TEST_F(ShellFoldersSeedTest, AFreshSandboxHasEveryListedFolder) {
   ASSERT_TRUE(platform::SeedShellFolders(registry_, sandbox_));
-  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::AllUsers),
-            "C:\\Users\\Public\\Desktop");
-  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::CurrentUser),
-            "C:\\Users\\User\\Desktop");
   for (const char* name :
        {"PROGRAMS", "START MENU", "STARTUP", "APPDATA", "CACHE", "COOKIES", "FAVORITES", "FONTS",
         "HISTORY", "NETHOOD", "PERSONAL", "PRINTHOOD", "SENDTO", "TEMPLATES"}) {
@@ -32,8 +29,6 @@ TEST_F(ShellFoldersSeedTest, AFreshSandboxHasEveryListedFolder) {
       EXPECT_TRUE(std::filesystem::is_directory(*sandbox_.ToHost(path))) << path;
     }
   }
-  // The misspelt name reads a value no Windows machine holds.
-  EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "RECIENT", FolderOwner::AllUsers), "");
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
