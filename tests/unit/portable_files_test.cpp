@@ -36,12 +36,6 @@ class PortableFilesTest : public ::testing::Test {
   PortableFileSystem files_;
 };
 
-TEST_F(PortableFilesTest, CreatesTheRootAndDriveC) {
-  EXPECT_TRUE(std::filesystem::is_directory(temp_ / "C"));
-  EXPECT_TRUE(files_.IsFolder("C:\\"));
-  EXPECT_EQ(files_.ProgramPath(), "C:\\SETUP.EXE");
-}
-
 TEST_F(PortableFilesTest, WritesReadsSeeksAndSizes) {
   auto file = files_.Open("C:\\data.bin", Access::ReadWrite, Share::None, Creation::CreateNew);
   ASSERT_TRUE(file);
