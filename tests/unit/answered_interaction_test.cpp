@@ -1,3 +1,6 @@
+// The answered questions of the portable runner: message boxes, the error
+// dialog and the input dialog, from the answers file, the terminal or the
+// default, and their transcript.
 #include "platform/answers/answered_interaction.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +104,35 @@ TEST(MessageBoxStyleTest, ButtonSetsDefaultsAndIcons) {
   EXPECT_STREQ(IconNameOf(0x40), "information");
   EXPECT_EQ(IconNameOf(0x1), nullptr);
   EXPECT_EQ(FindChoice(ButtonsOf(0x6), "try again"), 1u);
+}
+
+using AnsweredInputDialogTest = testing::AnsweredDialogTest;
+
+// OK with text, Cancel and the transcript are in tests/scripts/files/input_user.bas.
+TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksAndMayBeEmpty) {
+  Use("input OK Ann  Smith\ninput ok\n");
+  EXPECT_EQ(interaction_->InputDialog("Your name?"), "Ann  Smith");
+  EXPECT_EQ(interaction_->InputDialog("Empty?"), "");
+}
+
+TEST_F(AnsweredInputDialogTest, LinesThatDoNotFitAreRejected) {
+  for (const char* answers : {"input Maybe\n", "input Cancel now\n", "msgbox OK\n"}) {
+    Use(answers);
+    EXPECT_THROW(interaction_->InputDialog("?"), BadAnswer) << answers;
+  }
+}
+
+TEST_F(AnsweredInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
+  Use("", "typed text\n");
+  EXPECT_EQ(interaction_->InputDialog("?"), "typed text");
+  EXPECT_EQ(interaction_->InputDialog("?"), std::nullopt);
+  Use("");
+  EXPECT_EQ(interaction_->InputDialog("?"), "");
+}
+
+TEST_F(AnsweredInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
+  Use("input OK " + std::string(3000, 'x') + "\n");
+  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 }  // namespace
