@@ -33,6 +33,10 @@ SUB MAIN
   Y = 1 / 0
   OPEN "C:\Apps" FOR INPUT AS #1
   PRINT ERR.NUMBER ' expect: 48
+  Y = 1 / 0
+  ' The install disk holds the program alone.
+  OPEN "A:\OTHER.EXE" FOR INPUT AS #1
+  PRINT ERR.NUMBER ' expect: 48
   ON ERROR GOTO 0
   RMDIR "C:\APPS"
   PRINT "done" ' expect: done
