@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <string>
-#include <thread>
 
 #include "platform/answers/answered_interaction.h"
 #include "platform/answers/terminal_copy_progress.h"
@@ -16,42 +14,6 @@ namespace vorna::platform {
 namespace {
 
 using testing::BadAnswer;
-
-// A copy job that runs on its own thread, counting blocks, and honours
-// pause and stop at its safe points like the real worker.
-class CountingJob : public CopyJob {
- public:
-  ~CountingJob() override { Stop(); }
-  void Start() override {
-    started = true;
-    thread_ = std::thread([this] {
-      for (int block = 0; block < 50; ++block) {
-        while (paused_ && !stop_) std::this_thread::yield();
-        if (stop_) return;
-        ++blocks;
-      }
-      ended_ = true;
-    });
-  }
-  bool Ended() const override { return ended_; }
-  std::string CurrentFile() const override { return "C:\\Apps\\file.txt"; }
-  double Progress() const override { return blocks / 50.0; }
-  double BytesCopied() const override { return blocks * 100.0; }
-  double TotalBytes() const override { return 5000.0; }
-  void Pause() override { paused_ = true; }
-  void Resume() override { paused_ = false; }
-  void Stop() override {
-    stop_ = true;
-    if (thread_.joinable()) thread_.join();
-  }
-
-  bool started = false;
-  std::atomic<int> blocks{0};
-
- private:
-  std::thread thread_;
-  std::atomic<bool> paused_{false}, stop_{false}, ended_{false};
-};
 
 class AnsweredInstallDialogsTest : public testing::AnsweredDialogTest {
  protected:
@@ -85,26 +47,12 @@ class AnsweredInstallDialogsTest : public testing::AnsweredDialogTest {
   std::vector<std::string> typed;
 };
 
-TEST_F(AnsweredInstallDialogsTest, LicenceAgreeOrQuit) {
-  Use("license Cancel\nquit No\nlicense agree\nlicense Cancel\nquit yes\n");
-  EXPECT_EQ(interaction_->LicenceDialog({"Terms\r\n\tand conditions\r\n"}), kDialogAccepted);
-  EXPECT_TRUE(Said("[licence dialog] \"License Agreement\"\n  Terms\n    and conditions\n"));
-  EXPECT_TRUE(
-      Said("[quit question] \"Vorna\"\n  If you quit now this process will not complete."
-           "  Are you sure?\n  buttons: Yes/No\n"));
-  EXPECT_EQ(interaction_->LicenceDialog({""}), kDialogQuit);
-  // Without answers the default button is Cancel, and the quit question's Yes.
+// The answered dialogs, a refused drive or folder and Cancel during the copy
+// are in tests/scripts/install/dialogs.bas and
+// tests/runner/install_sandbox_test.sh; here what those runs do not reach.
+TEST_F(AnsweredInstallDialogsTest, LicenceWithoutAnswersIsCancelledThenQuit) {
+  Use("");
   EXPECT_EQ(interaction_->LicenceDialog({"x"}), kDialogQuit);
-}
-
-TEST_F(AnsweredInstallDialogsTest, DriveLettersSelectAndRefusalsAskAgain) {
-  Use("drive D\nmsgbox OK\ndrive Cancel\nquit No\ndrive c\n");
-  EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);
-  EXPECT_EQ(tried, "DC");
-  EXPECT_TRUE(Said("  > C:  SYS  2 MEG\n    D:    100 K\n"));
-  EXPECT_TRUE(Said("  > D:    100 K\n"));  // asked again with D selected
-  EXPECT_TRUE(Said("There is not enough free space on that drive"));
-  EXPECT_TRUE(Said("buttons: OK/Cancel/C/D"));
 }
 
 TEST_F(AnsweredInstallDialogsTest, DriveDefaultsAlwaysEnd) {
@@ -138,27 +86,9 @@ TEST_F(AnsweredInstallDialogsTest, PathDefaultsEndAfterARefusal) {
   EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Apps"}));
 }
 
-TEST_F(AnsweredInstallDialogsTest, ProgressRunsToTheEndOrQuits) {
-  Use("progress Cancel\nquit No\nprogress Cancel\nquit Yes\n");
-  CountingJob resumed;
-  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &resumed}), kDialogAccepted);
-  EXPECT_EQ(resumed.blocks, 50);
-  CountingJob stopped;
-  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &stopped}), kDialogQuit);
-  EXPECT_TRUE(stopped.started);
-  EXPECT_EQ(stopped.blocks, 0);  // held before its first block, then stopped there
-  EXPECT_TRUE(Said("  stopped: 0% of the set"));
-  CountingJob plain;
-  EXPECT_EQ(interaction_->ProgressDialog({"Setup", &plain}), kDialogAccepted);
-  EXPECT_TRUE(Said("  copied: 100% of the set, 5000 bytes"));
-}
-
 TEST_F(AnsweredInstallDialogsTest, AnswersOfAnotherKindAreRefused) {
   Use("msgbox OK\n");
   EXPECT_THROW(interaction_->PathDialog(Paths(true)), BadAnswer);
-  Use("progress Later\n");
-  CountingJob job;
-  EXPECT_THROW(interaction_->ProgressDialog({"Setup", &job}), BadAnswer);
   Use("drive E\n");
   EXPECT_THROW(interaction_->DriveDialog(Drives()), BadAnswer);
 }

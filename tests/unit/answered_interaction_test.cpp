@@ -1,3 +1,6 @@
+// The answered questions of the portable runner: message boxes, the error
+// dialog and the input dialog, from the answers file, the terminal or the
+// default, and their transcript.
 #include "platform/answers/answered_interaction.h"
 
 #include <gtest/gtest.h>
@@ -25,29 +28,9 @@ TEST_F(AnsweredInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
             "  buttons: OK\n"
             "  answer: OK (default)\n");
   EXPECT_EQ(interaction_->MessageBox(Owner::Backdrop, "Quit?", "Vorna", 0x4 | 0x100), id::No);
-}
-
-TEST_F(AnsweredInteractionTest, AnswersAreTakenInOrderAndIgnoreCase) {
-  Use("msgbox no\nmsgbox Cancel\nerror retry\n");
-  EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x3), id::No);
-  EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x1), id::Cancel);
-  EXPECT_EQ(interaction_->ErrorDialog({"INSTALL", "MAIN", "Syntax Error", "X = ", false}),
-            ErrorAnswer::Retry);
-  EXPECT_NE(transcript_.str().find("answer: Retry (answers file line 3)"), std::string::npos);
-  // The file is used up: back to the default button.
-  EXPECT_EQ(interaction_->MessageBox(Owner::None, "a", "b", 0x2), id::Abort);
-}
-
-TEST_F(AnsweredInteractionTest, AnAnswerOfAnotherKindIsRefused) {
-  Use("error Abort\n");
-  try {
-    interaction_->MessageBox(Owner::None, "text", "caption", 0);
-    FAIL() << "accepted";
-  } catch (const BadAnswer& bad) {
-    EXPECT_EQ(bad.reason,
-              "answers file line 1: \"error Abort\" answers error dialog, "
-              "but the question is message box");
-  }
+  EXPECT_EQ(interaction_->ErrorDialog({"INSTALL", "MAIN", "Type Mismatch Error", "X", false}),
+            ErrorAnswer::Abort);
+  EXPECT_TRUE(Said("  buttons: Abort/Ignore/Retry\n"));
 }
 
 TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
@@ -67,17 +50,6 @@ TEST_F(AnsweredInteractionTest, DebugIsOnlyOfferedWithADebugger) {
   EXPECT_THROW(interaction_->ErrorDialog(report), BadAnswer);
   report.debugEnabled = true;
   EXPECT_EQ(interaction_->ErrorDialog(report), ErrorAnswer::Debug);
-}
-
-TEST_F(AnsweredInteractionTest, ErrorDialogShowsTheReportAndDefaultsToAbort) {
-  Use("");
-  ErrorReport report{"INSTALL", "MAIN", "Type Mismatch Error", "X = \"A\" + 1", false};
-  EXPECT_EQ(interaction_->ErrorDialog(report), ErrorAnswer::Abort);
-  std::string text = transcript_.str();
-  for (const char* line : {"module: INSTALL", "procedure: MAIN", "message: Type Mismatch Error",
-                           "statement: X = \"A\" + 1", "buttons: Abort/Ignore/Retry\n"}) {
-    EXPECT_NE(text.find(line), std::string::npos) << line;
-  }
 }
 
 TEST_F(AnsweredInteractionTest, TheTerminalIsAskedAfterTheFileUntilItAnswersSensibly) {
@@ -132,6 +104,35 @@ TEST(MessageBoxStyleTest, ButtonSetsDefaultsAndIcons) {
   EXPECT_STREQ(IconNameOf(0x40), "information");
   EXPECT_EQ(IconNameOf(0x1), nullptr);
   EXPECT_EQ(FindChoice(ButtonsOf(0x6), "try again"), 1u);
+}
+
+using AnsweredInputDialogTest = testing::AnsweredDialogTest;
+
+// OK with text, Cancel and the transcript are in tests/scripts/files/input_user.bas.
+TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksAndMayBeEmpty) {
+  Use("input OK Ann  Smith\ninput ok\n");
+  EXPECT_EQ(interaction_->InputDialog("Your name?"), "Ann  Smith");
+  EXPECT_EQ(interaction_->InputDialog("Empty?"), "");
+}
+
+TEST_F(AnsweredInputDialogTest, LinesThatDoNotFitAreRejected) {
+  for (const char* answers : {"input Maybe\n", "input Cancel now\n", "msgbox OK\n"}) {
+    Use(answers);
+    EXPECT_THROW(interaction_->InputDialog("?"), BadAnswer) << answers;
+  }
+}
+
+TEST_F(AnsweredInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
+  Use("", "typed text\n");
+  EXPECT_EQ(interaction_->InputDialog("?"), "typed text");
+  EXPECT_EQ(interaction_->InputDialog("?"), std::nullopt);
+  Use("");
+  EXPECT_EQ(interaction_->InputDialog("?"), "");
+}
+
+TEST_F(AnsweredInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
+  Use("input OK " + std::string(3000, 'x') + "\n");
+  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 }  // namespace

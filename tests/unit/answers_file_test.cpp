@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/unit/support/fileset_fixture.h"
 
@@ -18,30 +19,13 @@ TEST(AnswersFileTest, LinesAreHandedOutInOrderSkippingCommentsAndBlanks) {
       "\t# indented comment\n"
       "msgbox try again");
   EXPECT_EQ(file.remaining(), 3u);
-
-  std::optional<AnswerLine> first = file.Take();
-  ASSERT_TRUE(first);
-  EXPECT_EQ(first->lineNumber, 3);
-  EXPECT_EQ(first->kind, "msgbox");
-  EXPECT_EQ(first->answer, "Yes");
-
-  std::optional<AnswerLine> second = file.Take();
-  ASSERT_TRUE(second);
-  EXPECT_EQ(second->lineNumber, 4);
-  EXPECT_EQ(second->kind, "error");
-
-  std::optional<AnswerLine> third = file.Take();
-  ASSERT_TRUE(third);
-  EXPECT_EQ(third->lineNumber, 6);
-  EXPECT_EQ(third->answer, "try again");
-
-  EXPECT_FALSE(file.Take());
+  std::vector<std::string> taken;
+  while (std::optional<AnswerLine> line = file.Take()) {
+    taken.push_back(std::to_string(line->lineNumber) + " " + line->kind + " " + line->answer);
+  }
+  EXPECT_EQ(taken,
+            (std::vector<std::string>{"3 msgbox Yes", "4 error Abort", "6 msgbox try again"}));
   EXPECT_EQ(file.remaining(), 0u);
-}
-
-TEST(AnswersFileTest, AnEmptyFileHasNoAnswers) {
-  EXPECT_FALSE(AnswersFile::Parse("").Take());
-  EXPECT_FALSE(AnswersFile().Take());
 }
 
 TEST(AnswersFileTest, UnknownKindNamesTheLine) {

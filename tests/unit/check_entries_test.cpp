@@ -1,14 +1,11 @@
 // The checker on the program as a whole: the start-up control entry, the
 // modules it and LOAD name, the lines that fail to load, the licence entry,
-// long lines, packed images, and the products of the tree, which must check
+// long lines, and the products of the tree, which must check
 // clean.
 #include <filesystem>
-#include <sstream>
 
-#include "installdata/scramble.h"
 #include "tests/unit/support/check_fixture.h"
-#include "tests/unit/support/scoped_file_system.h"
-#include "tools/pack/authoring/container_writer.h"
+#include "tests/unit/support/temp_folder.h"
 
 namespace vorna::testing {
 namespace {
@@ -82,23 +79,9 @@ TEST(CheckEntries, ALineTooLongForOneReadIsAnErrorAndItsPiecesAreNotRead) {
             std::vector<std::string>{});
 }
 
-TEST(CheckEntries, APackedImageIsCheckedFromItsContainer) {
+// A packed image's entries are checked in tests/runner/vorna_pack_test.sh.
+TEST(CheckEntries, AFileThatIsNoImageIsRefused) {
   TempFolder folder;
-  std::ostringstream out;
-  authoring::ImageWriter writer(out);
-  writer.AppendBytes("MZ", 2);
-  auto bytes = [](const std::string& text) {
-    return std::vector<uint8_t>(text.begin(), text.end());
-  };
-  writer.AppendContainer({{"STARTUP.CTL", bytes("SETUP.BAS\r\n")},
-                          {"SETUP.BAS", bytes("SUB MAIN\r\n  IF X THEN\r\nEND SUB\r\n")}},
-                         kInstallerKey);
-  writer.Finish();
-  const check::Diagnostics found =
-      check::CheckProgram(check::ReadImageEntries(folder.Write("SETUP.EXE", out.str())), "");
-  ASSERT_EQ(found.list().size(), 1u);
-  EXPECT_EQ(check::FormatDiagnostic(found.list()[0]),
-            "SETUP.BAS:3:1: error: END SUB with the IF of line 2 still open (missing END IF?)");
   EXPECT_THROW(check::ReadImageEntries(folder.Write("PLAIN.TXT", "no image")), std::runtime_error);
 }
 

@@ -1,3 +1,5 @@
+// The start-up command line: which switch counts, the names after it, and
+// every refusal. One row per case, each naming the whole parse.
 #include "host/startup/command_line.h"
 
 #include <gtest/gtest.h>
@@ -9,149 +11,74 @@
 namespace vorna {
 namespace {
 
-TEST(CommandLineTest, EmptyLineRunsTheDefaultControlEntry) {
-  for (const char* text : {"", "   ", "\t \t", static_cast<const char*>(nullptr)}) {
-    CommandLine line = ParseCommandLine(text);
-    EXPECT_EQ(line.startupSwitch, StartupSwitch::None);
-    EXPECT_EQ(line.fileName, "STARTUP.CTL");
-    EXPECT_EQ(line.refusal, "");
-  }
-}
+using S = StartupSwitch;
 
-TEST(CommandLineTest, SwitchThenNameAfterBlanks) {
-  CommandLine line = ParseCommandLine("/s setup2.ctl");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Source);
-  EXPECT_EQ(line.fileName, "setup2.ctl");
-  EXPECT_EQ(line.refusal, "");
-}
+struct LineCase {
+  std::string text;
+  StartupSwitch startupSwitch;
+  std::string fileName;
+  std::string refusal = "";
+  std::string answersFile = "";
+  std::string uninstallRecord = "";
+  uint32_t waitForProcess = 0;
+};
 
-TEST(CommandLineTest, NameMayFollowTheSwitchLetterDirectly) {
-  CommandLine line = ParseCommandLine("-dfoo.ctl");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Debug);
-  EXPECT_EQ(line.fileName, "foo.ctl");
-}
-
-TEST(CommandLineTest, SwitchLettersAreCaseInsensitive) {
-  EXPECT_EQ(ParseCommandLine("-D").startupSwitch, StartupSwitch::Debug);
-  EXPECT_EQ(ParseCommandLine("/d").startupSwitch, StartupSwitch::Debug);
-  EXPECT_EQ(ParseCommandLine("-S").startupSwitch, StartupSwitch::Source);
-  EXPECT_EQ(ParseCommandLine("-D").fileName, "STARTUP.CTL");
-}
-
-TEST(CommandLineTest, HelpSwitchesRefuseWithNoArgumentsText) {
-  for (const char* text : {"-?", "/?", "-h", "-H", "/H", "  -h setup.ctl"}) {
-    CommandLine line = ParseCommandLine(text);
-    EXPECT_EQ(line.startupSwitch, StartupSwitch::Help) << text;
-    EXPECT_EQ(line.refusal, "No arguments available.") << text;
-  }
-}
-
-TEST(CommandLineTest, UnknownSwitchQuotesTheRestOfTheLine) {
-  CommandLine x = ParseCommandLine("-x");
-  EXPECT_EQ(x.startupSwitch, StartupSwitch::Invalid);
-  EXPECT_EQ(x.refusal, "Invalid command switch: x.");
-
-  CommandLine xyz = ParseCommandLine("-xyz a");
-  EXPECT_EQ(xyz.refusal, "Invalid command switch: xyz a.");
-
-  EXPECT_EQ(ParseCommandLine("/1").refusal, "Invalid command switch: 1.");
-}
-
-TEST(CommandLineTest, LoneSwitchMarkIsRefusedWithoutReadingPastTheEnd) {
-  CommandLine line = ParseCommandLine("-");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Invalid);
-  EXPECT_EQ(line.refusal, "Invalid command switch: .");
-}
-
-TEST(CommandLineTest, SecondSwitchIsTheFileName) {
-  CommandLine line = ParseCommandLine("-d -s");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Debug);
-  EXPECT_EQ(line.fileName, "-s");
-}
-
-TEST(CommandLineTest, BlanksAndTabsAroundTheSwitchAreSkippedButTheNameKeepsItsOwn) {
-  CommandLine line = ParseCommandLine(" \t/S \t my setup.ctl  ");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Source);
-  EXPECT_EQ(line.fileName, "my setup.ctl  ");
-
-  CommandLine plain = ParseCommandLine("\t setup.ctl");
-  EXPECT_EQ(plain.startupSwitch, StartupSwitch::None);
-  EXPECT_EQ(plain.fileName, "setup.ctl");
-}
-
-TEST(CommandLineTest, NamesOfUpTo255CharactersAreKept) {
-  std::string name(255, 'a');
-  CommandLine line = ParseCommandLine(("-s " + name).c_str());
-  EXPECT_EQ(line.refusal, "");
-  EXPECT_EQ(line.fileName, name);
-}
-
-TEST(CommandLineTest, LongerNamesAreRefused) {
-  std::string name(256, 'a');
-  CommandLine line = ParseCommandLine(name.c_str());
-  EXPECT_EQ(line.refusal, "Start-up file name is longer than 255 characters.");
-  EXPECT_EQ(line.fileName, "");
-
-  CommandLine huge = ParseCommandLine(("-d" + std::string(100000, 'b')).c_str());
-  EXPECT_NE(huge.refusal, "");
-}
-
-TEST(CommandLineTest, TheUnattendedSwitchTakesTheAnswersFileFirst) {
-  struct Case {
-    const char* text;
-    const char* answers;
-    const char* startup;
+TEST(CommandLineTest, EachLineParsesToItsSwitchNamesAndRefusal) {
+  const std::string longest(255, 'a');
+  const LineCase cases[] = {
+      {"", S::None, "STARTUP.CTL"},
+      {"\t \t", S::None, "STARTUP.CTL"},
+      {"/s setup2.ctl", S::Source, "setup2.ctl"},
+      {"-dfoo.ctl", S::Debug, "foo.ctl"},
+      {"-D", S::Debug, "STARTUP.CTL"},
+      {"-S", S::Source, "STARTUP.CTL"},
+      {"-d -s", S::Debug, "-s"},
+      {" \t/S \t my setup.ctl  ", S::Source, "my setup.ctl  "},
+      {"\t setup.ctl", S::None, "setup.ctl"},
+      {"-s " + longest, S::Source, longest},
+      {longest + "a", S::None, "", kNameTooLongText},
+      {"-?", S::Help, "", kNoArgumentsText},
+      {"  -h setup.ctl", S::Help, "", kNoArgumentsText},
+      {"/H", S::Help, "", kNoArgumentsText},
+      {"-x", S::Invalid, "", "Invalid command switch: x."},
+      {"-xyz a", S::Invalid, "", "Invalid command switch: xyz a."},
+      {"/1", S::Invalid, "", "Invalid command switch: 1."},
+      {"-", S::Invalid, "", "Invalid command switch: ."},
+      {"-A answers.txt", S::Unattended, "STARTUP.CTL", "", "answers.txt"},
+      {"/a answers.txt setup2.ctl", S::Unattended, "setup2.ctl", "", "answers.txt"},
+      {"-Aanswers.txt", S::Unattended, "STARTUP.CTL", "", "answers.txt"},
+      {"-A \"C:\\My Answers\\a.txt\" my setup.ctl", S::Unattended, "my setup.ctl", "",
+       "C:\\My Answers\\a.txt"},
+      {"-A\t\"a b\"", S::Unattended, "STARTUP.CTL", "", "a b"},
+      {"-A", S::Unattended, "", kNoAnswersFileText},
+      {"-A   ", S::Unattended, "", kNoAnswersFileText},
+      {"-A \"\" setup.ctl", S::Unattended, "", kNoAnswersFileText},
+      {"-A \"C:\\x.txt", S::Unattended, "", kUnclosedQuoteText},
+      {" /u \"C:\\Program Files\\Hello\\UNINSTALL.DAT\"", S::Uninstall, "", "", "",
+       "C:\\Program Files\\Hello\\UNINSTALL.DAT"},
+      {"-U C:\\Apps\\UNINSTALL.DAT -w 4242", S::Uninstall, "", "", "", "C:\\Apps\\UNINSTALL.DAT",
+       4242},
+      {"-A answers.txt -U \"C:\\Apps\\UNINSTALL.DAT\"", S::Uninstall, "", "", "answers.txt",
+       "C:\\Apps\\UNINSTALL.DAT"},
+      {"-D -U C:\\UNINSTALL.DAT", S::Debug, "-U C:\\UNINSTALL.DAT"},
+      {"-U", S::Uninstall, "", kNoRecordText},
+      {"-U \"C:\\Apps\\UNINSTALL.DAT", S::Uninstall, "", kUnclosedRecordText},
+      {"-U C:\\Apps\\UNINSTALL.DAT extra", S::Uninstall, "",
+       "Unexpected text after the uninstall record: extra.", "", "C:\\Apps\\UNINSTALL.DAT"},
   };
-  for (const Case& c :
-       {Case{"-A answers.txt", "answers.txt", "STARTUP.CTL"},
-        Case{"/a answers.txt setup2.ctl", "answers.txt", "setup2.ctl"},
-        Case{"-Aanswers.txt", "answers.txt", "STARTUP.CTL"},
-        Case{"-A \"C:\\My Answers\\a.txt\" my setup.ctl", "C:\\My Answers\\a.txt", "my setup.ctl"},
-        Case{"-A\t\"a b\"", "a b", "STARTUP.CTL"}}) {
-    CommandLine line = ParseCommandLine(c.text);
-    EXPECT_EQ(line.startupSwitch, StartupSwitch::Unattended) << c.text;
-    EXPECT_EQ(line.refusal, "") << c.text;
-    EXPECT_EQ(line.answersFile, c.answers) << c.text;
-    EXPECT_EQ(line.fileName, c.startup) << c.text;
+  for (const LineCase& c : cases) {
+    SCOPED_TRACE(c.text);
+    CommandLine line = ParseCommandLine(c.text.c_str());
+    EXPECT_EQ(line.startupSwitch, c.startupSwitch);
+    EXPECT_EQ(line.refusal, c.refusal);
+    EXPECT_EQ(line.fileName, c.fileName);
+    EXPECT_EQ(line.answersFile, c.answersFile);
+    EXPECT_EQ(line.uninstallRecord, c.uninstallRecord);
+    EXPECT_EQ(line.waitForProcess, c.waitForProcess);
   }
-}
-
-TEST(CommandLineTest, TheUnattendedSwitchWithoutAFileIsRefused) {
-  for (const char* text : {"-A", "-A   ", "-A \"\" setup.ctl"}) {
-    EXPECT_EQ(ParseCommandLine(text).refusal, "The switch -A needs the name of an answers file.")
-        << text;
-  }
-  EXPECT_EQ(ParseCommandLine("-A \"C:\\x.txt").refusal,
-            "The name of the answers file has no closing quote.");
-}
-
-}  // namespace
-}  // namespace vorna
-
-namespace vorna {
-namespace {
-
-TEST(CommandLineTest, AnUninstallNamesItsRecordAndItsCopyTheProcessItWaitsFor) {
-  CommandLine line = ParseCommandLine(" /u \"C:\\Program Files\\Hello\\UNINSTALL.DAT\"");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Uninstall);
-  EXPECT_EQ(line.uninstallRecord, "C:\\Program Files\\Hello\\UNINSTALL.DAT");
-  EXPECT_EQ(line.refusal, "");
-  line = ParseCommandLine("-U C:\\Apps\\UNINSTALL.DAT -w 4242");
-  EXPECT_EQ(line.uninstallRecord, "C:\\Apps\\UNINSTALL.DAT");
-  EXPECT_EQ(line.waitForProcess, 4242u);
-  // Answered from a file: the answers file first, then the uninstall.
-  line = ParseCommandLine("-A answers.txt -U \"C:\\Apps\\UNINSTALL.DAT\"");
-  EXPECT_EQ(line.startupSwitch, StartupSwitch::Uninstall);
-  EXPECT_EQ(line.answersFile, "answers.txt");
-  EXPECT_EQ(line.uninstallRecord, "C:\\Apps\\UNINSTALL.DAT");
-  EXPECT_EQ(ParseCommandLine("-D -U C:\\UNINSTALL.DAT").startupSwitch, StartupSwitch::Debug);
-}
-
-TEST(CommandLineTest, AnUninstallWithoutAWholeRecordNameIsRefused) {
-  EXPECT_EQ(ParseCommandLine("-U").refusal, kNoRecordText);
-  EXPECT_EQ(ParseCommandLine("-U \"C:\\Apps\\UNINSTALL.DAT").refusal, kUnclosedRecordText);
-  EXPECT_EQ(ParseCommandLine("-U C:\\Apps\\UNINSTALL.DAT extra").refusal,
-            "Unexpected text after the uninstall record: extra.");
+  // No text at all, a name far over the limit, and a -W without a process.
+  EXPECT_EQ(ParseCommandLine(nullptr).fileName, "STARTUP.CTL");
+  EXPECT_NE(ParseCommandLine(("-d" + std::string(100000, 'b')).c_str()).refusal, "");
   EXPECT_NE(ParseCommandLine("-U C:\\UNINSTALL.DAT -W").refusal, "");
   EXPECT_NE(ParseCommandLine("-U C:\\UNINSTALL.DAT -W 0").refusal, "");
 }

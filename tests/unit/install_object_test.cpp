@@ -1,23 +1,21 @@
 // The install object driven through an activation, in a sandbox platform
-// whose dialogs are answered by the test: member words, what the asking
-// members show and answer, CALCSPACE and COPYFILES. What scripts see of the
-// fields and functions is in tests/scripts/install/.
+// whose dialogs are answered by the test: what the asking members show and
+// judge, and COPYFILES of a damaged set. What scripts see of the fields,
+// functions and dialogs is in tests/scripts/install/ and
+// tests/runner/install_sandbox_test.sh.
 #include "install/install_object.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <thread>
 
 #include "host/startup/language_setup.h"
 #include "install/install_settings.h"
-#include "installdata/copy_state.h"
 #include "platform/installed_platform.h"
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
-#include "tests/unit/support/error_of.h"
 #include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 #include "values/errors.h"
@@ -26,7 +24,6 @@
 namespace vorna {
 namespace {
 
-using testing::ReadHostFile;
 using testing::WriteHostFile;
 
 // Answers the install dialogs as the test says and records what they showed.
@@ -55,12 +52,13 @@ class DialogInteraction : public testing::ScriptedInteraction {
     }
     return platform::kDialogQuit;
   }
+  // The dialog waits for the end mark, as its timer does.
   int ProgressDialog(const platform::ProgressDialogRequest& request) override {
     ++progressDialogs;
-    progressCaption = request.caption;
-    return runProgress(*request.job);
+    request.job->Start();
+    while (!request.job->Ended()) std::this_thread::yield();
+    return platform::kDialogAccepted;
   }
-  void ShowBackdrop(bool visible) override { backdrop.push_back(visible); }
 
   int licenceAnswer = platform::kDialogAccepted;
   std::vector<std::string> licenceTexts;
@@ -71,14 +69,6 @@ class DialogInteraction : public testing::ScriptedInteraction {
   std::vector<std::string> typedPaths;
   std::vector<std::string> refusals;
   int progressDialogs = 0;
-  std::string progressCaption;
-  std::vector<bool> backdrop;
-  // By default the dialog waits for the end mark, as its timer does.
-  std::function<int(platform::CopyJob&)> runProgress = [](platform::CopyJob& job) {
-    job.Start();
-    while (!job.Ended()) std::this_thread::yield();
-    return platform::kDialogAccepted;
-  };
 };
 
 class InstallObjectTest : public ::testing::Test {
@@ -113,9 +103,6 @@ class InstallObjectTest : public ::testing::Test {
     }
     return -1;
   }
-  int ErrorOf(const char* expression) {
-    return testing::ErrorOf([&] { Text(expression); });
-  }
   std::string Field(InstallField field) { return SharedInstallSettings().Get(field); }
 
   testing::SandboxPlatform sandbox_;
@@ -124,41 +111,11 @@ class InstallObjectTest : public ::testing::Test {
   Activation activation_{interpreter_, nullptr};
 };
 
-TEST_F(InstallObjectTest, AVariableCannotShadowAMemberWord) {
-  Value* variable = new Value("shadow");
-  variable->SetName("VERSION");
-  activation_.locals().Append(variable);
-  Run("VERSION = \"9\"");
-  EXPECT_EQ(Text("VERSION"), "9");
-  EXPECT_STREQ(variable->AsString(), "shadow");
-  // Only whole words are members: VERSIONS is somebody else's name.
-  activation_.MakeCurrent("VERSIONS");
-  Value result;
-  EXPECT_FALSE(interpreter_.GetMember(activation_, result));
-  EXPECT_STREQ(activation_.cursor().rest(), "VERSIONS");
-}
-
-TEST_F(InstallObjectTest, StatementWordsAreNotExpressionsAndViceVersa) {
-  EXPECT_EQ(Run("DIRCAT(\"a\", \"b\")"), -1);
-  activation_.MakeCurrent("BACKDROP");
-  Value result;
-  EXPECT_FALSE(interpreter_.GetMember(activation_, result));
-  EXPECT_EQ(Run("BACKDROP TRUE"), 0);
-  EXPECT_EQ(Run("BACKDROP 1 = 2"), 0);
-  EXPECT_EQ(Run("BACKDROP 1"), int(errorNumbers::TypeMismatch));
-  EXPECT_EQ(dialogs_.backdrop, (std::vector<bool>{true, false}));
-}
-
-TEST_F(InstallObjectTest, AskLicenseShowsTheEntryText) {
-  WriteHostFile(sandbox_.Host("LICENSE.TXT"), "Use it well.\r\nNo warranty.\r\n");
-  sandbox_.files.SetCurrentFolder("C:\\");
-  EXPECT_EQ(Text("ASKLICENSE(\"LICENSE.TXT\")"), "true");
-  ASSERT_EQ(dialogs_.licenceTexts.size(), 1u);
-  EXPECT_NE(dialogs_.licenceTexts[0].find("No warranty."), std::string::npos);
+// The shown text and the word's forms are in tests/scripts/install/member_words.bas.
+TEST_F(InstallObjectTest, AskLicenseOfAMissingEntryShowsAnEmptyText) {
   dialogs_.licenceAnswer = platform::kDialogQuit;
   EXPECT_EQ(Text("ASKLICENSE(\"MISSING.TXT\")"), "false");
-  EXPECT_EQ(dialogs_.licenceTexts.back(), "");  // shown all the same, empty
-  EXPECT_EQ(ErrorOf("ASKLICENSE \"X\""), int(errorNumbers::IllegalUse));
+  EXPECT_EQ(dialogs_.licenceTexts, std::vector<std::string>{""});
 }
 
 TEST_F(InstallObjectTest, AskDriveListsPreselectsAndJudges) {
@@ -219,60 +176,8 @@ std::vector<uint8_t> HelloSet() {
   return set;
 }
 
-TEST_F(InstallObjectTest, CopyFilesWithoutAFileSetShowsNoDialog) {
-  sandbox_.WriteImage({});  // an image whose trailer points at nothing after the stub
-  std::string before = Text("COPYFILES");
-  EXPECT_EQ(before, "false");
-  WriteHostFile(sandbox_.Host("SETUP.EXE"), "MZ only a program, no trailer");
-  EXPECT_EQ(Text("COPYFILES"), "false");
-  EXPECT_EQ(dialogs_.progressDialogs, 0);
-  SharedInstallSettings().setSetTotal(77);
-  Run("CALCSPACE");
-  EXPECT_EQ(SharedInstallSettings().setTotal(), 77u);
-}
-
-TEST_F(InstallObjectTest, CalcSpaceAndCopyFilesInstallTheSet) {
-  sandbox_.WriteImage(HelloSet());
-  EXPECT_EQ(Run("CALCSPACE"), 0);
-  EXPECT_EQ(SharedInstallSettings().setTotal(), 11u);
-  Run("INSTALLNAME = \"Hello Setup\"");
-  Run("INSTALLPATH = \"C:\\Hello\"");
-  EXPECT_EQ(Text("COPYFILES"), "true");
-  EXPECT_EQ(dialogs_.progressCaption, "Hello Setup");
-  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/readme.txt")), "hello");
-  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/bin/tool.exe")), "MZtool");
-  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Hello\\");
-  EXPECT_TRUE(SharedCopyState().Ended());
-  EXPECT_DOUBLE_EQ(SharedCopyState().Progress(), 1.0);
-  // Twice in a row copies again; the files already there are kept.
-  EXPECT_EQ(Text("COPYFILES"), "true");
-  EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Hello\\");
-}
-
-TEST_F(InstallObjectTest, QuitDuringTheCopyAnswersFalse) {
-  sandbox_.WriteImage(HelloSet());
-  Run("INSTALLPATH = \"C:\\Hello\"");
-  // Cancel at once: the worker holds before its first file; Yes stops it there.
-  dialogs_.runProgress = [](platform::CopyJob& job) {
-    job.Pause();
-    job.Start();
-    job.Stop();
-    return platform::kDialogQuit;
-  };
-  EXPECT_EQ(Text("COPYFILES"), "false");
-  EXPECT_FALSE(std::filesystem::exists(sandbox_.Host("Hello/readme.txt")));
-  // Cancel answered No: the held worker goes on and the copy completes.
-  dialogs_.runProgress = [](platform::CopyJob& job) {
-    job.Pause();
-    job.Start();
-    job.Resume();
-    while (!job.Ended()) std::this_thread::yield();
-    return platform::kDialogAccepted;
-  };
-  EXPECT_EQ(Text("COPYFILES"), "true");
-  EXPECT_EQ(ReadHostFile(sandbox_.Host("Hello/bin/tool.exe")), "MZtool");
-}
-
+// A whole install, a second one over it, Cancel during the copy and an image
+// without a file set are in tests/runner/install_sandbox_test.sh.
 TEST_F(InstallObjectTest, ADamagedSetIsNoSuccess) {
   std::vector<uint8_t> set = HelloSet();
   set.resize(set.size() - 6);  // the last record's data and the end marker are cut off

@@ -23,19 +23,6 @@ TEST(PortableSystemTest, EnvironmentNamesIgnoreCaseLikeWindows) {
   EXPECT_FALSE(FindEnvironmentVariable("vorna_test_variable"));
 }
 
-TEST(PortableSystemTest, DiagnosticsAndRefusedCommandsGoToTheLog) {
-  std::FILE* log = std::tmpfile();
-  PortableSystem system(log);
-  system.DebugOutput("Main function not found.");
-  system.Beep(0x30);
-  EXPECT_FALSE(system.StartProcess("notepad.exe", 1));
-  std::rewind(log);
-  EXPECT_EQ(ReadTextLine(log), "[debug] Main function not found.");
-  EXPECT_EQ(ReadTextLine(log), "[beep] 48");
-  EXPECT_EQ(ReadTextLine(log), "[shell] not started in the sandbox: notepad.exe");
-  std::fclose(log);
-}
-
 TEST(PortableSystemTest, ExitProcessRunsTheHooksAndEndsWithTheCode) {
   EXPECT_EXIT(
       {

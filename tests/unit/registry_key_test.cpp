@@ -1,13 +1,13 @@
-// The registry key object and the script-facing reads and writes over it,
-// against the sandbox registry.
+// The registry key object against the sandbox registry: the handles it holds
+// and the buffers it reads into; and the key path scanner before it. What scripts see of REGISTRY
+// and SETREGISTRY is in tests/scripts/functions/registry.bas and tests/scripts/system/.
 #include "install/registry_key.h"
 
 #include <gtest/gtest.h>
 
-#include "install/registry_access.h"
+#include "install/registry_path.h"
 #include "platform/installed_platform.h"
 #include "tests/unit/support/sandbox_registry.h"
-#include "values/errors.h"
 
 namespace vorna {
 namespace {
@@ -15,19 +15,7 @@ namespace {
 using platform::RegistryCall;
 using platform::RegType;
 
-class RegistryKeyTest : public testing::SandboxRegistryTest {
- protected:
-  /// The error number a call raised, or 0 when it raised none.
-  template <typename Call>
-  static int RaisedBy(Call call) {
-    try {
-      call();
-    } catch (errorNumbers number) {
-      return static_cast<int>(number);
-    }
-    return 0;
-  }
-};
+using RegistryKeyTest = testing::SandboxRegistryTest;
 
 TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
   RegistryKey key(*platform::Current().registry);
@@ -41,16 +29,6 @@ TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
   EXPECT_TRUE(key.Close());
   EXPECT_FALSE(key.isOpen());
   EXPECT_TRUE(key.Close()) << "nothing to close is no failure";
-}
-
-TEST_F(RegistryKeyTest, APathWithoutRootIsUnderLocalMachineAndPrefixesNeedNoSeparator) {
-  WriteRegistryText(platform::Current(), "SOFTWARE\\X", "N", "machine");
-  WriteRegistryText(platform::Current(), "HKEY_USERSX\\Y", "N", "users");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_LOCAL_MACHINE\\SOFTWARE\\X", "N"),
-            "machine");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "\\\\HKEY_USERS\\\\X\\Y", "N"),
-            "users");
-  EXPECT_NE(FileText().find("[HKEY_USERS\\X\\Y]\r\n\"N\"=\"users\""), std::string::npos);
 }
 
 TEST_F(RegistryKeyTest, OpeningAgainClosesTheKeyHeldBefore) {
@@ -118,74 +96,62 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
   EXPECT_FALSE(key.QueryText("Missing", 8));
 }
 
-TEST_F(RegistryKeyTest, WriteAndReadRoundTripWithTheDefaultValue) {
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "", "default");
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Path",
-                    "C:\\Program Files\\Vorna");
-  EXPECT_EQ(
-      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", ""),
-      "default");
-  EXPECT_EQ(
-      ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna", "PATH"),
-      "C:\\Program Files\\Vorna");
-  EXPECT_NE(FileText().find("@=\"default\""), std::string::npos);
-  WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\Software\\Vorna", "Empty", "");
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\Vorna",
-                             "Empty"),
-            "");
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
+// The key path scanner: root prefixes, separators and what is left as subkey.
+using platform::RootKey;
+
+struct PrefixCase {
+  const char* path;
+  RootKey root;
+  const char* subkey;
+};
+
+class KeyPathScan : public ::testing::TestWithParam<PrefixCase> {};
+
+TEST_P(KeyPathScan, SplitsRootAndSubkey) {
+  const PrefixCase& c = GetParam();
+  KeyPath scanned = ScanKeyPath(c.path);
+  EXPECT_EQ(scanned.root, c.root) << c.path;
+  EXPECT_EQ(scanned.subkey, c.subkey) << c.path;
 }
 
-TEST_F(RegistryKeyTest, ReadFailuresRaiseIllegalUse) {
-  PrepareFile(
-      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\R]\r\n\"Nothing\"=hex:\r\n"
-      "\"Big\"=hex:" +
-      std::string("41,") +
-      [] {
-        std::string bytes;
-        for (int i = 0; i < 4094; ++i) bytes += "41,";
-        return bytes;
-      }() +
-      "41\r\n");
-  const int illegalUse = static_cast<int>(errorNumbers::IllegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry,
-                               "HKEY_CURRENT_USER\\Software\\Missing", "A");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Missing");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Nothing");
-            }),
-            illegalUse);
-  EXPECT_EQ(RaisedBy([] {
-              ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\Software\\R",
-                               "Big");
-            }),
-            illegalUse);
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u) << "the key is closed on the error path";
-}
+INSTANTIATE_TEST_SUITE_P(
+    Prefixes, KeyPathScan,
+    ::testing::Values(
+        // Separators around the prefix and its letter case do not matter.
+        PrefixCase{"HKEY_USERS\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
+        PrefixCase{"\\\\HKEY_USERS\\\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
+        PrefixCase{"hkey_users\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
+        PrefixCase{"HKEY_CLASSES_ROOT\\.txt", RootKey::ClassesRoot, ".txt"},
+        PrefixCase{"HKEY_CURRENT_USER\\Software\\X", RootKey::CurrentUser, "Software\\X"},
+        PrefixCase{"Hkey_Local_Machine\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
+        // Blanks and tabs may stand before the prefix, after the backslashes.
+        PrefixCase{"\\ \tHKEY_CURRENT_USER\\Software", RootKey::CurrentUser, "Software"},
+        // No known prefix: the whole path is below HKEY_LOCAL_MACHINE.
+        PrefixCase{"SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
+        PrefixCase{"\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
+        PrefixCase{"HKEY_CURRENT_CONFIG\\X", RootKey::LocalMachine, "HKEY_CURRENT_CONFIG\\X"},
+        PrefixCase{"HKEY_USER\\X", RootKey::LocalMachine, "HKEY_USER\\X"},
+        // A prefix needs no separator after it.
+        PrefixCase{"HKEY_USERSX\\Y", RootKey::Users, "X\\Y"},
+        PrefixCase{"HKEY_LOCAL_MACHINESOFTWARE", RootKey::LocalMachine, "SOFTWARE"},
+        // A root alone, and nothing at all.
+        PrefixCase{"HKEY_CURRENT_USER", RootKey::CurrentUser, ""},
+        PrefixCase{"HKEY_CURRENT_USER\\", RootKey::CurrentUser, ""},
+        PrefixCase{"", RootKey::LocalMachine, ""},
+        // The path ends at its first line break.
+        PrefixCase{"HKEY_CURRENT_USER\\Software\\X\r\nHKEY_USERS", RootKey::CurrentUser,
+                   "Software\\X"},
+        PrefixCase{"\nHKEY_USERS\\X", RootKey::LocalMachine, ""},
+        // Inner separators are left to the registry; only the outer ones go.
+        PrefixCase{"HKEY_USERS\\A\\\\B\\", RootKey::Users, "A\\\\B\\"}));
 
-TEST_F(RegistryKeyTest, WriteFailuresRaiseIllegalUseOrDisk) {
-  registry_.FailNth(RegistryCall::Open, 1);
-  registry_.FailNth(RegistryCall::Create, 1);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      static_cast<int>(errorNumbers::IllegalUse));
-  registry_.FailNth(RegistryCall::Set, 1);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      static_cast<int>(errorNumbers::Disk));
-  EXPECT_EQ(registry_.OpenKeyCount(), 0u);
-  EXPECT_EQ(
-      RaisedBy([] { WriteRegistryText(platform::Current(), "HKEY_CURRENT_USER\\W", "N", "V"); }),
-      0);
-  EXPECT_EQ(ReadRegistryText(*platform::Current().registry, "HKEY_CURRENT_USER\\W", "N"), "V");
+TEST(SubkeySegments, SplitsOnBackslashesSkippingEmptyOnes) {
+  EXPECT_EQ(SubkeySegments("Software\\Microsoft\\Windows"),
+            (std::vector<std::string>{"Software", "Microsoft", "Windows"}));
+  EXPECT_EQ(SubkeySegments("A\\\\B\\"), (std::vector<std::string>{"A", "B"}));
+  EXPECT_EQ(SubkeySegments("Shell Folders"), (std::vector<std::string>{"Shell Folders"}));
+  EXPECT_TRUE(SubkeySegments("").empty());
+  EXPECT_TRUE(SubkeySegments("\\\\").empty());
 }
 
 }  // namespace

@@ -44,30 +44,6 @@ TEST(RunnerOptionsTest, FaultsAreKindsWithACallNumber) {
   EXPECT_FALSE(Parse({"--faults"}, &error));
 }
 
-TEST(RunnerOptionsTest, OptionsAndTheRuntimeCommandLine) {
-  std::string error;
-  std::optional<RunnerOptions> options =
-      Parse({"--image", "setup.exe", "--answers", "a.txt", "--root", "/tmp/r", "--keep", "--", "/s",
-             "setup2.ctl", "--image"},
-            &error);
-  ASSERT_TRUE(options) << error;
-  EXPECT_EQ(options->image, "setup.exe");
-  EXPECT_EQ(options->answers, "a.txt");
-  EXPECT_EQ(options->root, "/tmp/r");
-  EXPECT_TRUE(options->keep);
-  EXPECT_EQ(options->commandLine, "/s setup2.ctl --image");
-  EXPECT_FALSE(options->help);
-}
-
-TEST(RunnerOptionsTest, NothingGivenMeansPlainFilesAndAnEmptyCommandLine) {
-  std::string error;
-  std::optional<RunnerOptions> options = Parse({}, &error);
-  ASSERT_TRUE(options);
-  EXPECT_EQ(options->image, "");
-  EXPECT_EQ(options->root, "");
-  EXPECT_EQ(options->commandLine, "");
-}
-
 TEST(RunnerOptionsTest, BadArgumentsAreNamed) {
   std::string error;
   EXPECT_FALSE(Parse({"--image"}, &error));

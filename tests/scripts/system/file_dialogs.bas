@@ -9,6 +9,8 @@
 ' answers: error Ignore
 ' answers: error Ignore
 ' answers: error Ignore
+' answers: error Ignore
+' answers: error Ignore
 ' stderr: [open dialog] "Choose a file"
 ' stderr:   filter: Text files (*.TXT), All files (*.*)
 ' stderr:   file: start.txt
@@ -52,6 +54,8 @@ SUB MAIN
   D.GETOPENNAME ' check: error: 'D.GETOPENNAME' is a value, not a statement: use it in an expression, as in IF D.GETOPENNAME THEN
   D.GETOPENNAME = 1 ' check: error: 'GETOPENNAME' of a STDFILE object cannot be assigned
   D.FLAGS = "x"
+  D.FLAGS = TRUE
+  D.FILE = 5
   DIM LONGTEXT AS STRING
   LONGTEXT = "x"
   FOR I = 1 TO 11: LONGTEXT = LONGTEXT & LONGTEXT: NEXT I
@@ -59,4 +63,10 @@ SUB MAIN
   D.FILE "no equals": REM the assignment test sees no "=": a named call, so "Syntax" ' check: error: expected '=' after D.FILE
   PRINT D.FILE ' expect: C:\Out\report.txt
   PRINT "[" & D.TITLE & "]" ' expect: []
+  D.TITLE = LEFT(LONGTEXT, 2047)
+  PRINT LEN(D.TITLE) ' expect: 2047
+  DIM C AS CHARACTER
+  C = "Q"
+  D.TITLE = C
+  PRINT D.TITLE ' expect: Q
 END SUB

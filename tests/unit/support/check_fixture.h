@@ -37,10 +37,15 @@ inline std::vector<std::string> CheckScript(const std::string& script,
   return found;
 }
 
+/// A SUB MAIN of these body lines; its first line is line 2.
+inline std::string InMain(const char* body) {
+  return std::string("SUB MAIN\n") + body + "END SUB\n";
+}
+
 /// A script and every diagnostic the checker must give it.
 struct CheckCase {
   const char* what;
-  const char* script;
+  std::string script;
   std::vector<std::string> expected;
 };
 

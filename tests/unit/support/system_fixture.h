@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <deque>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -36,17 +35,7 @@ struct ShownBox {
   unsigned style;
 };
 
-/// One file dialog as it was asked: which, and the record's texts then.
-struct ShownDialog {
-  bool save;
-  std::string filterList;  // the pairs list with its NULs as "|"
-  std::string file;
-  std::string title;
-  uint32_t flags;
-};
-
-/// Message boxes answer OK; file dialogs answer the queued paths in turn, and
-/// cancel (nullopt) once none is left.
+/// Message boxes answer OK and are recorded; file dialogs are cancelled.
 class InteractionRecorder : public platform::Interaction {
  public:
   int MessageBox(platform::Owner owner, const std::string& text, const std::string& caption,
@@ -57,35 +46,10 @@ class InteractionRecorder : public platform::Interaction {
   platform::ErrorAnswer ErrorDialog(const platform::ErrorReport&) override {
     return platform::ErrorAnswer::Abort;
   }
-  bool OpenFileDialog(platform::FileDialogRecord& record) override { return Answer(false, record); }
-  bool SaveFileDialog(platform::FileDialogRecord& record) override { return Answer(true, record); }
+  bool OpenFileDialog(platform::FileDialogRecord&) override { return false; }
+  bool SaveFileDialog(platform::FileDialogRecord&) override { return false; }
 
   std::vector<ShownBox> boxes;
-  std::vector<ShownDialog> dialogs;
-  std::deque<std::optional<std::string>> paths;
-
- private:
-  bool Answer(bool save, platform::FileDialogRecord& record) {
-    dialogs.push_back({save, FilterList(record.filter), record.file, record.title, record.flags});
-    if (paths.empty() || !paths.front()) {
-      if (!paths.empty()) paths.pop_front();
-      return false;
-    }
-    std::string path = *paths.front();
-    paths.pop_front();
-    path.copy(record.file, record.maxFile - 1);
-    record.file[std::min<size_t>(path.size(), record.maxFile - 1)] = '\0';
-    return true;
-  }
-  /// The list up to its double NUL, each inner NUL shown as "|".
-  static std::string FilterList(const char* filter) {
-    std::string list;
-    while (!(filter[0] == '\0' && filter[1] == '\0')) {
-      list += filter[0] == '\0' ? '|' : filter[0];
-      ++filter;
-    }
-    return list;
-  }
 };
 
 /// Records sleeps and beeps; the clock stands at a fixed time.
