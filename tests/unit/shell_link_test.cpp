@@ -26,78 +26,59 @@ std::vector<uint8_t> ReadBytes(const std::string& path) {
   return std::vector<uint8_t>(text.begin(), text.end());
 }
 
-/// A shell over a sandbox in a temporary folder, whose diagnostics are kept.
-class PortableShellTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
-    std::filesystem::create_directories(folder_ / "C/Users/Me/Desktop");
-  }
-  std::optional<ShellLink> ReadLink(const std::string& hostPath, ShellLinkHeader* header) {
-    std::string error;
-    auto link = DecodeShellLink(ReadBytes(hostPath), header, &error);
-    EXPECT_TRUE(link) << error;
-    return link;
-  }
-
-  TempFolder folder_;
-  std::ostringstream diagnostics_;
-  PortableFileSystem files_{folder_.path(), "C:\\SETUP.EXE"};
-  PortableShell shell_{files_, diagnostics_};
+/// One shortcut the shell writes in a sandbox, and what its file reads back as.
+struct LinkCase {
+  const char* what;
+  const char* target;
+  const char* link;  // below C:\Users\Me, the current folder
+  const char* description;
+  uint32_t flags;
+  const char* localBasePath;
+  const char* relativePath;
 };
 
-TEST_F(PortableShellTest, WritesALinkFileWithHeaderTargetAndDescription) {
-  HResult result = shell_.CreateShortcut("C:\\Program Files\\App\\app.exe",
-                                         "C:\\Users\\Me\\Desktop\\App.lnk", "The App");
-  ASSERT_EQ(result, kHrOk);
-  std::string hostPath = folder_ / "C/Users/Me/Desktop/App.lnk";
-  std::vector<uint8_t> bytes = ReadBytes(hostPath);
-  ASSERT_GE(bytes.size(), kShellLinkHeaderSize);
-  EXPECT_EQ(U32At(bytes, 20),
-            linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath);
-  EXPECT_EQ(U32At(bytes, 60), 1u) << "shown normally";
-  EXPECT_EQ(U32At(bytes, bytes.size() - 4), 0u) << "terminal block";
-
-  ShellLinkHeader header;
-  auto link = ReadLink(hostPath, &header);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(link->localBasePath, "C:\\Program Files\\App\\app.exe");
-  EXPECT_EQ(link->relativePath, "..\\..\\..\\Program Files\\App\\app.exe");
-  EXPECT_EQ(link->description, "The App");
-}
-
-TEST_F(PortableShellTest, RelativePathsResolveAgainstTheCurrentFolder) {
-  ASSERT_TRUE(files_.SetCurrentFolder("C:\\Users\\Me"));
-  ASSERT_EQ(shell_.CreateShortcut("bin/app.exe", "desktop/./Rel.lnk", ""), kHrOk);
-  ShellLinkHeader header;
-  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Rel.lnk", &header);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(header.flags, linkFlags::HasLinkInfo | linkFlags::HasRelativePath);
-  EXPECT_EQ(link->localBasePath, "C:\\Users\\Me\\bin\\app.exe");
-  EXPECT_EQ(link->relativePath, "..\\bin\\app.exe");
-  EXPECT_EQ(link->description, "");
-}
-
-TEST_F(PortableShellTest, ANetworkTargetIsKeptAsWrittenWithoutLinkInfo) {
-  ASSERT_EQ(
-      shell_.CreateShortcut("\\\\server\\share\\app.exe", "C:\\Users\\Me\\Desktop\\Net.lnk", "net"),
-      kHrOk);
-  ShellLinkHeader header;
-  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Net.lnk", &header);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(header.flags, linkFlags::HasName | linkFlags::HasRelativePath);
-  EXPECT_EQ(link->relativePath, "\\\\server\\share\\app.exe");
-}
-
-TEST_F(PortableShellTest, AnExistingLinkIsReplaced) {
-  const std::string linkPath = "C:\\Users\\Me\\Desktop\\Same.lnk";
-  ASSERT_EQ(shell_.CreateShortcut("C:\\A\\long-target-name.exe", linkPath, "first, longer"), kHrOk);
-  ASSERT_EQ(shell_.CreateShortcut("C:\\B.exe", linkPath, "second"), kHrOk);
-  ShellLinkHeader header;
-  auto link = ReadLink(folder_ / "C/Users/Me/Desktop/Same.lnk", &header);
-  ASSERT_TRUE(link);
-  EXPECT_EQ(link->localBasePath, "C:\\B.exe");
-  EXPECT_EQ(link->description, "second");
+// The flags name the parts the file holds: a network target has no link
+// info, an empty description no name. A second link of the same name
+// replaces the first, longer one.
+TEST(PortableShell, WritesLinksThatReadBackAsTheirTargets) {
+  const LinkCase cases[] = {
+      {"an absolute target", "C:\\Program Files\\App\\app.exe", "Desktop\\App.lnk", "The App",
+       linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath,
+       "C:\\Program Files\\App\\app.exe", "..\\..\\..\\Program Files\\App\\app.exe"},
+      {"relative paths", "bin/app.exe", "desktop/./Rel.lnk", "",
+       linkFlags::HasLinkInfo | linkFlags::HasRelativePath, "C:\\Users\\Me\\bin\\app.exe",
+       "..\\bin\\app.exe"},
+      {"a network target", "\\\\server\\share\\app.exe", "C:\\Users\\Me\\Desktop\\Net.lnk", "net",
+       linkFlags::HasName | linkFlags::HasRelativePath, "", "\\\\server\\share\\app.exe"},
+      {"a long link to be replaced", "C:\\A\\long-target-name.exe", "Desktop\\Same.lnk",
+       "first, longer", linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath,
+       "C:\\A\\long-target-name.exe", "..\\..\\..\\A\\long-target-name.exe"},
+      {"its replacement", "C:\\B.exe", "Desktop\\Same.lnk", "second",
+       linkFlags::HasLinkInfo | linkFlags::HasName | linkFlags::HasRelativePath, "C:\\B.exe",
+       "..\\..\\..\\B.exe"},
+  };
+  TempFolder folder;
+  std::filesystem::create_directories(folder / "C/Users/Me/Desktop");
+  std::ostringstream diagnostics;
+  PortableFileSystem files(folder.path(), "C:\\SETUP.EXE");
+  PortableShell shell(files, diagnostics);
+  ASSERT_TRUE(files.SetCurrentFolder("C:\\Users\\Me"));
+  for (const LinkCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_EQ(shell.CreateShortcut(c.target, c.link, c.description), kHrOk);
+    std::vector<uint8_t> bytes = ReadBytes(*files.sandbox().ToHost(c.link));
+    ASSERT_GE(bytes.size(), kShellLinkHeaderSize);
+    EXPECT_EQ(U32At(bytes, 60), 1u) << "shown normally";
+    EXPECT_EQ(U32At(bytes, bytes.size() - 4), 0u) << "terminal block";
+    ShellLinkHeader header;
+    std::string error;
+    auto link = DecodeShellLink(bytes, &header, &error);
+    ASSERT_TRUE(link) << error;
+    EXPECT_EQ(header.flags, c.flags);
+    EXPECT_EQ(link->localBasePath, c.localBasePath);
+    EXPECT_EQ(link->relativePath, c.relativePath);
+    EXPECT_EQ(link->description, c.description);
+  }
 }
 
 TEST(RelativeLinkTarget, CountsTheFoldersBetweenLinkAndTarget) {

@@ -1,23 +1,17 @@
 // The system statements, run through the statement table on a sandbox machine,
 // for what a script cannot see: what reaches the platform (box styles, sleeps,
-// beeps, the random seed, the link bytes, registry handles). The rest is in
-// tests/scripts/system/.
+// beeps, the random seed, registry handles). The rest is in tests/scripts/system/;
+// the link file CREATELINK leaves is read back in shell_link_test.cpp and
+// tests/runner/system_sandbox_test.sh.
 #include "statements/system_statements.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "platform/portable/shell_link_file.h"
 #include "script/random.h"
 #include "tests/unit/support/system_fixture.h"
 
 namespace vorna {
 namespace {
-
-namespace fs = std::filesystem;
-
-using testing::ReadHostFile;
 
 class SystemStatementsTest : public testing::SystemTest {};
 
@@ -52,21 +46,6 @@ TEST_F(SystemStatementsTest, RandomizeSeedsWithTheTime) {
   Run("RANDOMIZE", StatementEnd::Advance);
   EXPECT_EQ(NextRandom(), expected);
   SeedRandom(1);
-}
-
-TEST_F(SystemStatementsTest, CreateLinkWritesAShortcutThatReadsBack) {
-  fs::create_directories(Host("Users/Me/Desktop"));
-  Run("CREATELINK \"C:\\Apps\\app.exe\", \"C:\\Users\\Me\\Desktop\\App.lnk\", \"The \" & \"App\"");
-  std::string bytes = ReadHostFile(Host("Users/Me/Desktop/App.lnk"));
-  platform::ShellLinkHeader header;
-  std::string error;
-  auto link =
-      platform::DecodeShellLink(std::vector<uint8_t>(bytes.begin(), bytes.end()), &header, &error);
-  ASSERT_TRUE(link) << error;
-  EXPECT_EQ(header.headerSize, platform::kShellLinkHeaderSize);
-  EXPECT_EQ(link->localBasePath, "C:\\Apps\\app.exe");
-  EXPECT_EQ(link->relativePath, "..\\..\\..\\Apps\\app.exe");
-  EXPECT_EQ(link->description, "The App");
 }
 
 TEST_F(SystemStatementsTest, SetRegistryClosesItsKeysWhetherTheWriteWorksOrNot) {
