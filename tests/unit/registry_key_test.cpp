@@ -97,6 +97,8 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
 }
 
 // The key path scanner: root prefixes, separators and what is left as subkey.
+// Backslashes and a lower-case root before the key, and a path without a root,
+// are in tests/runner/system_sandbox_test.sh.
 using platform::RootKey;
 
 struct PrefixCase {
@@ -105,45 +107,36 @@ struct PrefixCase {
   const char* subkey;
 };
 
-class KeyPathScan : public ::testing::TestWithParam<PrefixCase> {};
-
-TEST_P(KeyPathScan, SplitsRootAndSubkey) {
-  const PrefixCase& c = GetParam();
-  KeyPath scanned = ScanKeyPath(c.path);
-  EXPECT_EQ(scanned.root, c.root) << c.path;
-  EXPECT_EQ(scanned.subkey, c.subkey) << c.path;
+TEST(KeyPathScan, SplitsRootAndSubkey) {
+  const PrefixCase cases[] = {
+      // The letter case of the prefix does not matter.
+      {"HKEY_USERS\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
+      {"HKEY_CLASSES_ROOT\\.txt", RootKey::ClassesRoot, ".txt"},
+      {"Hkey_Local_Machine\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
+      // Blanks and tabs may stand before the prefix, after the backslashes.
+      {"\\ \tHKEY_CURRENT_USER\\Software", RootKey::CurrentUser, "Software"},
+      // No known prefix: the whole path is below HKEY_LOCAL_MACHINE.
+      {"\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
+      {"HKEY_CURRENT_CONFIG\\X", RootKey::LocalMachine, "HKEY_CURRENT_CONFIG\\X"},
+      {"HKEY_USER\\X", RootKey::LocalMachine, "HKEY_USER\\X"},
+      // A prefix needs no separator after it.
+      {"HKEY_USERSX\\Y", RootKey::Users, "X\\Y"},
+      {"HKEY_LOCAL_MACHINESOFTWARE", RootKey::LocalMachine, "SOFTWARE"},
+      // A root alone, and nothing at all.
+      {"HKEY_CURRENT_USER", RootKey::CurrentUser, ""},
+      {"HKEY_CURRENT_USER\\", RootKey::CurrentUser, ""},
+      {"", RootKey::LocalMachine, ""},
+      // The path ends at its first line break.
+      {"HKEY_CURRENT_USER\\Software\\X\r\nHKEY_USERS", RootKey::CurrentUser, "Software\\X"},
+      {"\nHKEY_USERS\\X", RootKey::LocalMachine, ""},
+      // Inner separators are left to the registry; only the outer ones go.
+      {"HKEY_USERS\\A\\\\B\\", RootKey::Users, "A\\\\B\\"}};
+  for (const PrefixCase& c : cases) {
+    KeyPath scanned = ScanKeyPath(c.path);
+    EXPECT_EQ(scanned.root, c.root) << c.path;
+    EXPECT_EQ(scanned.subkey, c.subkey) << c.path;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Prefixes, KeyPathScan,
-    ::testing::Values(
-        // Separators around the prefix and its letter case do not matter.
-        PrefixCase{"HKEY_USERS\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
-        PrefixCase{"\\\\HKEY_USERS\\\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
-        PrefixCase{"hkey_users\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
-        PrefixCase{"HKEY_CLASSES_ROOT\\.txt", RootKey::ClassesRoot, ".txt"},
-        PrefixCase{"HKEY_CURRENT_USER\\Software\\X", RootKey::CurrentUser, "Software\\X"},
-        PrefixCase{"Hkey_Local_Machine\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
-        // Blanks and tabs may stand before the prefix, after the backslashes.
-        PrefixCase{"\\ \tHKEY_CURRENT_USER\\Software", RootKey::CurrentUser, "Software"},
-        // No known prefix: the whole path is below HKEY_LOCAL_MACHINE.
-        PrefixCase{"SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
-        PrefixCase{"\\SOFTWARE\\X", RootKey::LocalMachine, "SOFTWARE\\X"},
-        PrefixCase{"HKEY_CURRENT_CONFIG\\X", RootKey::LocalMachine, "HKEY_CURRENT_CONFIG\\X"},
-        PrefixCase{"HKEY_USER\\X", RootKey::LocalMachine, "HKEY_USER\\X"},
-        // A prefix needs no separator after it.
-        PrefixCase{"HKEY_USERSX\\Y", RootKey::Users, "X\\Y"},
-        PrefixCase{"HKEY_LOCAL_MACHINESOFTWARE", RootKey::LocalMachine, "SOFTWARE"},
-        // A root alone, and nothing at all.
-        PrefixCase{"HKEY_CURRENT_USER", RootKey::CurrentUser, ""},
-        PrefixCase{"HKEY_CURRENT_USER\\", RootKey::CurrentUser, ""},
-        PrefixCase{"", RootKey::LocalMachine, ""},
-        // The path ends at its first line break.
-        PrefixCase{"HKEY_CURRENT_USER\\Software\\X\r\nHKEY_USERS", RootKey::CurrentUser,
-                   "Software\\X"},
-        PrefixCase{"\nHKEY_USERS\\X", RootKey::LocalMachine, ""},
-        // Inner separators are left to the registry; only the outer ones go.
-        PrefixCase{"HKEY_USERS\\A\\\\B\\", RootKey::Users, "A\\\\B\\"}));
 
 TEST(SubkeySegments, SplitsOnBackslashesSkippingEmptyOnes) {
   EXPECT_EQ(SubkeySegments("Software\\Microsoft\\Windows"),
