@@ -14,20 +14,8 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 HELLO="$HERE/../../examples/hello"
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
-
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    sed 's/^/    /' "$SCRATCH/err" | tail -30
-  fi
-}
+. "$(dirname "$0")/../e2e/lib.sh"
+CHECK_SHOWS="$SCRATCH/err"
 has() { grep -qF -- "$1" "$2"; }
 lacks() { ! grep -qF -- "$1" "$2"; }
 
@@ -178,5 +166,4 @@ check "the climbing copy is inside the sandbox" [ -f "$root/C/Climbed/README.TXT
 check "nothing was made for drive A" [ ! -e "$root/A" ]
 check "the image is unchanged" [ "$(sha256sum <"$SCRATCH/sealed.exe")" = "$image_sum" ]
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "install sandbox"

@@ -9,20 +9,8 @@ set -uo pipefail
 RUN=$(realpath "$1")
 SCRATCH=$(mktemp -d)
 trap 'rm -rf "$SCRATCH"' EXIT
-passed=0
-failed=0
-
-check() {
-  local what=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAIL $what"
-    sed 's/^/    /' "$SCRATCH/err"
-  fi
-}
+. "$(dirname "$0")/../e2e/lib.sh"
+CHECK_SHOWS="$SCRATCH/err"
 has() { grep -qF -- "$1" "$2"; }
 
 work="$SCRATCH/work"
@@ -67,5 +55,4 @@ check "the transcript tells the link" \
 check "a link that cannot be written is told, not raised" has 'C:\No\Such\Folder\x.lnk' "$SCRATCH/err"
 check "no error dialog" bash -c "! grep -q '\\[error dialog\\]' '$SCRATCH/err'"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+checks_done "system sandbox"
