@@ -1,6 +1,6 @@
-// The functions that reach the machine (ENVIRON, SHELL) on a sandbox
-// machine whose environment, boxes and started programs the test sees. What
-// scripts see of them and of MSGBOX is in functions/system_functions.bas.
+// SHELL on a sandbox machine whose started programs the test sees: the show
+// states it asks for. What scripts see of it, of ENVIRON and of MSGBOX is in
+// functions/system_functions.bas.
 #include <gtest/gtest.h>
 
 #include "tests/unit/support/sandbox_script_fixture.h"
@@ -11,13 +11,6 @@ namespace {
 using testing::SandboxScriptTest;
 
 constexpr int kIllegalValue = int(errorNumbers::IllegalValue);
-
-TEST_F(SandboxScriptTest, EnvironReadsTheEnvironment) {
-  system_.environment["TEMP"] = "C:\\TEMP";
-  EXPECT_EQ(Text("ENVIRON(\"TEMP\")"), "C:\\TEMP");
-  EXPECT_EQ(Text("ENVIRON$(\"TE\" & \"MP\") & \"!\""), "C:\\TEMP!");
-  EXPECT_EQ(Text("ENVIRON(\"MISSING\") & \"!\""), "!");
-}
 
 TEST_F(SandboxScriptTest, ShellStylesAndFailure) {
   system_.processId = 1234;

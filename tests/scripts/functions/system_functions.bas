@@ -12,6 +12,7 @@
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT "["; ENVIRON("VORNA_SURELY_NOT_SET"); "]" ' expect: []
+  PRINT ENVIRON$("PA" & "TH") <> "" ' expect: true
   PRINT MSGBOX("Continue?", 4 + 32, "Question") ' expect: 6
   PRINT MSGBOX("Plain") ' expect: 1
   PRINT MSGBOX("Two", "Caption") ' expect: 1

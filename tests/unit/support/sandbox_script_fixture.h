@@ -4,7 +4,6 @@
 #pragma once
 
 #include <deque>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,18 +37,14 @@ class ListedInteraction : public platform::Interaction {
 };
 
 /// Starts nothing: records each command line and answers a process id when
-/// one is set; the environment is a map.
+/// one is set; the environment is empty.
 class ListedSystem : public platform::System {
  public:
   std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) override {
     started.push_back({commandLine, showState});
     return processId;
   }
-  std::optional<std::string> Environment(const std::string& name) override {
-    auto found = environment.find(name);
-    if (found == environment.end()) return std::nullopt;
-    return found->second;
-  }
+  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
   void Sleep(uint32_t) override {}
   int64_t Now() override { return 0; }
   void Beep(unsigned) override {}
@@ -62,7 +57,6 @@ class ListedSystem : public platform::System {
   };
   std::vector<Start> started;
   std::optional<uint32_t> processId;
-  std::map<std::string, std::string> environment;
 };
 
 class SandboxScriptTest : public EvaluatorTest {
