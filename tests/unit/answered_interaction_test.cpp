@@ -62,12 +62,6 @@ TEST_F(AnsweredInteractionTest, TheTerminalIsAskedAfterTheFileUntilItAnswersSens
   EXPECT_NE(transcript_.str().find("\"maybe\" is not one of the buttons"), std::string::npos);
 }
 
-TEST_F(AnsweredInteractionTest, MultiLineTextIsIndentedLineByLine) {
-  Use("");
-  interaction_->MessageBox(Owner::None, "one\r\ntwo\nthree", "c", 0);
-  EXPECT_NE(transcript_.str().find("  one\n  two\n  three\n"), std::string::npos);
-}
-
 // An unattended run: nobody answers after the file, not even a default or a
 // terminal; the question reaches the handler, which ends the run.
 TEST(UnattendedAnswersTest, AQuestionTheFileDoesNotAnswerIsNeverAnsweredByDefault) {
