@@ -10,8 +10,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
+#include <iterator>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "tests/fuzz/memory_file.h"
+#include "tools/pack/authoring/container_writer.h"
 
 namespace {
 
@@ -157,33 +159,6 @@ class SilentInteraction : public Interaction {
   ErrorAnswer ErrorDialog(const ErrorReport&) override { return ErrorAnswer::Abort; }
 };
 
-// One container entry, unscrambled: its directory record, then its data.
-void AppendEntry(std::vector<uint8_t>& container, const char* name,
-                 const std::vector<uint8_t>& data) {
-  std::vector<uint8_t> record(36, 0);
-  for (int i = 0; i < 4; ++i) record[i] = static_cast<uint8_t>(data.size() >> (8 * i));
-  std::memcpy(&record[4], name, std::strlen(name) + 1);
-  container.insert(container.end(), record.begin(), record.end());
-  container.insert(container.end(), data.begin(), data.end());
-}
-
-// The container: the codec entry of a deflate image, the index when there
-// is one, and the end record.
-std::vector<uint8_t> Container(FileSetCodec codec, const std::vector<uint8_t>& index) {
-  std::vector<uint8_t> bytes;
-  if (codec == FileSetCodec::Deflate) {
-    AppendEntry(
-        bytes, kCodecEntryName,
-        std::vector<uint8_t>(kDeflateCodecName, kDeflateCodecName + sizeof kDeflateCodecName - 1));
-  }
-  if (!index.empty()) AppendEntry(bytes, kIndexEntryName, index);
-  std::vector<uint8_t> end(36, 0);
-  std::memcpy(&end[0], "QUIL", 4);
-  bytes.insert(bytes.end(), end.begin(), end.end());
-  ScrambleBlock(bytes.data(), bytes.size(), 0, ContainerKey());
-  return bytes;
-}
-
 // An index the input suggests: record offsets from 4 on, each step one
 // more than an input byte. Mostly it misses the real records, which the copy
 // must notice; sometimes it hits them.
@@ -197,22 +172,26 @@ std::vector<uint8_t> IndexFrom(const uint8_t* data, size_t size) {
   return EncodeFileSetIndex(offsets);
 }
 
-// The image: a stub, the container, the file set and the trailer that
-// locates both.
+// The image as the packer writes it: a stub, the container (the codec entry
+// of a deflate image, the index when there is one), the file set and the
+// trailer that locates both.
 void WriteImage(std::vector<uint8_t>& image, const uint8_t* data, size_t size, FileSetCodec codec,
                 const std::vector<uint8_t>& index) {
-  image.assign({'M', 'Z'});
-  std::vector<uint8_t> container = Container(codec, index);
-  image.insert(image.end(), container.begin(), container.end());
-  uint32_t base = 2;
-  uint32_t set = static_cast<uint32_t>(image.size());
-  image.insert(image.end(), data, data + size);
-  uint8_t trailer[16] = {'V', 'O', 'R', 'N', 'A'};
-  for (int i = 0; i < 4; ++i) {
-    trailer[8 + i] = static_cast<uint8_t>(base >> (8 * i));
-    trailer[12 + i] = static_cast<uint8_t>(set >> (8 * i));
+  std::vector<authoring::ContainerEntry> entries;
+  if (codec == FileSetCodec::Deflate) {
+    entries.push_back({kCodecEntryName,
+                       std::vector<uint8_t>(kDeflateCodecName, std::end(kDeflateCodecName) - 1)});
   }
-  image.insert(image.end(), trailer, trailer + 16);
+  if (!index.empty()) entries.push_back({kIndexEntryName, index});
+  std::ostringstream out;
+  authoring::ImageWriter writer(out);
+  writer.AppendBytes("MZ", 2);
+  writer.AppendContainer(entries, ContainerKey());
+  writer.MarkFileSet();
+  writer.AppendBytes(data, size);
+  writer.Finish();
+  const std::string bytes = out.str();
+  image.assign(bytes.begin(), bytes.end());
 }
 
 void CopyAs(CheckingFileSystem& files, const uint8_t* data, size_t size, FileSetCodec codec,
