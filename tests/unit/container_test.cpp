@@ -112,6 +112,15 @@ TEST_F(ContainerTest, RoundTripThroughTheWriter) {
     EXPECT_TRUE(reader.AtEndOfEntry());
     EXPECT_EQ(reader.ReadByte(), -1);
   }
+  // A second reader of the same file keeps its own place: a byte, whole
+  // items of a block and the rest read on as one stream.
+  ContainerReader mixed(*platform::Current().files);
+  ASSERT_TRUE(mixed.OpenEntry("BINARY.DAT", "rb"));
+  std::string text(1, static_cast<char>(mixed.ReadByte()));
+  char block[40];
+  ASSERT_EQ(mixed.ReadBlock(block, 4, 10), 40u);
+  text.append(block, 40);
+  EXPECT_EQ(text + ReadAllBytes(mixed), Binary(777));
   // The data are really scrambled in the file.
   Bytes image = BuildImage(entries, kInstallerKey);
   std::string imageText(image.begin(), image.end());
@@ -147,23 +156,6 @@ TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing
   ContainerReader plain(*platform::Current().files);
   ASSERT_TRUE(plain.OpenEntry("PLAIN", "rb"));
   EXPECT_EQ(ReadAllBytes(plain), "visible text");
-}
-
-TEST_F(ContainerTest, ReadersAgreeWhateverWayTheyRead) {
-  const std::string data = Binary(100);
-  UseImage(BuildImage({{"FIRST", BytesOf("1234567")}, {"DATA", BytesOf(data)}}, kInstallerKey));
-  ContainerReader byBytes(*platform::Current().files);
-  ContainerReader mixed(*platform::Current().files);
-  ASSERT_TRUE(byBytes.OpenEntry("DATA", "rb"));
-  ASSERT_TRUE(mixed.OpenEntry("DATA", "rb"));
-  EXPECT_EQ(ReadAllBytes(byBytes), data);
-  std::string text;
-  text += static_cast<char>(mixed.ReadByte());
-  char block[40];
-  ASSERT_EQ(mixed.ReadBlock(block, 4, 10), 40u);
-  text.append(block, 40);
-  text += ReadAllBytes(mixed);
-  EXPECT_EQ(text, data);
 }
 
 TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
@@ -323,12 +315,15 @@ TEST(ContainerDirectory, ListsWhatTheWriterWroteAndRefusesDamage) {
   authoring::ImageDirectory directory = authoring::ReadImageDirectory(in, kInstallerKey);
   EXPECT_EQ(directory.base, kStub.size());
   EXPECT_EQ(directory.fileSetOffset, 0u);
-  ASSERT_EQ(directory.entries.size(), 2u);
-  EXPECT_EQ(directory.entries[0].name, "Startup.Ctl");
-  EXPECT_EQ(directory.entries[0].size, 3u);
-  EXPECT_EQ(directory.entries[0].dataOffset, kStub.size() + kDirectoryRecordSize);
-  EXPECT_EQ(directory.entries[1].name, "EMPTY");
-  EXPECT_EQ(directory.entries[1].size, 0u);
+  std::vector<std::string> listed;
+  for (const auto& entry : directory.entries) {
+    listed.push_back(entry.name + " " + std::to_string(entry.size) + " at " +
+                     std::to_string(entry.dataOffset));
+  }
+  const size_t first = kStub.size() + kDirectoryRecordSize;
+  EXPECT_EQ(listed, (std::vector<std::string>{
+                        "Startup.Ctl 3 at " + std::to_string(first),
+                        "EMPTY 0 at " + std::to_string(first + 3 + kDirectoryRecordSize)}));
   // No magic, a size past the end, no end record.
   for (const Bytes& bad :
        {BytesOf(kStub),
