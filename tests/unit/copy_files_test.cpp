@@ -31,8 +31,10 @@ using testing::Times;
 using Record = testing::SetRecord;
 using testing::PackSet;
 
-// Drops everything below the install folder from a snapshot.
-std::map<std::string, std::string> Outside(std::map<std::string, std::string> files) {
+// Every host file of the sandbox but the image and the install folder's.
+std::map<std::string, std::string> Outside(const testing::SandboxPlatform& sandbox) {
+  std::map<std::string, std::string> files = testing::HostTree(sandbox.temp.path());
+  files.erase("/C/SETUP.EXE");
   for (auto it = files.begin(); it != files.end();) {
     it = it->first.rfind("/C/Apps", 0) == 0 ? files.erase(it) : std::next(it);
   }
@@ -263,8 +265,7 @@ TEST_F(CopyFilesTest, ASetTotalOfZeroShowsTheProgressComplete) {
 TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
   WriteHostFile(sandbox_.Host("victim.txt"), "untouched");
   WriteHostFile(sandbox_.temp / "D/other.txt", "untouched");
-  auto before = Outside(testing::HostTree(sandbox_.temp.path()));
-  before.erase("/C/SETUP.EXE");
+  auto before = Outside(sandbox_);
   std::vector<Record> records;
   // One name of each way out of the folder; install_paths_test has every verdict.
   for (const char* name : {"..\\victim.txt", "sub\\..\\..\\victim.txt", "\\victim.txt",
@@ -278,16 +279,14 @@ TEST_F(CopyFilesTest, RefusedNamesAreNeverWrittenAndTheirDataIsConsumed) {
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   EXPECT_EQ(outcome.Reports(RecordFate::Refused).size(), records.size() - 1);
   EXPECT_EQ(Installed("good.txt"), "good");  // read in step after every refused record
-  auto after = Outside(testing::HostTree(sandbox_.temp.path()));
-  after.erase("/C/SETUP.EXE");
-  EXPECT_EQ(after, before);
+  EXPECT_EQ(Outside(sandbox_), before);
   auto inside = testing::HostTree(sandbox_.Host("Apps"));
   EXPECT_EQ(inside.size(), 1u) << inside.begin()->first;
 }
 
 TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
   Bytes whole = PackSet({{"a.txt", std::string(3000, 'a')}, {"b.txt", std::string(3000, 'b')}});
-  auto before = Outside(testing::HostTree(sandbox_.temp.path()));
+  auto before = Outside(sandbox_);
   for (size_t keep = 5; keep < whole.size(); keep += 37) {
     Bytes cut(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(keep));
     CopyOutcome outcome = Copy(cut);
@@ -299,10 +298,7 @@ TEST_F(CopyFilesTest, ATruncatedSetFailsCleanly) {
     }
     std::filesystem::remove_all(sandbox_.Host("Apps"));
   }
-  before.erase("/C/SETUP.EXE");
-  auto after = Outside(testing::HostTree(sandbox_.temp.path()));
-  after.erase("/C/SETUP.EXE");
-  EXPECT_EQ(after, before);
+  EXPECT_EQ(Outside(sandbox_), before);
   ExpectNoTemporaryFiles();
 }
 

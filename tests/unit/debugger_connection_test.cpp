@@ -34,7 +34,9 @@ TEST_F(DebuggerTest, AWatchedFunctionCallRunsUnreported) {
             "FUNCTION TWICE(N AS LONG) AS LONG\n"
             "  TWICE = N * 2\n"
             "END FUNCTION\n");
-  Reply({"I", "W TWICE(21)", "G"});
+  // Unknown letters and empty reads are asked again.
+  debugger_.emptyReads = 3;
+  Reply({"I", "Z nothing", "", "W TWICE(21)", "G"});
   RunDebugged();
   EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "W 42", "O 1"}));
   EXPECT_EQ(interpreter_->steppingFlag, 0);
@@ -69,14 +71,6 @@ TEST_F(DebuggerTest, AFailingWatchIsAnErrorOfTheLineAndTheDebuggerKeepsControl) 
   EXPECT_EQ(interaction_.reports[0].statement, "1 +");
 }
 
-TEST_F(DebuggerTest, UnknownLettersAndEmptyReadsAreAskedAgain) {
-  AddModule("SETUP", kTwoPrints);
-  debugger_.emptyReads = 3;
-  Reply({"I", "Z nothing", "", "G"});
-  RunDebugged();
-  EXPECT_EQ(debugger_.Transcript(), (Lines{"F SETUP|0", "F SETUP|1", "O A", "O B"}));
-}
-
 TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
   HostOutput(*interpreter_, "AB\rCD");
   HostOutput(*interpreter_, std::string(253, 'y') + "\nZ");
@@ -88,20 +82,18 @@ TEST_F(DebuggerTest, OutputIsCutAtItsFirstLineEndAfterTheLengthCut) {
                    "O ?TYPE MISMATCH ERROR:"}));
 }
 
-TEST_F(DebuggerTest, AFailedWriteEndsTheRunBeforeAnythingRuns) {
+// A failed write and a missing channel both lose the connection at the
+// first report, before the first line runs.
+TEST_F(DebuggerTest, ALostConnectionEndsTheRunBeforeAnythingRuns) {
   AddModule("SETUP", kTwoPrints);
   debugger_.failWrites = true;
   EXPECT_EQ(RunDebugged(), 0);
-  EXPECT_EQ(interaction_.messages, (Lines{"Lost debugger connection."}));
-}
-
-TEST_F(DebuggerTest, WithoutAChannelTheFirstReportLosesTheConnection) {
   platform::Platform machine = platform::Current();
   machine.debugChannel = nullptr;
   platform::SetPlatform(machine);
-  AddModule("SETUP", kTwoPrints);
   EXPECT_EQ(RunDebugged(), 0);
-  EXPECT_EQ(interaction_.messages, (Lines{"Lost debugger connection."}));
+  EXPECT_EQ(interaction_.messages,
+            (Lines{"Lost debugger connection.", "Lost debugger connection."}));
 }
 
 TEST(DebugRecordTest, ALetterAndATextCutTo254AndPaddedWithZeros) {

@@ -27,12 +27,11 @@ TEST_F(EvaluatorTest, TheEvaluatorStopsAtWhatIsNotItsOwn) {
   EXPECT_EQ(result.AsLong(), 3);
 }
 
-TEST_F(EvaluatorTest, AStringLiteralLongerThanALineCanHoldIsRefused) {
+// A string literal longer than a line can hold is refused, and an unknown
+// name cannot fill an object receiver (nor is it created).
+TEST_F(EvaluatorTest, WhatNoScriptLineCanReachIsRefused) {
   std::string tooLong = "\"" + std::string(2048, 'x') + "\"";
   EXPECT_EQ(ErrorOf(tooLong.c_str()), int(errorNumbers::StringTooLong));
-}
-
-TEST_F(EvaluatorTest, AnUnknownNameCannotFillAnObjectReceiver) {
   Value object(ValueType::OBJECT);
   EXPECT_EQ(ErrorOf("NOSUCH", object), int(errorNumbers::UnknownVariableType));
   EXPECT_EQ(activation_.locals().count(), 0);

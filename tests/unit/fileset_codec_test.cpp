@@ -99,16 +99,15 @@ class FileSetCodecTest : public ::testing::Test {
   std::unique_ptr<FileSetStream> stream_;
 };
 
-TEST_F(FileSetCodecTest, AnUnknownCodecIsNeverRead) {
+// Only a known codec entry of the container is read, never a plain file of
+// the entry's name.
+TEST_F(FileSetCodecTest, AnUnknownCodecIsNeverReadNorAPlainFileNamingOne) {
   for (const std::string& name :
        {std::string("lzma"), std::string("Deflate"), std::string(40, 'd')}) {
     sandbox_.WriteImageNamingCodec(BuildSet(SampleRecords(), FileSetCodec::Deflate), name);
     EXPECT_EQ(Locate(), FileSetPlace::UnknownCodec) << name;
     EXPECT_FALSE(stream_->HasFile());
   }
-}
-
-TEST_F(FileSetCodecTest, APlainFileNeverNamesTheCodec) {
   sandbox_.WriteImage(BuildSet(SampleRecords(), FileSetCodec::Huffman));
   testing::WriteHostFile(sandbox_.Host(kCodecEntryName), "lzma");
   ASSERT_TRUE(sandbox_.files.SetCurrentFolder("C:\\"));

@@ -67,23 +67,7 @@ TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamageAndZeroMeansNoSet) {
   EXPECT_EQ(stream_.Locate(), FileSetPlace::Absent);
 }
 
-TEST_F(FileSetStreamTest, PastTheEndBytesAreMinusOneAndBitsAreOne) {
-  OpenOver({0x81});
-  // Read to the end of the set: the trailer after it is no set data.
-  int reads = 0;
-  while (stream_.ReadByte() != -1) ++reads;
-  EXPECT_EQ(reads, 1);
-  EXPECT_TRUE(stream_.AtEnd());
-  EXPECT_EQ(stream_.ReadByte(), -1);
-  uint8_t block[3] = {0, 0, 0};
-  stream_.ReadBlock(block, 3);
-  EXPECT_EQ(block[0], 255);
-  EXPECT_EQ(block[2], 255);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(stream_.ReadBit(), 1);
-  EXPECT_EQ(stream_.ReadBits(8), 255u);
-}
-
-TEST_F(FileSetStreamTest, BitsComeMostSignificantFirstAndSpanBytes) {
+TEST_F(FileSetStreamTest, BitsComeMostSignificantFirstAndPastTheEndAreOnes) {
   OpenOver({0xB5, 0x3C, 0x56});  // 1011 0101, 0011 1100, 0101 0110
   EXPECT_EQ(stream_.ReadBit(), 1);
   EXPECT_EQ(stream_.ReadBit(), 0);
@@ -93,7 +77,17 @@ TEST_F(FileSetStreamTest, BitsComeMostSignificantFirstAndSpanBytes) {
   stream_.Align();
   EXPECT_EQ(stream_.ReadBits(8), 0x56u);  // after Align: exactly the next byte
   stream_.Align();
-  EXPECT_EQ(stream_.ReadByte(), -1);  // the trailer follows, and is no set data
+  // The trailer follows, and is no set data: past the end of the set bytes
+  // are -1 and bits are 1.
+  EXPECT_EQ(stream_.ReadByte(), -1);
+  EXPECT_TRUE(stream_.AtEnd());
+  EXPECT_EQ(stream_.ReadByte(), -1);
+  uint8_t block[3] = {0, 0, 0};
+  stream_.ReadBlock(block, 3);
+  EXPECT_EQ(block[0], 255);
+  EXPECT_EQ(block[2], 255);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(stream_.ReadBit(), 1);
+  EXPECT_EQ(stream_.ReadBits(8), 255u);
 }
 
 TEST_F(FileSetStreamTest, TheFastBitReaderContinuesExactlyWhereTheStreamWas) {

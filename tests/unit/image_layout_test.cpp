@@ -95,8 +95,14 @@ TEST(ImageLayout, FindsTheTrailerAtTheEndOfTheSignedRegion) {
   EXPECT_EQ(layout.certificates.size, 24u);
 }
 
+// A file that is no program (or is empty) is a bare runtime too, and a setup
+// only with a trailer at its end.
 TEST(ImageLayout, AProgramWithNothingButASignatureAfterItIsABareRuntime) {
   EXPECT_EQ(Inspect(Program()).kind, ImageKind::BareRuntime);
+  Bytes standIn = Text("a stand-in for the runtime");
+  EXPECT_EQ(Inspect(standIn).kind, ImageKind::BareRuntime);
+  EXPECT_EQ(Inspect(AddInstallData(standIn)).kind, ImageKind::Setup);
+  EXPECT_EQ(Inspect(Bytes()).kind, ImageKind::BareRuntime);
   Bytes signedRuntime = Program();
   EXPECT_EQ(Inspect(AddSignature(signedRuntime)).kind, ImageKind::BareRuntime);
   // Symbols that a linker left behind the sections belong to the program.
@@ -158,13 +164,6 @@ TEST(ImageLayout, DamageOfEachKindIsNamed) {
     EXPECT_EQ(layout.kind, ImageKind::Damaged) << c.what;
     EXPECT_EQ(layout.problem, c.problem) << c.what;
   }
-}
-
-TEST(ImageLayout, AFileThatIsNoProgramIsASetupOnlyWithATrailerAtItsEnd) {
-  Bytes standIn = Text("a stand-in for the runtime");
-  EXPECT_EQ(Inspect(standIn).kind, ImageKind::BareRuntime);
-  EXPECT_EQ(Inspect(AddInstallData(standIn)).kind, ImageKind::Setup);
-  EXPECT_EQ(Inspect(Bytes()).kind, ImageKind::BareRuntime);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(InstallPaths, TrailingSeparator) {
   EXPECT_EQ(WithTrailingSeparator("C:/Apps/"), "C:/Apps/");
 }
 
-TEST(InstallPaths, CreateFolderChainCreatesEveryMissingFolder) {
+TEST(InstallPaths, FolderChainsAndTheFolderWriteTest) {
   testing::SandboxPlatform sandbox;
   EXPECT_TRUE(CreateFolderChain(platform::Current(), "C:\\One\\Two\\Three"));
   EXPECT_TRUE(std::filesystem::is_directory(sandbox.Host("One/Two/Three")));
@@ -79,10 +79,7 @@ TEST(InstallPaths, CreateFolderChainCreatesEveryMissingFolder) {
                                  "C:\\One\\Two\\Three"));  // the last already exists
   EXPECT_TRUE(CreateFolderChain(platform::Current(), "C:\\One\\Two\\Four"));
   EXPECT_FALSE(CreateFolderChain(platform::Current(), "C:\\"));
-}
-
-TEST(InstallPaths, FolderWriteTestLeavesNoTraceAndReplacesNothing) {
-  testing::SandboxPlatform sandbox;
+  // The write test of a folder leaves no trace and replaces nothing.
   ASSERT_TRUE(CreateFolderChain(platform::Current(), "C:\\Dest"));
   testing::WriteHostFile(sandbox.Host("Dest/TEST"), "the user's own file");
   EXPECT_TRUE(FolderWriteTest(*platform::Current().files, "C:\\Dest"));

@@ -55,13 +55,11 @@ TEST(DriveChoice, OkAcceptsADriveWithExactlyTheTotalAndTheMargin) {
   EXPECT_TRUE(HasRoomFor(0xFFFFFFFFull + kSpaceMargin, 0xFFFFFFFFu));
 }
 
-TEST(DriveChoice, OkChangesOnlyTheFirstCharacterOfThePath) {
+TEST(DriveChoice, OkChangesTheDriveLetterAndTheListShowsLabels) {
   EXPECT_EQ(PathOnDrive("D:\\Apps\\Tool", 'C'), "C:\\Apps\\Tool");
   EXPECT_EQ(PathOnDrive("C:\\", 'E'), "E:\\");
   EXPECT_EQ(PathOnDrive("", 'F'), "F");
-}
-
-TEST(DriveChoice, LinesAndLabels) {
+  // The drive list's lines and labels.
   EXPECT_EQ(ShownLabel("DATA5"), "DATA5");
   EXPECT_EQ(ShownLabel("SYSTEM"), "");  // six characters do not fit the buffer of 6
   EXPECT_EQ(DriveLineText(DriveInfo{'D', "WORK", 1048576}), "D:\tWORK\t1 MEG");

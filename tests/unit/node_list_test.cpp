@@ -15,7 +15,7 @@ struct CountingNode : NamedNode {
   int* destroyed_;
 };
 
-TEST(NodeList, FindByNameIsExactAndSkipsNamelessNodes) {
+TEST(NodeList, NamesAreCopiedAndFoundExactlyAndNamelessNodesSkipped) {
   int destroyed = 0;
   NodeList list;
   EXPECT_EQ(list.FindByName("ABC"), nullptr);
@@ -28,6 +28,15 @@ TEST(NodeList, FindByNameIsExactAndSkipsNamelessNodes) {
   ASSERT_NE(found, nullptr);
   EXPECT_EQ(list.cursor(), found);
   EXPECT_EQ(list.count(), 3);
+  // A node keeps a private copy of its name.
+  char text[] = "FIRST";
+  CountingNode node(&destroyed);
+  EXPECT_EQ(node.name(), nullptr);
+  node.SetName(text);
+  text[0] = 'X';
+  EXPECT_STREQ(node.name(), "FIRST");
+  node.SetName("SECOND");
+  EXPECT_STREQ(node.name(), "SECOND");
 }
 
 TEST(NodeList, AppendMovesAnAlreadyLinkedNodeToTheEnd) {
@@ -85,18 +94,6 @@ TEST(NodeList, ClearAndDestructionFreeEveryNode) {
     list.Append(new CountingNode(&destroyed));
   }
   EXPECT_EQ(destroyed, 6);
-}
-
-TEST(NamedNode, SetNameKeepsAPrivateCopy) {
-  char text[] = "FIRST";
-  int destroyed = 0;
-  CountingNode node(&destroyed);
-  EXPECT_EQ(node.name(), nullptr);
-  node.SetName(text);
-  text[0] = 'X';
-  EXPECT_STREQ(node.name(), "FIRST");
-  node.SetName("SECOND");
-  EXPECT_STREQ(node.name(), "SECOND");
 }
 
 }  // namespace

@@ -56,9 +56,9 @@ TEST_F(ProgramTest, TheRecordKeepsBoundedTextsAndGlobalNames) {
 TEST_F(ProgramTest, InitialiseResetsExtensionsAndRunsEveryModule) {
   auto* counter = new CountingExtension;
   interpreter_->RegisterExtension(counter);
-  AddModule("ONE", "DIM A AS LONG\nSUB MAIN\nA = 5\nEND SUB\n");
-  AddModule("TWO", "DIM B AS STRING\n");
-  Run();
+  AddModule("ONE", "DIM A AS LONG\nSUB MAIN\nA = 5\nPRINT \"one\"\nEND SUB\n");
+  AddModule("TWO", "DIM B AS STRING\nSUB MAIN\nPRINT \"two\"\nEND SUB\n");
+  EXPECT_EQ(Run(), "one\n");  // the first loaded MAIN
   EXPECT_EQ(counter->initialised, 1);
   EXPECT_EQ(interpreter_->globals().count(), 2);
   Value* a = static_cast<Value*>(interpreter_->globals().FindByName("A"));
@@ -85,12 +85,6 @@ TEST_F(ProgramTest, RunStartsOverOnceAndEndsTheCallingActivation) {
             "END SUB\n");
   EXPECT_EQ(Run(), "main10\nmain20\nend of main2\nend of main2\n");
   EXPECT_EQ(counter->initialised, 2);
-}
-
-TEST_F(ProgramTest, TheFirstLoadedMainRuns) {
-  AddModule("ONE", "SUB MAIN\nPRINT \"one\"\nEND SUB\n");
-  AddModule("TWO", "SUB MAIN\nPRINT \"two\"\nEND SUB\n");
-  EXPECT_EQ(Run(), "one\n");
 }
 
 TEST_F(ProgramTest, GosubWithoutACurrentLineIsProgramModeOnly) {

@@ -57,14 +57,6 @@ TEST(RecordAreaTest, PathsBelongToTheInstallWhereItsKindMayLie) {
   }
 }
 
-TEST(RecordAreaTest, AFolderAboveTheInstallThatHoldsWindowsIsNotTheInstalls) {
-  RecordArea area = HelloArea();
-  area.installFolder = *ParseRecordPath("C:\\OS\\Apps\\Hello");
-  area.windowsFolder = *ParseRecordPath("C:\\OS\\Windows");
-  EXPECT_TRUE(InArea(Entry(EntryKind::Folder, "C:\\OS\\Apps"), area, {}));
-  EXPECT_FALSE(InArea(Entry(EntryKind::Folder, "C:\\OS"), area, {}));
-}
-
 TEST(RecordAreaTest, MachineKeysAreThoseOfWindowsAndOfEveryProgram) {
   const char* machine[] = {
       "HKEY_LOCAL_MACHINE\\SOFTWARE",
@@ -118,6 +110,10 @@ TEST(RecordAreaTest, NoRecordMayBelongToARootOrToWindows) {
   area.windowsFolder = *ParseRecordPath("C:\\OS\\Windows");
   area.installFolder = *ParseRecordPath("C:\\OS");
   EXPECT_NE(RefusedInstallFolder(area), "");
+  // Nor may a folder the install created above it that holds Windows.
+  area.installFolder = *ParseRecordPath("C:\\OS\\Apps\\Hello");
+  EXPECT_TRUE(InArea(Entry(EntryKind::Folder, "C:\\OS\\Apps"), area, {}));
+  EXPECT_FALSE(InArea(Entry(EntryKind::Folder, "C:\\OS"), area, {}));
 }
 
 // A whole record checked against its folder is record_loading_test's.

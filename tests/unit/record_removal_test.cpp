@@ -2,7 +2,6 @@
 // changed since; what it may not touch it leaves alone.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include "tests/unit/support/uninstall_fixture.h"
@@ -81,54 +80,49 @@ TEST_F(UninstallTest, OneUninstallRemovesWhatTwoInstallsIntoOneFolderMade) {
   EXPECT_EQ(Snapshot(), before);
 }
 
-TEST_F(UninstallTest, AFileThatWasThereBeforeTheInstallStays) {
+// What changed since the install stays, each with its reason: a file that
+// was there before, a file or a folder replaced by a link (and what the link
+// reaches), a shortcut file that is no longer a shortcut, a key that now
+// holds something else.
+TEST_F(UninstallTest, WhatChangedSinceTheInstallStaysWithItsReason) {
+  TempFolder outside;
+  WriteHostFile(outside / "CHANGES.TXT", "1.0\r\n");
   InstallHello();
   std::string shared = std::string(kHello) + "\\SHARED.DLL";
   WriteHostFile(Host(shared), "an older version");
   WriteFile(shared, "the install's version", 3);
-  std::vector<RemovalStep> steps;
-  Uninstall(&steps);
-  EXPECT_EQ(ReadHostFile(Host(shared)), "the install's version");
-  EXPECT_EQ(KeptNames(steps)[0], shared + ": it replaced a file that was there before the install");
-}
-
-// A file replaced by a link is tests/runner/uninstall_sandbox_test.sh's; a
-// folder replaced by one keeps what the link reaches too.
-TEST_F(UninstallTest, AFolderLinkIsNeitherFollowedNorRemoved) {
-  TempFolder outside;
-  WriteHostFile(outside / "CHANGES.TXT", "1.0\r\n");
-  InstallHello();
   std::string docs = Host(std::string(kHello) + "\\docs");
   std::filesystem::remove_all(docs);
   std::filesystem::create_directory_symlink(outside.path(), docs);
-  std::vector<RemovalStep> steps;
-  Uninstall(&steps);
-  EXPECT_TRUE(std::filesystem::exists(outside / "CHANGES.TXT"));
-  EXPECT_TRUE(std::filesystem::is_symlink(docs));
-  std::vector<std::string> kept = KeptNames(steps);
-  for (const char* reason :
-       {"C:\\Program Files\\Hello\\docs: a link stands in its place",
-        "C:\\Program Files\\Hello\\docs\\CHANGES.TXT: it is reached through a link"}) {
-    EXPECT_NE(std::find(kept.begin(), kept.end(), reason), kept.end()) << reason;
-  }
-}
-
-TEST_F(UninstallTest, AShortcutFileThatIsNoLongerAShortcutStays) {
-  InstallHello();
+  std::string readme = Host(std::string(kHello) + "\\README.TXT");
+  std::filesystem::remove(readme);
+  std::filesystem::create_symlink(outside / "CHANGES.TXT", readme);
   WriteHostFile(Host(kDesktopLink), "a letter the user saved under this name");
-  std::vector<RemovalStep> steps;
-  Uninstall(&steps);
-  EXPECT_TRUE(std::filesystem::exists(Host(kDesktopLink)));
-}
-
-TEST_F(UninstallTest, AKeyThatHoldsSomethingElseNowStaysWithIt) {
-  InstallHello();
   writer_ = std::make_unique<RecordWriter>(machine_);  // a run that keeps no record
   WriteValue("HKEY_CURRENT_USER\\Software\\Hello\\Settings", "Colour", "blue");
+
   std::vector<RemovalStep> steps;
   Uninstall(&steps);
-  EXPECT_NE(ReadHostFile(registry_.filePath()).find("\"Colour\"=\"blue\""), std::string::npos);
-  EXPECT_EQ(ReadHostFile(registry_.filePath()).find("\"Greeting\""), std::string::npos);
+  EXPECT_EQ(KeptNames(steps),
+            (std::vector<std::string>{
+                shared + ": it replaced a file that was there before the install",
+                "HKEY_CURRENT_USER\\Software\\Hello: it holds keys or values the install did not "
+                "write",
+                std::string(kDesktopLink) + ": it is no longer a shortcut",
+                "C:\\Program Files\\Hello\\docs\\CHANGES.TXT: it is reached through a link",
+                "C:\\Program Files\\Hello\\docs: a link stands in its place",
+                "C:\\Program Files\\Hello\\README.TXT: a link stands in its place",
+                "C:\\Program Files\\Hello: it is not empty",
+                "C:\\Program Files: it is not empty",
+            }));
+  EXPECT_EQ(ReadHostFile(Host(shared)), "the install's version");
+  EXPECT_TRUE(std::filesystem::exists(outside / "CHANGES.TXT"));
+  EXPECT_TRUE(std::filesystem::is_symlink(docs));
+  EXPECT_TRUE(std::filesystem::is_symlink(readme));
+  EXPECT_TRUE(std::filesystem::exists(Host(kDesktopLink)));
+  std::string registry = ReadHostFile(registry_.filePath());
+  EXPECT_NE(registry.find("\"Colour\"=\"blue\""), std::string::npos);
+  EXPECT_EQ(registry.find("\"Greeting\""), std::string::npos);
 }
 
 TEST_F(UninstallTest, TheRunningProgramLeavesItsOwnFileAndWhatHoldsItForItsCopy) {

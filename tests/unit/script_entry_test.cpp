@@ -6,13 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "host/portable/sandbox_setup.h"
 #include "host/startup/startup_control.h"
 #include "installdata/fileset_codec.h"
 #include "installdata/scramble.h"
@@ -23,6 +20,7 @@
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_system.h"
 #include "script/program.h"
+#include "tests/unit/support/temp_folder.h"
 #include "tools/pack/authoring/container_writer.h"
 
 namespace vorna {
@@ -32,22 +30,15 @@ struct BadAnswer {};
 
 /// A sandbox with the portable platform installed; files go to drive C,
 /// the current folder.
-class ScriptEntryTest : public testing::Test {
+class ScriptEntryTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = platform::Current();
-    root_ = MakeTemporaryRoot();
-    SetContainerKey(kInstallerKey);
-  }
-  void TearDown() override {
-    platform::SetPlatform(saved_);
-    RemoveTree(root_);
-  }
+  ScriptEntryTest() { SetContainerKey(kInstallerKey); }
+  ~ScriptEntryTest() override { platform::SetPlatform(saved_); }
 
   /// Installs the platform; the install data file is programPath (none by default).
   void Install(const std::string& programPath = "") {
     files_ = std::make_unique<platform::PortableFileSystem>(
-        root_, programPath.empty() ? root_ + "/no-such-setup.exe" : programPath);
+        root_.path(), programPath.empty() ? root_ / "no-such-setup.exe" : programPath);
     source_ = std::make_unique<platform::AnswerSource>(platform::AnswersFile(), transcript_);
     interaction_ = std::make_unique<platform::AnsweredInteraction>(
         *source_, [](const platform::AnswersError&) { throw BadAnswer{}; });
@@ -59,13 +50,12 @@ class ScriptEntryTest : public testing::Test {
   }
 
   void Write(const std::string& name, const std::string& text) {
-    std::ofstream(root_ + "/C/" + name, std::ios::binary) << text;
+    testing::WriteHostFile(root_ / ("C/" + name), text);
   }
 
   /// Writes a packed setup whose container holds the named texts; answers its path.
   std::string PackedSetup(const std::vector<std::pair<std::string, std::string>>& texts) {
-    std::string image = root_ + "/setup.exe";
-    std::ofstream out(image, std::ios::binary);
+    std::ostringstream out;
     authoring::ImageWriter writer(out);
     writer.AppendBytes("MZ stub", 7);
     std::vector<authoring::ContainerEntry> entries;
@@ -74,7 +64,7 @@ class ScriptEntryTest : public testing::Test {
     }
     writer.AppendContainer(entries, kInstallerKey);
     writer.Finish();
-    return image;
+    return root_.Write("setup.exe", out.str());
   }
 
   /// The names of the loaded modules, in load order.
@@ -86,8 +76,8 @@ class ScriptEntryTest : public testing::Test {
     return names;
   }
 
-  std::string root_;
-  platform::Platform saved_;
+  testing::TempFolder root_;
+  platform::Platform saved_ = platform::Current();
   platform::StringSink transcript_;
   platform::PortableSystem system_{stderr};
   std::unique_ptr<platform::PortableFileSystem> files_;
