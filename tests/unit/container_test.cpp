@@ -161,6 +161,8 @@ TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing
 TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
   UseImage(BuildImage({{"EMPTY", {}}, {"NEXT", BytesOf("N")}}, kInstallerKey));
   ContainerReader reader(*platform::Current().files);
+  char block[8];
+  EXPECT_EQ(reader.ReadBlock(block, 1, 8), 0u);  // nothing is open yet
   ASSERT_TRUE(reader.OpenEntry("EMPTY", "rb"));
   EXPECT_TRUE(reader.AtEndOfEntry());
   EXPECT_EQ(reader.ReadByte(), -1);
@@ -168,6 +170,7 @@ TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
   EXPECT_EQ(reader.ReadLine(line, 8), nullptr);
   EXPECT_EQ(reader.ReadBlock(line, 1, 8), 0u);
   ASSERT_TRUE(reader.OpenEntry("NEXT", "rb"));
+  EXPECT_EQ(reader.ReadBlock(block, 0, 8), 0u);  // items of no size
   EXPECT_EQ(ReadAllBytes(reader), "N");
 }
 
@@ -240,9 +243,10 @@ TEST_F(ContainerTest, ADirectoryThatBreaksOffOpensNothingMore) {
 // A line of a container entry ends after its CR or after limit + 1 bytes;
 // a LF is dropped.
 TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
-  UseImage(
-      BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")}, {"LONG", BytesOf("0123456789")}},
-                 kInstallerKey));
+  UseImage(BuildImage({{"LINES", BytesOf("AB\r\nC\rD\nE\r\n\r\nF")},
+                       {"LONG", BytesOf("0123456789")},
+                       {"SHORT", BytesOf("X\rY")}},
+                      kInstallerKey));
   ContainerReader reader(*platform::Current().files);
   ASSERT_TRUE(reader.OpenEntry("LINES", "rb"));
   char line[20];
@@ -253,6 +257,12 @@ TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
   }
   EXPECT_EQ(lines, (std::vector<std::string>{"AB\r", "C\r", "DE\r", "\r", "F"}));
   EXPECT_EQ(reader.ReadLine(line, 16), nullptr);
+  // A last line of one byte after a bare CR.
+  ASSERT_TRUE(reader.OpenEntry("SHORT", "rb"));
+  ASSERT_NE(reader.ReadLine(line, 16), nullptr);
+  EXPECT_STREQ(line, "X\r");
+  ASSERT_NE(reader.ReadLine(line, 16), nullptr);
+  EXPECT_STREQ(line, "Y");
   ASSERT_TRUE(reader.OpenEntry("LONG", "rb"));
   ASSERT_NE(reader.ReadLine(line, 4), nullptr);
   EXPECT_STREQ(line, "01234");

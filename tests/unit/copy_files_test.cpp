@@ -137,6 +137,12 @@ TEST_F(CopyFilesTest, CopiesIntoSubfoldersAndRestoresTheTimes) {
   ExpectNoTemporaryFiles();
 }
 
+// The progress display holds 260 characters with the terminator.
+TEST_F(CopyFilesTest, TheCurrentFileTextIsCutTo259Characters) {
+  state_.SetCurrentFile(std::string(300, 'x'));
+  EXPECT_EQ(state_.CurrentFile(), std::string(259, 'x'));
+}
+
 // The progress counts bytes as they are written: through one large record
 // it moves at least every 256 KB, and it never goes back; the current file
 // text names each destination.
