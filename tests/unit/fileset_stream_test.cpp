@@ -53,6 +53,10 @@ TEST_F(FileSetStreamTest, ATrailerPointingPastTheEndIsDamageAndZeroMeansNoSet) {
   ASSERT_TRUE(stream_.Open());
   EXPECT_EQ(stream_.Locate(), FileSetPlace::Absent);
   EXPECT_FALSE(stream_.HasFile());
+  // A set that is its total alone ends right at the trailer: it is there.
+  sandbox_.WriteImage({0, 0, 0, 0});
+  ASSERT_TRUE(stream_.Open());
+  EXPECT_EQ(stream_.Locate(), FileSetPlace::Found);
   for (int64_t offset : {int64_t{100000}, int64_t{30}, int64_t{0xFFFFFFFF}}) {
     sandbox_.WriteImage({1, 2, 3, 4}, offset);
     ASSERT_TRUE(stream_.Open());
