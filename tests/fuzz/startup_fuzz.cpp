@@ -29,6 +29,7 @@
 #include "script/interpreter.h"
 #include "script/program.h"
 #include "tests/fuzz/memory_file.h"
+#include "tests/unit/support/inert_system.h"
 
 namespace {
 
@@ -80,14 +81,8 @@ class SilentInteraction : public Interaction {
 };
 
 /// Nothing starts, sleeps or ends the process while the modules load.
-class QuietSystem : public System {
+class QuietSystem : public vorna::testing::InertSystem {
  public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
-  void Sleep(uint32_t) override {}
-  int64_t Now() override { return 0; }
-  void Beep(unsigned) override {}
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int) override {
     // Loading modules never ends the process.
     std::abort();

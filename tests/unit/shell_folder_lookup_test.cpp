@@ -1,5 +1,5 @@
 // Special folder lookup and the lists a fresh sandbox is seeded with. What
-// scripts see of the lists is in tests/scripts/system/special_folder_lists.bas
+// scripts see of the lists is in tests/scripts/system/shell_folder_lists.bas
 // and shell_folders.bas; the sandbox seeds the lists before every run, so only
 // here can the lookup be seen creating them, and the seed making every folder.
 #include "install/shell_folder_lookup.h"

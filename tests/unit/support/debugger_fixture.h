@@ -13,6 +13,7 @@
 #include "program_fixture.h"
 #include "script/debug_record.h"
 #include "script/interpreter.h"
+#include "tests/unit/support/inert_system.h"
 
 namespace vorna::testing {
 
@@ -22,14 +23,8 @@ struct ProcessEnded {
 };
 
 /// A system whose ExitProcess throws ProcessEnded.
-class ExitRecordingSystem : public platform::System {
+class ExitRecordingSystem : public InertSystem {
  public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
-  void Sleep(uint32_t) override {}
-  int64_t Now() override { return 0; }
-  void Beep(unsigned) override {}
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int code) override { throw ProcessEnded{code}; }
 };
 

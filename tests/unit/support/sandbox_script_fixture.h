@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "evaluator_fixture.h"
+#include "inert_system.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
@@ -38,17 +39,12 @@ class ListedInteraction : public platform::Interaction {
 
 /// Starts nothing: records each command line and answers a process id when
 /// one is set; the environment is empty.
-class ListedSystem : public platform::System {
+class ListedSystem : public InertSystem {
  public:
   std::optional<uint32_t> StartProcess(const std::string& commandLine, int showState) override {
     started.push_back({commandLine, showState});
     return processId;
   }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
-  void Sleep(uint32_t) override {}
-  int64_t Now() override { return 0; }
-  void Beep(unsigned) override {}
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int) override { std::abort(); }
 
   struct Start {
