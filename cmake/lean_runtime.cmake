@@ -7,6 +7,9 @@
 if(WIN32)
   # -g only fills the separate debug file; it changes no generated code.
   add_compile_options(-ffunction-sections -fdata-sections -g)
+  # No type information beyond what exceptions need: nothing asks a
+  # polymorphic object its type.
+  add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-fno-rtti>)
   add_link_options(-Wl,--gc-sections)
   set(CMAKE_INTERPROCEDURAL_OPTIMIZATION ON)
   # The MinGW compiler fails inside its own passes when the link-time work is

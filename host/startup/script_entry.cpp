@@ -198,7 +198,7 @@ bool Run::OpenLog() {
 // A question nothing may answer, or an answer that does not fit: the run
 // ends here, whatever it was doing.
 void Run::EndUnanswered(const platform::AnswersError& error) {
-  if (const auto* question = dynamic_cast<const platform::UnansweredQuestion*>(&error)) {
+  if (const platform::UnansweredQuestion* question = error.Unanswered()) {
     platform::Emit(machine_, platform::event::QuestionUnanswered{question->kind, question->title,
                                                                  question->text});
   }

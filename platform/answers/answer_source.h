@@ -44,6 +44,7 @@ struct TextQuestion {
 /// may: the run must end.
 struct UnansweredQuestion : AnswersError {
   UnansweredQuestion(const char* kind, std::string title, std::string text);
+  const UnansweredQuestion* Unanswered() const override { return this; }
   std::string kind;
   std::string title;
   std::string text;

@@ -24,8 +24,13 @@
 namespace vorna::platform {
 
 /// A malformed answers file, or a line that does not fit the question asked.
+struct UnansweredQuestion;
+
 struct AnswersError : std::runtime_error {
   using std::runtime_error::runtime_error;
+  /// The question nobody may answer, when that is what ended the run.
+  /// (The Windows runtime is built without run-time type information.)
+  virtual const UnansweredQuestion* Unanswered() const { return nullptr; }
 };
 
 /// The word of the setting line that names the install log.
