@@ -1,6 +1,5 @@
 #include "platform/portable/portable_files.h"
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -263,19 +262,11 @@ std::unique_ptr<File> PortableFileSystem::CreateTemporary(const std::string& fol
 
 int PortableFileSystem::DeleteStartingWith(const std::string& folder, const std::string& prefix) {
   std::optional<std::string> host = Reach(folder, Purpose::Change);
-  DIR* dir = host ? opendir(host->c_str()) : nullptr;
-  if (!dir) return 0;
-  std::vector<std::string> names;
-  while (dirent* entry = readdir(dir)) {
-    std::optional<std::string> name = Utf8ToAnsi(entry->d_name);
-    if (name && name->size() >= prefix.size() &&
-        SameAnsiName(name->substr(0, prefix.size()), prefix)) {
-      names.push_back(*name);
-    }
-  }
-  closedir(dir);
+  if (!host) return 0;
   int deleted = 0;
-  for (const std::string& name : names) deleted += Delete(Join(folder, name)) ? 1 : 0;
+  for (const std::string& name : sandbox_.NamesStartingWith(*host, prefix)) {
+    deleted += Delete(Join(folder, name)) ? 1 : 0;
+  }
   return deleted;
 }
 

@@ -1,9 +1,7 @@
 #include "platform/portable/sandbox.h"
 
-#include <dirent.h>
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cctype>
 #include <filesystem>
 
@@ -16,34 +14,6 @@ namespace {
 bool Exists(const std::string& hostPath) {
   struct stat info;
   return lstat(hostPath.c_str(), &info) == 0;
-}
-
-// The entry of folder whose Windows-1252 name equals name but for case; the
-// first in byte order when several do, so that the choice never depends on
-// the directory order. Host names that Windows-1252 cannot hold never match.
-std::optional<std::string> FindIgnoringCase(const std::string& folder, const std::string& name) {
-  DIR* dir = opendir(folder.c_str());
-  if (!dir) return std::nullopt;
-  std::optional<std::string> found;
-  while (dirent* entry = readdir(dir)) {
-    std::string candidate = entry->d_name;
-    // Most names are plain ASCII, their own Windows-1252 form, and a UTF-8
-    // name is never shorter than its Windows-1252 text: most entries of a
-    // large folder are ruled out without a conversion.
-    if (candidate.size() < name.size()) continue;
-    bool ascii = std::all_of(candidate.begin(), candidate.end(),
-                             [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    bool same = false;
-    if (ascii) {
-      same = SameAnsiName(candidate, name);
-    } else {
-      std::optional<std::string> windowsName = Utf8ToAnsi(candidate);
-      same = windowsName && SameAnsiName(*windowsName, name);
-    }
-    if (same && (!found || candidate < *found)) found = candidate;
-  }
-  closedir(dir);
-  return found;
 }
 
 bool IsLink(const std::string& hostPath) {
@@ -143,7 +113,7 @@ std::optional<std::string> Sandbox::DriveFolder(char drive) const {
   }
   std::string exact = root_ + "/" + std::string(1, drive);
   if (!Exists(exact)) {
-    std::optional<std::string> other = FindIgnoringCase(root_, std::string(1, drive));
+    std::optional<std::string> other = listings_.Find(root_, std::string(1, drive));
     if (other) exact = root_ + "/" + *other;
   }
   if (IsLink(exact)) return std::nullopt;
@@ -161,7 +131,7 @@ std::optional<std::string> Sandbox::ToHost(const WindowsPath& path) const {
       struct stat info;
       bool found = lstat(exact.c_str(), &info) == 0;
       if (!found) {
-        std::optional<std::string> other = FindIgnoringCase(*host, part);
+        std::optional<std::string> other = listings_.Find(*host, part);
         if (other) {
           exact = *host + "/" + *other;
           found = lstat(exact.c_str(), &info) == 0;
@@ -201,6 +171,16 @@ std::optional<std::string> Sandbox::ToWindows(const std::string& hostPath) const
     AppendComponents(*windowsNames, &path.parts);
   }
   return path.Text();
+}
+
+std::vector<std::string> Sandbox::NamesStartingWith(const std::string& hostFolder,
+                                                    const std::string& prefix) const {
+  std::vector<std::string> names;
+  for (const std::string& hostName : listings_.FindStartingWith(hostFolder, prefix)) {
+    std::optional<std::string> name = Utf8ToAnsi(hostName);
+    if (name) names.push_back(*name);
+  }
+  return names;
 }
 
 std::string Sandbox::CurrentFolder() const {

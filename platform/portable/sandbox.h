@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/portable/folder_listings.h"
+
 namespace vorna::platform {
 
 /// A Windows path taken apart: the drive letter (upper case) and the folders
@@ -59,6 +61,11 @@ class Sandbox {
   /// Windows-1252 cannot hold.
   std::optional<std::string> ToWindows(const std::string& hostPath) const;
 
+  /// The names (Windows-1252) in a host folder that start with prefix but
+  /// for letter case; names the code page cannot hold are left out.
+  std::vector<std::string> NamesStartingWith(const std::string& hostFolder,
+                                             const std::string& prefix) const;
+
   /// The current folder as a canonical Windows path.
   std::string CurrentFolder() const;
 
@@ -78,6 +85,7 @@ class Sandbox {
   std::map<char, std::string> mounts_;
   mutable std::mutex mutex_;
   WindowsPath current_;
+  mutable FolderListings listings_;  // for names found whatever their case
 };
 
 /// True for "\" and "/", the two folder separators Windows accepts.
