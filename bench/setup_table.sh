@@ -59,6 +59,16 @@ done
 (cd "$mix" && find . -type f ! -name '.*' -print0 | LC_ALL=C sort -z |
   tar --null -T - -cf - | gzip -6 >"$work/mix.tar.gz")
 
+# Many small files in one folder: each new name is looked up in a folder that
+# keeps growing, which costs the square of the count when a lookup reads the
+# whole folder.
+flat_files=5000
+mkdir -p "$work/flat"
+for ((i = 0; i < flat_files; ++i)); do echo "file $i" >"$work/flat/f$i.txt"; done
+"$pack" build --no-check --stub "$stub" --scripts "$work/scripts" --files "$work/flat" \
+  --out "$work/flat.exe" >/dev/null
+tar -C "$work/flat" -cf "$work/flat.tar" .
+
 # ---- Timing -------------------------------------------------------------------
 
 declare -A best
@@ -78,9 +88,12 @@ measure() {  # name command...
 }
 gzip_tar() { gzip -d -c "$work/mix.tar.gz" | tar -x -C "$work/out"; }
 with_workers() { VORNA_WORKERS=$1 "${@:2}"; }
+tar_flat() { tar -x -C "$work/out" -f "$work/flat.tar"; }
 
 for ((round = 0; round < rounds; ++round)); do
   measure gzip gzip_tar
+  measure tar-flat tar_flat
+  measure extract-flat "$pack" extract "$work/flat.exe" "$work/out/x"
   for codec in "${codecs[@]}"; do
     measure "verify-$codec" with_workers 1 "$pack" verify "$work/$codec.exe"
     for n in "${workers[@]}"; do
@@ -145,6 +158,9 @@ if has deflate "${codecs[@]}"; then
 else
   row "deflate / huffman extract" "n/a (not built)" ""
 fi
+
+row "extract / tar x, $flat_files small files in one folder" \
+  "$(pair "${best[extract-flat]}" "${best[tar-flat]}")" "$(ratio "${best[extract-flat]}" "${best[tar-flat]}")"
 
 "$linux/bench/bench_decoder" --mix "$mix"
 "$here/decoder_instructions.sh" "$linux" "$mix"
