@@ -72,12 +72,17 @@ tar -C "$work/flat" -cf "$work/flat.tar" .
 # ---- Timing -------------------------------------------------------------------
 
 declare -A best
-# Runs one measurement and keeps its best clock time under name.
+runs=0
+# Runs one measurement into a fresh folder, $out, and keeps its best clock
+# time under name. Nothing is deleted until every round is done: ext4 without
+# a journal passes over the inodes freed in the last half minute whenever it
+# allocates one, so a deletion just before a run would slow that run by the
+# number of files deleted, not by anything the run does.
 measure() {  # name command...
   local name=$1 start end seconds
   shift
-  rm -rf "$work/out"
-  mkdir -p "$work/out"
+  out="$work/out/$((runs += 1))"
+  mkdir -p "$out"
   start=$EPOCHREALTIME
   "$@" >/dev/null 2>&1 || { echo "bench: $name failed: $*" >&2; exit 1; }
   end=$EPOCHREALTIME
@@ -86,18 +91,19 @@ measure() {  # name command...
     best[$name]=$seconds
   fi
 }
-gzip_tar() { gzip -d -c "$work/mix.tar.gz" | tar -x -C "$work/out"; }
-with_workers() { VORNA_WORKERS=$1 "${@:2}"; }
-tar_flat() { tar -x -C "$work/out" -f "$work/flat.tar"; }
+gzip_tar() { gzip -d -c "$work/mix.tar.gz" | tar -x -C "$out"; }
+tar_flat() { tar -x -C "$out" -f "$work/flat.tar"; }
+extract() { VORNA_WORKERS=$1 "$pack" extract "$2" "$out/x"; }
+verify() { VORNA_WORKERS=1 "$pack" verify "$1"; }
 
 for ((round = 0; round < rounds; ++round)); do
   measure gzip gzip_tar
   measure tar-flat tar_flat
-  measure extract-flat "$pack" extract "$work/flat.exe" "$work/out/x"
+  measure extract-flat extract 1 "$work/flat.exe"
   for codec in "${codecs[@]}"; do
-    measure "verify-$codec" with_workers 1 "$pack" verify "$work/$codec.exe"
+    measure "verify-$codec" verify "$work/$codec.exe"
     for n in "${workers[@]}"; do
-      measure "extract-$codec-$n" with_workers "$n" "$pack" extract "$work/$codec.exe" "$work/out/x"
+      measure "extract-$codec-$n" extract "$n" "$work/$codec.exe"
     done
   done
 done
