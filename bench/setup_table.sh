@@ -23,6 +23,7 @@ goal_stub=$((400 * 1024))
 
 "$here/make_mix.sh" "$mix"
 rm -rf "$work"
+cleaned=$(date +%s)
 mkdir -p "$work/scripts"
 payload=$(find "$mix" -type f ! -name '.*' -printf '%s\n' | awk '{ s += $1 } END { print s }')
 files=$(find "$mix" -type f ! -name '.*' | wc -l)
@@ -71,13 +72,21 @@ tar -C "$work/flat" -cf "$work/flat.tar" .
 
 # ---- Timing -------------------------------------------------------------------
 
+# ext4 without a journal passes over every inode freed in the last minute
+# (longer while the inode's table is not yet on disk) whenever it allocates
+# one, so runs just after a large deletion, such as the clean-up of the last
+# bench above, are slowed by it. The timing starts a minute after the
+# clean-up, with everything written out.
+sync
+settle=$((cleaned + ${VORNA_BENCH_SETTLE:-60} - $(date +%s)))
+if [ "$settle" -gt 0 ]; then sleep "$settle"; fi
+
 declare -A best
 runs=0
 # Runs one measurement into a fresh folder, $out, and keeps its best clock
-# time under name. Nothing is deleted until every round is done: ext4 without
-# a journal passes over the inodes freed in the last half minute whenever it
-# allocates one, so a deletion just before a run would slow that run by the
-# number of files deleted, not by anything the run does.
+# time under name. Nothing is deleted until every round is done, for the same
+# reason: a deletion just before a run would slow that run by the number of
+# files deleted, not by anything the run does.
 measure() {  # name command...
   local name=$1 start end seconds
   shift

@@ -23,13 +23,25 @@ void OverlappedWriter::Begin(platform::File* file) {
   WaitIdle(lock);
   file_ = file;
   failed_ = false;
+  holding_ = false;
 }
 
 bool OverlappedWriter::Put(const uint8_t* bytes, size_t size) {
+  // The newest block stays here until the next one comes: a file of one
+  // block (most files) is then written by Finish on the calling thread,
+  // which spares the two thread switches of a hand-over.
+  if (holding_ && !HandOver()) return false;
+  held_.assign(bytes, bytes + size);
+  holding_ = true;
+  return true;
+}
+
+bool OverlappedWriter::HandOver() {
   std::unique_lock<std::mutex> lock(mutex_);
   WaitIdle(lock);
+  holding_ = false;
   if (failed_) return false;
-  pending_.assign(bytes, bytes + size);
+  pending_.swap(held_);
   busy_ = true;
   lock.unlock();
   changed_.notify_all();
@@ -39,6 +51,10 @@ bool OverlappedWriter::Put(const uint8_t* bytes, size_t size) {
 bool OverlappedWriter::Finish() {
   std::unique_lock<std::mutex> lock(mutex_);
   WaitIdle(lock);
+  if (holding_ && !failed_) {
+    failed_ = !(file_ && file_->Write(held_.data(), held_.size()));
+  }
+  holding_ = false;
   return !failed_;
 }
 
