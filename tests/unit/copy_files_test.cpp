@@ -460,6 +460,18 @@ TEST_F(CopyFilesTest, ADiskErrorStopsTheCopy) {
   EXPECT_EQ(sandbox_.interaction.asked[0].caption, "Disk Error");
 }
 
+// A file that cannot be written ends the copy there: no later record is written.
+TEST_F(CopyFilesTest, AFailedWriteStopsTheCopyAtThatFile) {
+  uint32_t total = OpenSet(PackSet({{"first.txt", "first"}, {"after.txt", "after"}}));
+  sandbox_.files.faults().FailNth(platform::FaultKind::Write, 1);
+  CopyOutcome outcome = CopyFiles(*stream_, "C:\\Apps", total, state_);
+  EXPECT_EQ(outcome.result, CopyResult::Failure);
+  EXPECT_EQ(outcome.reason, "could not write C:\\Apps\\first.txt");
+  EXPECT_FALSE(Exists("first.txt"));
+  EXPECT_FALSE(Exists("after.txt"));
+  ExpectNoTemporaryFiles();
+}
+
 // Every sandbox install copies through the worker (tests/runner/*.sh); the
 // pause, and a pause asked before the start, only show here.
 class CopyWorkerTest : public CopyFilesTest {};
