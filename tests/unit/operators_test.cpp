@@ -62,6 +62,29 @@ std::string Outcome(Operation operation) {
 
 using Binary = void (*)(Value&, const Value&, const Value&);
 using InPlace = void (*)(Value&, const Value&);
+using Comparison = bool (*)(const Value&, const Value&);
+
+// One row of an operator table: what the row shows, the operation, its
+// operands and the outcome expected; receiver is the arithmetic result's type
+// before the operation.
+template <typename Operation>
+struct Row {
+  const char* what;
+  Operation op;
+  const char* left;
+  const char* right;
+  const char* expected;
+  ValueType receiver = ValueType::NONE;
+};
+
+// Checks every row: apply describes what the row's operation did.
+template <typename Operation, size_t N, typename Apply>
+void ExpectRows(const Row<Operation> (&rows)[N], Apply apply) {
+  for (const Row<Operation>& row : rows) {
+    SCOPED_TRACE(row.what);
+    EXPECT_EQ(Outcome([&] { return apply(row); }), row.expected);
+  }
+}
 
 // Stands for "Type Mismatch" where a row expects a promoted type.
 constexpr ValueType kMismatch = ValueType(-33);
@@ -95,15 +118,7 @@ TEST(OperatorPromotion, CommonTypeByPrecedence) {
 }
 
 TEST(OperatorArithmetic, ResultsTypesWidthsAndErrors) {
-  struct Case {
-    const char* what;
-    Binary op;
-    const char* left;
-    const char* right;
-    const char* expected;
-    ValueType receiver = ValueType::NONE;
-  };
-  const Case cases[] = {
+  const Row<Binary> cases[] = {
       // A sum or product of INTEGERs widens; into an INTEGER result it keeps 16 bits.
       {"I+I", Add, "I30000", "I30000", "LONG 60000"},
       {"I*I", Multiply, "I200", "I200", "LONG 40000"},
@@ -143,26 +158,15 @@ TEST(OperatorArithmetic, ResultsTypesWidthsAndErrors) {
       {"L^T", Power, "L2", "T1", "error 33"},
       {"C^L", Power, "Cc", "L2", "error 33"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(Outcome([&] {
-                Value result(c.receiver);
-                c.op(result, Make(c.left), Make(c.right));
-                return Describe(result);
-              }),
-              c.expected);
-  }
+  ExpectRows(cases, [](const Row<Binary>& c) {
+    Value result(c.receiver);
+    c.op(result, Make(c.left), Make(c.right));
+    return Describe(result);
+  });
 }
 
 TEST(OperatorInPlace, LogicBitsModNegateAndNot) {
-  struct Case {
-    const char* what;
-    InPlace op;
-    const char* left;
-    const char* right;
-    const char* expected;
-  };
-  const Case cases[] = {
+  const Row<InPlace> cases[] = {
       // A BOOLEAN left is logical, and a decided left never reads the right side.
       {"T OR L", Or, "T1", "L5", "BOOLEAN 1"},
       {"F AND L", And, "T0", "L5", "BOOLEAN 0"},
@@ -183,15 +187,11 @@ TEST(OperatorInPlace, LogicBitsModNegateAndNot) {
       {"D MOD D truncates both", Mod, "D7.9", "D3.9", "DOUBLE 1"},
       {"MOD 0", Mod, "L1", "L0", "error 6"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(Outcome([&] {
-                Value left = Make(c.left);
-                c.op(left, Make(c.right));
-                return Describe(left);
-              }),
-              c.expected);
-  }
+  ExpectRows(cases, [](const Row<InPlace>& c) {
+    Value left = Make(c.left);
+    c.op(left, Make(c.right));
+    return Describe(left);
+  });
   Value flag;
   flag.SetBoolean(-1);
   And(flag, Value(true));
@@ -227,14 +227,7 @@ TEST(OperatorInPlace, LogicBitsModNegateAndNot) {
 }
 
 TEST(OperatorCompare, TheLeftTypeChoosesTheMethod) {
-  struct Case {
-    const char* what;
-    bool (*op)(const Value&, const Value&);
-    const char* left;
-    const char* right;
-    const char* expected;
-  };
-  const Case cases[] = {
+  const Row<Comparison> cases[] = {
       {"abc < abd", Less, "Sabc", "Sabd", "true"},
       {"ABC = abc", Equal, "SABC", "Sabc", "false"},
       {"AB < ABC", Less, "SAB", "SABC", "true"},
@@ -264,12 +257,9 @@ TEST(OperatorCompare, TheLeftTypeChoosesTheMethod) {
       {"S = L", Equal, "S1", "L1", "error 33"},
       {"D = T", Equal, "D1", "T1", "error 33"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    EXPECT_EQ(
-        Outcome([&] { return std::string(c.op(Make(c.left), Make(c.right)) ? "true" : "false"); }),
-        c.expected);
-  }
+  ExpectRows(cases, [](const Row<Comparison>& c) {
+    return std::string(c.op(Make(c.left), Make(c.right)) ? "true" : "false");
+  });
 }
 
 }  // namespace
