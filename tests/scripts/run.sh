@@ -11,7 +11,8 @@
 # comments (the apostrophe comment of a line's first statement):
 #   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
 #                      is an empty line)
-#   ' answers: LINE    a line of the answers file (e.g. "error Retry")
+#   ' answers: LINE    a line of the answers file (e.g. "error Retry");
+#                      "' answers: N* LINE" stands for N such lines
 #   ' stderr: TEXT     text that must appear somewhere in standard error
 #   ' registry: LINE   a line of the sandbox registry file the run starts with
 #                      (after the REGEDIT4 header; the run then gets a root
@@ -83,6 +84,18 @@ directive() {
   sed -n "s/^.*' $kind:\( \(.*\)\)\{0,1\}\r\{0,1\}\$/\2/p" "$file"
 }
 
+# The answers file of a script: its answers lines, "N* LINE" written out N
+# times (an answer starts with the word of its question, never a digit).
+answers_of() {
+  directive answers "$1" | awk '
+    match($0, /^[0-9]+\* /) {
+      count = substr($0, 1, RLENGTH - 2) + 0
+      for (i = 0; i < count; i++) print substr($0, RLENGTH + 1)
+      next
+    }
+    { print }'
+}
+
 # "FILE:LINE|SEVERITY: MESSAGE" for each "' check:" line of a module FILE;
 # a directive on a line of its own belongs to the next line that is no comment.
 check_directives() {
@@ -114,7 +127,7 @@ check_case() {
 # run_in_sandbox SCRIPT: runs the case folder through vorna-run; sets status.
 run_in_sandbox() {
   local script=$1 case_dir="$work/case"
-  directive answers "$script" > "$work/answers"
+  answers_of "$script" > "$work/answers"
   local options=(--answers "$work/answers")
   if grep -q "' registry:" "$script"; then
     rm -rf "$work/root" && mkdir -p "$work/root"
@@ -134,7 +147,7 @@ run_in_sandbox() {
 # status (as vorna-run numbers it) and takes the output from the log.
 run_under_wine() {
   local script=$1 case_dir="$work/case"
-  { printf 'log test.log\r\n'; directive answers "$script" | sed 's/$/\r/'; } > "$case_dir/answers.txt"
+  { printf 'log test.log\r\n'; answers_of "$script" | sed 's/$/\r/'; } > "$case_dir/answers.txt"
   status=0
   (cd "$case_dir" && WINEDEBUG=-all timeout 120 wine "$runtime" -A answers.txt </dev/null \
     >/dev/null 2>"$work/err") || status=$?

@@ -1,8 +1,5 @@
 ' IF errors: the condition must be BOOLEAN, THEN is required, END IF needs IF.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 4* error Ignore
 ' stderr: message: Type Mismatch Error
 ' stderr: message: If Without Then Error
 ' stderr: message: END IF without IF Error

@@ -1,8 +1,5 @@
 ' BACKDROP takes a BOOLEAN; the members check their argument lists.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 4* error Ignore
 ' stderr: message: Type Mismatch
 ' stderr: statement: BACKDROP 1
 ' stderr: statement: X = DIRCAT("A" "B")

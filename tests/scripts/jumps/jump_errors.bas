@@ -1,9 +1,5 @@
 ' Misused jumps raise their errors; Ignore goes on with the next line.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 5* error Ignore
 ' stderr: message: Illegal Use Error
 ' stderr: statement: ON 3 GOTO A, B
 ' stderr: message: Illegal Value Error

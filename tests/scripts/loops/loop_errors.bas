@@ -1,10 +1,5 @@
 ' Misused loop statements raise their errors; Ignore goes on.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 6* error Ignore
 ' stderr: message: Illegal Use Error
 ' stderr: statement: FOR I = 1 TO 3 STEP 0
 ' stderr: message: For Without To Error
@@ -22,6 +17,6 @@ SUB MAIN
   X = TRUE
   DO WHILE X
     X = FALSE
-  LOOP WHILE X ' check: error: conditions on both DO (line 23) and LOOP raise Illegal Use
+  LOOP WHILE X ' check: error: conditions on both DO (line 18) and LOOP raise Illegal Use
   PRINT "done" ' expect: done
-END SUB ' check: error: END SUB with the FOR of line 17 still open (missing NEXT?)
+END SUB ' check: error: END SUB with the FOR of line 12 still open (missing NEXT?)

@@ -1,14 +1,7 @@
 ' Malformed blocks: END SUB inside a skipped block, NEXT and WEND against the
 ' wrong loop, EXIT WHILE and a bare RESUME; the skipping scanner keeps the
 ' depth of nested blocks and still runs the conditions of nested IFs.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 8* error Ignore
 ' stderr: message: Unterminated Block Error
 ' stderr: statement: END SUB
 ' stderr: statement: END FUNCTION
@@ -37,26 +30,26 @@ END SUB
 
 SUB SKIPPEDWHILE
   WHILE FALSE
-  END SUB ' check: error: END SUB with the WHILE of line 39 still open (missing WEND?)
+  END SUB ' check: error: END SUB with the WHILE of line 32 still open (missing WEND?)
   WEND ' check: error: WEND without WHILE
 END SUB
 
 FUNCTION SKIPPEDIF
   IF FALSE THEN
     X = 1
-  END FUNCTION ' check: error: END FUNCTION with the IF of line 45 still open (missing END IF?)
+  END FUNCTION ' check: error: END FUNCTION with the IF of line 38 still open (missing END IF?)
   END IF ' check: error: END IF without IF
 END FUNCTION
 
 SUB NEXTINWHILE
   WHILE TRUE
   NEXT ' check: error: NEXT without FOR
-END SUB ' check: error: END SUB with the WHILE of line 52 still open (missing WEND?)
+END SUB ' check: error: END SUB with the WHILE of line 45 still open (missing WEND?)
 
 SUB WENDINFOR
   FOR I = 1 TO 2
   WEND ' check: error: WEND without WHILE
-END SUB ' check: error: END SUB with the FOR of line 57 still open (missing NEXT?)
+END SUB ' check: error: END SUB with the FOR of line 50 still open (missing NEXT?)
 
 SUB EXITWHILE
   WHILE N < 1

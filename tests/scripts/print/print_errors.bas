@@ -1,8 +1,5 @@
 ' TAB needs its parentheses and a count of 0 to 255; OPTION knows CONSOLE only.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 4* error Ignore
 ' stderr: statement: PRINT TAB 1
 ' stderr: message: Illegal Value Error
 ' stderr: statement: OPTION BASE 0

@@ -3,9 +3,7 @@
 ' is RUN while it is borrowed, but REDIM of the parameter itself is allowed;
 ' Ignore after a runaway recursion goes on in the deepest call and every
 ' caller returns normally.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 3* error Ignore
 ' stderr: message: Illegal Use Error
 ' stderr: statement: REDIM G AS LONG
 ' stderr: statement: RUN

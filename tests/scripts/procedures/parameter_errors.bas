@@ -1,7 +1,5 @@
 ' Binding errors are raised in the caller's statement; Ignore goes on.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 3* error Ignore
 ' stderr: message: Undefined Variable Error
 ' stderr: message: Not Enough Parameters Error
 ' stderr: message: Syntax Error

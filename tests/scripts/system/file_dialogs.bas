@@ -3,14 +3,7 @@
 ' answers: open OK C:\Data\notes.txt
 ' answers: save Cancel
 ' answers: save OK report
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 8* error Ignore
 ' stderr: [open dialog] "Choose a file"
 ' stderr:   filter: Text files (*.TXT), All files (*.*)
 ' stderr:   file: start.txt

@@ -1,10 +1,6 @@
 ' MKDIR makes every folder along a path and passes over existing ones;
 ' RMDIR, CHDIR, KILL and NAME fail as the file system does.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 5* error Ignore
 ' stderr: message: Disk Error
 ' stderr: message: Illegal Use Error
 ' host: sandbox

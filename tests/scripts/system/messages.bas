@@ -1,8 +1,5 @@
 ' MSGBOX with one, two and three arguments, and a text of several lines; BEEP, SLEEP.
-' answers: msgbox OK
-' answers: msgbox OK
-' answers: msgbox OK
-' answers: msgbox OK
+' answers: 4* msgbox OK
 ' stderr: [message box] "A:\
 ' stderr:   Just the text
 ' stderr: [message box] "Two" (exclamation icon)

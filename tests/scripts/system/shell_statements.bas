@@ -1,8 +1,5 @@
 ' SETREGISTRY and CREATELINK: which failures become script errors.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 4* error Ignore
 ' stderr: message: Illegal Use Error
 ' stderr: statement: SETREGISTRY "", "N", "V"
 ' stderr: statement: SETREGISTRY "HKEY_CURRENT_USER\Software\X" "N", "V"

@@ -1,11 +1,5 @@
 ' Declaration errors; a failed DIM keeps the names declared before the error.
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
-' answers: error Ignore
+' answers: 7* error Ignore
 ' stderr: message: Expected AS Keyword Error
 ' stderr: message: Invalid Type Error
 ' stderr: message: Dim Statement Error
