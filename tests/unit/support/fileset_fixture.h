@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "inert_system.h"
 #include "installdata/fileset_codec.h"
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
@@ -92,14 +93,10 @@ class ScriptedInteraction : public platform::Interaction {
   std::vector<AskedBox> asked;
 };
 
-class RecordingSystem : public platform::System {
+/// An inert system that keeps the beeps asked of it.
+class RecordingSystem : public InertSystem {
  public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
-  void Sleep(uint32_t) override {}
-  int64_t Now() override { return 0; }
   void Beep(unsigned type) override { beeps.push_back(type); }
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int) override { std::abort(); }
   std::vector<unsigned> beeps;
 };
