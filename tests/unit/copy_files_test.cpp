@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <map>
 
-#include "installdata/copy_state.h"
 #include "installdata/copy_worker.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_stream.h"
-#include "platform/installed_platform.h"
 #include "tests/unit/support/fault_sweep.h"
 #include "tests/unit/support/fileset_fixture.h"
 
@@ -49,31 +48,10 @@ FileTimes HostTimes(platform::FileSystem& files, const std::string& path) {
   return times;
 }
 
-/// The events the run reports while it lives, in order.
-struct RecordedEvents : platform::InstallEventSink {
-  RecordedEvents() {
-    source.Attach(*this);
-    platform::Current().events = &source;
-  }
-  ~RecordedEvents() override { platform::Current().events = nullptr; }
-  void Receive(const platform::InstallEvent& event) override { list.push_back(event); }
-
-  platform::InstallEvents source;
-  std::vector<platform::InstallEvent> list;
-};
-
-/// What the copy shows at each safe point: the current file and the bytes copied.
-struct Probe : CopyControl {
-  explicit Probe(CopyState& copyState) : state(copyState) {}
-  bool Continue() override {
-    files.push_back(state.CurrentFile());
-    bytes.push_back(state.BytesCopied());
-    return true;
-  }
-  CopyState& state;
-  std::vector<std::string> files;
-  std::vector<uint64_t> bytes;
-};
+// The three times of a file, for one comparison.
+std::array<uint64_t, 3> Ticks(const FileTimes& times) {
+  return {times.creation.ticks, times.lastAccess.ticks, times.lastWrite.ticks};
+}
 
 class CopyFilesTest : public ::testing::Test {
  protected:
@@ -122,12 +100,9 @@ TEST_F(CopyFilesTest, CopiesIntoSubfoldersAndRestoresTheTimes) {
   EXPECT_EQ(outcome.result, CopyResult::Success) << outcome.reason;
   EXPECT_EQ(outcome.records, 3u);
   // Times first: reading a file may move its last access time.
-  FileTimes times = HostTimes(sandbox_.files, "C:\\Apps\\bin\\tool.exe");
-  EXPECT_EQ(times.creation.ticks, Times(k2010).creation.ticks);
-  EXPECT_EQ(times.lastAccess.ticks, Times(k2010).lastAccess.ticks);
-  EXPECT_EQ(times.lastWrite.ticks, Times(k2010).lastWrite.ticks);
-  EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\data\\deep\\er\\empty.dat").lastWrite.ticks,
-            Times(k2020).lastWrite.ticks);
+  EXPECT_EQ(Ticks(HostTimes(sandbox_.files, "C:\\Apps\\bin\\tool.exe")), Ticks(Times(k2010)));
+  EXPECT_EQ(Ticks(HostTimes(sandbox_.files, "C:\\Apps\\data\\deep\\er\\empty.dat")),
+            Ticks(Times(k2020)));
   EXPECT_EQ(Installed("README.TXT"), "read me");
   EXPECT_EQ(Installed("bin/tool.exe"), std::string(5000, 'x'));
   EXPECT_TRUE(Exists("data/deep/er/empty.dat"));
@@ -147,7 +122,7 @@ TEST_F(CopyFilesTest, TheCurrentFileTextIsCutTo259Characters) {
 // it moves at least every 256 KB, and it never goes back; the current file
 // text names each destination.
 TEST_F(CopyFilesTest, ProgressMovesWithinALargeFile) {
-  Probe probe(state_);
+  testing::CopyRecorder probe(state_);
   std::string big(4 << 20, 'q');
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>((i * 2654435761u) >> 27);
   Bytes set = PackSet({{"small.txt", "small"}, {"big.bin", big}, {"sub\\after.txt", "A"}});
@@ -195,25 +170,6 @@ TEST_F(CopyFilesTest, KeepsAnExistingFileThatIsAsNewOrNewerTimesIncluded) {
   EXPECT_EQ(Installed("next.txt"), "read in step");
 }
 
-// What the copy reports to the run's events: each record as written (new or
-// replacing an older file, with its size and time), kept, refused or not
-// written, and each folder it created. A record not written (as a file in use
-// is) fails the copy, which goes on with the next record.
-// A file the user edited after the install survives every reinstall, and so
-// do its times: restoring the packed times would make it look old and the
-// next reinstall would overwrite it.
-TEST_F(CopyFilesTest, AReinstallKeepsTheUsersEditAndItsTime) {
-  Bytes set = PackSet({{"settings.ini", "packed settings"}, {"app.exe", "program"}});
-  ASSERT_EQ(Copy(set).result, CopyResult::Success);
-  WriteHostFile(sandbox_.Host("Apps/settings.ini"), "edited by the user");
-  Stamp("C:\\Apps\\settings.ini", k2020);
-  for (int run = 2; run <= 3; ++run) {
-    EXPECT_EQ(Copy(set).result, CopyResult::Success) << run;
-    EXPECT_EQ(HostTimes(sandbox_.files, "C:\\Apps\\settings.ini").lastWrite.ticks, k2020) << run;
-    EXPECT_EQ(Installed("settings.ini"), "edited by the user") << run;
-  }
-}
-
 TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
   sandbox_.WriteImage({}, 0);
   FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
@@ -224,31 +180,35 @@ TEST_F(CopyFilesTest, AStreamWithoutFileSetFails) {
   EXPECT_FALSE(Exists(""));
 }
 
+// What the copy reports to the run's events: each record as written (new or
+// replacing an older file, with its size and time), kept, refused or not
+// written, and each folder it created. A record not written fails the copy,
+// which goes on with the next record.
 TEST_F(CopyFilesTest, ReportsWhatItDidWithEachRecord) {
   WriteHostFile(sandbox_.Host("Apps/older.txt"), "mine (older)");
   WriteHostFile(sandbox_.Host("Apps/later.txt"), "mine (later)");
   Stamp("C:\\Apps\\older.txt", k2000);
   Stamp("C:\\Apps\\later.txt", k2020);
-  RecordedEvents events;
+  testing::CopyRecorder recorder(state_);
   sandbox_.files.faults().FailNth(platform::FaultKind::Replace, 2);  // the new file's
-  CopyOutcome outcome = Copy(PackSet({{"older.txt", "packed"},
+  // Times apart by years, so that the event shows which one it took.
+  FileTimes times{FileTime{k2000}, FileTime{k2010}, FileTime{k2020}};
+  CopyOutcome outcome = Copy(PackSet({{"older.txt", "packed", times},
                                       {"later.txt", "packed"},
                                       {"sub\\new.txt", "twelve bytes", Times(k2020)},
                                       {"..\\out.txt", "refused"}}));
   EXPECT_EQ(outcome.result, CopyResult::Failure);
   ASSERT_EQ(outcome.Reports(RecordFate::NotWritten).size(), 1u);
   EXPECT_EQ(outcome.Reports(RecordFate::NotWritten)[0].name, "sub\\new.txt");
-  using namespace platform::event;
-  ASSERT_EQ(events.list.size(), 5u);
-  auto written = std::get<FileWritten>(events.list[0]);
-  EXPECT_EQ(written.path, "C:\\Apps\\older.txt");
-  EXPECT_EQ(written.change, platform::FileChange::Replaced);
-  EXPECT_EQ(written.size, 6u);
-  EXPECT_EQ(written.lastWrite.ticks, Times(k2010).lastWrite.ticks);
-  EXPECT_EQ(std::get<FileKept>(events.list[1]).path, "C:\\Apps\\later.txt");
-  EXPECT_EQ(std::get<FolderCreated>(events.list[2]).path, "C:\\Apps\\sub");
-  EXPECT_EQ(std::get<FileNotWritten>(events.list[3]).path, "C:\\Apps\\sub\\new.txt");
-  EXPECT_EQ(std::get<FileRefused>(events.list[4]).name, "..\\out.txt");
+  EXPECT_EQ(recorder.events,
+            (std::vector<std::string>{
+                "file written (replaced): C:\\Apps\\older.txt, 6 bytes, last write 2020-01-01 "
+                "00:00:00 UTC",
+                "file kept: C:\\Apps\\later.txt (the file on disk is as new as the packed one or "
+                "newer)",
+                "folder created: C:\\Apps\\sub",
+                "file not written: C:\\Apps\\sub\\new.txt (the file there could not be replaced)",
+                "file refused: ..\\out.txt (a parent-folder component)"}));
 }
 
 TEST_F(CopyFilesTest, TheEndMarkerEndsTheSet) {

@@ -6,9 +6,6 @@
 #include <filesystem>
 #include <map>
 
-#include "host/startup/event_text.h"
-#include "installdata/copy_files.h"
-#include "installdata/copy_state.h"
 #include "installdata/file_record.h"
 #include "installdata/fileset_index.h"
 #include "installdata/fileset_stream.h"
@@ -53,35 +50,19 @@ struct Observed {
   std::string outcome;
   std::vector<std::string> reports;
   std::vector<std::string> events;
-  std::vector<std::string> progress;  // the current file and the bytes at each safe point
-  std::map<std::string, std::string> files;
+  std::vector<std::string> progressFiles;  // the current file at each safe point
+  std::vector<uint64_t> progressBytes;     // and the bytes copied
+  std::map<std::string, std::string> installed;
 };
 
 void ExpectSame(const Observed& one, const Observed& two, const std::string& what) {
   EXPECT_EQ(one.outcome, two.outcome) << what;
   EXPECT_EQ(one.reports, two.reports) << what;
   EXPECT_EQ(one.events, two.events) << what;
-  EXPECT_EQ(one.progress, two.progress) << what;
-  EXPECT_TRUE(one.files == two.files) << what;
+  EXPECT_EQ(one.progressFiles, two.progressFiles) << what;
+  EXPECT_EQ(one.progressBytes, two.progressBytes) << what;
+  EXPECT_TRUE(one.installed == two.installed) << what;
 }
-
-struct Recorder : platform::InstallEventSink, CopyControl {
-  explicit Recorder(CopyState& copyState) : state(copyState) {
-    source.Attach(*this);
-    platform::Current().events = &source;
-  }
-  ~Recorder() override { platform::Current().events = nullptr; }
-  void Receive(const platform::InstallEvent& event) override {
-    seen.events.push_back(DescribeEvent(event));
-  }
-  bool Continue() override {
-    seen.progress.push_back(state.CurrentFile() + " " + std::to_string(state.BytesCopied()));
-    return true;
-  }
-  CopyState& state;
-  platform::InstallEvents source;
-  Observed seen;
-};
 
 class CopyWorkersTest : public ::testing::Test {
  protected:
@@ -96,13 +77,16 @@ class CopyWorkersTest : public ::testing::Test {
   Observed Copy(int workers) {
     std::filesystem::remove_all(sandbox_.Host("Apps"));
     state_.Clear();
-    Recorder recorder(state_);
+    testing::CopyRecorder recorder(state_);
     FileSetStream stream(platform::Current(), "C:\\SETUP.EXE");
     EXPECT_TRUE(stream.Open());
     EXPECT_EQ(stream.Locate(), FileSetPlace::Found);
     uint32_t total = ReadSetTotal(stream);
     CopyOutcome outcome = CopyFiles(stream, "C:\\Apps", total, state_, &recorder, workers);
-    Observed seen = std::move(recorder.seen);
+    Observed seen;
+    seen.events = std::move(recorder.events);
+    seen.progressFiles = std::move(recorder.files);
+    seen.progressBytes = std::move(recorder.bytes);
     seen.decodedAhead = outcome.decodedAhead;
     seen.outcome = std::to_string(static_cast<int>(outcome.result)) + " " + outcome.reason + " " +
                    std::to_string(outcome.records);
@@ -110,15 +94,8 @@ class CopyWorkersTest : public ::testing::Test {
       seen.reports.push_back(report.name + " " + std::to_string(static_cast<int>(report.fate)) +
                              " " + report.reason);
     }
-    seen.files = testing::HostTree(sandbox_.Host("Apps"));
+    seen.installed = testing::HostTree(sandbox_.Host("Apps"));
     return seen;
-  }
-
-  // Copies with one worker and with two and expects the same.
-  void ExpectTheSameCopy(const std::string& what) {
-    Observed one = Copy(1);
-    Observed two = Copy(2);
-    ExpectSame(one, two, what);
   }
 
   testing::SandboxPlatform sandbox_;
@@ -132,7 +109,7 @@ TEST_F(CopyWorkersTest, TwoWorkersCopyAsOneDoesOnBothCodecs) {
     WriteImage(packed.set, packed.offsets, codec);
     Observed one = Copy(1);
     EXPECT_EQ(one.outcome.substr(0, 2), "0 ") << one.outcome;
-    EXPECT_GT(one.progress.size(), 60u);
+    EXPECT_GT(one.progressBytes.size(), 60u);
     EXPECT_EQ(one.decodedAhead, 0u);
     Observed two = Copy(2);
     ExpectSame(one, two, "an intact set");
@@ -150,10 +127,10 @@ TEST_F(CopyWorkersTest, DamageStopsTwoWorkersWhereItStopsOne) {
     Bytes damaged = packed.set;
     damaged[at] ^= 0x5A;
     WriteImage(damaged, packed.offsets, FileSetCodec::Huffman);
-    ExpectTheSameCopy("a byte flipped at " + std::to_string(at));
+    ExpectSame(Copy(1), Copy(2), "a byte flipped at " + std::to_string(at));
     Bytes cut(packed.set.begin(), packed.set.begin() + static_cast<std::ptrdiff_t>(at));
     WriteImage(cut, packed.offsets, FileSetCodec::Huffman);
-    ExpectTheSameCopy("cut at " + std::to_string(at));
+    ExpectSame(Copy(1), Copy(2), "cut at " + std::to_string(at));
   }
 }
 

@@ -10,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "host/startup/event_text.h"
 #include "inert_system.h"
+#include "installdata/copy_files.h"
+#include "installdata/copy_state.h"
 #include "installdata/fileset_codec.h"
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
@@ -99,6 +102,30 @@ class RecordingSystem : public InertSystem {
   void Beep(unsigned type) override { beeps.push_back(type); }
   [[noreturn]] void ExitProcess(int) override { std::abort(); }
   std::vector<unsigned> beeps;
+};
+
+/// What a copy shows while it lives: the events it reports (as the install
+/// log words them) and, at each safe point, the current file and the bytes copied.
+struct CopyRecorder : platform::InstallEventSink, CopyControl {
+  explicit CopyRecorder(CopyState& copyState) : state(copyState) {
+    source.Attach(*this);
+    platform::Current().events = &source;
+  }
+  ~CopyRecorder() override { platform::Current().events = nullptr; }
+  void Receive(const platform::InstallEvent& event) override {
+    events.push_back(DescribeEvent(event));
+  }
+  bool Continue() override {
+    files.push_back(state.CurrentFile());
+    bytes.push_back(state.BytesCopied());
+    return true;
+  }
+
+  CopyState& state;
+  platform::InstallEvents source;
+  std::vector<std::string> events;
+  std::vector<std::string> files;
+  std::vector<uint64_t> bytes;
 };
 
 /// Installs a sandbox platform for the lifetime of the object.
