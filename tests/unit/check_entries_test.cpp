@@ -12,6 +12,15 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each diagnostic as the checker prints it.
+std::vector<std::string> Texts(const check::Diagnostics& diagnostics) {
+  std::vector<std::string> texts;
+  for (const check::Diagnostic& diagnostic : diagnostics.list()) {
+    texts.push_back(check::FormatDiagnostic(diagnostic));
+  }
+  return texts;
+}
+
 TEST(CheckEntries, TheControlEntryNamesModulesThatExistAndOneHasMain) {
   EXPECT_EQ(CheckScript("SUB MAIN\nEND SUB\n", {{"STARTUP.CTL", ""}}), std::vector<std::string>{});
   EXPECT_EQ(CheckScript("SUB MAIN\nEND SUB\n",
@@ -23,10 +32,10 @@ TEST(CheckEntries, TheControlEntryNamesModulesThatExistAndOneHasMain) {
                                      "setup would stop with \"Main function not found.\""});
   check::EntrySet none;
   none.Add("SETUP.BAS", {});
-  const check::Diagnostics missing = check::CheckProgram(none, "scripts/");
-  ASSERT_EQ(missing.list().size(), 1u);
-  EXPECT_EQ(check::FormatDiagnostic(missing.list()[0]),
-            "scripts/STARTUP.CTL:1:1: error: the start-up control entry 'STARTUP.CTL' is missing");
+  EXPECT_EQ(Texts(check::CheckProgram(none, "scripts/")),
+            std::vector<std::string>{
+                "scripts/STARTUP.CTL:1:1: error: the start-up control entry 'STARTUP.CTL' is "
+                "missing"});
 }
 
 TEST(CheckEntries, EveryLineThatFailsToLoadIsNamed) {
@@ -91,13 +100,9 @@ TEST(CheckEntries, DiagnosticsReadAsCompilersWriteThem) {
   diagnostics.Add({"A.BAS", 9, 0, check::Severity::Error, "whole line"});
   diagnostics.Add({"B.BAS", 1, 3, check::Severity::Error, "first line"});
   diagnostics.Sort();
-  std::vector<std::string> texts;
-  for (const check::Diagnostic& diagnostic : diagnostics.list()) {
-    texts.push_back(check::FormatDiagnostic(diagnostic));
-  }
-  EXPECT_EQ(texts, (std::vector<std::string>{"B.BAS:1:3: error: first line",
-                                             "B.BAS:2:5: warning: second file",
-                                             "A.BAS:9:1: error: whole line"}));
+  EXPECT_EQ(Texts(diagnostics), (std::vector<std::string>{"B.BAS:1:3: error: first line",
+                                                          "B.BAS:2:5: warning: second file",
+                                                          "A.BAS:9:1: error: whole line"}));
   EXPECT_EQ(check::Summary(diagnostics), "2 errors, 1 warning");
   EXPECT_EQ(check::Summary(check::Diagnostics()), "no problems");
   // The caret stands under the column, past tabs as the line shows them.
@@ -117,18 +122,13 @@ TEST(CheckEntries, TheExamplesAndTheSamplesCheckClean) {
   }
   for (const fs::path& folder : folders) {
     SCOPED_TRACE(folder.string());
-    const check::Diagnostics found = check::CheckProgram(check::ReadFolderEntries(folder), "");
-    std::vector<std::string> texts;
-    for (const check::Diagnostic& diagnostic : found.list()) {
-      texts.push_back(check::FormatDiagnostic(diagnostic));
-    }
     std::vector<std::string> expected;
     if (folder.filename() == "no-main") {
       expected = {
           "STARTUP.CTL:3:1: error: no module has a SUB MAIN: the setup would stop with "
           "\"Main function not found.\""};
     }
-    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(Texts(check::CheckProgram(check::ReadFolderEntries(folder), "")), expected);
   }
 }
 

@@ -49,10 +49,6 @@ std::vector<Record> SampleRecords() {
           {"DOC\\LOG.TXT", text, times(3)}};
 }
 
-Bytes BuildSet(const std::vector<Record>& records, FileSetCodec codec) {
-  return testing::PackSet(records, codec);
-}
-
 class Collected : public DecodeOutput {
  public:
   bool Put(const uint8_t* bytes, size_t size) override {
@@ -67,7 +63,7 @@ TEST(FileSetFormatTest, TheDefaultSetIsTheOriginalFormatByteForByte) {
   std::ifstream in(VORNA_SOURCE_DIR "/tests/unit/expected/huffman_set.bin", std::ios::binary);
   ASSERT_TRUE(in);
   Bytes expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  EXPECT_EQ(BuildSet(SampleRecords(), FileSetCodec::Huffman), expected);
+  EXPECT_EQ(testing::PackSet(SampleRecords(), FileSetCodec::Huffman), expected);
 }
 
 class FileSetCodecTest : public ::testing::Test {
@@ -104,11 +100,11 @@ class FileSetCodecTest : public ::testing::Test {
 TEST_F(FileSetCodecTest, AnUnknownCodecIsNeverReadNorAPlainFileNamingOne) {
   for (const std::string& name :
        {std::string("lzma"), std::string("Deflate"), std::string(40, 'd')}) {
-    sandbox_.WriteImageNamingCodec(BuildSet(SampleRecords(), FileSetCodec::Deflate), name);
+    sandbox_.WriteImageNamingCodec(testing::PackSet(SampleRecords(), FileSetCodec::Deflate), name);
     EXPECT_EQ(Locate(), FileSetPlace::UnknownCodec) << name;
     EXPECT_FALSE(stream_->HasFile());
   }
-  sandbox_.WriteImage(BuildSet(SampleRecords(), FileSetCodec::Huffman));
+  sandbox_.WriteImage(testing::PackSet(SampleRecords(), FileSetCodec::Huffman));
   testing::WriteHostFile(sandbox_.Host(kCodecEntryName), "lzma");
   ASSERT_TRUE(sandbox_.files.SetCurrentFolder("C:\\"));
   ASSERT_EQ(Locate(), FileSetPlace::Found);
@@ -121,7 +117,7 @@ class DeflateDamageTest : public FileSetCodecTest {
  protected:
   void SetUp() override {
     for (int i = 0; data_.size() < 200000; ++i) data_ += std::to_string(i * 7919 % 10007) + ",";
-    set_ = BuildSet({{"A.BIN", data_}}, FileSetCodec::Deflate);
+    set_ = testing::PackSet({{"A.BIN", data_}}, FileSetCodec::Deflate);
     // Set total, name and its zero, size and three times.
     fields_ = 4 + 6 + 4 + 24;
     packed_ = set_[fields_] | set_[fields_ + 1] << 8 | set_[fields_ + 2] << 16;

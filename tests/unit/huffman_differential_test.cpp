@@ -8,8 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/reference_decoder.h"
@@ -55,18 +57,12 @@ Bytes Encode(const Bytes& data) {
 }
 
 bool SameEnding(DecodeStatus status, Ending ending) {
-  switch (status) {
-    case DecodeStatus::Complete:
-      return ending == Ending::EndOfStream;
-    case DecodeStatus::TooLong:
-      return ending == Ending::Limit;
-    case DecodeStatus::EndOfData:
-      return ending == Ending::EndOfData;
-    case DecodeStatus::BadEscape:
-      return ending == Ending::BadEscape;
-    default:
-      return false;
-  }
+  const std::pair<DecodeStatus, Ending> kSame[] = {{DecodeStatus::Complete, Ending::EndOfStream},
+                                                   {DecodeStatus::TooLong, Ending::Limit},
+                                                   {DecodeStatus::EndOfData, Ending::EndOfData},
+                                                   {DecodeStatus::BadEscape, Ending::BadEscape}};
+  return std::find(std::begin(kSame), std::end(kSame), std::make_pair(status, ending)) !=
+         std::end(kSame);
 }
 
 // The bits left in the stream, up to and including the first from past the end.

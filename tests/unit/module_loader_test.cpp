@@ -76,16 +76,17 @@ TEST(AddLine, ProcedureHeadersOpenTheirOwnLineList) {
 
 TEST(AddLine, RefusesDuplicateAndIllegalProcedureNames) {
   Module module;
-  AddLine(module, "SUB A", 0);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "function a(x)", 1); }), 1);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "SUB Print (a)", 2); }), 51);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "FUNCTION STRING", 3); }), 51);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "SUB (a)", 4); }), 51);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, ("SUB " + std::string(32, 'P') + "(x)").c_str(), 5); }),
-            0);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, ("SUB " + std::string(33, 'Q')).c_str(), 6); }), 51);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "Print: X = 1", 7); }), 51);
-  EXPECT_EQ(ErrorOf([&] { AddLine(module, "Printx: X = 1", 8); }), 0);
+  auto add = [&module](const std::string& line) {
+    return ErrorOf([&] { AddLine(module, line.c_str(), 1); });
+  };
+  EXPECT_EQ(add("SUB A"), 0);
+  EXPECT_EQ(add("function a(x)"), 1);
+  for (const char* line : {"SUB Print (a)", "FUNCTION STRING", "SUB (a)", "Print: X = 1"}) {
+    EXPECT_EQ(add(line), 51) << line;
+  }
+  EXPECT_EQ(add("SUB " + std::string(32, 'P') + "(x)"), 0);
+  EXPECT_EQ(add("SUB " + std::string(33, 'Q')), 51);
+  EXPECT_EQ(add("Printx: X = 1"), 0);
   Module other;  // the same name in another module is allowed
   EXPECT_EQ(ErrorOf([&] { AddLine(other, "SUB A", 0); }), 0);
 }
