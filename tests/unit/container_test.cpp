@@ -128,20 +128,6 @@ TEST_F(ContainerTest, RoundTripThroughTheWriter) {
   EXPECT_EQ(imageText.find("STARTUP.CTL"), std::string::npos);
 }
 
-TEST_F(ContainerTest, NamesAreFoundWhateverTheirCaseAndTheFirstOfANameWins) {
-  UseImage(BuildRawImage({{1, "Startup.Ctl", "A"},
-                          {1, "STARTUP.CTL", "2"},
-                          {1, "LICENSE", "B"},
-                          {kEndRecordMarker, "", ""}},
-                         kInstallerKey));
-  ContainerReader reader(*platform::Current().files);
-  ASSERT_TRUE(reader.OpenEntry("startup.ctl", "r"));
-  EXPECT_EQ(ReadAllBytes(reader), "A");
-  ASSERT_TRUE(reader.OpenEntry("license", "rb"));
-  EXPECT_EQ(ReadAllBytes(reader), "B");
-  EXPECT_FALSE(reader.OpenEntry("LICENS", "rb"));
-}
-
 TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing) {
   UseImage(BuildImage({{"STARTUP.CTL", BytesOf("X")}}, kInstallerKey));
   ClearContainerKey();
@@ -158,33 +144,57 @@ TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing
   EXPECT_EQ(ReadAllBytes(plain), "visible text");
 }
 
-TEST_F(ContainerTest, EmptyEntryOpensAndEndsAtOnce) {
+// Which names open and what they read: a name in any case, the first of two
+// alike, an empty entry; never the end record nor what lies behind it; a name
+// of 32 characters, which no entry can hold, opens a plain file.
+TEST_F(ContainerTest, WhichNamesOpenAndWhatTheyRead) {
+  const std::string name31(31, 'N');
+  const std::string name32(32, 'N');
+  folder_.Write(name32, "on disk");
+  const Bytes raw = BuildRawImage({{1, "Startup.Ctl", "A"},
+                                   {1, "STARTUP.CTL", "2"},
+                                   {1, "LICENSE", "B"},
+                                   {kEndRecordMarker, "", ""},
+                                   {1, "AFTER", "z"}},
+                                  kInstallerKey);
+  const Bytes written =
+      BuildImage({{"EMPTY", {}}, {name31, BytesOf("in the container")}}, kInstallerKey);
+  struct Case {
+    const Bytes& image;
+    std::string name;
+    const char* read;  // nullptr: the name does not open
+  };
+  const Case cases[] = {
+      {raw, "startup.ctl", "A"},
+      {raw, "license", "B"},
+      {raw, "LICENS", nullptr},
+      {raw, "", nullptr},
+      {raw, "AFTER", nullptr},
+      {written, "EMPTY", ""},
+      {written, name31, "in the container"},
+      {written, name32, "on disk"},
+      {written, name32 + "X", nullptr},
+  };
+  for (const Case& c : cases) {
+    UseImage(c.image);
+    ContainerReader reader(*platform::Current().files);
+    ASSERT_EQ(reader.OpenEntry(c.name.c_str(), "r"), c.read != nullptr) << c.name;
+    EXPECT_EQ(ReadAllBytes(reader), c.read ? c.read : "") << c.name;
+    EXPECT_TRUE(reader.AtEndOfEntry()) << c.name;
+  }
+}
+
+TEST_F(ContainerTest, NothingOpenOrAnEmptyEntryReadsNothing) {
   UseImage(BuildImage({{"EMPTY", {}}, {"NEXT", BytesOf("N")}}, kInstallerKey));
   ContainerReader reader(*platform::Current().files);
-  char block[8];
+  char block[10];
   EXPECT_EQ(reader.ReadBlock(block, 1, 8), 0u);  // nothing is open yet
   ASSERT_TRUE(reader.OpenEntry("EMPTY", "rb"));
-  EXPECT_TRUE(reader.AtEndOfEntry());
-  EXPECT_EQ(reader.ReadByte(), -1);
-  char line[10];
-  EXPECT_EQ(reader.ReadLine(line, 8), nullptr);
-  EXPECT_EQ(reader.ReadBlock(line, 1, 8), 0u);
+  EXPECT_EQ(reader.ReadLine(block, 8), nullptr);
+  EXPECT_EQ(reader.ReadBlock(block, 1, 8), 0u);
   ASSERT_TRUE(reader.OpenEntry("NEXT", "rb"));
   EXPECT_EQ(reader.ReadBlock(block, 0, 8), 0u);  // items of no size
   EXPECT_EQ(ReadAllBytes(reader), "N");
-}
-
-TEST_F(ContainerTest, NameOf32CharactersFallsBackToAPlainFile) {
-  const std::string name32(32, 'N');
-  const std::string name31(31, 'N');
-  UseImage(BuildImage({{name31, BytesOf("in the container")}}, kInstallerKey));
-  folder_.Write(name32, "on disk");
-  ContainerReader reader(*platform::Current().files);
-  ASSERT_TRUE(reader.OpenEntry(name31.c_str(), "rb"));
-  EXPECT_EQ(ReadAllBytes(reader), "in the container");
-  ASSERT_TRUE(reader.OpenEntry(name32.c_str(), "rb"));
-  EXPECT_EQ(ReadAllBytes(reader), "on disk");
-  EXPECT_FALSE(reader.OpenEntry((name32 + "X").c_str(), "rb"));
 }
 
 TEST_F(ContainerTest, AMissingTinyOrCutShortProgramFileOpensNothing) {
@@ -202,18 +212,6 @@ TEST_F(ContainerTest, AMissingTinyOrCutShortProgramFileOpensNothing) {
   EXPECT_EQ(cut.imageKind(), ImageKind::Damaged);
   EXPECT_FALSE(cut.CheckDirectory());
   EXPECT_FALSE(cut.OpenEntry("STARTUP.CTL", "r"));
-}
-
-TEST_F(ContainerTest, TheEndRecordIsNeverAnEntry) {
-  UseImage(BuildImage({{"A", BytesOf("a")}}, kInstallerKey));
-  ContainerReader reader(*platform::Current().files);
-  EXPECT_FALSE(reader.OpenEntry("", "rb"));
-  EXPECT_TRUE(reader.AtEndOfEntry());
-  EXPECT_EQ(reader.ReadByte(), -1);
-  // Nor is anything behind it.
-  UseImage(BuildRawImage({{kEndRecordMarker, "", ""}, {1, "AFTER", "z"}}, kInstallerKey));
-  ContainerReader second(*platform::Current().files);
-  EXPECT_FALSE(second.OpenEntry("AFTER", "rb"));
 }
 
 // A directory that breaks off is a damaged setup: from then on nothing opens,
