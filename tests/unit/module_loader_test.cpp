@@ -6,15 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "installdata/scramble.h"
 #include "platform/installed_platform.h"
 #include "tests/unit/support/error_of.h"
-#include "tests/unit/support/scoped_file_system.h"
-#include "tools/pack/authoring/container_writer.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "values/errors.h"
 
 namespace vorna {
@@ -102,12 +100,14 @@ TEST(FindLabel, SeesOnlyTheTopList) {
   EXPECT_EQ(ErrorOf([&] { FindLabel(module, "~FOO"); }), 47);
 }
 
+// Modules are plain files of drive C, the current folder, unless a test packs a setup.
 class LoaderTest : public ::testing::Test {
  protected:
-  LoaderTest() : files_(folder_.path(), folder_ / "NO-SETUP.EXE") {}
+  void Write(const std::string& name, const std::string& text) {
+    testing::WriteHostFile(sandbox_.Host(name), text);
+  }
 
-  testing::TempFolder folder_;
-  testing::ScopedFileSystem files_;
+  testing::SandboxPlatform sandbox_;
 };
 
 TEST_F(LoaderTest, AMissingOrFailingModuleRaisesItsErrorAndIsNotAdded) {
@@ -123,13 +123,13 @@ TEST_F(LoaderTest, AMissingOrFailingModuleRaisesItsErrorAndIsNotAdded) {
   EXPECT_EQ(ErrorOf([&] { ReadModule(*platform::Current().files, module, "MISSING"); }), 46);
   EXPECT_EQ(module.nameField(), "<NONE>");
   // Nor is a module whose lines fail to load.
-  folder_.Write("DUP", "SUB A\r\nSUB A\r\n");
+  Write("DUP", "SUB A\r\nSUB A\r\n");
   EXPECT_EQ(ErrorOf([&] { LoadModule(*platform::Current().files, modules, "DUP"); }), 1);
   EXPECT_EQ(modules.count(), 0);
 }
 
 TEST_F(LoaderTest, ALineErrorHandlerHearsEveryFailingLineAndTheLoadGoesOn) {
-  folder_.Write("BAD", "SUB A\r\n  SUB A\r\nX = 1\r\nPRINT: Y\r\n");
+  Write("BAD", "SUB A\r\n  SUB A\r\nX = 1\r\nPRINT: Y\r\n");
   NodeList modules;
   std::vector<std::string> heard;
   Module* module =
@@ -145,8 +145,8 @@ TEST_F(LoaderTest, ALineErrorHandlerHearsEveryFailingLineAndTheLoadGoesOn) {
 }
 
 TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
-  folder_.Write("ONE", "SUB SHARED1\r\nSUB MAIN\r\n");
-  folder_.Write("TWO", "SUB MAIN\r\nSUB ONLYTWO\r\n");
+  Write("ONE", "SUB SHARED1\r\nSUB MAIN\r\n");
+  Write("TWO", "SUB MAIN\r\nSUB ONLYTWO\r\n");
   NodeList modules;
   Module* one = LoadModule(*platform::Current().files, modules, "ONE");
   Module* two = LoadModule(*platform::Current().files, modules, "TWO");
@@ -161,7 +161,7 @@ TEST_F(LoaderTest, EarliestLoadedModuleWinsAProcedureLookup) {
 
 TEST_F(LoaderTest, AReadThatStopsBetweenCarriageReturnAndLineFeedEndsOneLine) {
   // 253 characters and the CR fill one plain-file read; the LF comes alone.
-  folder_.Write("EDGE", std::string(253, 'A') + "\r\nB\r\n");
+  Write("EDGE", std::string(253, 'A') + "\r\nB\r\n");
   NodeList modules;
   Module* module = LoadModule(*platform::Current().files, modules, "EDGE");
   EXPECT_EQ(Describe(module->top()), (Lines{"-|" + std::string(253, 'A') + "|0", "-|B|1"}));
@@ -170,15 +170,9 @@ TEST_F(LoaderTest, AReadThatStopsBetweenCarriageReturnAndLineFeedEndsOneLine) {
 TEST_F(LoaderTest, LongContainerLinesLoseTheir256thCharacter) {
   std::string line;
   for (int i = 0; i < 300; ++i) line += static_cast<char>('A' + i % 26);
-  std::ostringstream out;
-  authoring::ImageWriter writer(out);
-  writer.AppendBytes("MZ", 2);
-  const std::string text = line + "\r\nB\r\n";
-  writer.AppendContainer({{"LONG", std::vector<uint8_t>(text.begin(), text.end())}}, kInstallerKey);
-  writer.Finish();
-  std::string image = folder_.Write("SETUP.EXE", out.str());
-  testing::ScopedFileSystem files(folder_.path(), image);
-  SetContainerKey(kInstallerKey);
+  const std::string text = line + "\r\nB\r\n";  // packed with a file set of its total alone
+  sandbox_.WriteImageWithEntries({0, 0, 0, 0},
+                                 {{"LONG", std::vector<uint8_t>(text.begin(), text.end())}});
   NodeList modules;
   Module* module = LoadModule(*platform::Current().files, modules, "long");
   ClearContainerKey();
