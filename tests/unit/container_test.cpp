@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -10,7 +11,7 @@
 #include "installdata/scramble.h"
 #include "installdata/trailer.h"
 #include "platform/installed_platform.h"
-#include "tests/unit/support/scoped_file_system.h"
+#include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/container_directory.h"
 #include "tools/pack/authoring/container_writer.h"
 
@@ -75,16 +76,14 @@ class ContainerTest : public ::testing::Test {
   void SetUp() override { SetContainerKey(kInstallerKey); }
   void TearDown() override { ClearContainerKey(); }
 
-  // Writes image as the program file and installs the file system.
-  void UseImage(const Bytes& image) {
-    programPath_ = folder_.Write("SETUP.EXE", image);
-    files_.reset();  // the old platform must come back before the new one is installed
-    files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), programPath_);
+  /// Writes image as the program file, C:\SETUP.EXE.
+  void UseImage(const Bytes& image) { Write("SETUP.EXE", std::string(image.begin(), image.end())); }
+  /// Writes a plain file of drive C, the current folder.
+  void Write(const std::string& name, const std::string& text) {
+    testing::WriteHostFile(sandbox_.Host(name), text);
   }
 
-  testing::TempFolder folder_;
-  std::string programPath_;
-  std::unique_ptr<testing::ScopedFileSystem> files_;
+  testing::SandboxPlatform sandbox_;
 };
 
 std::string Binary(size_t size) {
@@ -150,7 +149,7 @@ TEST_F(ContainerTest, TheKeyIsTakenWhenAnEntryOpensAndAnEmptyKeyScramblesNothing
 TEST_F(ContainerTest, WhichNamesOpenAndWhatTheyRead) {
   const std::string name31(31, 'N');
   const std::string name32(32, 'N');
-  folder_.Write(name32, "on disk");
+  Write(name32, "on disk");
   const Bytes raw = BuildRawImage({{1, "Startup.Ctl", "A"},
                                    {1, "STARTUP.CTL", "2"},
                                    {1, "LICENSE", "B"},
@@ -200,13 +199,12 @@ TEST_F(ContainerTest, NothingOpenOrAnEmptyEntryReadsNothing) {
 TEST_F(ContainerTest, AMissingTinyOrCutShortProgramFileOpensNothing) {
   UseImage(BytesOf("VORNA"));  // shorter than a trailer
   EXPECT_FALSE(ContainerReader(*platform::Current().files).hasContainer());
-  files_.reset();
-  files_ = std::make_unique<testing::ScopedFileSystem>(folder_.path(), "/nonexistent/SETUP.EXE");
+  std::filesystem::remove(sandbox_.Host("SETUP.EXE"));
   ContainerReader missing(*platform::Current().files);
   EXPECT_FALSE(missing.hasContainer());
   EXPECT_FALSE(missing.OpenEntry("STARTUP.CTL", "r"));
   // A program without a trailer is damaged: not even a plain file opens.
-  folder_.Write("STARTUP.CTL", "PLANTED\r\n");
+  Write("STARTUP.CTL", "PLANTED\r\n");
   UseImage(BytesOf(kStub + std::string(40, 'x')));
   ContainerReader cut(*platform::Current().files);
   EXPECT_EQ(cut.imageKind(), ImageKind::Damaged);
@@ -217,9 +215,9 @@ TEST_F(ContainerTest, AMissingTinyOrCutShortProgramFileOpensNothing) {
 // A directory that breaks off is a damaged setup: from then on nothing opens,
 // not even a plain file of the same name in the current folder.
 TEST_F(ContainerTest, ADirectoryThatBreaksOffOpensNothingMore) {
-  folder_.Write("LATER", "planted");
-  folder_.Write("OTHER", "planted");
-  folder_.Write("B", "planted");
+  Write("LATER", "planted");
+  Write("OTHER", "planted");
+  Write("B", "planted");
   UseImage(BuildRawImage(
       {{2, "GOOD", "ok"}, {1000000, "BAD", "short"}, {1, "LATER", "x"}, {kEndRecordMarker, "", ""}},
       kInstallerKey));
@@ -273,7 +271,7 @@ TEST_F(ContainerTest, ContainerLinesKeepCarriageReturnsAndDropLineFeeds) {
 // read like the C library's.
 TEST_F(ContainerTest, PlainFileLinesReadLikeTheCLibrary) {
   UseImage(BytesOf(kBareStub + std::string(40, 'x')));
-  folder_.Write("TEXT", "AB\r\nCDEFG\nH");
+  Write("TEXT", "AB\r\nCDEFG\nH");
   ContainerReader reader(*platform::Current().files);
   EXPECT_FALSE(reader.hasContainer());
   EXPECT_FALSE(reader.OpenEntry("MISSING", "r"));
