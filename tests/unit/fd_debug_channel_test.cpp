@@ -17,30 +17,24 @@
 namespace vorna::platform {
 namespace {
 
-class Pipe {
- public:
-  Pipe() { EXPECT_EQ(pipe(fds_), 0); }
+// Both ends of a pipe, each closed once: by Close or at the end.
+struct Pipe {
+  Pipe() { EXPECT_EQ(pipe(fds), 0); }
   ~Pipe() {
-    CloseRead();
-    CloseWrite();
+    Close(0);
+    Close(1);
   }
-  int readEnd() const { return fds_[0]; }
-  int writeEnd() const { return fds_[1]; }
-  void CloseRead() { Close(fds_[0]); }
-  void CloseWrite() { Close(fds_[1]); }
-
- private:
-  static void Close(int& fd) {
-    if (fd >= 0) close(fd);
-    fd = -1;
+  void Close(int end) {
+    if (fds[end] >= 0) close(fds[end]);
+    fds[end] = -1;
   }
-  int fds_[2] = {-1, -1};
+  int fds[2] = {-1, -1};
 };
 
 TEST(FdDebugChannelTest, RecordsGoThroughWholeEvenWhenWrittenInPieces) {
   Pipe toRuntime, fromRuntime;
-  FdDebugChannel runtime(toRuntime.readEnd(), fromRuntime.writeEnd());
-  FdDebugChannel debugger(fromRuntime.readEnd(), toRuntime.writeEnd());
+  FdDebugChannel runtime(toRuntime.fds[0], fromRuntime.fds[1]);
+  FdDebugChannel debugger(fromRuntime.fds[0], toRuntime.fds[1]);
   ASSERT_TRUE(runtime.Write(EncodeDebugRecord('F', "SETUP|3")));
   DebugRecordBytes record{};
   ASSERT_EQ(debugger.Read(record), ChannelRead::Record);
@@ -48,9 +42,9 @@ TEST(FdDebugChannelTest, RecordsGoThroughWholeEvenWhenWrittenInPieces) {
 
   DebugRecordBytes reply = EncodeDebugRecord('W', "A + 1");
   std::thread writer([&] {
-    ASSERT_EQ(write(toRuntime.writeEnd(), reply.data(), 100), 100);
+    ASSERT_EQ(write(toRuntime.fds[1], reply.data(), 100), 100);
     usleep(20000);
-    ASSERT_EQ(write(toRuntime.writeEnd(), reply.data() + 100, 156), 156);
+    ASSERT_EQ(write(toRuntime.fds[1], reply.data() + 100, 156), 156);
   });
   ASSERT_EQ(runtime.Read(record), ChannelRead::Record);
   writer.join();
@@ -60,15 +54,15 @@ TEST(FdDebugChannelTest, RecordsGoThroughWholeEvenWhenWrittenInPieces) {
 TEST(FdDebugChannelTest, AGoneOtherEndFailsReadsAndWrites) {
   IgnoreBrokenPipes();
   Pipe pipe;
-  FdDebugChannel channel(pipe.readEnd(), pipe.writeEnd());
+  FdDebugChannel channel(pipe.fds[0], pipe.fds[1]);
   DebugRecordBytes record{};
   // Half a record, then the writer goes: the rest never comes.
-  ASSERT_EQ(write(pipe.writeEnd(), record.data(), 10), 10);
-  pipe.CloseWrite();
+  ASSERT_EQ(write(pipe.fds[1], record.data(), 10), 10);
+  pipe.Close(1);
   EXPECT_EQ(channel.Read(record), ChannelRead::Failed);
   Pipe other;
-  FdDebugChannel writer(other.readEnd(), other.writeEnd());
-  other.CloseRead();
+  FdDebugChannel writer(other.fds[0], other.fds[1]);
+  other.Close(0);
   EXPECT_FALSE(writer.Write(record));
   EXPECT_FALSE(FdDebugChannel(-1, -1).Write(record));
 }
@@ -86,8 +80,8 @@ class StandardErrorBoxes : public Interaction {
 void ReportToAClosedDebugger() {
   IgnoreBrokenPipes();
   Pipe pipe;
-  FdDebugChannel channel(pipe.readEnd(), pipe.writeEnd());
-  pipe.CloseRead();
+  FdDebugChannel channel(pipe.fds[0], pipe.fds[1]);
+  pipe.Close(0);
   PortableSystem system;
   StandardErrorBoxes boxes;
   Platform machine;

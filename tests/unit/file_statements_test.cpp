@@ -13,6 +13,7 @@
 #include "script/keywords.h"
 #include "script/statement_table.h"
 #include "statements/open_flags.h"
+#include "tests/unit/support/program_fixture.h"
 #include "tests/unit/support/sandbox_script_fixture.h"
 
 namespace vorna {
@@ -38,7 +39,6 @@ class FileStatementsTest : public testing::SandboxScriptTest {
   void RunAll(std::initializer_list<std::string> statements) {
     for (const std::string& statement : statements) ASSERT_EQ(Run(statement), 0) << statement;
   }
-  Value& Variable(const char* name, ValueType type) { return Declare(name, new Value(type)); }
 };
 
 TEST_F(FileStatementsTest, OpenClausesBecomeModeFlags) {
@@ -114,42 +114,23 @@ TEST_F(FileStatementsTest, TheInterpreterClosesItsFilesWhenDestroyed) {
             nullptr);
 }
 
-/// A console whose input is a list of lines.
-class ListedConsole : public platform::Console {
- public:
-  bool Open() override { return true; }
-  void Close() override {}
-  bool IsOpen() const override { return true; }
-  bool Write(const std::string& text) override {
-    written += text;
-    return true;
-  }
-  std::optional<std::string> ReadLine() override {
-    if (lines.empty()) return std::nullopt;
-    std::string line = lines.front();
-    lines.erase(lines.begin());
-    return line;
-  }
-  std::string written;
-  std::vector<std::string> lines;
-};
-
 TEST_F(FileStatementsTest, InputFromTheOpenConsole) {
-  ListedConsole console;
-  console.lines = {"Ann", std::string(200, 'x'), "a\rb"};
+  testing::CapturingConsole console;
+  console.input = {"Ann", std::string(200, 'x'), "a\rb"};
+  console.Open();
   platform::Platform machine = platform::Current();
   machine.console = &console;
   platform::SetPlatform(machine);
   interpreter_.consoleFlag = 1;
-  Value& name = Variable("NAME", ValueType::STRING);
-  Value& text = Variable("TEXT", ValueType::STRING);
+  Value& name = Declare("NAME", new Value(ValueType::STRING));
+  Value& text = Declare("TEXT", new Value(ValueType::STRING));
   RunAll({"INPUT \"Name\", NAME, TEXT"});
   EXPECT_STREQ(name.AsString(), "Ann");
   // At most 160 bytes are kept, cut at a carriage return or line feed.
   EXPECT_EQ(std::string(text.AsString()), std::string(160, 'x'));
   RunAll({"INPUT NAME"});
   EXPECT_STREQ(name.AsString(), "a");
-  EXPECT_EQ(console.written, "Name? ? ? ");
+  EXPECT_EQ(console.output, "Name? ? ? ");
   // The end of the console's input leaves the variable as it was.
   RunAll({"INPUT NAME"});
   EXPECT_STREQ(name.AsString(), "a");
