@@ -21,8 +21,7 @@ std::string Text(const Value& value) {
   return buffer;
 }
 
-// What scripts see of conversions and refused pairings is in
-// variables/assignment_types.bas; an untyped source has nothing to give.
+// An untyped source has nothing to give.
 TEST(ValueAssign, ANoneSourceIsAMismatch) {
   Value number(ValueType::LONG);
   Value none;
@@ -68,9 +67,8 @@ TEST(ValueFormat, TextFormsAndTheirCutToTheBuffer) {
   EXPECT_EQ(Text(Value(false)), "false");
   EXPECT_EQ(Text(Value()), "[OBJECT]");
   EXPECT_EQ(Text(Value(new NoteObject)), "[OBJECT]");
-  // The numbers, characters, texts and a true flag are in the conversion
-  // tables; a long
-  // text is cut to the buffer.
+  // The other types' text forms are in the conversion tables; a long text is
+  // cut to the buffer.
   Value text(std::string(100, 'x').c_str());
   char buffer[8];
   text.FormatValue(buffer, sizeof buffer);
