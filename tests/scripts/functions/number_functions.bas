@@ -49,6 +49,4 @@ SUB MAIN
   Y = 1 / 0
   X = SIN("1")
   PRINT ERR.NUMBER ' expect: 33
-  X = TAB(3) ' check: error: TAB stands only among the items of PRINT
-  PRINT ERR.NUMBER ' expect: 27
 END SUB
