@@ -37,6 +37,22 @@ TEST_F(EvaluatorTest, WhatNoScriptLineCanReachIsRefused) {
   EXPECT_EQ(activation_.locals().count(), 0);
 }
 
+// No expression reaches the ERROR function: it is called by its id (what
+// scripts see of the ERR object is in functions/err_object.bas).
+TEST_F(EvaluatorTest, TheErrorFunctionNamesTableNumbers) {
+  auto text = [&](const char* arguments) {
+    activation_.MakeCurrent(arguments);
+    Value result;
+    interpreter_.functions().Call(KeywordId::Error, activation_, result);
+    return std::string(result.AsString());
+  };
+  EXPECT_EQ(text("(12)"), "Not Enough Parameters");
+  EXPECT_EQ(text("(53)"), "Access");
+  EXPECT_EQ(text("(0)"), "Application Defined Error");
+  EXPECT_EQ(text("(54)"), "Application Defined Error");
+  EXPECT_EQ(text("(-1)"), "Application Defined Error");
+}
+
 void Answer17(Activation&, Value& result) {
   result.SetLong(17);
 }
