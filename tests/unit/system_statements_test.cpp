@@ -37,7 +37,7 @@ TEST_F(SystemStatementsTest, SleepsOfWholeMillisecondsAndBeepsEndAtTheirStatemen
   EXPECT_EQ(ErrorOf("SLEEP \"1\""), kTypeMismatch);
 }
 
-// What RANDOMIZE leaves of its line is in system/randomize.bas.
+// What RANDOMIZE leaves of its line is in functions/number_functions.bas.
 TEST_F(SystemStatementsTest, RandomizeSeedsWithTheTime) {
   system_.now = 12345;
   SeedRandom(12345);
