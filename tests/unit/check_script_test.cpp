@@ -22,9 +22,6 @@ TEST(CheckStatements, EachMistakeIsNamedWhereItStands) {
        "END SUB\n",
        {"2:3: error: unknown statement or procedure 'WRITEUNINSTALKEY' (did you mean "
         "'WRITEUNINSTALLKEY'?)"}},
-      {"an unknown word near nothing known",
-       InMain("  FROBNICATE\n"),
-       {"2:3: error: unknown statement or procedure 'FROBNICATE'"}},
       {"a keyword of another class",
        InMain("  LEN = 5\n"
               "  TO\n"),
