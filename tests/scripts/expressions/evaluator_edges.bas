@@ -4,8 +4,6 @@
 ' types the first operand, unknown names read as the receiver's empty value
 ' and create nothing, array elements and object members as operands; the
 ' conditions of IF, WHILE and the bounds of FOR are the same expressions.
-' (Y = 1 / 0, a division by zero, between two checks of one error number gives
-' each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT 1 + 2 * 3; " "; 2 * 3 + 1; " "; 10 - 2 - 3; " "; 2 ^ 3 ^ 2; " "; -2 ^ 2; " "; 2^-1 ' expect: 7 7 5 512 -4 0.5

@@ -2,7 +2,6 @@
 ' mathematical functions, the types they answer (seen in a product, which
 ' keeps its first operand's type), RND's fixed sequence without RANDOMIZE,
 ' and what RANDOMIZE leaves of its line.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT INT(-2.5); " "; INT(-2); " "; INT(-0.5); " "; INT(2.7); " "; FIX(-2.5) ' expect: -3 -2 0 2 -2

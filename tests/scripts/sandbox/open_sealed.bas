@@ -1,7 +1,6 @@
 ' OPEN in every mode: the install disk A: (here the runner itself, the only
 ' file there) is read-only, nothing is created on it, and no path leads out
-' of the sandbox. Each failed OPEN is "Disk"; a division by zero between two
-' checks gives each check its own error. GET and PUT: A: cannot be
+' of the sandbox. Each failed OPEN is "Disk". GET and PUT: A: cannot be
 ' opened for records, so no record is ever written there; records written
 ' through a climbing path land inside the sandbox.
 ' host: sandbox
