@@ -4,46 +4,11 @@
 #   tests/scripts/run.sh BUILD_DIR [FILTER]               through vorna-run
 #   tests/scripts/run.sh --wine BUILD_WIN32_DIR [FILTER]  through vorna.exe -A under Wine
 #
-# Each tests/scripts/<feature>/*.bas is one program (its own module, named by
-# a STARTUP.CTL the runner writes); the files of a folder beside it named
-# like it with ".files" (e.g. line_numbers.files/) are copied next to it, for
-# modules it LOADs and files it reads. Expectations stand in the script as
-# comments (the apostrophe comment of a line's first statement):
-#   ' expect: TEXT     one line of standard output, in order ("' expect:" alone
-#                      is an empty line)
-#   ' answers: LINE    a line of the answers file (e.g. "error Retry");
-#                      "' answers: N* LINE" stands for N such lines
-#   ' stderr: TEXT     text that must appear somewhere in standard error
-#   ' registry: LINE   a line of the sandbox registry file the run starts with
-#                      (after the REGEDIT4 header; the run then gets a root
-#                      of its own)
-#   ' exit: N          the exit code the run ends with (0 when not given)
-#   ' host: sandbox    what the script checks is the sandbox's own (its paths,
-#                      its shell folders, the programs it refuses to start):
-#                      it runs through vorna-run only
-#   ' faults: KIND:N[+] a failure the sandbox injects (vorna-run --faults): the
-#                      Nth call of KIND counted from the program's start fails
-#                      (with +, every later one too); several lines add up.
-#                      Only the sandbox can inject faults, so such a script
-#                      runs through vorna-run only
-#   ' check: SEVERITY: MESSAGE
-#                      a diagnostic of "vorna-pack check" on this line (as a
-#                      line of its own: on the next line that is no comment),
-#                      for the lines written to fail on purpose
-# A script passes when its standard output is exactly the expected lines,
-# every stderr text appears, the exit code is the expected one, no sanitizer
-# reported, and the checker reports exactly the diagnostics its "check" lines
-# expect; the run fails when the runner itself (the scripts' install disk A:)
-# changed.
+# Each tests/scripts/<feature>/*.bas is one program; its expectations stand
+# in it as comments (' expect:, ' answers:, ' stderr:, ' exit:, ' host:,
+# ' faults:, ' registry:, ' check:), described with what makes a script pass,
+# and how the Wine runs differ, in docs/script-tests.md.
 # FILTER, when given, runs only the scripts whose path contains it.
-#
-# Under Wine the runtime runs unattended (-A) with the answers as its answers
-# file; no window appears, and what the script prints is read from the
-# install log's "console:" lines. The exit codes 1 and 3 are the runtime's
-# 1603 and 1602 there, seen by the shell in their low 8 bits. The stderr
-# texts belong to vorna-run's transcript and the checker is the sandbox
-# build's tool, so neither is looked at there; a script that starts from a
-# sandbox registry of its own, or injects faults, runs only in the sandbox.
 set -u
 
 host=sandbox

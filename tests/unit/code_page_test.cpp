@@ -1,8 +1,11 @@
+// Text between the host and the code page: conversions both ways, upper
+// case, the packer's printable names, text entries and their line ends.
 #include "platform/code_page.h"
 
 #include <gtest/gtest.h>
 
 #include "tools/pack/authoring/host_names.h"
+#include "tools/pack/authoring/line_ends.h"
 
 namespace vorna::platform {
 namespace {
@@ -58,6 +61,28 @@ TEST(PrintableNames, TextEntriesLoseTheByteOrderMarkAndWindows1252IsKept) {
   std::string ansi = "Gr\xFC\xDF";
   EXPECT_EQ(authoring::ConvertTextEntry("A.BAS", ansi), authoring::TextConversion::Unchanged);
   EXPECT_EQ(ansi, "Gr\xFC\xDF");
+}
+
+std::string Normalised(const std::string& text, bool* changed = nullptr) {
+  std::vector<uint8_t> bytes(text.begin(), text.end());
+  bool result = authoring::NormaliseLineEnds(bytes);
+  if (changed) *changed = result;
+  return std::string(bytes.begin(), bytes.end());
+}
+
+TEST(LineEnds, BareLineFeedsBecomeCarriageReturnLineFeed) {
+  bool changed = false;
+  EXPECT_EQ(Normalised("A\nB\n", &changed), "A\r\nB\r\n");
+  EXPECT_TRUE(changed);
+  EXPECT_EQ(Normalised("\n\n"), "\r\n\r\n");
+}
+
+TEST(LineEnds, WindowsAndMixedTextKeepTheirCarriageReturns) {
+  bool changed = true;
+  EXPECT_EQ(Normalised("A\r\nB\r\n", &changed), "A\r\nB\r\n");
+  EXPECT_FALSE(changed);
+  EXPECT_EQ(Normalised("A\r\nB\nC\rD"), "A\r\nB\r\nC\rD");
+  EXPECT_EQ(Normalised(""), "");
 }
 
 }  // namespace

@@ -1,16 +1,24 @@
 // The debugger client without processes: the session against a scripted
-// runtime, the command language's transcript, and the client's options.
+// runtime, the command language's transcript, the client's options, and
+// where it finds the modules it lists: the container of a packed runtime
+// first, then plain files matched regardless of case.
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <fstream>
 #include <map>
 #include <sstream>
 #include <vector>
 
+#include "installdata/scramble.h"
+#include "platform/installed_platform.h"
 #include "script/debug_record.h"
+#include "tests/unit/support/temp_folder.h"
 #include "tools/debug/client_options.h"
 #include "tools/debug/command_shell.h"
 #include "tools/debug/debug_session.h"
+#include "tools/debug/module_files.h"
+#include "tools/pack/authoring/container_writer.h"
 
 namespace vorna::debug {
 namespace {
@@ -188,6 +196,33 @@ TEST(ClientOptionsTest, RuntimeHostOptionsAndTheImageForListing) {
   EXPECT_FALSE(ParseClientOptions(2, bad[1], &error));
   EXPECT_FALSE(ParseClientOptions(2, bad[2], &error));
   EXPECT_FALSE(ParseClientOptions(0, bad[0], &error));
+}
+
+TEST(DebugModuleFilesTest, TheContainerFirstThenPlainFilesInAnyCase) {
+  testing::TempFolder folder;
+  std::string image = folder / "setup.exe";
+  {
+    std::ofstream out(image, std::ios::binary);
+    authoring::ImageWriter writer(out);
+    writer.AppendBytes("MZ stub", 7);
+    std::string text = "SUB MAIN\r\n  PRINT 1\r\nEND SUB\r\n";
+    writer.AppendContainer({{"SETUP.BAS", std::vector<uint8_t>(text.begin(), text.end())}},
+                           kInstallerKey);
+    writer.Finish();
+  }
+  testing::WriteHostFile(folder / "setup.bas", "loose copy\n");
+  testing::WriteHostFile(folder / "Extra.Bas", "SUB EXTRA\nEND SUB\n");
+  platform::Platform before = platform::Current();
+  {
+    SourceLibrary library(MakeModuleLoader(image, folder.path()));
+    EXPECT_EQ(library.Line("SETUP.BAS", 1), "  PRINT 1");
+    EXPECT_EQ(library.Line("EXTRA.BAS", 0), "SUB EXTRA");
+    EXPECT_EQ(library.Lines("NOWHERE"), nullptr);
+  }
+  // The loader's platform is gone with it.
+  EXPECT_EQ(platform::Current().files, before.files);
+  SourceLibrary plain(MakeModuleLoader("", folder.path()));
+  EXPECT_EQ(plain.Line("SETUP.BAS", 0), "loose copy");
 }
 
 }  // namespace

@@ -1,17 +1,24 @@
 // The expression evaluator's insides that a script cannot reach: where it
-// stops reading, dispatch by id, extension members, bounded nesting. What a
-// script sees of precedence, literals, receivers, unknown names, array
-// elements and object members is in tests/scripts/expressions/, user
-// functions before variables in procedures/function_results.bas.
+// stops reading, dispatch by id, extension members and the order in which the
+// interpreter asks its extensions, bounded nesting. What a script sees of
+// precedence, literals, receivers, unknown names, array elements and object
+// members is in tests/scripts/expressions/, user functions before variables
+// in procedures/function_results.bas.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/installed_platform.h"
+#include "script/activation.h"
 #include "script/function_table.h"
+#include "script/interpreter.h"
 #include "script/keywords.h"
+#include "script/member_words.h"
 #include "tests/unit/support/evaluator_fixture.h"
 #include "tests/unit/support/test_object.h"
+#include "values/value.h"
 
 namespace vorna {
 namespace {
@@ -35,6 +42,22 @@ TEST_F(EvaluatorTest, WhatNoScriptLineCanReachIsRefused) {
   Value object(ValueType::OBJECT);
   EXPECT_EQ(ErrorOf("NOSUCH", object), int(errorNumbers::UnknownVariableType));
   EXPECT_EQ(activation_.locals().count(), 0);
+}
+
+// No expression reaches the ERROR function: it is called by its id (what
+// scripts see of the ERR object is in functions/err_object.bas).
+TEST_F(EvaluatorTest, TheErrorFunctionNamesTableNumbers) {
+  auto text = [&](const char* arguments) {
+    activation_.MakeCurrent(arguments);
+    Value result;
+    interpreter_.functions().Call(KeywordId::Error, activation_, result);
+    return std::string(result.AsString());
+  };
+  EXPECT_EQ(text("(12)"), "Not Enough Parameters");
+  EXPECT_EQ(text("(53)"), "Access");
+  EXPECT_EQ(text("(0)"), "Application Defined Error");
+  EXPECT_EQ(text("(54)"), "Application Defined Error");
+  EXPECT_EQ(text("(-1)"), "Application Defined Error");
 }
 
 void Answer17(Activation&, Value& result) {
@@ -102,6 +125,75 @@ TEST(ExpressionNesting, EachActivationHasItsOwnBudget) {
   Value result;
   EvaluateExpression(caller, result);
   EXPECT_EQ(result.AsLong(), 3);
+}
+
+// Answers for one member word and records every question it is asked.
+class WordExtension : public Extension {
+ public:
+  WordExtension(const char* word, const char* answer, std::vector<std::string>& log)
+      : word_(word), answer_(answer), log_(log) {}
+
+  bool GetMember(Activation& activation, Value& result) override {
+    log_.push_back(std::string(answer_) + ".get");
+    const char* words[] = {word_};
+    if (MatchMemberWord(activation.cursor(), words) < 0) return false;
+    result.SetString(answer_);
+    return true;
+  }
+  bool CallStatement(Activation& activation) override {
+    log_.push_back(std::string(answer_) + ".call");
+    return activation.cursor().MatchWord(word_, Prefix::NotAllowed);
+  }
+  std::unique_ptr<Value> MakeObject(Activation& activation) override {
+    if (!activation.cursor().MatchWord(word_, Prefix::NotAllowed)) return nullptr;
+    return std::make_unique<Value>(new testing::NoteObject);
+  }
+  void BeforeStatement() override { log_.push_back(std::string(answer_) + ".before"); }
+
+ private:
+  const char* word_;
+  const char* answer_;
+  std::vector<std::string>& log_;
+};
+
+class InterpreterTest : public ::testing::Test {
+ protected:
+  std::vector<std::string> log_;
+  Interpreter interpreter_{platform::Current()};
+  Activation activation_{interpreter_, nullptr};
+};
+
+TEST_F(InterpreterTest, TheFirstExtensionThatKnowsTheWordAnswers) {
+  interpreter_.RegisterExtension(new WordExtension("SHARED", "first", log_));
+  interpreter_.RegisterExtension(new WordExtension("SHARED", "second", log_));
+  interpreter_.RegisterExtension(new WordExtension("OWN", "third", log_));
+  Value result;
+  activation_.MakeCurrent("shared");
+  EXPECT_TRUE(interpreter_.GetMember(activation_, result));
+  EXPECT_STREQ(result.AsString(), "first");
+  EXPECT_EQ(log_, (std::vector<std::string>{"first.get"}));
+  log_.clear();
+  Value own;
+  activation_.MakeCurrent("OWN");
+  EXPECT_TRUE(interpreter_.GetMember(activation_, own));
+  EXPECT_STREQ(own.AsString(), "third");
+  EXPECT_EQ(log_, (std::vector<std::string>{"first.get", "second.get", "third.get"}));
+  activation_.MakeCurrent("NOBODY");
+  EXPECT_FALSE(interpreter_.CallStatement(activation_));
+  EXPECT_STREQ(activation_.cursor().rest(), "NOBODY");
+}
+
+TEST_F(InterpreterTest, MakeObjectAndBeforeStatement) {
+  interpreter_.RegisterExtension(new WordExtension("KIND", "a", log_));
+  activation_.MakeCurrent("KIND");
+  std::unique_ptr<Value> made = interpreter_.MakeObject(activation_);
+  ASSERT_NE(made, nullptr);
+  EXPECT_EQ(made->type(), ValueType::OBJECT);
+  activation_.MakeCurrent("OTHER");
+  EXPECT_EQ(interpreter_.MakeObject(activation_), nullptr);
+  interpreter_.RegisterExtension(new WordExtension("X", "b", log_));
+  activation_.BeforeStatement();
+  EXPECT_EQ(log_, (std::vector<std::string>{"a.before", "b.before"}));
 }
 
 }  // namespace

@@ -10,39 +10,17 @@
 
 #include "platform/installed_platform.h"
 #include "script/file_slots.h"
-#include "script/keywords.h"
-#include "script/statement_table.h"
 #include "statements/open_flags.h"
-#include "tests/unit/support/sandbox_script_fixture.h"
+#include "tests/unit/support/program_fixture.h"
+#include "tests/unit/support/system_fixture.h"
 
 namespace vorna {
 namespace {
 
-class FileStatementsTest : public testing::SandboxScriptTest {
- protected:
-  /// Runs one statement; answers the error number it raised, or 0.
-  int Run(const std::string& statement) {
-    try {
-      activation_.MakeCurrent(statement.c_str());
-      const Keyword* keyword = activation_.cursor().ReadKeyword();
-      if (keyword == nullptr) return -1;
-      StatementHandler handler = interpreter_.statements().Find(keyword->id);
-      if (handler == nullptr) return -2;
-      handler(activation_);
-    } catch (errorNumbers number) {
-      return int(number);
-    }
-    return 0;
-  }
-  /// Runs statements that must all succeed.
-  void RunAll(std::initializer_list<std::string> statements) {
-    for (const std::string& statement : statements) ASSERT_EQ(Run(statement), 0) << statement;
-  }
-  Value& Variable(const char* name, ValueType type) { return Declare(name, new Value(type)); }
-};
+using FileStatementsTest = testing::SystemTest;
 
 TEST_F(FileStatementsTest, OpenClausesBecomeModeFlags) {
-  WriteFile("A.TXT", "x");
+  testing::WriteHostFile(Host("A.TXT"), "x");
   struct FlagCase {
     const char* clauses;
     uint32_t flags;
@@ -60,9 +38,9 @@ TEST_F(FileStatementsTest, OpenClausesBecomeModeFlags) {
       {"for input lock", Input},
   };
   for (const FlagCase& c : cases) {
-    ASSERT_EQ(Run(std::string("OPEN \"A.TXT\" ") + c.clauses + " AS #1"), 0) << c.clauses;
+    Run((std::string("OPEN \"A.TXT\" ") + c.clauses + " AS #1").c_str());
     EXPECT_EQ(interpreter_.files().modes[1], c.flags) << c.clauses;
-    RunAll({"CLOSE #1"});
+    Run("CLOSE #1");
   }
 }
 
@@ -98,7 +76,7 @@ TEST(OpenFlagsTest, FlagsMapToAccessShareAndCreation) {
 }
 
 TEST_F(FileStatementsTest, TheInterpreterClosesItsFilesWhenDestroyed) {
-  WriteFile("A.TXT", "x");
+  testing::WriteHostFile(Host("A.TXT"), "x");
   {
     Interpreter interpreter(platform::Current());
     Activation activation(interpreter, nullptr);
@@ -114,46 +92,42 @@ TEST_F(FileStatementsTest, TheInterpreterClosesItsFilesWhenDestroyed) {
             nullptr);
 }
 
-/// A console whose input is a list of lines.
-class ListedConsole : public platform::Console {
- public:
-  bool Open() override { return true; }
-  void Close() override {}
-  bool IsOpen() const override { return true; }
-  bool Write(const std::string& text) override {
-    written += text;
-    return true;
+// Counts the input dialogs asked: none is while the console is open.
+struct CountedInputs : testing::InteractionRecorder {
+  std::optional<std::string> InputDialog(const std::string&) override {
+    ++asked;
+    return std::nullopt;
   }
-  std::optional<std::string> ReadLine() override {
-    if (lines.empty()) return std::nullopt;
-    std::string line = lines.front();
-    lines.erase(lines.begin());
-    return line;
-  }
-  std::string written;
-  std::vector<std::string> lines;
+  int asked = 0;
 };
 
 TEST_F(FileStatementsTest, InputFromTheOpenConsole) {
-  ListedConsole console;
-  console.lines = {"Ann", std::string(200, 'x'), "a\rb"};
+  testing::CapturingConsole console;
+  console.input = {"Ann", std::string(200, 'x'), "a\rb"};
+  console.Open();
+  CountedInputs inputs;
   platform::Platform machine = platform::Current();
   machine.console = &console;
+  machine.interaction = &inputs;
   platform::SetPlatform(machine);
   interpreter_.consoleFlag = 1;
-  Value& name = Variable("NAME", ValueType::STRING);
-  Value& text = Variable("TEXT", ValueType::STRING);
-  RunAll({"INPUT \"Name\", NAME, TEXT"});
+  Value& name = *new Value(ValueType::STRING);
+  Value& text = *new Value(ValueType::STRING);
+  name.SetName("NAME");
+  text.SetName("TEXT");
+  activation_.locals().Append(&name);
+  activation_.locals().Append(&text);
+  Run("INPUT \"Name\", NAME, TEXT");
   EXPECT_STREQ(name.AsString(), "Ann");
   // At most 160 bytes are kept, cut at a carriage return or line feed.
   EXPECT_EQ(std::string(text.AsString()), std::string(160, 'x'));
-  RunAll({"INPUT NAME"});
+  Run("INPUT NAME");
   EXPECT_STREQ(name.AsString(), "a");
-  EXPECT_EQ(console.written, "Name? ? ? ");
+  EXPECT_EQ(console.output, "Name? ? ? ");
   // The end of the console's input leaves the variable as it was.
-  RunAll({"INPUT NAME"});
+  Run("INPUT NAME");
   EXPECT_STREQ(name.AsString(), "a");
-  EXPECT_TRUE(interaction_.prompts.empty());
+  EXPECT_EQ(inputs.asked, 0);
   interpreter_.consoleFlag = 0;
 }
 

@@ -59,29 +59,24 @@ double FromBits(uint64_t bits) {
 
 TEST(FormatNumber, MatchesGlibcOverASweep) {
   std::mt19937_64 random(20240601);
-  int checked = 0;
   for (int i = 0; i < 20000; ++i) {
     // Random bit patterns cover the whole exponent range, subnormals and specials.
     double number = FromBits(random());
     ASSERT_EQ(FormatFixed32(number), Glibc(number)) << std::hexfloat << number;
-    ++checked;
   }
   for (int i = 0; i < 20000; ++i) {
     // Numbers of everyday size, where the 32 decimals matter most.
     double number = std::ldexp(double(random() >> 11), -int(random() % 120));
     if (random() & 1) number = -number;
     ASSERT_EQ(FormatFixed32(number), Glibc(number)) << std::hexfloat << number;
-    ++checked;
   }
   for (int shift = 1; shift <= 1074; ++shift) {
     // Exact halves at the rounding position for every binary exponent.
     for (uint64_t mantissa : {uint64_t{1}, uint64_t{3}, uint64_t{5}, (uint64_t{1} << 53) - 1}) {
       double number = std::ldexp(double(mantissa), -shift);
       ASSERT_EQ(FormatFixed32(number), Glibc(number)) << std::hexfloat << number;
-      ++checked;
     }
   }
-  EXPECT_GT(checked, 40000);
 }
 
 }  // namespace

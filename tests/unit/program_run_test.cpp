@@ -1,11 +1,13 @@
 // Running whole programs, for what a script cannot see: initialisation and
 // the extensions, the error record's bounds, RUN's restart, the stack budget
-// of deep expressions. The error record of a failing line and the dialog's
-// answers are in errors/ and functions/err_object.bas, the Debug answer in
-// the debugger sessions.
+// of deep expressions, the activation's control stack (bounded, and quiet at
+// both ends). The error record of a failing line and the dialog's answers are
+// in errors/ and functions/err_object.bas, the Debug answer in the debugger
+// sessions.
 #include <gtest/gtest.h>
 
 #include "script/activation.h"
+#include "script/control_stack.h"
 #include "script/error_handling.h"
 #include "script/stack_guard.h"
 #include "tests/unit/support/program_fixture.h"
@@ -136,6 +138,36 @@ TEST(StackGuard, MeasuresGrowthAndRefusesPastTheBudget) {
   }
   EXPECT_EQ(raised, 28);
   SetNativeStackBudget(saved);
+}
+
+TEST(ControlStack, PushPeekPop) {
+  ControlStack stack;
+  EXPECT_EQ(stack.Peek(), nullptr);
+  stack.Pop();  // nothing to remove: nothing happens
+  EXPECT_EQ(stack.count(), 0);
+  ControlEntry entry;
+  entry.kind = ControlKind::For;
+  entry.offset = 4;
+  entry.words[2] = 9;
+  entry.name = std::string(40, 'N');
+  stack.Push(entry);
+  ASSERT_NE(stack.Peek(), nullptr);
+  EXPECT_EQ(stack.Peek()->kind, ControlKind::For);
+  EXPECT_EQ(stack.Peek()->words[2], 9);
+  EXPECT_EQ(stack.Peek()->name.size(), 31u);
+  stack.Pop();
+  EXPECT_EQ(stack.count(), 0);
+}
+
+TEST(ControlStack, AFullStackIgnoresPushes) {
+  ControlStack stack;
+  ControlEntry entry;
+  for (int32_t i = 0; i < ControlStack::kCapacity + 5; ++i) {
+    entry.offset = i;
+    stack.Push(entry);
+  }
+  EXPECT_EQ(stack.count(), ControlStack::kCapacity);
+  EXPECT_EQ(stack.Peek()->offset, ControlStack::kCapacity - 1);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The conversion tables of values: every typed write into every type and
-// every typed read out of every type, with wrap-around and "Type Mismatch".
+// every typed read out of every type, with wrap-around and "Type Mismatch";
+// the longest leading decimal number of a text, as the conversions from text
+// read it (what scripts see of them is in functions/conversions.bas).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "tests/unit/support/test_object.h"
+#include "values/decimal_text.h"
 #include "values/errors.h"
 #include "values/format_number.h"
 #include "values/value.h"
@@ -242,6 +245,21 @@ TEST(ValueTypes, ObjectsAreOwnedAndReplaced) {
     EXPECT_EQ(NoteObject::live, before + 1);
   }
   EXPECT_EQ(NoteObject::live, before);
+}
+
+TEST(DecimalTextTest, LongestLeadingNumber) {
+  EXPECT_EQ(ReadDecimal("12.5e1x"), 125.0);
+  EXPECT_EQ(ReadDecimal("\t\n -7."), -7.0);
+  EXPECT_EQ(ReadDecimal("-.25"), -0.25);
+  EXPECT_EQ(ReadDecimal("+"), 0.0);
+  EXPECT_EQ(ReadDecimal("."), 0.0);
+  EXPECT_EQ(ReadDecimal("nan"), 0.0);
+  EXPECT_EQ(ReadDecimal("3e+"), 3.0);
+  EXPECT_EQ(ReadWholeDecimal(" -42.9"), -42);
+  EXPECT_EQ(ReadWholeDecimal("+7x"), 7);
+  EXPECT_EQ(ReadWholeDecimal("x7"), 0);
+  // Past 64 bits the number wraps instead of overflowing.
+  EXPECT_EQ(ReadWholeDecimal("18446744073709551617"), 1);
 }
 
 }  // namespace

@@ -2,9 +2,8 @@
 ' comparisons bind, number and text literals, the type a sum or product
 ' keeps, AND and OR as logic and as bits, name lengths; the receiver's type
 ' types the first operand, unknown names read as the receiver's empty value
-' and create nothing, array elements and object members as operands.
-' (Y = 1 / 0, a division by zero, between two checks of one error number gives
-' each check its own error.)
+' and create nothing, array elements and object members as operands; the
+' conditions of IF, WHILE and the bounds of FOR are the same expressions.
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT 1 + 2 * 3; " "; 2 * 3 + 1; " "; 10 - 2 - 3; " "; 2 ^ 3 ^ 2; " "; -2 ^ 2; " "; 2^-1 ' expect: 7 7 5 512 -4 0.5
@@ -23,6 +22,17 @@ SUB MAIN
   A = 1: B = 2: X = 3: W = 4
   PRINT A + B * X + W; " "; A+B*X+W; " "; 	A	+ B*X   +W ' expect: 11 11 11
   PRINT TRUE OR 5; " "; FALSE AND 5; " "; 12 AND 10; " "; 12 OR 3 ' expect: true false 8 15
+  PRINT -2 + 5; " "; (1 + 2) * 3; " "; "A" & "B" + "C" ' expect: 3 9 ABC
+  IF A = 1 AND B = 2 THEN PRINT "and" ' expect: and
+  IF A = 2 OR B = 2 THEN PRINT "or" ' expect: or
+  CMP = 3 > 2
+  WHILE W < 6 AND B = 2
+    W = W + 1
+  WEND
+  FOR N = 1 TO 2 * 2 STEP 1 + 1
+    PRINT N; " ";
+  NEXT
+  PRINT W; " "; CMP ' expect: 1 3 6 true
   PRINT NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN ' expect: 0
   PRINT 0.3; " "; 1E400; " "; 1E-400 ' expect: 0.29999999999999998889776975374843 inf 0
   ' MOD ends its term, and the evaluator stops at what is not its own.

@@ -1,6 +1,5 @@
 ' OPEN: which modes create a missing file, the number and slot errors, and
 ' the clause errors.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT

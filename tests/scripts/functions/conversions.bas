@@ -1,7 +1,6 @@
 ' Conversions between text and numbers: CSTR's leading blank, HEX and OCT of
 ' negatives, CDBL/CINT/CLNG/VAL of texts, the types they answer (seen in a
 ' product, which keeps its first operand's type), the reserved words.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT "["; CSTR(42); "]["; CSTR(-42); "]["; CSTR$(3.9); "]" ' expect: [ 42][-42][ 3]

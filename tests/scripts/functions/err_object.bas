@@ -1,7 +1,6 @@
 ' The ERR object reads the record of the last error, its member words in any
 ' letter case and with blanks around the point; ERR.NUMBER is a LONG (seen in
 ' a product, which keeps its first operand's type).
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   ON ERROR RESUME NEXT

@@ -1,7 +1,7 @@
 ' Number functions: INT, FIX and SGN around zero, ABS, the exact cases of the
 ' mathematical functions, the types they answer (seen in a product, which
-' keeps its first operand's type), and RND's fixed sequence without RANDOMIZE.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
+' keeps its first operand's type), RND's fixed sequence without RANDOMIZE,
+' and what RANDOMIZE leaves of its line.
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT INT(-2.5); " "; INT(-2); " "; INT(-0.5); " "; INT(2.7); " "; FIX(-2.5) ' expect: -3 -2 0 2 -2
@@ -14,8 +14,9 @@ SUB MAIN
   I = -200: R = -2.5
   PRINT SGN(-3) * 40000; " "; INT(2.5) * 100000; " "; ABS(I) * 200; " "; ABS(R) / 2 ' expect: 25536 200000 -25536 1.25
   PRINT ATN(1) * 4; " "; SQR(-1) = SQR(-1) ' expect: 3.14159265358979311599796346854419 false
-  ' The generator starts as if seeded with 1: 41, 18467, 6334, 26500.
-  PRINT INT(RND() * 32767 + 0.5) ' expect: 41
+  ' The generator starts as if seeded with 1: 41, 18467, 6334, 26500, each
+  ' divided by 32767 into a DOUBLE.
+  PRINT RND() ' expect: 0.00125125888851588488309696245437
   PRINT INT(RND() * 32767 + 0.5) ' expect: 18467
   PRINT INT(RND() * 32767 + 0.5) ' expect: 6334
   PRINT INT(RND() * 32767 + 0.5) ' expect: 26500
@@ -49,6 +50,11 @@ SUB MAIN
   Y = 1 / 0
   X = SIN("1")
   PRINT ERR.NUMBER ' expect: 33
-  X = TAB(3) ' check: error: TAB stands only among the items of PRINT
-  PRINT ERR.NUMBER ' expect: 27
+  ON ERROR GOTO 0
+  ' RANDOMIZE reads nothing after its word: the line goes on only after a ":"
+  ' written at once.
+  RANDOMIZE: PRINT "same line" ' expect: same line
+  RANDOMIZE 5: PRINT "never" ' check: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
+  RANDOMIZE : PRINT "never either" ' check: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
+  PRINT "next line" ' expect: next line
 END SUB

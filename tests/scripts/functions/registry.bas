@@ -7,7 +7,6 @@
 ' registry:
 ' registry: [HKEY_LOCAL_MACHINE\Software\Vorna Test]
 ' registry: "Where"="machine"
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   PRINT REGISTRY("HKEY_CURRENT_USER\Software\Vorna Test", "Path") ' expect: C:\Program Files\Vorna

@@ -2,7 +2,6 @@
 ' case, ASC's signedness, LEN, SPACE, and their errors; texts longer than the
 ' 2047 characters of the working buffer are worked on whole; a failing
 ' function leaves the variable it was assigned to as it was.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   S = "abcdef"

@@ -1,4 +1,6 @@
 ' The install object's fields and path words, as global names of the language.
+' stderr: library not registered: the sandbox cannot load A:\vorna-run
+' stderr: library not unregistered: the sandbox cannot load ..\..\..\lib.dll
 ' host: sandbox
 SUB MAIN
   OPTION CONSOLE TRUE
@@ -17,9 +19,12 @@ SUB MAIN
   PRINT DIRCAT(INSTALLPATH, "readme.txt") ' expect: C:\Program Files\Hello\readme.txt
   PRINT DIRCAT("C:\App\", "\bin") ' expect: C:\App\bin
   PRINT DIRCAT("C:/App/", "x.dll") ' expect: C:/App/x.dll
-  ' The sandbox registers no libraries: REGSVR32 answers FALSE either way.
+  ' The sandbox loads no library, from the install disk or anywhere:
+  ' REGSVR32 answers FALSE either way.
   PRINT REGSVR32("C:\App\x.dll", "register") ' expect: false
   PRINT REGSVR32("C:\App\x.dll", "") ' expect: false
+  PRINT REGSVR32("A:\vorna-run", "R") ' expect: false
+  PRINT REGSVR32("..\..\..\lib.dll", "U") ' expect: false
   PRINT DIRCAT(SPECIALFOLDER("DESKTOP", FALSE), "Tool.lnk") ' expect: C:\Users\User\Desktop\Tool.lnk
   ON ERROR GOTO TOOLONG
   INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"

@@ -1,4 +1,12 @@
-' GOTO, GOSUB/RETURN and ON n GOTO/GOSUB with labels of the procedure.
+' GOTO, GOSUB/RETURN and ON n GOTO/GOSUB with labels of the procedure;
+' misused jumps raise their errors, and Ignore goes on with the next line.
+' answers: 5* error Ignore
+' stderr: message: Illegal Use Error
+' stderr: statement: ON 3 GOTO NOPE, HERE
+' stderr: message: Illegal Value Error
+' stderr: message: Return Without Gosub Error
+' stderr: message: Undefined Label Error
+' stderr: statement: ON 1 BOGUS ONE
 SUB MAIN
   OPTION CONSOLE TRUE
   GOSUB SHOW
@@ -19,6 +27,12 @@ HERE:
   GOTO DONE
   PRINT "never"
 DONE: PRINT "done" ' expect: done
+  ON 3 GOTO NOPE, HERE
+  ON 0 GOTO NOPE
+  RETURN
+  GOTO NOWHERE ' check: error: unknown label 'NOWHERE'
+  ON 1 BOGUS ONE ' check: error: expected GOTO or GOSUB after the index of ON
+  PRINT "went on" ' expect: went on
   EXIT SUB
 SHOW:
   PRINT "sub"

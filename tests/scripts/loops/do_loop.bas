@@ -1,4 +1,14 @@
-' DO/LOOP in all its forms, EXIT DO and zero trips.
+' DO/LOOP in all its forms, EXIT DO and zero trips; WHILE/WEND with nesting
+' and a false condition at entry; misused loop statements raise their errors,
+' and Ignore goes on.
+' answers: 6* error Ignore
+' stderr: message: Illegal Use Error
+' stderr: statement: FOR I = 1 TO 3 STEP 0
+' stderr: message: For Without To Error
+' stderr: message: Next Without For Error
+' stderr: message: Wend Without While Error
+' stderr: statement: LOOP
+' stderr: statement: LOOP WHILE X
 SUB MAIN
   OPTION CONSOLE TRUE
   I = 0
@@ -49,4 +59,35 @@ SUB MAIN
     LOOP UNTIL B = 2
   LOOP
   PRINT ' expect: 11 12 21 22 
-END SUB
+  I = 0
+  WHILE I < 3
+    I = I + 1
+    J = 0
+    WHILE J < I
+      J = J + 1
+      PRINT J;
+    WEND
+    PRINT " ";
+  WEND
+  PRINT ' expect: 1 12 123 
+  ' False at entry: nested WHILE/WEND pairs are skipped correctly.
+  WHILE FALSE
+    WHILE TRUE
+      PRINT "never"
+    WEND
+    PRINT "never"
+  WEND
+  PRINT "skipped" ' expect: skipped
+  N = 3: WHILE N > 0: PRINT N;: N = N - 1: WEND: PRINT
+  ' expect: 321
+  FOR I = 1 TO 3 STEP 0 ' check: error: a STEP of 0 raises Illegal Use
+  FOR I = 1 UPTO 3 ' check: error: expected TO (FOR I = 1 TO 10)
+  NEXT
+  WEND ' check: error: WEND without WHILE
+  LOOP ' check: error: LOOP without DO
+  X = TRUE
+  DO WHILE X
+    X = FALSE
+  LOOP WHILE X ' check: error: conditions on both DO (line 89) and LOOP raise Illegal Use
+  PRINT "done" ' expect: done
+END SUB ' check: error: END SUB with the FOR of line 83 still open (missing NEXT?)

@@ -1,4 +1,10 @@
-' PRINT items joined by ";", a closing ";" keeps the line open, TAB columns.
+' PRINT items joined by ";", a closing ";" keeps the line open, TAB columns;
+' TAB needs its parentheses and a count of 0 to 255, OPTION CONSOLE a BOOLEAN.
+' answers: 3* error Ignore
+' stderr: statement: PRINT TAB 1
+' stderr: message: Illegal Value Error
+' stderr: statement: OPTION CONSOLE 1
+' stderr: message: Type Mismatch Error
 SUB MAIN
   OPTION CONSOLE TRUE
   OPTION CONSOLE TRUE
@@ -16,6 +22,9 @@ SUB MAIN
   WRITE "written" ' expect: written
   PRINT "x": PRINT "y" ' expect: x
   ' expect: y
+  PRINT TAB 1 ' check: error: TAB needs its parentheses: TAB(n)
+  PRINT TAB(256)
+  OPTION CONSOLE 1
   OPTION CONSOLE FALSE
   PRINT "not shown"
   OPTION CONSOLE TRUE

@@ -1,4 +1,10 @@
-' BYVAL and BYREF parameters, untyped parameters and the call forms.
+' BYVAL and BYREF parameters, untyped parameters and the call forms; binding
+' errors are raised in the caller's statement, and Ignore goes on.
+' answers: 3* error Ignore
+' stderr: message: Undefined Variable Error
+' stderr: message: Not Enough Parameters Error
+' stderr: message: Syntax Error
+' stderr: procedure: MAIN
 DIM G AS LONG
 
 SUB MAIN
@@ -40,6 +46,10 @@ SUB MAIN
   LOCALS ' expect: 0
   PRINT Z ' expect: 100
   LOCALS ' expect: 0
+  BUMP 5 ' check: error: BYREF parameter X of BUMP needs a variable
+  BUMP ' check: error: 'BUMP' takes 1 argument, not 0
+  NOSUCH 1 ' check: error: unknown statement or procedure 'NOSUCH'
+  PRINT "done" ' expect: done
 END SUB
 
 SUB BUMP(BYREF X AS LONG)

@@ -1,5 +1,7 @@
 ' A runaway recursion ends with "Out of Memory" in the error dialog, not a
 ' crash; Ignore unwinds one call at a time... so the answer here is Abort.
+' With ON ERROR RESUME NEXT in every call, a million-deep recursion stops at
+' the bound and every call returns in turn.
 ' answers: error Abort
 ' exit: 1
 ' stderr: message: Out of Memory Error
@@ -8,6 +10,8 @@ SUB MAIN
   OPTION CONSOLE TRUE
   PRINT FACT(10) ' expect: 3628800
   PRINT DEPTH(200) ' expect: 200
+  QUIETDOWN 1
+  PRINT "survived" ' expect: survived
   DOWN 1
   PRINT "never"
 END SUB
@@ -26,4 +30,9 @@ END FUNCTION
 
 SUB DOWN(N AS LONG)
   IF N < 1000000 THEN DOWN N + 1
+END SUB
+
+SUB QUIETDOWN(N AS LONG)
+  ON ERROR RESUME NEXT
+  IF N < 1000000 THEN QUIETDOWN N + 1
 END SUB

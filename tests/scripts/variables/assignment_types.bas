@@ -1,7 +1,6 @@
 ' Declared values start empty; an assignment converts into the variable's type, and refuses the pairings
 ' that have no conversion: a character into a text, a number into a
 ' character or a flag, a flag into a number.
-' (Y = 1 / 0 between two checks of one error number gives each check its own error.)
 SUB MAIN
   OPTION CONSOLE TRUE
   ' Declared variables start empty by their type.

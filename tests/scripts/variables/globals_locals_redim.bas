@@ -1,9 +1,9 @@
 ' Globals declared by DIM in the global area, locals by assignment, and
-' REDIM, which always leaves a fresh local.
-DIM G AS LONG
-DIM T(2) AS STRING
+' REDIM, which always leaves a fresh local; MAIN runs from start-up without
+' reading its header's parameters.
+DIM G AS LONG, T(2) AS STRING
 
-SUB MAIN
+SUB MAIN(IGNORED AS LONG) AS LONG ' check: warning: MAIN gets no arguments when the setup starts: its parameters stay empty
   OPTION CONSOLE TRUE
   G = 5
   T(2) = "two"

@@ -43,7 +43,8 @@ class DialogAnswers : public platform::Interaction {
   std::vector<std::string> messages;
 };
 
-/// A console that keeps what is written while it is open.
+/// A console that keeps what is written while it is open and reads its
+/// input from a list of lines.
 class CapturingConsole : public platform::Console {
  public:
   bool Open() override { return open_ = true; }
@@ -53,9 +54,15 @@ class CapturingConsole : public platform::Console {
     if (open_) output += text;
     return open_;
   }
-  std::optional<std::string> ReadLine() override { return std::nullopt; }
+  std::optional<std::string> ReadLine() override {
+    if (input.empty()) return std::nullopt;
+    std::string line = input.front();
+    input.pop_front();
+    return line;
+  }
 
   std::string output;
+  std::deque<std::string> input;
 
  private:
   bool open_ = false;
