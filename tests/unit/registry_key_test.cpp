@@ -97,8 +97,6 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
 }
 
 // The key path scanner: root prefixes, separators and what is left as subkey.
-// Backslashes and a lower-case root before the key, and a path without a root,
-// are in tests/runner/system_sandbox_test.sh.
 using platform::RootKey;
 
 struct PrefixCase {
