@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "error_of.h"
 #include "host/startup/language_setup.h"
+#include "inert_system.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
@@ -52,19 +52,14 @@ class InteractionRecorder : public platform::Interaction {
   std::vector<ShownBox> boxes;
 };
 
-/// Records sleeps and beeps; the clock stands at a fixed time.
-class SystemRecorder : public platform::System {
+/// Records sleeps; the clock stands at a time the test may set.
+class SystemRecorder : public InertSystem {
  public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
   void Sleep(uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
   int64_t Now() override { return now; }
-  void Beep(unsigned type) override { beeps.push_back(type); }
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int) override { std::abort(); }
 
   std::vector<uint32_t> sleeps;
-  std::vector<unsigned> beeps;
   int64_t now = 1700000000;
 };
 
