@@ -99,13 +99,15 @@ TEST(MessageBoxStyleTest, ButtonSetsDefaultsAndIcons) {
   EXPECT_EQ(FindChoice(ButtonsOf(0x6), "try again"), 1u);
 }
 
-using AnsweredInputDialogTest = testing::AnsweredDialogTest;
+using AnsweredInputDialogTest = AnsweredInteractionTest;
 
 // OK with text, Cancel and the transcript are in tests/scripts/files/input_user.bas.
-TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksAndMayBeEmpty) {
-  Use("input OK Ann  Smith\ninput ok\n");
+// Answers longer than the dialog's edit control are cut to its length.
+TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksMayBeEmptyAndAreCutToTheDialog) {
+  Use("input OK Ann  Smith\ninput ok\ninput OK " + std::string(3000, 'x') + "\n");
   EXPECT_EQ(interaction_->InputDialog("Your name?"), "Ann  Smith");
   EXPECT_EQ(interaction_->InputDialog("Empty?"), "");
+  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 TEST_F(AnsweredInputDialogTest, LinesThatDoNotFitAreRejected) {
@@ -121,11 +123,6 @@ TEST_F(AnsweredInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
   EXPECT_EQ(interaction_->InputDialog("?"), std::nullopt);
   Use("");
   EXPECT_EQ(interaction_->InputDialog("?"), "");
-}
-
-TEST_F(AnsweredInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
-  Use("input OK " + std::string(3000, 'x') + "\n");
-  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 }  // namespace
