@@ -35,7 +35,9 @@ std::vector<DriveInfo> Drives(std::initializer_list<uint64_t> freeSpaces) {
   return drives;
 }
 
-TEST(DriveChoice, PreselectionNeedsMoreThanTheTotalAndTheMargin) {
+// The preselection needs more than the total and the margin; OK accepts a
+// drive with exactly that.
+TEST(DriveChoice, PreselectionAndOkAtTheTotalAndTheMargin) {
   const uint32_t total = 1000000;
   const uint64_t exact = total + kSpaceMargin;
   EXPECT_EQ(kSpaceMargin, 204800u);
@@ -43,10 +45,6 @@ TEST(DriveChoice, PreselectionNeedsMoreThanTheTotalAndTheMargin) {
   EXPECT_EQ(PreselectedDrive(Drives({exact + 1, exact + 5}), total), 0);
   EXPECT_EQ(PreselectedDrive(Drives({exact, 0, exact - 1}), total), -1);
   EXPECT_EQ(PreselectedDrive({}, total), -1);
-}
-
-TEST(DriveChoice, OkAcceptsADriveWithExactlyTheTotalAndTheMargin) {
-  const uint32_t total = 1000000;
   EXPECT_TRUE(HasRoomFor(total + kSpaceMargin, total));
   EXPECT_FALSE(HasRoomFor(total + kSpaceMargin - 1, total));
   EXPECT_TRUE(HasRoomFor(kSpaceMargin, 0));
