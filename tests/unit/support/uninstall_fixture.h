@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "install/registry_key.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_registry.h"
@@ -133,23 +134,10 @@ class UninstallSandbox {
   }
   /// Writes a registry value, creating (and noting) the keys missing on the way.
   void WriteValue(const std::string& keyName, const std::string& name, const std::string& data) {
-    RecordKey key = *ParseRecordKey(keyName);
-    platform::KeyHandle current = platform::RootHandle(key.root);
-    RecordKey reached{key.root, {}};
-    for (const std::string& segment : key.segments) {
-      reached.segments.push_back(segment);
-      platform::KeyHandle next = 0;
-      if (registry_.OpenKey(current, segment, platform::kKeyReadWrite, &next) != 0) {
-        ASSERT_EQ(registry_.CreateKey(current, segment, &next), 0);
-        Note(EntryKind::Key, reached.Text());
-      }
-      registry_.CloseKey(current);
-      current = next;
-    }
-    ASSERT_EQ(registry_.SetValue(current, name, platform::RegType::Sz, data.c_str(),
-                                 static_cast<uint32_t>(data.size() + 1)),
-              0);
-    registry_.CloseKey(current);
+    RegistryKey key(registry_);
+    ASSERT_TRUE(key.Open(keyName, KeyCreation::CreateMissing)) << keyName;
+    for (const std::string& created : key.createdKeys()) Note(EntryKind::Key, created);
+    ASSERT_TRUE(key.SetText(name, data)) << keyName;
     RecordEntry entry = Entry(EntryKind::Value, keyName);
     entry.valueName = name;
     writer_->Note(entry);
