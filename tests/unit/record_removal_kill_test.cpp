@@ -56,7 +56,7 @@ TEST(UninstallKilledTest, AKilledUninstallRunAgainFinishesAndRemovesNothingTwice
   for (RemovalCounter::When when : {RemovalCounter::When::Before, RemovalCounter::When::After}) {
     for (uint64_t n = 1;; ++n) {
       UninstallSandbox sandbox;
-      std::string before = sandbox.Snapshot();
+      auto before = sandbox.Snapshot();
       sandbox.InstallHello();
       RemovalCounter counter;
       auto hook = [&counter](const std::string& target, const std::function<bool()>& remove) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fileset_fixture.h"
 #include "install/registry_key.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
@@ -164,17 +165,8 @@ class UninstallSandbox {
     WriteValue("HKEY_CURRENT_USER\\Software\\Hello", "Greeting", "Hi");
   }
 
-  /// Every file below the root with its content, and the registry's text.
-  std::string Snapshot() const {
-    std::ostringstream text;
-    std::map<std::string, std::string> entries;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder_.path())) {
-      std::string name = item.path().string().substr(folder_.path().size());
-      entries[name] = item.is_regular_file() ? ReadHostFile(item.path().string()) : "<folder>";
-    }
-    for (const auto& [name, content] : entries) text << name << " = " << content << "\n";
-    return text.str();
-  }
+  /// Every file below the root with its content, the registry's file among them.
+  std::map<std::string, std::string> Snapshot() const { return HostTree(folder_.path()); }
 
   /// Reads the record and runs the removal on it; the steps it reported.
   RemovalOutcome Uninstall(std::vector<RemovalStep>* steps = nullptr,
