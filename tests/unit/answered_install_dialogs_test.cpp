@@ -64,6 +64,10 @@ TEST_F(AnsweredInstallDialogsTest, DefaultsAlwaysEnd) {
   refused.preselected = 1;
   EXPECT_EQ(interaction_->DriveDialog(refused), kDialogQuit);  // D refused, then Cancel and Yes
   EXPECT_EQ(tried, "CD");
+  // OK with no drive selected does nothing: the dialog asks again.
+  Use("drive OK\ndrive C\n");
+  EXPECT_EQ(interaction_->DriveDialog(none), kDialogAccepted);
+  EXPECT_EQ(tried, "CDC");
 }
 
 TEST_F(AnsweredInstallDialogsTest, PathAnswersInEachForm) {
