@@ -33,7 +33,7 @@ TEST_F(AnsweredInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
   EXPECT_TRUE(Said("  buttons: Abort/Ignore/Retry\n"));
 }
 
-TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
+TEST_F(AnsweredInteractionTest, AButtonTheQuestionDoesNotHaveIsRefused) {
   Use("msgbox OK\n");
   try {
     interaction_->MessageBox(Owner::None, "text", "caption", 0x4);
@@ -42,10 +42,7 @@ TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
     EXPECT_EQ(bad.reason,
               "answers file line 1: \"msgbox OK\" does not fit: the buttons are Yes/No");
   }
-}
-
-// With a debugger, Debug is taken (tests/debugger/error-stop answers so).
-TEST_F(AnsweredInteractionTest, DebugIsOnlyOfferedWithADebugger) {
+  // Debug is only offered with a debugger (tests/debugger/error-stop answers so).
   Use("error Debug\n");
   ErrorReport report{"INSTALL", "<GLOBAL>", "Division By Zero Error", "X = 1 / 0", false};
   EXPECT_THROW(interaction_->ErrorDialog(report), BadAnswer);
