@@ -65,11 +65,16 @@ TEST(DriveChoice, OkChangesTheDriveLetterAndTheListShowsLabels) {
 }
 
 // The plain joins are tests/scripts/install/fields.bas's.
-TEST(DirCat, JoinsWithOneSeparator) {
+TEST(TextJoins, DirCatJoinsWithOneSeparatorAndTemplatesFillOnePlaceholder) {
   EXPECT_EQ(JoinFolderAndName("C:\\App", "\\\\x"), "C:\\App\\\\x");  // only one backslash dropped
   EXPECT_EQ(JoinFolderAndName("C:\\App", "/x"), "C:\\App\\/x");      // a slash is kept
   EXPECT_EQ(JoinFolderAndName("", "x"), "\\x");
   EXPECT_EQ(JoinFolderAndName("C:\\App", ""), "C:\\App\\");
+  // The size note's template: only its first placeholder is filled.
+  EXPECT_EQ(FillTemplate("NOTE: Program requires %s of drive space.", "1 MEG"),
+            "NOTE: Program requires 1 MEG of drive space.");
+  EXPECT_EQ(FillTemplate("%s and %s", "a"), "a and %s");
+  EXPECT_EQ(FillTemplate("none", "a"), "none");
 }
 
 TEST(RegSvr32Mode, OnlyAFirstLetterRRegisters) {
@@ -87,13 +92,6 @@ TEST(InstallSettings, TheLicenceTextIsCutToItsLimit) {
   InstallSettings settings;
   settings.SetLicenceText(std::string(40000, 'x'));
   EXPECT_EQ(settings.LicenceText().size(), kMaxLicenceLength);
-}
-
-TEST(FillTemplate, ReplacesTheFirstPlaceholderOnly) {
-  EXPECT_EQ(FillTemplate("NOTE: Program requires %s of drive space.", "1 MEG"),
-            "NOTE: Program requires 1 MEG of drive space.");
-  EXPECT_EQ(FillTemplate("%s and %s", "a"), "a and %s");
-  EXPECT_EQ(FillTemplate("none", "a"), "none");
 }
 
 TEST(BackdropGradient, BandsCoverTheWindowWithoutWrapping) {

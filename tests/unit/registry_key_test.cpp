@@ -100,7 +100,7 @@ struct PrefixCase {
   const char* subkey;
 };
 
-TEST(KeyPathScan, SplitsRootAndSubkey) {
+TEST(KeyPathScan, SplitsRootSubkeyAndSegments) {
   const PrefixCase cases[] = {
       // The letter case of the prefix does not matter.
       {"HKEY_USERS\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
@@ -129,9 +129,7 @@ TEST(KeyPathScan, SplitsRootAndSubkey) {
     EXPECT_EQ(scanned.root, c.root) << c.path;
     EXPECT_EQ(scanned.subkey, c.subkey) << c.path;
   }
-}
-
-TEST(SubkeySegments, SplitsOnBackslashesSkippingEmptyOnes) {
+  // The subkey's segments: empty ones are skipped.
   EXPECT_EQ(SubkeySegments("Software\\Microsoft\\Windows"),
             (std::vector<std::string>{"Software", "Microsoft", "Windows"}));
   EXPECT_EQ(SubkeySegments("A\\\\B\\"), (std::vector<std::string>{"A", "B"}));
