@@ -57,8 +57,6 @@ same_payload() {
   done < <(cd "$HELLO/payload" && find . -type f | sed 's|^\./||')
 }
 
-nothing_installed() { [ ! -e "$root/C/$installed" ]; }
-
 install full 0 "$SCRATCH/hello-setup.exe" "license Agree" "drive OK" "path OK" "msgbox OK"
 check "whole install: every file with its bytes and times" same_payload
 check "whole install: no temporary file left" bash -c "! find '$root/C' -name '~vorna-*' | grep -q ."
@@ -92,7 +90,7 @@ check "a second install keeps the files that are as new" \
   has 'file kept: C:\Program Files\Hello\README.TXT (the file on disk is as new' "$SCRATCH/err"
 
 install licence-quit 3 "$SCRATCH/hello-setup.exe" "license Cancel" "quit Yes"
-check "licence Cancel, Yes: nothing installed" nothing_installed
+check "licence Cancel, Yes: nothing installed" [ ! -e "$root/C/$installed" ]
 check "licence Cancel, Yes: no drive dialog" lacks '[drive dialog]' "$SCRATCH/err"
 check "licence Cancel, Yes: the quit reported" has 'user quit: licence' "$SCRATCH/err"
 
