@@ -34,18 +34,6 @@ wine_frames_restored() {
   xdotool windowfocus 1 >/dev/null 2>&1 || true
 }
 
-# pack_product NAME SCRIPTS FILES: packs a setup image into the case's folder;
-# prints the image's path.
-pack_product() {
-  local name=$1 scripts=$2 files=$3 dir
-  dir=$(work_folder "$name")
-  if ! "$PACK" build --stub "$EXE" --scripts "$scripts" --files "$files" \
-      --out "$dir/setup.exe" >"$OUT/$name.pack" 2>&1; then
-    return 1
-  fi
-  echo "$dir/setup.exe"
-}
-
 # run_setup NAME IMAGE: starts a packed image in its folder, like run_runtime.
 run_setup() {
   start_wine "$1" "$(dirname "$2")" -all,+msgbox "$(basename "$2")"
@@ -79,11 +67,6 @@ forget_hello() {
   WINEDEBUG=-all wine reg delete 'HKCU\Software\Hello' /f >/dev/null 2>&1
 }
 
-# same_file HOST INSTALLED: equal bytes and the same last write time.
-same_file() {
-  cmp -s "$1" "$2" && [ "$(stat -c %Y "$1")" = "$(stat -c %Y "$2")" ]
-}
-
 # registry_has KEY VALUE TEXT
 registry_has() {
   WINEDEBUG=-all wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | grep -qF "$3"
@@ -92,8 +75,10 @@ registry_has() {
 check_hello_installed() {
   local name=$1 installed problem= file
   installed=$(on_drive_c "$HELLO_DIR")
+  # Each payload file with equal bytes and the same last write time.
   while IFS= read -r file; do
-    if ! same_file "$HELLO/payload/$file" "$installed/$file"; then
+    if ! cmp -s "$HELLO/payload/$file" "$installed/$file" ||
+      [ "$(stat -c %Y "$HELLO/payload/$file")" != "$(stat -c %Y "$installed/$file")" ]; then
       problem="$file is missing or differs in bytes or time"
       break
     fi
@@ -118,7 +103,9 @@ check_hello_installed() {
 
 case_install_full() {
   local name=install-full image code
-  if ! image=$(pack_product "$name" "$HELLO/scripts" "$HELLO/payload"); then
+  image="$(work_folder "$name")/setup.exe"
+  if ! "$PACK" build --stub "$EXE" --scripts "$HELLO/scripts" --files "$HELLO/payload" \
+    --out "$image" >"$OUT/$name.pack" 2>&1; then
     fail "$name" "vorna-pack build failed (see $OUT/$name.pack)"
     return
   fi

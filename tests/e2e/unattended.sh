@@ -29,15 +29,15 @@ hello_image() {
 }
 
 # The identity read back from the shipped (32-bit) build's setup by the
-# toolchain's resource compiler, and as vorna-pack list shows it.
+# toolchain's resource compiler (how vorna-pack list describes it is
+# product_identity_test.cpp's).
 case_unattended_identity() {
-  local name=setup-identity image rc list problem= line
+  local name=setup-identity image rc problem= line
   if ! image=$(hello_image "$BUILD32/host/win32/vorna.exe" identity-image); then
     fail "$name" "vorna-pack build failed (see $OUT/unattended-image.pack)"
     return
   fi
   rc=$(i686-w64-mingw32-windres -i "$image" -O rc 2>&1)
-  list=$("$PACK" list "$image" 2>&1)
   while [ -z "$problem" ] && IFS= read -r line; do
     grep -qF -- "$line" <<<"$rc" || problem="the resources lack: $line"
   done <<'EOF'
@@ -50,13 +50,6 @@ FILEVERSION 1, 2, 3, 0
 requestedExecutionLevel level=""requireAdministrator""
 supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""
 "ERROR" DIALOG
-EOF
-  while [ -z "$problem" ] && IFS= read -r line; do
-    grep -qxF -- "$line" <<<"$list" || problem="vorna-pack list lacks: $line"
-  done <<'EOF'
-product: Hello 1.2.3, Hello Setup, Hello Makers
-icon: 2 images: 32x32, 16x16
-execution level: requireAdministrator
 EOF
   if [ -n "$problem" ]; then
     fail "$name" "$problem"

@@ -50,13 +50,12 @@ class AnsweredInstallDialogsTest : public testing::AnsweredDialogTest {
 // The answered dialogs, a refused drive or folder and Cancel during the copy
 // are in tests/scripts/install/dialogs.bas and
 // tests/runner/install_sandbox_test.sh; here what those runs do not reach.
-TEST_F(AnsweredInstallDialogsTest, LicenceWithoutAnswersIsCancelledThenQuit) {
+// Without answers every dialog ends: the licence is cancelled, then quit.
+TEST_F(AnsweredInstallDialogsTest, DefaultsAlwaysEnd) {
   Use("");
   EXPECT_EQ(interaction_->LicenceDialog({"x"}), kDialogQuit);
-}
-
-TEST_F(AnsweredInstallDialogsTest, DriveDefaultsAlwaysEnd) {
-  Use("");
+  EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogQuit);  // after a refusal
+  EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Apps"}));
   EXPECT_EQ(interaction_->DriveDialog(Drives()), kDialogAccepted);  // OK on the preselected C
   DriveDialogRequest none = Drives();
   none.preselected = -1;
@@ -65,6 +64,10 @@ TEST_F(AnsweredInstallDialogsTest, DriveDefaultsAlwaysEnd) {
   refused.preselected = 1;
   EXPECT_EQ(interaction_->DriveDialog(refused), kDialogQuit);  // D refused, then Cancel and Yes
   EXPECT_EQ(tried, "CD");
+  // OK with no drive selected does nothing: the dialog asks again.
+  Use("drive OK\ndrive C\n");
+  EXPECT_EQ(interaction_->DriveDialog(none), kDialogAccepted);
+  EXPECT_EQ(tried, "CDC");
 }
 
 TEST_F(AnsweredInstallDialogsTest, PathAnswersInEachForm) {
@@ -78,12 +81,6 @@ TEST_F(AnsweredInstallDialogsTest, PathAnswersInEachForm) {
   EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Bad", "C:\\Good", "C:\\Apps", "C:\\A\\Very\\"}));
   EXPECT_TRUE(Said("  path: C:\\Bad\n"));
   EXPECT_TRUE(Said("answer: OK \"C:\\Good\" (answers file line 3)"));
-}
-
-TEST_F(AnsweredInstallDialogsTest, PathDefaultsEndAfterARefusal) {
-  Use("");
-  EXPECT_EQ(interaction_->PathDialog(Paths(false)), kDialogQuit);
-  EXPECT_EQ(typed, (std::vector<std::string>{"C:\\Apps"}));
 }
 
 TEST_F(AnsweredInstallDialogsTest, AnswersOfAnotherKindAreRefused) {

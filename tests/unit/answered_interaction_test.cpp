@@ -33,7 +33,7 @@ TEST_F(AnsweredInteractionTest, WithoutAnswersTheDefaultButtonIsPressed) {
   EXPECT_TRUE(Said("  buttons: Abort/Ignore/Retry\n"));
 }
 
-TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
+TEST_F(AnsweredInteractionTest, AButtonTheQuestionDoesNotHaveIsRefused) {
   Use("msgbox OK\n");
   try {
     interaction_->MessageBox(Owner::None, "text", "caption", 0x4);
@@ -42,10 +42,7 @@ TEST_F(AnsweredInteractionTest, AButtonTheBoxDoesNotHaveIsRefused) {
     EXPECT_EQ(bad.reason,
               "answers file line 1: \"msgbox OK\" does not fit: the buttons are Yes/No");
   }
-}
-
-// With a debugger, Debug is taken (tests/debugger/error-stop answers so).
-TEST_F(AnsweredInteractionTest, DebugIsOnlyOfferedWithADebugger) {
+  // Debug is only offered with a debugger (tests/debugger/error-stop answers so).
   Use("error Debug\n");
   ErrorReport report{"INSTALL", "<GLOBAL>", "Division By Zero Error", "X = 1 / 0", false};
   EXPECT_THROW(interaction_->ErrorDialog(report), BadAnswer);
@@ -99,13 +96,15 @@ TEST(MessageBoxStyleTest, ButtonSetsDefaultsAndIcons) {
   EXPECT_EQ(FindChoice(ButtonsOf(0x6), "try again"), 1u);
 }
 
-using AnsweredInputDialogTest = testing::AnsweredDialogTest;
+using AnsweredInputDialogTest = AnsweredInteractionTest;
 
 // OK with text, Cancel and the transcript are in tests/scripts/files/input_user.bas.
-TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksAndMayBeEmpty) {
-  Use("input OK Ann  Smith\ninput ok\n");
+// Answers longer than the dialog's edit control are cut to its length.
+TEST_F(AnsweredInputDialogTest, AnswersKeepTheirInnerBlanksMayBeEmptyAndAreCutToTheDialog) {
+  Use("input OK Ann  Smith\ninput ok\ninput OK " + std::string(3000, 'x') + "\n");
   EXPECT_EQ(interaction_->InputDialog("Your name?"), "Ann  Smith");
   EXPECT_EQ(interaction_->InputDialog("Empty?"), "");
+  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 TEST_F(AnsweredInputDialogTest, LinesThatDoNotFitAreRejected) {
@@ -121,11 +120,6 @@ TEST_F(AnsweredInputDialogTest, TerminalLineOrEndOfInputAndTheDefault) {
   EXPECT_EQ(interaction_->InputDialog("?"), std::nullopt);
   Use("");
   EXPECT_EQ(interaction_->InputDialog("?"), "");
-}
-
-TEST_F(AnsweredInputDialogTest, LongAnswersAreCutToTheDialogsLength) {
-  Use("input OK " + std::string(3000, 'x') + "\n");
-  EXPECT_EQ(interaction_->InputDialog("?")->size(), kInputAnswerLength);
 }
 
 }  // namespace

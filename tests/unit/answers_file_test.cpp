@@ -30,7 +30,7 @@ TEST(AnswersFileTest, LinesAreHandedOutInOrderSkippingCommentsAndBlanks) {
 
 // A kind without its answer ("msgbox" alone) is refused in
 // tests/runner/vorna_run_test.sh.
-TEST(AnswersFileTest, UnknownKindsAndKindsWithoutAnswerAreRefused) {
+TEST(AnswersFileTest, UnknownKindsAndKindsWithoutAnswerAreRefusedNamingTheFile) {
   try {
     AnswersFile::Parse("msgbox OK\nbutton OK\n");
     FAIL() << "no error";
@@ -40,18 +40,7 @@ TEST(AnswersFileTest, UnknownKindsAndKindsWithoutAnswerAreRefused) {
               "license drive path quit progress log)");
   }
   EXPECT_THROW(AnswersFile::Parse("error   \t\n"), AnswersError);
-}
-
-TEST(AnswersFileTest, ALogLineNamesTheLogAndIsNoAnswer) {
-  AnswersFile file = AnswersFile::Parse("log C:\\Logs\\setup.log\nmsgbox OK\n");
-  EXPECT_EQ(file.logPath(), "C:\\Logs\\setup.log");
-  EXPECT_EQ(file.remaining(), 1u);
-  EXPECT_EQ(AnswersFile::Parse("msgbox OK").logPath(), "");
-  EXPECT_THROW(AnswersFile::Parse("log a.log\nlog b.log\n"), AnswersError);
-  EXPECT_THROW(AnswersFile::Parse("log\n"), AnswersError);
-}
-
-TEST(AnswersFileTest, ReadTakesTheFileThroughThePlatformAndNamesItInErrors) {
+  // Read takes the file through the platform and names it in its errors.
   vorna::testing::SandboxPlatform sandbox;
   vorna::testing::WriteHostFile(sandbox.Host("answers.txt"), "msgbox OK\nnonsense\n");
   try {
@@ -65,6 +54,15 @@ TEST(AnswersFileTest, ReadTakesTheFileThroughThePlatformAndNamesItInErrors) {
   EXPECT_THROW(AnswersFile::Read(sandbox.files, "C:\\none.txt"), AnswersError);
   vorna::testing::WriteHostFile(sandbox.Host("answers.txt"), "license Agree\r\n");
   EXPECT_EQ(AnswersFile::Read(sandbox.files, "C:\\answers.txt").remaining(), 1u);
+}
+
+TEST(AnswersFileTest, ALogLineNamesTheLogAndIsNoAnswer) {
+  AnswersFile file = AnswersFile::Parse("log C:\\Logs\\setup.log\nmsgbox OK\n");
+  EXPECT_EQ(file.logPath(), "C:\\Logs\\setup.log");
+  EXPECT_EQ(file.remaining(), 1u);
+  EXPECT_EQ(AnswersFile::Parse("msgbox OK").logPath(), "");
+  EXPECT_THROW(AnswersFile::Parse("log a.log\nlog b.log\n"), AnswersError);
+  EXPECT_THROW(AnswersFile::Parse("log\n"), AnswersError);
 }
 
 }  // namespace

@@ -5,9 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "installdata/trailer.h"
@@ -53,19 +50,15 @@ std::string SignedSetup() {
 
 TEST(BareRuntime, ACopyOfASignedSetupIsItsImageWithoutTheSignatureEntry) {
   testing::TempFolder folder;
-  std::filesystem::create_directories(folder / "C");
   std::string setup = SignedSetup();
-  std::ofstream(folder / "C/SETUP.EXE", std::ios::binary) << setup;
+  testing::WriteHostFile(folder / "C/SETUP.EXE", setup);
   platform::PortableFileSystem files(folder.path(), "C:\\SETUP.EXE");
 
   ASSERT_TRUE(CopyBareRuntime(files, "C:\\SETUP.EXE", "C:\\UNINSTALL.EXE"));
-  std::ifstream copied(folder / "C/UNINSTALL.EXE", std::ios::binary);
-  std::string copy{std::istreambuf_iterator<char>(copied), std::istreambuf_iterator<char>()};
-
   std::string expected = setup.substr(0, kImageEnd);
   Put(expected, kSecurityAt, 0);
   Put(expected, kSecurityAt + 4, 0);
-  EXPECT_EQ(copy, expected);
+  EXPECT_EQ(testing::ReadHostFile(folder / "C/UNINSTALL.EXE"), expected);
 }
 
 }  // namespace

@@ -16,11 +16,6 @@ namespace {
 using testing::TempFolder;
 using Names = std::vector<std::string>;
 
-Names Sorted(Names names) {
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // The temporary folder lies on a local file system, whose changes are
 // noticed: every test expects the folder to be read once, and each change
 // made behind the listing's back to be seen without reading it again.
@@ -87,8 +82,9 @@ TEST_F(FolderListingsTest, FindsNamesByTheirStartWhateverTheirCase) {
   for (const char* name : {"~vorna-AB-1", "~VORNA-ab-2", "~vorna-AC-3", "~vorna-A", "x~vorna-AB"}) {
     temp_.Write(name, "");
   }
-  EXPECT_EQ(Sorted(listings_.FindStartingWith(dir_, "~Vorna-ab-")),
-            (Names{"~VORNA-ab-2", "~vorna-AB-1"}));
+  Names found = listings_.FindStartingWith(dir_, "~Vorna-ab-");
+  std::sort(found.begin(), found.end());
+  EXPECT_EQ(found, (Names{"~VORNA-ab-2", "~vorna-AB-1"}));
   temp_.Write("~vorna-ab-4", "");
   EXPECT_EQ(listings_.FindStartingWith(dir_, "~VORNA-AB-").size(), 3u);
   EXPECT_EQ(listings_.FindStartingWith(dir_, "~vorna-AD").size(), 0u);

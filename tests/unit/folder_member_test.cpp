@@ -6,7 +6,6 @@
 #include "install/install_object.h"
 #include "script/evaluator.h"
 #include "tests/unit/support/system_fixture.h"
-#include "tests/unit/support/temp_folder.h"
 #include "values/value.h"
 
 namespace vorna {
@@ -26,8 +25,8 @@ const char* const kFolders =
 class SpecialFolderMemberTest : public testing::SystemTest {
  protected:
   void SetUp() override {
-    testing::WriteHostFile(registry_.filePath(), kFolders);
     SystemTest::SetUp();
+    PrepareFile(kFolders);
     RegisterInstallObject(interpreter_);
   }
   /// Evaluates text into result and answers the text the evaluator left.

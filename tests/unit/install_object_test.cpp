@@ -1,14 +1,13 @@
 // The install object driven through an activation, in a sandbox platform
-// whose dialogs are answered by the test: what the asking members show and
-// judge, and COPYFILES of a damaged set. What scripts see of the fields,
-// functions and dialogs is in tests/scripts/install/ and
+// whose dialogs are answered from an answers file: what the asking members
+// show and judge, and COPYFILES of a damaged set. What scripts see of the
+// fields, functions and dialogs is in tests/scripts/install/ and
 // tests/runner/install_sandbox_test.sh.
 #include "install/install_object.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <thread>
 
 #include "host/startup/language_setup.h"
 #include "install/install_settings.h"
@@ -16,6 +15,7 @@
 #include "script/activation.h"
 #include "script/evaluator.h"
 #include "script/interpreter.h"
+#include "tests/unit/support/answered_dialog_fixture.h"
 #include "tests/unit/support/fileset_fixture.h"
 #include "tools/pack/authoring/fileset_writer.h"
 #include "values/errors.h"
@@ -26,63 +26,24 @@ namespace {
 
 using testing::WriteHostFile;
 
-// Answers the install dialogs as the test says and records what they showed.
-class DialogInteraction : public testing::ScriptedInteraction {
- public:
-  int LicenceDialog(const platform::LicenceDialogRequest& request) override {
-    licenceTexts.push_back(request.text);
-    return licenceAnswer;
-  }
-  int DriveDialog(const platform::DriveDialogRequest& request) override {
-    drive = request;
-    ++driveDialogs;
-    for (char letter : driveClicks) {
-      platform::OkVerdict verdict = request.onOk(letter);
-      if (verdict.accepted) return platform::kDialogAccepted;
-      refusals.push_back(verdict.message);
-    }
-    return platform::kDialogQuit;
-  }
-  int PathDialog(const platform::PathDialogRequest& request) override {
-    shownPath = request.path;
-    for (const std::string& text : typedPaths) {
-      platform::OkVerdict verdict = request.onOk(text);
-      if (verdict.accepted) return platform::kDialogAccepted;
-      refusals.push_back(verdict.message);
-    }
-    return platform::kDialogQuit;
-  }
-  // The dialog waits for the end mark, as its timer does.
-  int ProgressDialog(const platform::ProgressDialogRequest& request) override {
-    ++progressDialogs;
-    request.job->Start();
-    while (!request.job->Ended()) std::this_thread::yield();
-    return platform::kDialogAccepted;
-  }
-
-  int licenceAnswer = platform::kDialogAccepted;
-  std::vector<std::string> licenceTexts;
-  platform::DriveDialogRequest drive;
-  int driveDialogs = 0;
-  std::vector<char> driveClicks;
-  std::string shownPath;
-  std::vector<std::string> typedPaths;
-  std::vector<std::string> refusals;
-  int progressDialogs = 0;
-};
-
-class InstallObjectTest : public ::testing::Test {
+// The install dialogs are answered from an answers file, as the portable
+// runner answers them; what they showed is in the transcript.
+class InstallObjectTest : public testing::AnsweredDialogTest {
  protected:
   InstallObjectTest() {
     SharedInstallSettings().Clear();
-    platform::Platform machine = platform::Current();
-    machine.interaction = &dialogs_;
-    platform::SetPlatform(machine);
     RegisterKeywords(interpreter_);
     RegisterInstallObject(interpreter_);
   }
   ~InstallObjectTest() override { SharedInstallSettings().Clear(); }
 
+  /// From now on the dialogs take their answers from this answers-file text.
+  void Answers(const std::string& answers) {
+    Use(answers);
+    platform::Platform machine = platform::Current();
+    machine.interaction = interaction_.get();
+    platform::SetPlatform(machine);
+  }
   /// Evaluates an expression and answers its value's text form.
   std::string Text(const char* expression) {
     Value result;
@@ -106,16 +67,15 @@ class InstallObjectTest : public ::testing::Test {
   std::string Field(InstallField field) { return SharedInstallSettings().Get(field); }
 
   testing::SandboxPlatform sandbox_;
-  DialogInteraction dialogs_;
   Interpreter interpreter_{platform::Current()};
   Activation activation_{interpreter_, nullptr};
 };
 
 // The shown text and the word's forms are in tests/scripts/install/member_words.bas.
 TEST_F(InstallObjectTest, AskLicenseOfAMissingEntryShowsAnEmptyText) {
-  dialogs_.licenceAnswer = platform::kDialogQuit;
+  Answers("license Cancel\nquit Yes\n");
   EXPECT_EQ(Text("ASKLICENSE(\"MISSING.TXT\")"), "false");
-  EXPECT_EQ(dialogs_.licenceTexts, std::vector<std::string>{""});
+  EXPECT_TRUE(Said("[licence dialog] \"License Agreement\"\n  buttons:")) << transcript_.str();
 }
 
 TEST_F(InstallObjectTest, AskDriveListsPreselectsAndJudges) {
@@ -130,23 +90,19 @@ TEST_F(InstallObjectTest, AskDriveListsPreselectsAndJudges) {
   Run("INSTALLNAME = \"Setup\"");
   Run("PROGRAMNAME = \"Hello\"");
   Run("INSTALLPATH = \"C:\\Apps\\Hello\"");
-  dialogs_.driveClicks = {'D', 'E'};
+  Answers("drive D\nmsgbox OK\ndrive E\ndrive Cancel\nquit Yes\n");
   EXPECT_EQ(Text("ASKDRIVE"), "true");
-  const platform::DriveDialogRequest& shown = dialogs_.drive;
-  EXPECT_EQ(shown.caption, "Setup");
-  EXPECT_EQ(shown.programName, "Hello");
-  EXPECT_EQ(shown.spaceNote, "NOTE: Program requires 4 K of drive space.");
-  ASSERT_EQ(shown.drives.size(), 4u);  // C, D, E, G: no CD-ROM, no unassigned letters
-  EXPECT_EQ(shown.drives[1].text, "D:\tD\t1000 bytes");  // the sandbox names a drive by its letter
-  EXPECT_EQ(shown.drives[2].text, "E:\tWORK\t204 K");
-  EXPECT_EQ(shown.drives[3].text, "G:\t\t204 K");
-  // C has the host's free space, so it is the first one with room.
-  EXPECT_EQ(shown.preselected, 0);
+  // C has the host's free space, so it is the first one with room; the
+  // sandbox names a drive by its letter; no CD-ROM, no unassigned letters.
+  EXPECT_TRUE(Said("[drive dialog] \"Setup\"\n  Hello\n")) << transcript_.str();
+  EXPECT_TRUE(Said("  > C:  C  ")) << transcript_.str();
+  EXPECT_TRUE(
+      Said("\n    D:  D  1000 bytes\n    E:  WORK  204 K\n    G:    204 K\n"
+           "  NOTE: Program requires 4 K of drive space.\n  buttons: OK/Cancel/C/D/E/G\n"))
+      << transcript_.str();
   // D lacks room: refused; E has exactly the total plus the margin: accepted.
-  EXPECT_EQ(dialogs_.refusals,
-            (std::vector<std::string>{"There is not enough free space on that drive"}));
+  EXPECT_TRUE(Said("[message box] \"Setup\"\n  There is not enough free space on that drive\n"));
   EXPECT_EQ(Field(InstallField::InstallPath), "E:\\Apps\\Hello");
-  dialogs_.driveClicks = {};
   EXPECT_EQ(Text("ASKDRIVE"), "false");
   EXPECT_EQ(Field(InstallField::InstallPath), "E:\\Apps\\Hello");
 }
@@ -154,14 +110,13 @@ TEST_F(InstallObjectTest, AskDriveListsPreselectsAndJudges) {
 TEST_F(InstallObjectTest, AskPathCreatesTheFolderAndTestsIt) {
   WriteHostFile(sandbox_.Host("Blocked"), "a file where a folder should be");
   Run("INSTALLPATH = \"C:\\Start\"");
-  dialogs_.typedPaths = {"C:\\Blocked\\Sub", "C:\\Apps\\Hello"};
+  Answers("path OK C:\\Blocked\\Sub\nmsgbox OK\npath OK C:\\Apps\\Hello\npath Cancel\nquit Yes\n");
   EXPECT_EQ(Text("ASKPATH"), "true");
-  EXPECT_EQ(dialogs_.shownPath, "C:\\Start");
-  EXPECT_EQ(dialogs_.refusals, (std::vector<std::string>{"Error, can not create that directory."}));
+  EXPECT_TRUE(Said("  path: C:\\Start\n")) << transcript_.str();
+  EXPECT_TRUE(Said("\n  Error, can not create that directory.\n")) << transcript_.str();
   EXPECT_EQ(Field(InstallField::InstallPath), "C:\\Apps\\Hello");
   EXPECT_TRUE(std::filesystem::is_directory(sandbox_.Host("Apps/Hello")));
   EXPECT_FALSE(std::filesystem::exists(sandbox_.Host("Apps/Hello/TEST")));
-  dialogs_.typedPaths = {};
   EXPECT_EQ(Text("ASKPATH"), "false");
 }
 
@@ -183,8 +138,9 @@ TEST_F(InstallObjectTest, ADamagedSetIsNoSuccess) {
   set.resize(set.size() - 6);  // the last record's data and the end marker are cut off
   sandbox_.WriteImage(set);
   Run("INSTALLPATH = \"C:\\Hello\"");
+  Answers("");
   EXPECT_EQ(Text("COPYFILES"), "false");
-  EXPECT_EQ(dialogs_.progressDialogs, 1);
+  EXPECT_TRUE(Said("[progress dialog]")) << transcript_.str();
 }
 
 }  // namespace

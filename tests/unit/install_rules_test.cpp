@@ -35,7 +35,9 @@ std::vector<DriveInfo> Drives(std::initializer_list<uint64_t> freeSpaces) {
   return drives;
 }
 
-TEST(DriveChoice, PreselectionNeedsMoreThanTheTotalAndTheMargin) {
+// The preselection needs more than the total and the margin; OK accepts a
+// drive with exactly that.
+TEST(DriveChoice, PreselectionAndOkAtTheTotalAndTheMargin) {
   const uint32_t total = 1000000;
   const uint64_t exact = total + kSpaceMargin;
   EXPECT_EQ(kSpaceMargin, 204800u);
@@ -43,10 +45,6 @@ TEST(DriveChoice, PreselectionNeedsMoreThanTheTotalAndTheMargin) {
   EXPECT_EQ(PreselectedDrive(Drives({exact + 1, exact + 5}), total), 0);
   EXPECT_EQ(PreselectedDrive(Drives({exact, 0, exact - 1}), total), -1);
   EXPECT_EQ(PreselectedDrive({}, total), -1);
-}
-
-TEST(DriveChoice, OkAcceptsADriveWithExactlyTheTotalAndTheMargin) {
-  const uint32_t total = 1000000;
   EXPECT_TRUE(HasRoomFor(total + kSpaceMargin, total));
   EXPECT_FALSE(HasRoomFor(total + kSpaceMargin - 1, total));
   EXPECT_TRUE(HasRoomFor(kSpaceMargin, 0));
@@ -67,11 +65,16 @@ TEST(DriveChoice, OkChangesTheDriveLetterAndTheListShowsLabels) {
 }
 
 // The plain joins are tests/scripts/install/fields.bas's.
-TEST(DirCat, JoinsWithOneSeparator) {
+TEST(TextJoins, DirCatJoinsWithOneSeparatorAndTemplatesFillOnePlaceholder) {
   EXPECT_EQ(JoinFolderAndName("C:\\App", "\\\\x"), "C:\\App\\\\x");  // only one backslash dropped
   EXPECT_EQ(JoinFolderAndName("C:\\App", "/x"), "C:\\App\\/x");      // a slash is kept
   EXPECT_EQ(JoinFolderAndName("", "x"), "\\x");
   EXPECT_EQ(JoinFolderAndName("C:\\App", ""), "C:\\App\\");
+  // The size note's template: only its first placeholder is filled.
+  EXPECT_EQ(FillTemplate("NOTE: Program requires %s of drive space.", "1 MEG"),
+            "NOTE: Program requires 1 MEG of drive space.");
+  EXPECT_EQ(FillTemplate("%s and %s", "a"), "a and %s");
+  EXPECT_EQ(FillTemplate("none", "a"), "none");
 }
 
 TEST(RegSvr32Mode, OnlyAFirstLetterRRegisters) {
@@ -89,13 +92,6 @@ TEST(InstallSettings, TheLicenceTextIsCutToItsLimit) {
   InstallSettings settings;
   settings.SetLicenceText(std::string(40000, 'x'));
   EXPECT_EQ(settings.LicenceText().size(), kMaxLicenceLength);
-}
-
-TEST(FillTemplate, ReplacesTheFirstPlaceholderOnly) {
-  EXPECT_EQ(FillTemplate("NOTE: Program requires %s of drive space.", "1 MEG"),
-            "NOTE: Program requires 1 MEG of drive space.");
-  EXPECT_EQ(FillTemplate("%s and %s", "a"), "a and %s");
-  EXPECT_EQ(FillTemplate("none", "a"), "none");
 }
 
 TEST(BackdropGradient, BandsCoverTheWindowWithoutWrapping) {

@@ -14,21 +14,13 @@
 namespace vorna::platform {
 namespace {
 
-using vorna::testing::ReadHostFile;
-using vorna::testing::TempFolder;
 using vorna::testing::WriteHostFile;
 
 const KeyHandle kUser = RootHandle(RootKey::CurrentUser);
 const KeyHandle kMachine = RootHandle(RootKey::LocalMachine);
 
-class PortableRegistryTest : public ::testing::Test {
+class PortableRegistryTest : public vorna::testing::SandboxRegistryTest {
  protected:
-  void SetUp() override {
-    ASSERT_FALSE(folder_.path().empty());
-    std::string error;
-    ASSERT_TRUE(registry_.Load(&error)) << error;
-  }
-
   KeyHandle Create(KeyHandle parent, const std::string& subkey) {
     KeyHandle key = 0;
     EXPECT_EQ(registry_.CreateKey(parent, subkey, &key), kRegSuccess) << subkey;
@@ -64,11 +56,6 @@ class PortableRegistryTest : public ::testing::Test {
     EXPECT_TRUE(again->Load(&error)) << error;
     return again;
   }
-
-  std::string FileText() const { return ReadHostFile(registry_.filePath()); }
-
-  TempFolder folder_;
-  PortableRegistry registry_{folder_.path()};
 };
 
 TEST_F(PortableRegistryTest, MissingFileIsAnEmptyRegistryAndIsNotWrittenUntilAChange) {
@@ -98,8 +85,7 @@ TEST_F(PortableRegistryTest, KeysAndValueNamesIgnoreLetterCaseAndKeepTheirFirstS
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
-// How keys and escaped texts are written is in tests/runner/system_sandbox_test.sh;
-// here every kind, and names and texts that need escaping, read back.
+// Every kind, and names and texts that need escaping, read back.
 TEST_F(PortableRegistryTest, EveryKindOfValueSurvivesASaveAndALoad) {
   KeyHandle key = Create(kUser, "Kinds");
   const uint8_t dword[] = {0x78, 0x56, 0x34, 0x12};
@@ -135,21 +121,20 @@ TEST_F(PortableRegistryTest, EveryKindOfValueSurvivesASaveAndALoad) {
 }
 
 TEST_F(PortableRegistryTest, HandWrittenFileLoadsAndUnknownKindsAreKeptOnSave) {
-  WriteHostFile(registry_.filePath(),
-                "REGEDIT4\n"
-                "; prepared by hand\n"
-                "\n"
-                "[HKEY_CURRENT_USER\\Software\\Prepared]\n"
-                "\"Path\"=\"C:\\\\App\"\n"
-                "\"Count\"=dword:0000002a\n"
-                "\"Expand\"=hex(2):25,00,\\\n"
-                "    41,00\n"
-                "\"Gone\"=\"soon\"\n"
-                "\"Gone\"=-\n"
-                "[HKEY_CURRENT_USER\\Software\\Removed\\Deep]\n"
-                "[-HKEY_CURRENT_USER\\Software\\Removed]\n");
-  std::string error;
-  ASSERT_TRUE(registry_.Load(&error)) << error;
+  PrepareFile(
+      "REGEDIT4\n"
+      "; prepared by hand\n"
+      "\n"
+      "[HKEY_CURRENT_USER\\Software\\Prepared]\n"
+      "\"Path\"=\"C:\\\\App\"\n"
+      "\"Count\"=dword:0000002a\n"
+      "\"Expand\"=hex(2):25,00,\\\n"
+      "    41,00\n"
+      "\"Gone\"=\"soon\"\n"
+      "\"Gone\"=-\n"
+      "\"Quoted\"=\"say \\\"hi\\\" \\\\ back\"\n"
+      "[HKEY_CURRENT_USER\\Software\\Removed\\Deep]\n"
+      "[-HKEY_CURRENT_USER\\Software\\Removed]\n");
   KeyHandle key = 0;
   ASSERT_EQ(Open(kUser, "Software\\Prepared", &key), kRegSuccess);
   auto expand = Query(registry_, key, "Expand");
@@ -157,6 +142,7 @@ TEST_F(PortableRegistryTest, HandWrittenFileLoadsAndUnknownKindsAreKeptOnSave) {
   EXPECT_EQ(expand->first, RegType::ExpandSz);
   EXPECT_EQ(expand->second, (std::vector<uint8_t>{0x25, 0, 0x41, 0}));
   EXPECT_FALSE(Query(registry_, key, "Gone"));
+  EXPECT_EQ(Text(Query(registry_, key, "Quoted")->second), std::string("say \"hi\" \\ back", 16));
   KeyHandle removed = 0;
   EXPECT_EQ(Open(kUser, "Software\\Removed", &removed), kRegFileNotFound);
 
@@ -168,7 +154,8 @@ TEST_F(PortableRegistryTest, HandWrittenFileLoadsAndUnknownKindsAreKeptOnSave) {
             "\"Count\"=dword:0000002a\r\n"
             "\"Expand\"=hex(2):25,00,41,00\r\n"
             "\"New\"=\"v\"\r\n"
-            "\"Path\"=\"C:\\\\App\"\r\n\r\n");
+            "\"Path\"=\"C:\\\\App\"\r\n"
+            "\"Quoted\"=\"say \\\"hi\\\" \\\\ back\"\r\n\r\n");
 }
 
 TEST_F(PortableRegistryTest, AMalformedFileIsReportedAndNeverOverwritten) {
@@ -318,12 +305,6 @@ TEST_F(PortableRegistryTest, InjectedFaultsHitTheNthCallOfTheirKind) {
   EXPECT_FALSE(Query(registry_, key, "A"));
   EXPECT_TRUE(Query(registry_, key, "A"));
 }
-
-}  // namespace
-}  // namespace vorna::platform
-
-namespace vorna::platform {
-namespace {
 
 // Mutated files are either read or refused with a reason; under the sanitizers
 // this also shows that no mutation makes the reader step outside its text.

@@ -52,22 +52,12 @@ class RemovalCounter {
   When when_ = When::After;
 };
 
-/// A small install: a folder of its own, a file, a shortcut, a key and a value.
-void InstallSmall(UninstallSandbox& sandbox) {
-  sandbox.MakeFolder("C:\\Program Files");
-  sandbox.MakeFolder(kHello);
-  sandbox.WriteFile(std::string(kHello) + "\\README.TXT", "Hello\r\n");
-  ASSERT_TRUE(sandbox.writer_->Start(kRecordFile, "Hello"));
-  sandbox.MakeShortcut(std::string(kHello) + "\\README.TXT", kDesktopLink);
-  sandbox.WriteValue("HKEY_CURRENT_USER\\Software\\Hello", "Greeting", "Hi");
-}
-
 TEST(UninstallKilledTest, AKilledUninstallRunAgainFinishesAndRemovesNothingTwice) {
   for (RemovalCounter::When when : {RemovalCounter::When::Before, RemovalCounter::When::After}) {
     for (uint64_t n = 1;; ++n) {
       UninstallSandbox sandbox;
-      std::string before = sandbox.Snapshot();
-      InstallSmall(sandbox);
+      auto before = sandbox.Snapshot();
+      sandbox.InstallHello();
       RemovalCounter counter;
       auto hook = [&counter](const std::string& target, const std::function<bool()>& remove) {
         return counter.Removal(target, remove);

@@ -19,7 +19,7 @@ std::vector<std::string> KeptNames(const std::vector<RemovalStep>& steps) {
 }
 
 TEST_F(UninstallTest, AnUninstallLeavesTheSandboxAsItWasExceptWhatTheUserChanged) {
-  std::string before = Snapshot();
+  auto before = Snapshot();
   InstallHello();
   MakeFolder("C:\\Users\\User\\Desktop\\Hello Group");
   MakeShortcut(std::string(kHello) + "\\README.TXT",
@@ -65,7 +65,7 @@ TEST_F(UninstallTest, StepsGoLastChangeFirstAndTheRecordLast) {
 }
 
 TEST_F(UninstallTest, OneUninstallRemovesWhatTwoInstallsIntoOneFolderMade) {
-  std::string before = Snapshot();
+  auto before = Snapshot();
   InstallHello();
   writer_ = std::make_unique<RecordWriter>(machine_);  // the second install's run
   WriteFile(std::string(kHello) + "\\README.TXT", "Hello again\r\n", 2);

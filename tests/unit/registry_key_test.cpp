@@ -17,7 +17,7 @@ using platform::RegType;
 
 using RegistryKeyTest = testing::SandboxRegistryTest;
 
-TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
+TEST_F(RegistryKeyTest, OpeningMakesMissingKeysOnRequestAndHoldsOneKeyAtATime) {
   RegistryKey key(*platform::Current().registry);
   EXPECT_FALSE(key.Open("HKEY_CURRENT_USER\\Software\\A\\B\\C", KeyCreation::OpenExisting));
   EXPECT_FALSE(key.isOpen());
@@ -26,13 +26,11 @@ TEST_F(RegistryKeyTest, OpeningWithCreationMakesEveryMissingKey) {
   EXPECT_NE(FileText().find("[HKEY_CURRENT_USER\\Software\\A\\B\\C]"), std::string::npos);
   RegistryKey other(*platform::Current().registry);
   EXPECT_TRUE(other.Open("hkey_current_user\\SOFTWARE\\a\\b\\c", KeyCreation::OpenExisting));
+  other.Close();
   EXPECT_TRUE(key.Close());
   EXPECT_FALSE(key.isOpen());
   EXPECT_TRUE(key.Close()) << "nothing to close is no failure";
-}
-
-TEST_F(RegistryKeyTest, OpeningAgainClosesTheKeyHeldBefore) {
-  RegistryKey key(*platform::Current().registry);
+  // Opening again closes the key held before.
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\One", KeyCreation::CreateMissing));
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\Two", KeyCreation::CreateMissing));
   EXPECT_EQ(registry_.OpenKeyCount(), 1u);
@@ -64,7 +62,7 @@ TEST_F(RegistryKeyTest, AFailedCreationPartWayLeavesNoKeyOpen) {
   }
 }
 
-TEST_F(RegistryKeyTest, SetTextStoresTheTerminatingZero) {
+TEST_F(RegistryKeyTest, ValuesAreReadIntoTheBuffersGivenAndNoFurther) {
   RegistryKey key(*platform::Current().registry);
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
   ASSERT_TRUE(key.SetText("Name", "abc"));
@@ -80,10 +78,7 @@ TEST_F(RegistryKeyTest, SetTextStoresTheTerminatingZero) {
   key.Close();
   EXPECT_EQ(key.QueryValue("Name", buffer, &type, sizeof buffer), 0);
   EXPECT_FALSE(key.SetText("Name", "x"));
-}
-
-TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
-  RegistryKey key(*platform::Current().registry);
+  // QueryText never reads past its buffer.
   ASSERT_TRUE(key.Open("HKEY_CURRENT_USER\\T", KeyCreation::CreateMissing));
   std::string eight(8, 'x');
   ASSERT_TRUE(key.SetValue("Full", eight.data(), RegType::Sz, 8));
@@ -97,8 +92,6 @@ TEST_F(RegistryKeyTest, QueryTextNeverReadsPastItsBuffer) {
 }
 
 // The key path scanner: root prefixes, separators and what is left as subkey.
-// Backslashes and a lower-case root before the key, and a path without a root,
-// are in tests/runner/system_sandbox_test.sh.
 using platform::RootKey;
 
 struct PrefixCase {
@@ -107,7 +100,7 @@ struct PrefixCase {
   const char* subkey;
 };
 
-TEST(KeyPathScan, SplitsRootAndSubkey) {
+TEST(KeyPathScan, SplitsRootSubkeyAndSegments) {
   const PrefixCase cases[] = {
       // The letter case of the prefix does not matter.
       {"HKEY_USERS\\.DEFAULT\\X", RootKey::Users, ".DEFAULT\\X"},
@@ -136,9 +129,7 @@ TEST(KeyPathScan, SplitsRootAndSubkey) {
     EXPECT_EQ(scanned.root, c.root) << c.path;
     EXPECT_EQ(scanned.subkey, c.subkey) << c.path;
   }
-}
-
-TEST(SubkeySegments, SplitsOnBackslashesSkippingEmptyOnes) {
+  // The subkey's segments: empty ones are skipped.
   EXPECT_EQ(SubkeySegments("Software\\Microsoft\\Windows"),
             (std::vector<std::string>{"Software", "Microsoft", "Windows"}));
   EXPECT_EQ(SubkeySegments("A\\\\B\\"), (std::vector<std::string>{"A", "B"}));

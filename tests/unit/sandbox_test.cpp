@@ -24,13 +24,24 @@ class SandboxTest : public ::testing::Test {
   Sandbox sandbox_;
 };
 
-TEST_F(SandboxTest, MapsAbsolutePathsBelowTheDriveFolder) {
+TEST_F(SandboxTest, MapsAbsolutePathsBelowTheDriveFolderAndNeverAbove) {
   EXPECT_EQ(Host("C:\\Apps\\Tool.exe"), temp_ / "C/Apps/Tool.exe");
   EXPECT_EQ(Host("d:/data/x.txt"), temp_ / "D/data/x.txt");
   EXPECT_EQ(Host("C:\\"), temp_ / "C");
   EXPECT_EQ(Host("C:\\a//b\\\\c"), temp_ / "C/a/b/c");
   // Trailing dots and blanks go, as Windows drops them.
   EXPECT_EQ(Host("C:\\name. \\file.txt."), temp_ / "C/name/file.txt");
+  // Paths no drive holds.
+  EXPECT_FALSE(sandbox_.ToHost(""));
+  EXPECT_FALSE(sandbox_.ToHost("\\\\server\\share\\x"));
+  EXPECT_FALSE(sandbox_.ToHost("//server/share"));
+  EXPECT_FALSE(sandbox_.ToHost(std::string("C:\\a\0b", 6)));
+  // Dot-dot never climbs above the drive.
+  EXPECT_EQ(Host("C:\\..\\..\\etc\\passwd"), temp_ / "C/etc/passwd");
+  EXPECT_EQ(Host("C:\\a\\..\\..\\b"), temp_ / "C/b");
+  EXPECT_EQ(Host("../../x"), temp_ / "C/x");
+  EXPECT_EQ(Host("C:/a/./b/../c"), temp_ / "C/a/c");
+  EXPECT_EQ(Host("C:\\..\\D\\x"), temp_ / "C/D/x");
 }
 
 TEST_F(SandboxTest, RelativePathsFollowTheCurrentFolder) {
@@ -48,31 +59,14 @@ TEST_F(SandboxTest, RelativePathsFollowTheCurrentFolder) {
   EXPECT_EQ(Host("D:name"), temp_ / "D/name");
   ASSERT_TRUE(sandbox_.SetCurrentFolder("Sub"));
   EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\Work\\Sub");
-}
-
-TEST_F(SandboxTest, SetCurrentFolderNeedsAnExistingFolder) {
+  // The current folder must be an existing folder.
   WriteHostFile(temp_ / "C/plain.txt", "x");
   EXPECT_FALSE(sandbox_.SetCurrentFolder("C:\\Missing"));
   EXPECT_FALSE(sandbox_.SetCurrentFolder("C:\\plain.txt"));
   EXPECT_FALSE(sandbox_.SetCurrentFolder("Q:\\"));
-  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\");
+  EXPECT_EQ(sandbox_.CurrentFolder(), "C:\\Work\\Sub");
   EXPECT_TRUE(sandbox_.SetCurrentFolder("d:"));
   EXPECT_EQ(sandbox_.CurrentFolder(), "D:\\");
-}
-
-TEST_F(SandboxTest, DotDotNeverClimbsAboveTheDrive) {
-  EXPECT_EQ(Host("C:\\..\\..\\etc\\passwd"), temp_ / "C/etc/passwd");
-  EXPECT_EQ(Host("C:\\a\\..\\..\\b"), temp_ / "C/b");
-  EXPECT_EQ(Host("../../x"), temp_ / "C/x");
-  EXPECT_EQ(Host("C:/a/./b/../c"), temp_ / "C/a/c");
-  EXPECT_EQ(Host("C:\\..\\D\\x"), temp_ / "C/D/x");
-}
-
-TEST_F(SandboxTest, RefusesPathsNoDriveHolds) {
-  EXPECT_FALSE(sandbox_.ToHost(""));
-  EXPECT_FALSE(sandbox_.ToHost("\\\\server\\share\\x"));
-  EXPECT_FALSE(sandbox_.ToHost("//server/share"));
-  EXPECT_FALSE(sandbox_.ToHost(std::string("C:\\a\0b", 6)));
 }
 
 TEST_F(SandboxTest, FindsExistingNamesIgnoringCase) {

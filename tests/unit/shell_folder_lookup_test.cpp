@@ -20,15 +20,11 @@ using SpecialFoldersTest = testing::SandboxRegistryTest;
 TEST_F(SpecialFoldersTest, MissingListsAreCreatedAndGiveTheEmptyText) {
   PrepareFile("REGEDIT4\r\n\r\n");
   EXPECT_EQ(SpecialFolderPath(*platform::Current().registry, "DESKTOP", FolderOwner::AllUsers), "");
-  std::string file = FileText();
-  EXPECT_NE(file.find("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\"
-                      "Explorer\\Shell Folders]"),
-            std::string::npos)
-      << file;
-  EXPECT_NE(file.find("[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\"
-                      "Explorer\\Shell Folders]"),
-            std::string::npos)
-      << file;
+  for (const char* root : {"HKEY_LOCAL_MACHINE\\SOFTWARE", "HKEY_CURRENT_USER\\Software"}) {
+    std::string list = std::string("[") + root + "\\Microsoft\\Windows\\CurrentVersion\\Explorer" +
+                       "\\Shell Folders]";
+    EXPECT_NE(FileText().find(list), std::string::npos) << FileText();
+  }
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 

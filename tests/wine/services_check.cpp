@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "install/library_registration.h"
@@ -48,6 +49,14 @@ int RaisedBy(Call call) {
   return 0;
 }
 
+/// A value's text as the install scripts read it, and the script error the
+/// reading raised (0 when none).
+std::pair<int, std::string> ReadText(const std::string& key, const std::string& name) {
+  std::string text;
+  int error = RaisedBy([&] { text = ReadRegistryText(*platform::Current().registry, key, name); });
+  return {error, text};
+}
+
 bool SameText(const std::string& a, const std::string& b) {
   return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
@@ -67,9 +76,7 @@ std::string ProgramPath() {
 
 void CheckRegistry() {
   const char* path = "HKEY_CURRENT_USER\\Software\\VornaServicesCheck\\Deep\\Er";
-  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep\\Er");
-  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck\\Deep");
-  RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck");
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\VornaServicesCheck");
   RegistryKey key(*platform::Current().registry);
   Check(!key.Open(path, KeyCreation::OpenExisting), "a missing key does not open without creation");
   Check(RaisedBy([&] {
@@ -78,24 +85,15 @@ void CheckRegistry() {
         "a value is written below keys that did not exist");
   Check(RaisedBy([&] { WriteRegistryText(platform::Current(), path, "", "default"); }) == 0,
         "the default value is written");
-  std::string read;
-  RaisedBy([&] { read = ReadRegistryText(*platform::Current().registry, path, "VALUE"); });
-  Check(read == "written by services_check", "the written value reads back", read);
-  std::string prepared;
-  int error = RaisedBy([&] {
-    prepared = ReadRegistryText(*platform::Current().registry,
-                                "HKEY_CURRENT_USER\\Software\\VornaPrepared", "Value");
-  });
-  Check(error == 0 && prepared == "prepared by reg add", "a value prepared with reg add is read",
-        prepared);
-  Check(RaisedBy([] {
-          ReadRegistryText(*platform::Current().registry,
-                           "HKEY_CURRENT_USER\\Software\\VornaNoSuchKey", "V");
-        }) == static_cast<int>(errorNumbers::IllegalUse),
+  auto read = ReadText(path, "VALUE");
+  Check(read.second == "written by services_check", "the written value reads back", read.second);
+  auto prepared = ReadText("HKEY_CURRENT_USER\\Software\\VornaPrepared", "Value");
+  Check(prepared == std::make_pair(0, std::string("prepared by reg add")),
+        "a value prepared with reg add is read", prepared.second);
+  const int illegalUse = static_cast<int>(errorNumbers::IllegalUse);
+  Check(ReadText("HKEY_CURRENT_USER\\Software\\VornaNoSuchKey", "V").first == illegalUse,
         "a missing key raises Illegal Use");
-  Check(RaisedBy([&] { ReadRegistryText(*platform::Current().registry, path, "NoSuchValue"); }) ==
-            static_cast<int>(errorNumbers::IllegalUse),
-        "a missing value raises Illegal Use");
+  Check(ReadText(path, "NoSuchValue").first == illegalUse, "a missing value raises Illegal Use");
 }
 
 void CheckRegistration() {
@@ -104,15 +102,13 @@ void CheckRegistration() {
   const char* key = "HKEY_CURRENT_USER\\Software\\VornaTestLibrary";
   Check(RegisterLibrary(platform::Current(), registering, platform::LibraryAction::Register),
         "a library registers itself");
-  std::string value;
-  RaisedBy([&] { value = ReadRegistryText(*platform::Current().registry, key, "Registered"); });
+  std::string value = ReadText(key, "Registered").second;
   Check(value == "yes", "its DllRegisterServer wrote its value", value);
   Check(GetModuleHandleA("registering_library.dll") == nullptr,
         "the library is unloaded afterwards");
   Check(RegisterLibrary(platform::Current(), registering, LibraryActionFromMode("unregister")),
         "the library unregisters itself");
-  Check(RaisedBy([&] { ReadRegistryText(*platform::Current().registry, key, "Registered"); }) != 0,
-        "its DllUnregisterServer removed the value");
+  Check(ReadText(key, "Registered").first != 0, "its DllUnregisterServer removed the value");
   std::string plain = folder + "plain_library.dll";
   Check(!RegisterLibrary(platform::Current(), plain, platform::LibraryAction::Register),
         "a library without DllRegisterServer fails");

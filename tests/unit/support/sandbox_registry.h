@@ -33,7 +33,7 @@ class SandboxRegistryTest : public ::testing::Test {
   void LoadRegistry() {
     std::string error;
     ASSERT_TRUE(registry_.Load(&error)) << error;
-    platform::Platform machine = saved_;
+    platform::Platform machine = platform::Current();
     machine.registry = &registry_;
     platform::SetPlatform(machine);
   }

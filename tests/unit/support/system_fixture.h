@@ -7,22 +7,21 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "error_of.h"
 #include "host/startup/language_setup.h"
+#include "inert_system.h"
 #include "platform/installed_platform.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
-#include "platform/portable/portable_registry.h"
 #include "platform/portable/portable_shell.h"
+#include "sandbox_registry.h"
 #include "script/activation.h"
 #include "script/interpreter.h"
 #include "script/statement_table.h"
-#include "temp_folder.h"
 #include "values/errors.h"
 
 namespace vorna::testing {
@@ -52,36 +51,25 @@ class InteractionRecorder : public platform::Interaction {
   std::vector<ShownBox> boxes;
 };
 
-/// Records sleeps and beeps; the clock stands at a fixed time.
-class SystemRecorder : public platform::System {
+/// Records sleeps; the clock stands at a time the test may set.
+class SystemRecorder : public InertSystem {
  public:
-  std::optional<uint32_t> StartProcess(const std::string&, int) override { return std::nullopt; }
-  std::optional<std::string> Environment(const std::string&) override { return std::nullopt; }
   void Sleep(uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
   int64_t Now() override { return now; }
-  void Beep(unsigned type) override { beeps.push_back(type); }
-  void DebugOutput(const std::string&) override {}
   [[noreturn]] void ExitProcess(int) override { std::abort(); }
 
   std::vector<uint32_t> sleeps;
-  std::vector<unsigned> beeps;
   int64_t now = 1700000000;
 };
 
-class SystemTest : public ::testing::Test {
+class SystemTest : public SandboxRegistryTest {
  protected:
-  SystemTest()
-      : saved_(platform::Current()),
-        files_(temp_.path(), "C:\\SETUP.EXE"),
-        registry_(temp_.path()),
-        shell_(files_, shellLog_) {
+  SystemTest() : files_(folder_.path(), "C:\\SETUP.EXE"), shell_(files_, shellLog_) {
     RegisterKeywords(interpreter_);
   }
 
   void SetUp() override {
-    ASSERT_FALSE(temp_.path().empty());
-    std::string error;
-    ASSERT_TRUE(registry_.Load(&error)) << error;
+    SandboxRegistryTest::SetUp();
     platform::Platform machine;
     machine.files = &files_;
     machine.system = &system_;
@@ -90,7 +78,6 @@ class SystemTest : public ::testing::Test {
     machine.shell = &shell_;
     platform::SetPlatform(machine);
   }
-  void TearDown() override { platform::SetPlatform(saved_); }
 
   /// Runs one statement: its keyword's handler from the statement table, as
   /// the dispatcher calls it, which must end as given. Answers the text the
@@ -113,12 +100,9 @@ class SystemTest : public ::testing::Test {
   }
 
   /// The host path of a Windows path below drive C ("A/B" for "C:\A\B").
-  std::string Host(const std::string& belowC) const { return temp_ / ("C/" + belowC); }
+  std::string Host(const std::string& belowC) const { return folder_ / ("C/" + belowC); }
 
-  TempFolder temp_;
-  platform::Platform saved_;
   platform::PortableFileSystem files_;
-  platform::PortableRegistry registry_;
   std::ostringstream shellLog_;
   platform::PortableShell shell_;
   SystemRecorder system_;

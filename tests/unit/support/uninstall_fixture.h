@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "fileset_fixture.h"
+#include "install/registry_key.h"
 #include "platform/platform.h"
 #include "platform/portable/portable_files.h"
 #include "platform/portable/portable_registry.h"
@@ -133,23 +135,10 @@ class UninstallSandbox {
   }
   /// Writes a registry value, creating (and noting) the keys missing on the way.
   void WriteValue(const std::string& keyName, const std::string& name, const std::string& data) {
-    RecordKey key = *ParseRecordKey(keyName);
-    platform::KeyHandle current = platform::RootHandle(key.root);
-    RecordKey reached{key.root, {}};
-    for (const std::string& segment : key.segments) {
-      reached.segments.push_back(segment);
-      platform::KeyHandle next = 0;
-      if (registry_.OpenKey(current, segment, platform::kKeyReadWrite, &next) != 0) {
-        ASSERT_EQ(registry_.CreateKey(current, segment, &next), 0);
-        Note(EntryKind::Key, reached.Text());
-      }
-      registry_.CloseKey(current);
-      current = next;
-    }
-    ASSERT_EQ(registry_.SetValue(current, name, platform::RegType::Sz, data.c_str(),
-                                 static_cast<uint32_t>(data.size() + 1)),
-              0);
-    registry_.CloseKey(current);
+    RegistryKey key(registry_);
+    ASSERT_TRUE(key.Open(keyName, KeyCreation::CreateMissing)) << keyName;
+    for (const std::string& created : key.createdKeys()) Note(EntryKind::Key, created);
+    ASSERT_TRUE(key.SetText(name, data)) << keyName;
     RecordEntry entry = Entry(EntryKind::Value, keyName);
     entry.valueName = name;
     writer_->Note(entry);
@@ -176,17 +165,8 @@ class UninstallSandbox {
     WriteValue("HKEY_CURRENT_USER\\Software\\Hello", "Greeting", "Hi");
   }
 
-  /// Every file below the root with its content, and the registry's text.
-  std::string Snapshot() const {
-    std::ostringstream text;
-    std::map<std::string, std::string> entries;
-    for (const auto& item : std::filesystem::recursive_directory_iterator(folder_.path())) {
-      std::string name = item.path().string().substr(folder_.path().size());
-      entries[name] = item.is_regular_file() ? ReadHostFile(item.path().string()) : "<folder>";
-    }
-    for (const auto& [name, content] : entries) text << name << " = " << content << "\n";
-    return text.str();
-  }
+  /// Every file below the root with its content, the registry's file among them.
+  std::map<std::string, std::string> Snapshot() const { return HostTree(folder_.path()); }
 
   /// Reads the record and runs the removal on it; the steps it reported.
   RemovalOutcome Uninstall(std::vector<RemovalStep>* steps = nullptr,
