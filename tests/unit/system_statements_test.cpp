@@ -4,8 +4,7 @@
 // seed and state per thread. The rest is in tests/scripts/system/ and
 // functions/ (RND's exact scale and range in number_functions.bas, what
 // scripts see of SHELL, ENVIRON and MSGBOX in system_functions.bas); the link
-// file CREATELINK leaves is read back in shell_link_test.cpp and
-// tests/runner/system_sandbox_test.sh.
+// file CREATELINK leaves is read back in shell_link_test.cpp.
 #include "statements/system_statements.h"
 
 #include <gtest/gtest.h>
