@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Mutation run: how many small faults in the core do the tests catch?
 
-    tests/mutation/run.py [--count N] [--seed S] [--build DIR] [--list] [--only IDS]
+    tests/mutation/run.py [--count N] [--seed S] [--folders F,...] [--build DIR] [--list] [--only IDS]
 
-Makes N mutants of installdata/ and values/ (a comparison flipped, + and -
+Makes N mutants of installdata/ and values/, or of the folders named (a comparison flipped, + and -
 swapped, an integer constant moved by one, && and || swapped, true and false
 swapped), chosen with a fixed seed from every site of those kinds, so two
 checkouts with the same sources get the same mutants. For each mutant the
@@ -29,7 +29,7 @@ import threading
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-FOLDERS = ("installdata", "values")
+FOLDERS = "installdata,values"
 # What the tests run: the unit tests and the programs the script tests drive
 # (the benchmarks and the Wine helpers are left out to save links).
 TARGETS = ["vorna_unit_tests", "vorna-run", "vorna-pack", "vorna-debug", "vorna-grammar"]
@@ -123,9 +123,9 @@ def sites_in(path):
     return sites
 
 
-def all_sites():
+def all_sites(folders):
     sites = []
-    for folder in FOLDERS:
+    for folder in folders:
         for name in sorted(os.listdir(os.path.join(ROOT, folder))):
             if name.endswith(".cpp"):
                 sites.extend(sites_in(os.path.join(ROOT, folder, name)))
@@ -201,6 +201,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--count", type=int, default=80)
     parser.add_argument("--seed", type=int, default=17)
+    parser.add_argument("--folders", default=FOLDERS, help="comma-separated source folders to mutate")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutation"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="print the mutants and stop")
@@ -212,7 +213,7 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     signal.signal(signal.SIGINT, signal.default_int_handler)
 
-    sites = all_sites()
+    sites = all_sites(args.folders.split(","))
     chosen = random.Random(args.seed).sample(sites, min(args.count, len(sites)))
     digest = hashlib.sha256(repr(chosen).encode()).hexdigest()[:12]
     print(f"{len(sites)} sites, {len(chosen)} mutants (seed {args.seed}, set {digest})")
