@@ -7,7 +7,7 @@ Makes N mutants of installdata/ and values/, or of the folders named (a comparis
 swapped, an integer constant moved by one, && and || swapped, true and false
 swapped), chosen with a fixed seed from every site of those kinds, so two
 checkouts with the same sources get the same mutants. For each mutant the
-linux preset is rebuilt in a build folder of its own and ctest runs (the unit
+linux preset (or --preset) is rebuilt in a build folder of its own and ctest runs (the unit
 tests, the program tests and the golden scripts); a mutant is killed when a
 test fails or times out. A mutant that does not build is not a valid mutant
 and is left out of the rate. The source file is restored after every mutant.
@@ -175,8 +175,8 @@ def run(command, timeout, log, stop_at_failure=False):
     return "timeout" if timed_out else "failed" if failed else process.returncode
 
 
-def configure(build):
-    subprocess.run(["cmake", "--preset", "linux", "-B", build], cwd=ROOT, check=True,
+def configure(build, preset):
+    subprocess.run(["cmake", "--preset", preset, "-B", build], cwd=ROOT, check=True,
                    stdout=subprocess.DEVNULL)
     subprocess.run(["nice", "-n", "10", "cmake", "--build", build, "-j", "2"], cwd=ROOT,
                    check=True, stdout=subprocess.DEVNULL)
@@ -202,6 +202,9 @@ def main():
     parser.add_argument("--count", type=int, default=80)
     parser.add_argument("--seed", type=int, default=17)
     parser.add_argument("--folders", default=FOLDERS, help="comma-separated source folders to mutate")
+    parser.add_argument("--preset", default="linux",
+                        help="the build's preset: linux-asan also kills a mutant whose only effect "
+                        "is a read or write outside a buffer")
     parser.add_argument("--build", default=os.path.join(ROOT, "build", "mutation"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--list", action="store_true", help="print the mutants and stop")
@@ -227,7 +230,7 @@ def main():
             print(f"{n:3} {rel}:{line}:{col + 1} {original} -> {replacement}")
         return 0
 
-    configure(args.build)
+    configure(args.build, args.preset)
     results = {}
     os.makedirs(args.build, exist_ok=True)
     with open(os.path.join(args.build, "mutation.log"), "a") as log:
