@@ -9,6 +9,9 @@
 # ' faults:, ' registry:, ' check:), described with what makes a script pass,
 # and how the Wine runs differ, in docs/script-tests.md.
 # FILTER, when given, runs only the scripts whose path contains it.
+# VORNA_SCRIPT_TIMEOUT (seconds, 120 by default) bounds each sandbox run; the
+# mutation runner shortens it, so that a mutant that makes loops endless
+# fails in seconds rather than minutes.
 set -u
 
 host=sandbox
@@ -104,7 +107,7 @@ run_in_sandbox() {
   faults=$(directive faults "$script" | paste -sd, -)
   [ -z "$faults" ] || options+=(--faults "$faults")
   status=0
-  (cd "$case_dir" && timeout 120 "$runner" "${options[@]}" </dev/null >"$work/out" 2>"$work/err") ||
+  (cd "$case_dir" && timeout "${VORNA_SCRIPT_TIMEOUT:-120}" "$runner" "${options[@]}" </dev/null >"$work/out" 2>"$work/err") ||
     status=$?
 }
 
