@@ -67,6 +67,7 @@ TEST_F(ProgramTest, InitialiseResetsExtensionsAndRunsEveryModule) {
   ASSERT_NE(a, nullptr);
   EXPECT_EQ(a->AsLong(), 5);
   EXPECT_EQ(interpreter_->current(), nullptr);
+  EXPECT_TRUE(interpreter_->liveActivations().empty());  // the first one's too
 }
 
 TEST_F(ProgramTest, RunStartsOverOnceAndEndsTheCallingActivation) {
