@@ -80,7 +80,9 @@ TEST(InstallRecordTest, AnUnusableLineIsNamedWithItsReason) {
       {"VORNA UNINSTALL", "VORNA SETUP", 1, "not an uninstall record"},
       {"install-folder\tC:", "install-folder\tC", 2, "the install folder is missing"},
       {"product\tHello%09", "product\tHello%0G", 3, "a malformed field"},
-      {"product\tHello%09", "product\tHello\x7F", 3, "a malformed field"},  // DEL unescaped
+      // Unescaped control characters, at both ends of the range.
+      {"product\tHello%09", "product\tHello\x1F", 3, "a malformed field"},
+      {"product\tHello%09", "product\tHello\x7F", 3, "a malformed field"},
       {"\nfolder\t", "\nfolders\t", 4, "unknown entry \"folders\""},
       {"shortcut\tC:", "shortcut\tx\tC:", 6, "a shortcut entry has 2 fields"},
       {"\treplaced\t", "\tkept\t", 5, "a file entry needs new or replaced"},

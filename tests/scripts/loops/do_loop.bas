@@ -78,6 +78,16 @@ SUB MAIN
     PRINT "never"
   WEND
   PRINT "skipped" ' expect: skipped
+  ' A block IF inside a skipped loop is skipped with its END IF, so the IF
+  ' around the loop still owns the END IF that follows.
+  IF TRUE THEN
+    WHILE FALSE
+      IF N THEN
+        PRINT "never"
+      END IF
+    WEND
+    PRINT "taken" ' expect: taken
+  END IF
   N = 3: WHILE N > 0: PRINT N;: N = N - 1: WEND: PRINT
   ' expect: 321
   FOR I = 1 TO 3 STEP 0 ' check: error: a STEP of 0 raises Illegal Use
@@ -88,6 +98,6 @@ SUB MAIN
   X = TRUE
   DO WHILE X
     X = FALSE
-  LOOP WHILE X ' check: error: conditions on both DO (line 89) and LOOP raise Illegal Use
+  LOOP WHILE X ' check: error: conditions on both DO (line 99) and LOOP raise Illegal Use
   PRINT "done" ' expect: done
-END SUB ' check: error: END SUB with the FOR of line 83 still open (missing NEXT?)
+END SUB ' check: error: END SUB with the FOR of line 93 still open (missing NEXT?)
