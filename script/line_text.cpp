@@ -16,17 +16,6 @@ bool EndsFirstWord(char c) {
 
 }  // namespace
 
-void UpperCaseOutsideLiterals(char* text) {
-  bool inLiteral = false;
-  for (char* p = text; *p; ++p) {
-    if (*p == '"') {
-      inLiteral = !inLiteral;
-    } else if (!inLiteral) {
-      *p = ToUpper(*p);
-    }
-  }
-}
-
 void UpperCaseOutsideLiterals(std::string& text) {
   // Program lines were upper-cased when they were loaded: a text without a
   // lower-case letter anywhere needs no pass that tracks the literals.

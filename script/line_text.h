@@ -7,8 +7,6 @@
 namespace vorna {
 
 /// Upper-cases, in place, every character that stands outside a literal.
-void UpperCaseOutsideLiterals(char* text);
-/// The same for a std::string.
 void UpperCaseOutsideLiterals(std::string& text);
 
 /// First c outside literals before the first ":" outside literals (the
