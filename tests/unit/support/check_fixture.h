@@ -37,24 +37,4 @@ inline std::vector<std::string> CheckScript(const std::string& script,
   return found;
 }
 
-/// A SUB MAIN of these body lines; its first line is line 2.
-inline std::string InMain(const char* body) {
-  return std::string("SUB MAIN\n") + body + "END SUB\n";
-}
-
-/// A script and every diagnostic the checker must give it.
-struct CheckCase {
-  const char* what;
-  std::string script;
-  std::vector<std::string> expected;
-};
-
-/// Checks each case's script against its diagnostics.
-inline void ExpectDiagnostics(const std::vector<CheckCase>& cases) {
-  for (const CheckCase& checkCase : cases) {
-    SCOPED_TRACE(checkCase.what);
-    EXPECT_EQ(CheckScript(checkCase.script), checkCase.expected);
-  }
-}
-
 }  // namespace vorna::testing
