@@ -57,8 +57,7 @@ SUB ENDS
   END IF
   IF X THEN END ELSE PRINT 1 ' check: 13: warning: END with more after it on its line returns from the procedure instead of ending the program
   END: PRINT 2 ' check: 3: warning: END with more after it on its line returns from the procedure instead of ending the program
-  ' check: 3: error: END PROGRAM is no statement: END alone ends the program, END SUB returns
-  END PROGRAM
+  END PROGRAM ' check: 3: error: END PROGRAM is no statement: END alone ends the program, END SUB returns
 END SUB
 FUNCTION F
 END SUB ' check: 1: warning: FUNCTION F ends with END SUB
