@@ -77,6 +77,7 @@ SUB JUMPS
   GOSUB TOP ' check: 9: error: unknown label 'TOP'
   ON ERROR GOTO HANDLR ' check: 17: error: unknown label 'HANDLR' (did you mean 'HANDLER'?)
   ON X GOTO DONE, MISSING ' check: 19: error: unknown label 'MISSING'
+  GOTO DNOE ' check: 8: error: unknown label 'DNOE' (did you mean 'DONE'?)
   IF X THEN 100
   IF X THEN 200 ' check: 13: error: unknown label '200' (did you mean '100'?)
   ON ERROR GOTO 0
