@@ -14,12 +14,12 @@ END SUB
 
 SUB LEAVESUB
   IF TRUE THEN
-    END SUB ' check: error: END SUB with the IF of line 16 still open (missing END IF?)
-  END IF ' check: error: END IF without IF
+    END SUB ' check: 5: error: END SUB with the IF of line 16 still open (missing END IF?)
+  END IF ' check: 3: error: END IF without IF
 END SUB
 
 FUNCTION LEAVEFUNCTION
   IF TRUE THEN
-    END FUNCTION ' check: error: END FUNCTION with the IF of line 22 still open (missing END IF?)
-  END IF ' check: error: END IF without IF
+    END FUNCTION ' check: 5: error: END FUNCTION with the IF of line 22 still open (missing END IF?)
+  END IF ' check: 3: error: END IF without IF
 END FUNCTION

@@ -5,7 +5,7 @@
 ' stderr: procedure: <GLOBAL>
 ' stderr: message: Expected AS Keyword Error
 ' stderr: CAN'T EXECUTE PROGRAM
-DIM A ' check: error: expected AS and a type, as in DIM COUNT AS LONG
+DIM A ' check: 7: error: expected AS and a type, as in DIM COUNT AS LONG
 
 SUB MAIN
   OPTION CONSOLE TRUE

@@ -4,7 +4,7 @@
 ' answers: error Retry
 ' exit: 1
 ' stderr: answer: Retry (answers file line 2)
-' check: error: only DIM may stand before the first SUB or FUNCTION: this raises error 25, and Ignore skips the module's later DIMs
+' check: 1: error: only DIM may stand before the first SUB or FUNCTION: this raises error 25, and Ignore skips the module's later DIMs
 PRINT "global area fails"
 
 SUB MAIN

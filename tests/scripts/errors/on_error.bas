@@ -15,7 +15,7 @@ HANDLER:
   INNER
   PRINT "after inner" ' expect: inner handled
   ' expect: after inner
-  ON ERROR GOTO FIN: PRINT "ON ends its line" ' check: warning: statements after ON on this line never run
+  ON ERROR GOTO FIN: PRINT "ON ends its line" ' check: 20: warning: statements after ON on this line never run
   STOP
   PRINT "never"
 FIN:

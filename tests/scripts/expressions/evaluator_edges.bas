@@ -36,10 +36,10 @@ SUB MAIN
   PRINT NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN ' expect: 0
   PRINT 0.3; " "; 1E400; " "; 1E-400 ' expect: 0.29999999999999998889776975374843 inf 0
   ' MOD ends its term, and the evaluator stops at what is not its own.
-  ' check: warning: text after the statement is ignored: '* 2'
+  ' check: 15: warning: text after the statement is ignored: '* 2'
   Z = 7 MOD 3 * 2
   PRINT Z ' expect: 1
-  ' check: warning: text after the statement is ignored: 'XOR 2'
+  ' check: 9: warning: text after the statement is ignored: 'XOR 2'
   Z = 1 XOR 2
   PRINT Z ' expect: 1
   I = 7 / 2
@@ -72,14 +72,14 @@ SUB MAIN
   Z = NOT 1
   Z = 1.5 / 0.0
   PRINT ERR.NUMBER ' expect: 6
-  Z = 2 > = 2 ' check: error: write '>=' without a blank inside it
+  Z = 2 > = 2 ' check: 11: error: write '>=' without a blank inside it
   PRINT ERR.NUMBER ' expect: 32
   Y = 1 / 0
-  Z = * ' check: error: expected a value, not '*'
+  Z = * ' check: 7: error: expected a value, not '*'
   PRINT ERR.NUMBER ' expect: 32
-  Z = "ABC ' check: error: unterminated string: the closing quote is missing
+  Z = "ABC ' check: 7: error: unterminated string: the closing quote is missing
   PRINT ERR.NUMBER ' expect: 40
-  Z = NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN ' check: error: name longer than 32 characters
+  Z = NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNN ' check: 7: error: name longer than 32 characters
   PRINT ERR.NUMBER ' expect: 43
   LV = 7
   SV = 1 + 1
@@ -87,10 +87,10 @@ SUB MAIN
   Y = 1 / 0
   BV = LV > 5
   PRINT ERR.NUMBER ' expect: 33
-  Z = FD.NOSUCH ' check: error: unknown member 'NOSUCH' of a STDFILE object
+  Z = FD.NOSUCH ' check: 10: error: unknown member 'NOSUCH' of a STDFILE object
   PRINT ERR.NUMBER ' expect: 34
   Y = 1 / 0
-  Z = FD.FILETITLES ' check: error: unknown member 'FILETITLES' of a STDFILE object (did you mean 'FILETITLE'?)
+  Z = FD.FILETITLES ' check: 10: error: unknown member 'FILETITLES' of a STDFILE object (did you mean 'FILETITLE'?)
   PRINT ERR.NUMBER ' expect: 34
   Z = AR
   PRINT ERR.NUMBER ' expect: 42
@@ -101,7 +101,7 @@ SUB MAIN
   Y = 1 / 0
   Z = AR(-1)
   PRINT ERR.NUMBER ' expect: 3
-  Z = AR(1 ' check: error: expected ',' or ')'
+  Z = AR(1 ' check: 12: error: expected ',' or ')'
   PRINT ERR.NUMBER ' expect: 13
   Z = GR(3, 1)
   PRINT ERR.NUMBER ' expect: 3

@@ -12,11 +12,11 @@ SUB OPENING
   PRINT ERR.NUMBER ' expect: 48
   OPEN "A.TXT" FOR AS #2 ' check: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 19
-  OPEN "A.TXT" FOR NOTHING AS #2 ' check: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
+  OPEN "A.TXT" FOR NOTHING AS #2 ' check: 20: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 13
-  OPEN "A.TXT" ACCESS AS #2 ' check: error: expected READ, WRITE or READ WRITE after ACCESS
+  OPEN "A.TXT" ACCESS AS #2 ' check: 23: error: expected READ, WRITE or READ WRITE after ACCESS
   PRINT ERR.NUMBER ' expect: 13
-  OPEN "A.TXT" ACCESS 5 AS #2 ' check: error: expected READ, WRITE or READ WRITE after ACCESS
+  OPEN "A.TXT" ACCESS 5 AS #2 ' check: 23: error: expected READ, WRITE or READ WRITE after ACCESS
   PRINT ERR.NUMBER ' expect: 13
   OPEN "A.TXT" FOR RANDOM AS #2 LEN = 32768
   PRINT ERR.NUMBER ' expect: 15
@@ -46,7 +46,7 @@ SUB MAIN
   PRINT ERR.NUMBER ' expect: 50
   CLOSE #600
   PRINT ERR.NUMBER ' expect: 15
-  CLOSE ' check: error: CLOSE needs a file number (RESET closes every file)
+  CLOSE ' check: 9: error: CLOSE needs a file number (RESET closes every file)
   PRINT ERR.NUMBER ' expect: 32
   ON ERROR GOTO 0
   DIM L AS LONG
@@ -79,15 +79,15 @@ SUB MAIN
   NEXT K
   PUT #1, , HUGE
   PRINT ERR.NUMBER ' expect: 15
-  PUT 1, , "A" ' check: error: expected '#' and a file number
+  PUT 1, , "A" ' check: 7: error: expected '#' and a file number
   PRINT ERR.NUMBER ' expect: 13
-  PUT #1 "A" ' check: error: expected ','
+  PUT #1 "A" ' check: 10: error: expected ','
   PRINT ERR.NUMBER ' expect: 13
-  PUT #1, 0 "A" ' check: error: expected ','
+  PUT #1, 0 "A" ' check: 13: error: expected ','
   PRINT ERR.NUMBER ' expect: 13
   PUT #2, , "A"
   PRINT ERR.NUMBER ' expect: 50
-  SEEK #1 0 ' check: error: expected ','
+  SEEK #1 0 ' check: 11: error: expected ','
   PRINT ERR.NUMBER ' expect: 13
   SEEK #1, -1
   PRINT ERR.NUMBER ' expect: 48
@@ -137,7 +137,7 @@ SUB MAIN
   PRINT #1, "closed"
   PRINT ERR.NUMBER ' expect: 50
   OPEN "L.TXT" FOR INPUT AS #1
-  PRINT #1 "no comma" ' check: error: expected ',' after the file number
+  PRINT #1 "no comma" ' check: 12: error: expected ',' after the file number
   PRINT ERR.NUMBER ' expect: 13
   PRINT #1, "read only"
   PRINT ERR.NUMBER ' expect: 48

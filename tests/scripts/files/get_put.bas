@@ -68,7 +68,7 @@ SUB MAIN
   SEEK #1, 0
   PRINT EOF(1) ' expect: false
   ON ERROR RESUME NEXT
-  SEEK 1, 0 ' check: error: expected '#' and a file number
+  SEEK 1, 0 ' check: 8: error: expected '#' and a file number
   PRINT ERR.NUMBER ' expect: 13
   SEEK #2, 0
   PRINT ERR.NUMBER ' expect: 50

@@ -30,6 +30,6 @@ SUB MAIN
   PRINT ERR.NUMBER ' expect: 52
   INPUT #2, Z
   PRINT ERR.NUMBER ' expect: 50
-  INPUT #1 Z ' check: error: expected ',' after the file number
+  INPUT #1 Z ' check: 12: error: expected ',' after the file number
   PRINT ERR.NUMBER ' expect: 13
 END SUB

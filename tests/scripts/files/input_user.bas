@@ -25,7 +25,7 @@ SUB MAIN
   INPUT
   DIM N AS LONG
   ON ERROR RESUME NEXT
-  INPUT "prompt" WHO ' check: error: expected ',' after the prompt
+  INPUT "prompt" WHO ' check: 18: error: expected ',' after the prompt
   E1 = ERR.NUMBER
   INPUT N
   E2 = ERR.NUMBER

@@ -18,13 +18,13 @@ SUB MAIN
   Y = 1 / 0
   OPEN "NEW.TXT" FOR INPUT AS #0
   PRINT ERR.NUMBER ' expect: 15
-  OPEN "NEW.TXT" FOR INPUT #3 ' check: error: expected AS and a file number
+  OPEN "NEW.TXT" FOR INPUT #3 ' check: 28: error: expected AS and a file number
   PRINT ERR.NUMBER ' expect: 13
   OPEN "NEW.TXT" FOR PRINT AS #3 ' check: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 19
   OPEN "NEW.TXT" FOR RANDOM AS #3 LEN = 0
   PRINT ERR.NUMBER ' expect: 15
-  OPEN "NEW.TXT" FOR RANDOM AS #3 LEN 4 ' check: error: expected '=' after LEN
+  OPEN "NEW.TXT" FOR RANDOM AS #3 LEN 4 ' check: 39: error: expected '=' after LEN
   PRINT ERR.NUMBER ' expect: 13
   CLOSE #4
   PRINT ERR.NUMBER ' expect: 50

@@ -20,47 +20,47 @@ SUB MAIN
   Y = 1 / 0
   X = VAL(5)
   PRINT ERR.NUMBER ' expect: 33
-  X = CDBL$(1) ' check: error: 'CDBL' takes no '$'
+  X = CDBL$(1) ' check: 11: error: 'CDBL' takes no '$'
   PRINT ERR.NUMBER ' expect: 13
   X = CDBL(CHR(65))
   PRINT ERR.NUMBER ' expect: 33
   Y = 1 / 0
   X = CSTR("4")
   PRINT ERR.NUMBER ' expect: 33
-  X = DATE$ ' check: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
+  X = DATE$ ' check: 7: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = TIME ' check: error: 'TIME' is not available: it raises error 27 Functionality Not Implemented
+  X = TIME ' check: 7: error: 'TIME' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
-  X = FILEATTR ' check: error: 'FILEATTR' is not available: it raises error 27 Functionality Not Implemented
-  PRINT ERR.NUMBER ' expect: 27
-  Y = 1 / 0
-  X = LOC ' check: error: 'LOC' is not available: it raises error 27 Functionality Not Implemented
+  X = FILEATTR ' check: 7: error: 'FILEATTR' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = SPC ' check: error: 'SPC' is not available: it raises error 27 Functionality Not Implemented
+  X = LOC ' check: 7: error: 'LOC' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = STRIG ' check: error: 'STRIG' is not available: it raises error 27 Functionality Not Implemented
+  X = SPC ' check: 7: error: 'SPC' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = TAB(3) ' check: error: TAB stands only among the items of PRINT
+  X = STRIG ' check: 7: error: 'STRIG' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = TIME$ ' check: error: 'TIME' is not available: it raises error 27 Functionality Not Implemented
+  X = TAB(3) ' check: 7: error: TAB stands only among the items of PRINT
   PRINT ERR.NUMBER ' expect: 27
   Y = 1 / 0
-  X = DATE ' check: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
+  X = TIME$ ' check: 7: error: 'TIME' is not available: it raises error 27 Functionality Not Implemented
   PRINT ERR.NUMBER ' expect: 27
-  X = INPUT ' check: error: 'INPUT' cannot stand in an expression
+  Y = 1 / 0
+  X = DATE ' check: 7: error: 'DATE' is not available: it raises error 27 Functionality Not Implemented
+  PRINT ERR.NUMBER ' expect: 27
+  X = INPUT ' check: 7: error: 'INPUT' cannot stand in an expression
   PRINT ERR.NUMBER ' expect: 19
   Y = 1 / 0
-  X = SEEK ' check: error: 'SEEK' cannot stand in an expression
+  X = SEEK ' check: 7: error: 'SEEK' cannot stand in an expression
   PRINT ERR.NUMBER ' expect: 19
   Y = 1 / 0
-  X = STRING(3) ' check: error: STRING is a type name in an expression: CSTR makes text of a number
+  X = STRING(3) ' check: 7: error: STRING is a type name in an expression: CSTR makes text of a number
   PRINT ERR.NUMBER ' expect: 19
   Y = 1 / 0
-  X = ERROR(12) ' check: error: ERROR is no function: ERR.DESCRIPTION names the last error
+  X = ERROR(12) ' check: 7: error: ERROR is no function: ERR.DESCRIPTION names the last error
   PRINT ERR.NUMBER ' expect: 19
 END SUB

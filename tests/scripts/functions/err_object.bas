@@ -11,16 +11,16 @@ SUB MAIN
   PRINT ERR.MODULE ' expect: TEST.BAS
   PRINT ERR.FUNCTION ' expect: FAILING
   PRINT err . number + 1; " "; ERR.NUMBER * 40000 ' expect: 34 1320000
-  X = ERR ' check: error: ERR needs a member, as in ERR.NUMBER
+  X = ERR ' check: 11: error: ERR needs a member, as in ERR.NUMBER
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = ERR NUMBER ' check: error: ERR needs a member, as in ERR.NUMBER
+  X = ERR NUMBER ' check: 11: error: ERR needs a member, as in ERR.NUMBER
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = ERR.NUMBERS ' check: error: unknown member 'NUMBERS' of ERR (did you mean 'NUMBER'?)
+  X = ERR.NUMBERS ' check: 7: error: unknown member 'NUMBERS' of ERR (did you mean 'NUMBER'?)
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = ERR.SOURCE ' check: error: unknown member 'SOURCE' of ERR
+  X = ERR.SOURCE ' check: 7: error: unknown member 'SOURCE' of ERR
   PRINT ERR.NUMBER ' expect: 13
 END SUB
 

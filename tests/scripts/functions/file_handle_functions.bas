@@ -23,7 +23,7 @@ SUB MAIN
   Y = 1 / 0
   X = EOF(512)
   PRINT ERR.NUMBER ' expect: 15
-  X = EOF 2 ' check: error: 'EOF' needs its arguments in parentheses
+  X = EOF 2 ' check: 11: error: 'EOF' needs its arguments in parentheses
   PRINT ERR.NUMBER ' expect: 13
   ON ERROR GOTO 0
   FOR I = 3 TO 511

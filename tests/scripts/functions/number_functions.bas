@@ -29,15 +29,15 @@ SUB MAIN
   NEXT I
   PRINT LOWEST >= 0; " "; HIGHEST <= 1; " "; HIGHEST > 0.9 ' expect: true true true
   ON ERROR RESUME NEXT
-  X = RND ' check: error: 'RND' needs its empty parentheses: RND()
+  X = RND ' check: 11: error: 'RND' needs its empty parentheses: RND()
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = RND(1) ' check: error: 'RND' takes no arguments: RND()
+  X = RND(1) ' check: 11: error: 'RND' takes no arguments: RND()
   PRINT ERR.NUMBER ' expect: 13
-  X = RND( ' check: error: 'RND' takes no arguments: RND()
+  X = RND( ' check: 12: error: 'RND' takes no arguments: RND()
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = SIN$(1) ' check: error: 'SIN' takes no '$'
+  X = SIN$(1) ' check: 10: error: 'SIN' takes no '$'
   PRINT ERR.NUMBER ' expect: 13
   X = ABS("-3")
   PRINT ERR.NUMBER ' expect: 33
@@ -54,7 +54,7 @@ SUB MAIN
   ' RANDOMIZE reads nothing after its word: the line goes on only after a ":"
   ' written at once.
   RANDOMIZE: PRINT "same line" ' expect: same line
-  RANDOMIZE 5: PRINT "never" ' check: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
-  RANDOMIZE : PRINT "never either" ' check: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
+  RANDOMIZE 5: PRINT "never" ' check: 12: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
+  RANDOMIZE : PRINT "never either" ' check: 12: warning: RANDOMIZE reads nothing after it: the rest of the line does not run (write RANDOMIZE: to go on)
   PRINT "next line" ' expect: next line
 END SUB

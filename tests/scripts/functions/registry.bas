@@ -22,6 +22,6 @@ SUB MAIN
   X = REGISTRY("HKEY_CURRENT_USER\Software\Vorna Test", "Empty")
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = REGISTRY("HKEY_CURRENT_USER\Software\Vorna Test") ' check: error: 'REGISTRY' takes 2 arguments, not 1
+  X = REGISTRY("HKEY_CURRENT_USER\Software\Vorna Test") ' check: 7: error: 'REGISTRY' takes 2 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
 END SUB

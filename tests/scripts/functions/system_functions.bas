@@ -19,7 +19,7 @@ SUB MAIN
   ON ERROR RESUME NEXT
   X = MSGBOX("Text", 1)
   PRINT ERR.NUMBER ' expect: 33
-  X = MSGBOX "Text" ' check: error: 'MSGBOX' needs its arguments in parentheses
+  X = MSGBOX "Text" ' check: 14: error: 'MSGBOX' needs its arguments in parentheses
   PRINT ERR.NUMBER ' expect: 13
   X = SHELL("notepad.exe", 1)
   PRINT ERR.NUMBER ' expect: 48

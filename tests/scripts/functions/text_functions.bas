@@ -28,11 +28,11 @@ SUB MAIN
   Y = 1 / 0
   X = LEN(5)
   PRINT ERR.NUMBER ' expect: 33
-  X = LEFT(S) ' check: error: 'LEFT' takes 2 arguments, not 1
+  X = LEFT(S) ' check: 7: error: 'LEFT' takes 2 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
   X = LEFT(S, -1)
   PRINT ERR.NUMBER ' expect: 15
-  X = LEN$("a") ' check: error: 'LEN' takes no '$'
+  X = LEN$("a") ' check: 10: error: 'LEN' takes no '$'
   PRINT ERR.NUMBER ' expect: 13
   ON ERROR GOTO 0
   PRINT "["; MID(S, 0, 0); "]["; MID(S, 200, 2); "] "; MID(S, 6, 1); " "; MID$(S, 1, 6) ' expect: [][] f abcdef
@@ -80,18 +80,18 @@ SUB MAIN
   Y = 1 / 0
   X = UCASE(1)
   PRINT ERR.NUMBER ' expect: 33
-  X = LEFT(S, 1, 2) ' check: error: 'LEFT' takes 2 arguments, not 3
+  X = LEFT(S, 1, 2) ' check: 7: error: 'LEFT' takes 2 arguments, not 3
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = MID(S) ' check: error: 'MID' takes 2 or 3 arguments, not 1
+  X = MID(S) ' check: 7: error: 'MID' takes 2 or 3 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = INSTR("hello") ' check: error: 'INSTR' takes 2 to 4 arguments, not 1
+  X = INSTR("hello") ' check: 7: error: 'INSTR' takes 2 to 4 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = INSTR$("hello", "l") ' check: error: 'INSTR' takes no '$'
+  X = INSTR$("hello", "l") ' check: 12: error: 'INSTR' takes no '$'
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = LEFT "abc", 1 ' check: error: 'LEFT' needs its arguments in parentheses
+  X = LEFT "abc", 1 ' check: 12: error: 'LEFT' needs its arguments in parentheses
   PRINT ERR.NUMBER ' expect: 13
 END SUB

@@ -51,8 +51,8 @@ SUB MAIN
   ' Depth is balanced, so END SUB works after the blocks.
   NESTED 5 ' expect: five
   IF 1 THEN PRINT "never"
-  IF TRUE PRINT "never" ' check: error: expected THEN (IF condition THEN)
-  END IF ' check: error: END IF without IF
+  IF TRUE PRINT "never" ' check: 11: error: expected THEN (IF condition THEN)
+  END IF ' check: 3: error: END IF without IF
   LEAVE
   PRINT "done" ' expect: done
 END SUB

@@ -7,7 +7,7 @@ SUB MAIN
   IF 1 > 2 THEN PRINT "ELSE in a text" ELSE PRINT "found" ' expect: found
   ' The search finds the letters ELSE inside a longer word.
   ELSEWHERE = 0
-  IF FALSE THEN PRINT "x": ELSEWHERE = 1 ' check: warning: the false branch of this IF runs what follows the letters ELSE here
+  IF FALSE THEN PRINT "x": ELSEWHERE = 1 ' check: 28: warning: the false branch of this IF runs what follows the letters ELSE here
   PRINT ELSEWHERE ' expect: 0
   ' A letter that breaks a match is not tried again: EELSE holds no ELSE.
   IF FALSE THEN PRINT "x": EELSE = 1

@@ -48,9 +48,9 @@ TOOLONG:
   Y = 1 / 0
   X = REGSVR32("C:\x.dll", 1)
   PRINT ERR.NUMBER ' expect: 33
-  X = DIRCAT "a", "b") ' check: error: 'DIRCAT' needs its arguments in parentheses
+  X = DIRCAT "a", "b") ' check: 7: error: 'DIRCAT' needs its arguments in parentheses
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = REGSVR32("C:\x.dll") ' check: error: 'REGSVR32' takes 2 arguments, not 1
+  X = REGSVR32("C:\x.dll") ' check: 7: error: 'REGSVR32' takes 2 arguments, not 1
   PRINT ERR.NUMBER ' expect: 13
 END SUB

@@ -17,21 +17,21 @@
 SUB MAIN
   OPTION CONSOLE TRUE
   BACKDROP 1
-  X = DIRCAT("A" "B") ' check: error: expected ',' or ')'
-  PROGRAMNAME "Hello" ' check: error: expected '=' after PROGRAMNAME (PROGRAMNAME = text)
+  X = DIRCAT("A" "B") ' check: 18: error: expected ',' or ')'
+  PROGRAMNAME "Hello" ' check: 3: error: expected '=' after PROGRAMNAME (PROGRAMNAME = text)
   ' check: error: PROGRAMNAME holds at most 63 characters, not 64 (String Too Long)
   PROGRAMNAME = "0123456789012345678901234567890123456789012345678901234567890123"
   PRINT "["; PROGRAMNAME; "]" ' expect: []
-  X = BACKDROP ' check: error: 'BACKDROP' is a statement, not a value: in an expression it reads as 0
+  X = BACKDROP ' check: 7: error: 'BACKDROP' is a statement, not a value: in an expression it reads as 0
   PRINT X ' expect: 0
   ON ERROR RESUME NEXT
-  DIRCAT("A", "B") ' check: error: 'DIRCAT' is a value, not a statement: use it in an expression, as in IF DIRCAT = FALSE THEN END
+  DIRCAT("A", "B") ' check: 3: error: 'DIRCAT' is a value, not a statement: use it in an expression, as in IF DIRCAT = FALSE THEN END
   PRINT ERR.NUMBER ' expect: 32
   Y = 1 / 0
-  Y = ASKLICENSE "X" ' check: error: 'ASKLICENSE' needs its arguments in parentheses
+  Y = ASKLICENSE "X" ' check: 7: error: 'ASKLICENSE' needs its arguments in parentheses
   PRINT ERR.NUMBER ' expect: 13
   ON ERROR GOTO 0
   PRINT ASKLICENSE("TEST.BAS") ' expect: true
-  ' check: error: licence entry 'MISSING.TXT' not found: the dialog would show an empty licence
+  ' check: 20: error: licence entry 'MISSING.TXT' not found: the dialog would show an empty licence
   PRINT ASKLICENSE("MISSING.TXT") ' expect: true
 END SUB

@@ -7,7 +7,7 @@
 SUB MAIN
   OPTION CONSOLE TRUE
   LOAD 5
-  LOAD "NOSUCH.BAS" ' check: error: module 'NOSUCH.BAS' not found
+  LOAD "NOSUCH.BAS" ' check: 8: error: module 'NOSUCH.BAS' not found
   LOAD "TEST.BAS"
   RETURNS
   PRINT "returned" ' expect: in returns

@@ -12,7 +12,7 @@ SUB MAIN
   GOSUB SHOW
   PRINT "back" ' expect: sub
   ' expect: back
-  GOSUB SHOW: PRINT "not resumed" ' check: warning: statements after GOSUB on this line never run
+  GOSUB SHOW: PRINT "not resumed" ' check: 13: warning: statements after GOSUB on this line never run
   ' expect: sub
   FOR I = 1 TO 3
     ON I GOSUB ONE, TWO, THREE
@@ -30,8 +30,8 @@ DONE: PRINT "done" ' expect: done
   ON 3 GOTO NOPE, HERE
   ON 0 GOTO NOPE
   RETURN
-  GOTO NOWHERE ' check: error: unknown label 'NOWHERE'
-  ON 1 BOGUS ONE ' check: error: expected GOTO or GOSUB after the index of ON
+  GOTO NOWHERE ' check: 8: error: unknown label 'NOWHERE'
+  ON 1 BOGUS ONE ' check: 8: error: expected GOTO or GOSUB after the index of ON
   PRINT "went on" ' expect: went on
   EXIT SUB
 SHOW:

@@ -90,14 +90,14 @@ SUB MAIN
   END IF
   N = 3: WHILE N > 0: PRINT N;: N = N - 1: WEND: PRINT
   ' expect: 321
-  FOR I = 1 TO 3 STEP 0 ' check: error: a STEP of 0 raises Illegal Use
-  FOR I = 1 UPTO 3 ' check: error: expected TO (FOR I = 1 TO 10)
+  FOR I = 1 TO 3 STEP 0 ' check: 23: error: a STEP of 0 raises Illegal Use
+  FOR I = 1 UPTO 3 ' check: 13: error: expected TO (FOR I = 1 TO 10)
   NEXT
-  WEND ' check: error: WEND without WHILE
-  LOOP ' check: error: LOOP without DO
+  WEND ' check: 3: error: WEND without WHILE
+  LOOP ' check: 3: error: LOOP without DO
   X = TRUE
   DO WHILE X
     X = FALSE
-  LOOP WHILE X ' check: error: conditions on both DO (line 99) and LOOP raise Illegal Use
+  LOOP WHILE X ' check: 3: error: conditions on both DO (line 99) and LOOP raise Illegal Use
   PRINT "done" ' expect: done
-END SUB ' check: error: END SUB with the FOR of line 93 still open (missing NEXT?)
+END SUB ' check: 1: error: END SUB with the FOR of line 93 still open (missing NEXT?)

@@ -45,6 +45,6 @@ SUB MAIN
   ' NEXT J after FOR I advances I: the name is not read.
   FOR I = 1 TO 2
     PRINT "I"; I;
-  NEXT J ' check: warning: NEXT J closes the loop of I (line 46): the name after NEXT is not read
+  NEXT J ' check: 8: warning: NEXT J closes the loop of I (line 46): the name after NEXT is not read
   PRINT ' expect: I1I2
 END SUB

@@ -20,7 +20,7 @@ SUB MAIN
   NEXTINWHILE
   WENDINFOR
   EXITWHILE
-  RESUME NEXT ' check: error: RESUME is no statement: only ON ERROR RESUME NEXT reads it
+  RESUME NEXT ' check: 3: error: RESUME is no statement: only ON ERROR RESUME NEXT reads it
   LEAVEFOR ' expect: 2
   SKIPPEDNEST ' expect: noted
   ' expect: after
@@ -30,31 +30,31 @@ END SUB
 
 SUB SKIPPEDWHILE
   WHILE FALSE
-  END SUB ' check: error: END SUB with the WHILE of line 32 still open (missing WEND?)
-  WEND ' check: error: WEND without WHILE
+  END SUB ' check: 3: error: END SUB with the WHILE of line 32 still open (missing WEND?)
+  WEND ' check: 3: error: WEND without WHILE
 END SUB
 
 FUNCTION SKIPPEDIF
   IF FALSE THEN
     X = 1
-  END FUNCTION ' check: error: END FUNCTION with the IF of line 38 still open (missing END IF?)
-  END IF ' check: error: END IF without IF
+  END FUNCTION ' check: 3: error: END FUNCTION with the IF of line 38 still open (missing END IF?)
+  END IF ' check: 3: error: END IF without IF
 END FUNCTION
 
 SUB NEXTINWHILE
   WHILE TRUE
-  NEXT ' check: error: NEXT without FOR
-END SUB ' check: error: END SUB with the WHILE of line 45 still open (missing WEND?)
+  NEXT ' check: 3: error: NEXT without FOR
+END SUB ' check: 1: error: END SUB with the WHILE of line 45 still open (missing WEND?)
 
 SUB WENDINFOR
   FOR I = 1 TO 2
-  WEND ' check: error: WEND without WHILE
-END SUB ' check: error: END SUB with the FOR of line 50 still open (missing NEXT?)
+  WEND ' check: 3: error: WEND without WHILE
+END SUB ' check: 1: error: END SUB with the FOR of line 50 still open (missing NEXT?)
 
 SUB EXITWHILE
   WHILE N < 1
     N = N + 1
-    EXIT WHILE ' check: error: EXIT WHILE is no statement: EXIT FOR, EXIT DO, EXIT SUB or EXIT FUNCTION
+    EXIT WHILE ' check: 5: error: EXIT WHILE is no statement: EXIT FOR, EXIT DO, EXIT SUB or EXIT FUNCTION
   WEND
 END SUB
 
@@ -89,5 +89,5 @@ END FUNCTION
 ' The scan of a block that is never closed runs out of lines: no error, and
 ' nothing after it runs.
 SUB UNCLOSED
-  WHILE FALSE ' check: error: WHILE without WEND before the end of UNCLOSED
+  WHILE FALSE ' check: 3: error: WHILE without WEND before the end of UNCLOSED
   PRINT "never"

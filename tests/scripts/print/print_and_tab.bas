@@ -17,12 +17,12 @@ SUB MAIN
   PRINT "AB"; TAB(2); "Z" ' expect: AB                  Z
   PRINT TAB(0); "none" ' expect: none
   ' Only ";" separates items: after A the rest of the statement is ignored.
-  ' check: warning: only ';' separates the items of PRINT: ', "B" ' is not written
+  ' check: 12: warning: only ';' separates the items of PRINT: ', "B" ' is not written
   PRINT "A", "B" ' expect: A
   WRITE "written" ' expect: written
   PRINT "x": PRINT "y" ' expect: x
   ' expect: y
-  PRINT TAB 1 ' check: error: TAB needs its parentheses: TAB(n)
+  PRINT TAB 1 ' check: 13: error: TAB needs its parentheses: TAB(n)
   PRINT TAB(256)
   OPTION CONSOLE 1
   OPTION CONSOLE FALSE

@@ -46,9 +46,9 @@ SUB MAIN
   LOCALS ' expect: 0
   PRINT Z ' expect: 100
   LOCALS ' expect: 0
-  BUMP 5 ' check: error: BYREF parameter X of BUMP needs a variable
-  BUMP ' check: error: 'BUMP' takes 1 argument, not 0
-  NOSUCH 1 ' check: error: unknown statement or procedure 'NOSUCH'
+  BUMP 5 ' check: 8: error: BYREF parameter X of BUMP needs a variable
+  BUMP ' check: 3: error: 'BUMP' takes 1 argument, not 0
+  NOSUCH 1 ' check: 3: error: unknown statement or procedure 'NOSUCH'
   PRINT "done" ' expect: done
 END SUB
 

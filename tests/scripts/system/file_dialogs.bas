@@ -43,9 +43,9 @@ SUB MAIN
   PRINT "[" & A(1).FILE & "] " & A(2).FILE ' expect: [] second
   PRINT A(1).FLAGS ' expect: 524288
   ' The failures, each shown by the error dialog and ignored.
-  PRINT D.NOSUCH ' check: error: unknown member 'NOSUCH' of a STDFILE object
-  D.GETOPENNAME ' check: error: 'D.GETOPENNAME' is a value, not a statement: use it in an expression, as in IF D.GETOPENNAME THEN
-  D.GETOPENNAME = 1 ' check: error: 'GETOPENNAME' of a STDFILE object cannot be assigned
+  PRINT D.NOSUCH ' check: 11: error: unknown member 'NOSUCH' of a STDFILE object
+  D.GETOPENNAME ' check: 3: error: 'D.GETOPENNAME' is a value, not a statement: use it in an expression, as in IF D.GETOPENNAME THEN
+  D.GETOPENNAME = 1 ' check: 5: error: 'GETOPENNAME' of a STDFILE object cannot be assigned
   D.FLAGS = "x"
   D.FLAGS = TRUE
   D.FILE = 5
@@ -53,7 +53,7 @@ SUB MAIN
   LONGTEXT = "x"
   FOR I = 1 TO 11: LONGTEXT = LONGTEXT & LONGTEXT: NEXT I
   D.TITLE = LONGTEXT
-  D.FILE "no equals": REM the assignment test sees no "=": a named call, so "Syntax" ' check: error: expected '=' after D.FILE
+  D.FILE "no equals": REM the assignment test sees no "=": a named call, so "Syntax" ' check: 3: error: expected '=' after D.FILE
   PRINT D.FILE ' expect: C:\Out\report.txt
   PRINT "[" & D.TITLE & "]" ' expect: []
   D.TITLE = LEFT(LONGTEXT, 2047)

@@ -28,7 +28,7 @@ SUB MAIN
   ON ERROR GOTO 0
   ' The error dialog names each failure; Ignore goes on.
   KILL "C:\MOVED.BAS"
-  NAME "C:\STARTUP.CTL" "C:\X.CTL" ' check: error: expected AS: NAME old AS new
+  NAME "C:\STARTUP.CTL" "C:\X.CTL" ' check: 25: error: expected AS: NAME old AS new
   RMDIR "C:\NOWHERE"
   CHDIR "C:\NOWHERE"
   RMDIR "C:\A"

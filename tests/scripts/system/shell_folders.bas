@@ -15,15 +15,15 @@ SUB MAIN
   PRINT SPECIALFOLDER("Personal") ' expect: C:\Users\User\Documents
   PRINT SPECIALFOLDER("history") ' expect: C:\Users\User\AppData\Local\Microsoft\Windows\History
   PRINT "[" & SPECIALFOLDER("RECIENT") & "]" ' expect: []
-  ' check: warning: unknown special folder 'MYFOLDER': SPECIALFOLDER answers ""
+  ' check: 29: warning: unknown special folder 'MYFOLDER': SPECIALFOLDER answers ""
   PRINT "[" & SPECIALFOLDER("MYFOLDER") & "]" ' expect: []
-  ' check: warning: unknown special folder '': SPECIALFOLDER answers ""
+  ' check: 29: warning: unknown special folder '': SPECIALFOLDER answers ""
   PRINT "[" & SPECIALFOLDER("") & "]" ' expect: []
   DIM P AS STRING
   P = SPECIALFOLDER("SENDTO", FALSE) & "\X.LNK"
   PRINT P ' expect: C:\Users\User\AppData\Roaming\Microsoft\Windows\SendTo\X.LNK
   PRINT SPECIALFOLDER("DESKTOP", 1)
-  PRINT SPECIALFOLDER "DESKTOP" ' check: error: 'SPECIALFOLDER' needs its arguments in parentheses
+  PRINT SPECIALFOLDER "DESKTOP" ' check: 9: error: 'SPECIALFOLDER' needs its arguments in parentheses
   ON ERROR RESUME NEXT
   DIM N AS LONG
   N = SPECIALFOLDER("DESKTOP")
@@ -31,13 +31,13 @@ SUB MAIN
   Y = 1 / 0
   X = SPECIALFOLDER(5)
   PRINT ERR.NUMBER ' expect: 33
-  X = SPECIALFOLDER("DESKTOP" ' check: error: expected ',' or ')'
+  X = SPECIALFOLDER("DESKTOP" ' check: 31: error: expected ',' or ')'
   PRINT ERR.NUMBER ' expect: 13
   Y = 1 / 0
-  X = SPECIALFOLDER("DESKTOP" FALSE) ' check: error: expected ',' or ')'
+  X = SPECIALFOLDER("DESKTOP" FALSE) ' check: 31: error: expected ',' or ')'
   PRINT ERR.NUMBER ' expect: 13
   ' A longer word is some other name.
-  ' check: error: unknown function or array 'SPECIALFOLDERS' (did you mean 'SPECIALFOLDER'?)
+  ' check: 9: error: unknown function or array 'SPECIALFOLDERS' (did you mean 'SPECIALFOLDER'?)
   PRINT SPECIALFOLDERS("DESKTOP") ' expect: 0
   PRINT "done" ' expect: done
 END SUB

@@ -9,9 +9,9 @@
 SUB MAIN
   OPTION CONSOLE TRUE
   SETREGISTRY "", "N", "V"
-  SETREGISTRY "HKEY_CURRENT_USER\Software\X" "N", "V" ' check: error: expected ','
-  SETREGISTRY "HKEY_CURRENT_USER\Software\X", "N" ' check: error: expected ','
-  CREATELINK "C:\A.EXE" "C:\A.LNK", "A" ' check: error: expected ','
+  SETREGISTRY "HKEY_CURRENT_USER\Software\X" "N", "V" ' check: 46: error: expected ','
+  SETREGISTRY "HKEY_CURRENT_USER\Software\X", "N" ' check: 51: error: expected ','
+  CREATELINK "C:\A.EXE" "C:\A.LNK", "A" ' check: 25: error: expected ','
   ON ERROR RESUME NEXT
   CREATELINK "C:\A.EXE", "C:\NO\SUCH\A.LNK", "A": PRINT "a link that fails is no error" ' expect: a link that fails is no error
   SETREGISTRY "HKEY_CURRENT_USER\Software\X\Y\Z", "", "V": PRINT "written" ' expect: written

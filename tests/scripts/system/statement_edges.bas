@@ -22,7 +22,7 @@ SUB MAIN
   Y = 1 / 0
   KILL 5
   PRINT ERR.NUMBER ' expect: 33
-  NAME "C:\TEST.BAS", "C:\NEW.BAS" ' check: error: expected AS: NAME old AS new
+  NAME "C:\TEST.BAS", "C:\NEW.BAS" ' check: 21: error: expected AS: NAME old AS new
   PRINT ERR.NUMBER ' expect: 13
   OPEN "C:\FILE" FOR OUTPUT AS #1
   CLOSE #1

@@ -11,13 +11,13 @@ DIM GLOBALONE AS LONG
 
 SUB MAIN
   OPTION CONSOLE TRUE
-  DIM X ' check: error: expected AS and a type, as in DIM COUNT AS LONG
-  DIM X AS FOO ' check: error: unknown type 'FOO'
+  DIM X ' check: 9: error: expected AS and a type, as in DIM COUNT AS LONG
+  DIM X AS FOO ' check: 12: error: unknown type 'FOO'
   DIM X(0) AS LONG
   DIM GLOBALONE AS LONG
-  DIM PRINT AS LONG ' check: error: 'PRINT' is a keyword and cannot name a variable
-  OPTION BASE 1 ' check: error: OPTION knows only CONSOLE: OPTION CONSOLE TRUE
-  DIM A AS LONG, B ' check: error: expected AS and a type, as in DIM COUNT AS LONG
+  DIM PRINT AS LONG ' check: 7: error: 'PRINT' is a keyword and cannot name a variable
+  OPTION BASE 1 ' check: 10: error: OPTION knows only CONSOLE: OPTION CONSOLE TRUE
+  DIM A AS LONG, B ' check: 20: error: expected AS and a type, as in DIM COUNT AS LONG
   A = 4
   PRINT A ' expect: 4
 END SUB
