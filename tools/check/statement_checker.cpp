@@ -273,6 +273,7 @@ void StatementChecker::CheckAssignment() {
   int32_t field = MatchMemberWord(cursor_, words.fields.data(), words.fields.size());
   if (field >= 0) {
     ExpectChar('=', "expected '='");
+    cursor_.SkipBlanks();
     const size_t value = cursor_.Save();
     std::string literal;
     if (PeekLiteral(&literal) && IsAtStatementEnd() && literal.size() > 63) {
@@ -352,6 +353,7 @@ ProcedureInfo StatementChecker::ReadHeader(const std::string& module) {
   cursor_.Restore(0);
   procedure.isFunction = cursor_.MatchKeyword(KeywordId::Function, Prefix::NotAllowed);
   if (!procedure.isFunction) cursor_.MatchKeyword(KeywordId::Sub, Prefix::NotAllowed);
+  cursor_.SkipBlanks();
   const size_t start = cursor_.Save();
   try {
     procedure.name = ReadName();

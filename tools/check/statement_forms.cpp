@@ -303,11 +303,12 @@ void StatementChecker::CheckOpen() {
   CheckExpression();
   if (cursor_.MatchKeyword(KeywordId::For, Prefix::NotAllowed)) {
     cursor_.SkipBlanks();
+    const size_t modeStart = cursor_.Save();
     const Keyword* mode = cursor_.ReadKeyword();
     KeywordId id = mode ? mode->id : KeywordId::EndOfTable;
     if (id != KeywordId::Append && id != KeywordId::Binary && id != KeywordId::Input &&
         id != KeywordId::Output && id != KeywordId::Random) {
-      FailHere("expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR");
+      Fail(modeStart, "expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR");
     }
   }
   if (cursor_.MatchKeyword(KeywordId::Access, Prefix::NotAllowed)) {

@@ -10,7 +10,7 @@ SUB OPENING
   ON ERROR RESUME NEXT
   OPEN "NONE.TXT" AS 2
   PRINT ERR.NUMBER ' expect: 48
-  OPEN "A.TXT" FOR AS #2 ' check: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
+  OPEN "A.TXT" FOR AS #2 ' check: 20: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 19
   OPEN "A.TXT" FOR NOTHING AS #2 ' check: 20: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 13

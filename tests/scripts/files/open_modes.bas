@@ -20,7 +20,7 @@ SUB MAIN
   PRINT ERR.NUMBER ' expect: 15
   OPEN "NEW.TXT" FOR INPUT #3 ' check: 28: error: expected AS and a file number
   PRINT ERR.NUMBER ' expect: 13
-  OPEN "NEW.TXT" FOR PRINT AS #3 ' check: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
+  OPEN "NEW.TXT" FOR PRINT AS #3 ' check: 22: error: expected APPEND, BINARY, INPUT, OUTPUT or RANDOM after FOR
   PRINT ERR.NUMBER ' expect: 19
   OPEN "NEW.TXT" FOR RANDOM AS #3 LEN = 0
   PRINT ERR.NUMBER ' expect: 15

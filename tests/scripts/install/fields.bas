@@ -29,7 +29,7 @@ SUB MAIN
   ON ERROR GOTO TOOLONG
   INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx"
   PRINT INSTALLPATH ' expect: C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx
-  ' check: error: INSTALLPATH holds at most 63 characters, not 64 (String Too Long)
+  ' check: 17: error: INSTALLPATH holds at most 63 characters, not 64 (String Too Long)
   INSTALLPATH = "C:\xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxy"
   PRINT "never"
 TOOLONG:

@@ -19,7 +19,7 @@ SUB MAIN
   BACKDROP 1
   X = DIRCAT("A" "B") ' check: 18: error: expected ',' or ')'
   PROGRAMNAME "Hello" ' check: 3: error: expected '=' after PROGRAMNAME (PROGRAMNAME = text)
-  ' check: error: PROGRAMNAME holds at most 63 characters, not 64 (String Too Long)
+  ' check: 17: error: PROGRAMNAME holds at most 63 characters, not 64 (String Too Long)
   PROGRAMNAME = "0123456789012345678901234567890123456789012345678901234567890123"
   PRINT "["; PROGRAMNAME; "]" ' expect: []
   X = BACKDROP ' check: 7: error: 'BACKDROP' is a statement, not a value: in an expression it reads as 0

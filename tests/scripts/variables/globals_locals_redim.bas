@@ -3,7 +3,7 @@
 ' reading its header's parameters.
 DIM G AS LONG, T(2) AS STRING
 
-SUB MAIN(IGNORED AS LONG) AS LONG ' check: warning: MAIN gets no arguments when the setup starts: its parameters stay empty
+SUB MAIN(IGNORED AS LONG) AS LONG ' check: 5: warning: MAIN gets no arguments when the setup starts: its parameters stay empty
   OPTION CONSOLE TRUE
   G = 5
   T(2) = "two"
