@@ -64,6 +64,7 @@ TEST(RecordAreaTest, MachineKeysAreThoseOfWindowsAndOfEveryProgram) {
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
       "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+      "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Windows",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Policies\\Hello",
       "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes",
