@@ -33,14 +33,14 @@ SUB MAIN
   INSTALLNAME = "Hello Setup"
   INSTALLPATH = "D:\Apps\Hello"
   BACKDROP TRUE
-  PRINT ASKLICENSE("TEST.BAS") ' expect: true
+  PRINT ASKLICENSE("TEST.BAS") = TRUE ' expect: true
   PRINT ASKLICENSE("TEST.BAS") ' expect: false
-  PRINT ASKDRIVE ' expect: true
+  PRINT ASKDRIVE = TRUE ' expect: true
   PRINT INSTALLPATH ' expect: C:\Apps\Hello
   INSTALLPATH = "D:\Other"
   PRINT ASKDRIVE ' expect: false
   PRINT INSTALLPATH ' expect: D:\Other
-  PRINT ASKPATH ' expect: true
+  PRINT ASKPATH = TRUE ' expect: true
   PRINT INSTALLPATH ' expect: C:\Apps\Hello
   PRINT ASKPATH ' expect: false
   PRINT INSTALLPATH ' expect: C:\Apps\Hello
