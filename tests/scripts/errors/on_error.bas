@@ -23,10 +23,11 @@ FIN:
 END SUB
 
 SUB INNER
-  ON ERROR GOTO CAUGHT
+  ' An error target holds 31 characters: a label of that length is reached.
+  ON ERROR GOTO CAUGHTINTHEINNERPROCEDUREATLAST
   DIM Q AS LONG
   Q = "text"
   PRINT "never"
-CAUGHT:
+CAUGHTINTHEINNERPROCEDUREATLAST:
   PRINT "inner handled"
 END SUB
