@@ -3,9 +3,14 @@
 ' keeps, AND and OR as logic and as bits, name lengths; the receiver's type
 ' types the first operand, unknown names read as the receiver's empty value
 ' and create nothing, array elements and object members as operands; the
-' conditions of IF, WHILE and the bounds of FOR are the same expressions.
+' conditions of IF, WHILE and the bounds of FOR are the same expressions;
+' names are read in any letter case.
 SUB MAIN
   OPTION CONSOLE TRUE
+  ' Letter case counts only inside literals, even where z is a line's only
+  ' small letter.
+  z = 7
+  PRINT Z; "z" ' expect: 7z
   PRINT 1 + 2 * 3; " "; 2 * 3 + 1; " "; 10 - 2 - 3; " "; 2 ^ 3 ^ 2; " "; -2 ^ 2; " "; 2^-1 ' expect: 7 7 5 512 -4 0.5
   PRINT NOT TRUE OR TRUE; " "; NOT FALSE AND FALSE; " "; - NOT TRUE; " "; 1 = 1 AND 2 = 2 ' expect: true false false true
   PRINT 7 MOD 3; " "; -7 MOD 3; " "; 1+2*3; " "; 10/4; " "; 1 < 2 = TRUE; " "; 3 > 2 > 1 ' expect: 1 -1 7 2.5 true false
