@@ -291,9 +291,8 @@ void StatementChecker::CheckEnd(size_t start) {
            "the program");
     cursor_.ClearStatement();
   } else if (cursor_.current() != '\0') {
-    std::string words = cursor_.rest();
-    words.erase(words.find_last_not_of(" \t") + 1);  // the blanks before a comment
-    Fail(start, "END " + words + " is no statement: END alone ends the program, END SUB returns");
+    Fail(start,
+         "END " + QuotedRest() + " is no statement: END alone ends the program, END SUB returns");
   }
 }
 

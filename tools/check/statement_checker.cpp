@@ -120,6 +120,12 @@ void StatementChecker::SkipToNextStatement() {
   cursor_.Restore(cursor_.text().size());
 }
 
+std::string StatementChecker::QuotedRest() const {
+  std::string rest = cursor_.rest();
+  rest.erase(rest.find_last_not_of(" \t") + 1);
+  return rest;
+}
+
 bool StatementChecker::IsAtStatementEnd() {
   cursor_.SkipBlanks();
   return cursor_.current() == '\0' || cursor_.current() == ':';
@@ -191,11 +197,10 @@ void StatementChecker::CheckStatementEnd(const Keyword* keyword) {
   bool print = keyword && (keyword->id == KeywordId::Print || keyword->id == KeywordId::Write);
   if (print && cursor_.current() == ',') {
     Report(Severity::Warning, here,
-           std::string("only ';' separates the items of ") + keyword->name + ": '" +
-               cursor_.rest() + "' is not written");
+           std::string("only ';' separates the items of ") + keyword->name + ": '" + QuotedRest() +
+               "' is not written");
   } else {
-    Report(Severity::Warning, here,
-           std::string("text after the statement is ignored: '") + cursor_.rest() + "'");
+    Report(Severity::Warning, here, "text after the statement is ignored: '" + QuotedRest() + "'");
   }
   cursor_.ClearStatement();
 }

@@ -91,6 +91,9 @@ class StatementChecker {
   void CheckOneStatement();
   /// Moves the cursor to the next ":" outside literals, or to the end.
   void SkipToNextStatement();
+  /// The text from the cursor on, for a message to quote: without the
+  /// blanks the line kept before its comment.
+  std::string QuotedRest() const;
   /// What follows a complete statement: ":", the end, or text the runtime skips.
   void CheckStatementEnd(const Keyword* keyword);
   /// A statement that starts with a keyword.

@@ -44,8 +44,7 @@ SUB MAIN
   ' check: 15: warning: text after the statement is ignored: '* 2'
   Z = 7 MOD 3 * 2
   PRINT Z ' expect: 1
-  ' check: 9: warning: text after the statement is ignored: 'XOR 2'
-  Z = 1 XOR 2
+  Z = 1 XOR 2 ' check: 9: warning: text after the statement is ignored: 'XOR 2'
   PRINT Z ' expect: 1
   I = 7 / 2
   PRINT I; " "; 7 / 2 ' expect: 3 3.5

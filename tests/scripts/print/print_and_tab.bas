@@ -17,7 +17,7 @@ SUB MAIN
   PRINT "AB"; TAB(2); "Z" ' expect: AB                  Z
   PRINT TAB(0); "none" ' expect: none
   ' Only ";" separates items: after A the rest of the statement is ignored.
-  ' check: 12: warning: only ';' separates the items of PRINT: ', "B" ' is not written
+  ' check: 12: warning: only ';' separates the items of PRINT: ', "B"' is not written
   PRINT "A", "B" ' expect: A
   WRITE "written" ' expect: written
   PRINT "x": PRINT "y" ' expect: x
